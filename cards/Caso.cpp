@@ -1,0 +1,40 @@
+#include "cards/Caso.h"
+
+#include <chrono>
+#include <cmath>
+#include <ctime>
+
+namespace mrvelto {
+
+int IndiceCasuale(int n, double r, int minuto, int secondo) {
+    const double x = std::floor(n * ((r + minuto / 60.0) - secondo / 61.0));
+    return static_cast<int>(x - std::floor(x / n) * n) + 1;
+}
+
+int IndiceCasuale(int n, FonteCasuale& fonte) {
+    const double r = fonte.Uniforme();
+    const OraMinSec ora = fonte.Ora();
+    return IndiceCasuale(n, r, ora.minuto, ora.secondo);
+}
+
+CasoConSeme::CasoConSeme(std::uint64_t seme, Orologio orologio) : gen_(seme), orologio_(std::move(orologio)) {}
+
+double CasoConSeme::Uniforme() {
+    // 53 random bits scaled into [0, 1): exact and the same on every platform.
+    return static_cast<double>(gen_() >> 11) * 0x1.0p-53;
+}
+
+OraMinSec OraDiSistema() {
+    const std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return {tm.tm_min, tm.tm_sec};
+}
+
+std::unique_ptr<CasoConSeme> CasoDiSistema() {
+    const auto ora = std::chrono::system_clock::now().time_since_epoch();
+    const auto seme = static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(ora).count());
+    return std::make_unique<CasoConSeme>(seme, OraDiSistema);
+}
+
+}  // namespace mrvelto

@@ -1,0 +1,50 @@
+#pragma once
+// The game's source of chance: a uniform r in [0, 1) plus the wall clock's minute and second,
+// which the random index formula mixes in. Production seeds once from the clock; tests and the
+// simulator seed it and give it a wall clock that moves with virtual time, so a seed replays a match.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <random>
+
+namespace mrvelto {
+
+// Minute and second of the wall clock.
+struct OraMinSec {
+    int minuto = 0;
+    int secondo = 0;
+};
+
+class FonteCasuale {
+public:
+    virtual ~FonteCasuale() = default;
+    virtual double Uniforme() = 0;  // in [0, 1)
+    virtual OraMinSec Ora() = 0;
+};
+
+// k = floor(N × ((r + m/60) − s/61)), brought into 1..N by a floor modulo.
+int IndiceCasuale(int n, double r, int minuto, int secondo);
+// The same with a fresh r and the current minute and second of `fonte`.
+int IndiceCasuale(int n, FonteCasuale& fonte);
+
+// A Mersenne twister (fully specified by the standard, so a seed gives the same numbers on every
+// platform) with a pluggable wall clock.
+class CasoConSeme : public FonteCasuale {
+public:
+    using Orologio = std::function<OraMinSec()>;
+    CasoConSeme(std::uint64_t seme, Orologio orologio);
+    double Uniforme() override;
+    OraMinSec Ora() override { return orologio_(); }
+    void Riseme(std::uint64_t seme) { gen_.seed(seme); }
+
+private:
+    std::mt19937_64 gen_;
+    Orologio orologio_;
+};
+
+// The real wall clock, in local time.
+OraMinSec OraDiSistema();
+// Production: seeded once from the clock, minute and second from the real wall clock.
+std::unique_ptr<CasoConSeme> CasoDiSistema();
+
+}  // namespace mrvelto

@@ -1,0 +1,52 @@
+#include "cards/Mazzo.h"
+
+#include "cards/Carta.h"
+
+namespace mrvelto {
+
+Mazzo::Mazzo() {
+    for (int i = 1; i <= 40; ++i) CarteGiocate[i].testo = MazzoOrdinato()[i];
+}
+
+void SlotCarte::Metti(int k, const std::string& codice) {
+    Carta[k] = codice;
+    Valore[k] = ValoreDiCarta(codice);
+    Seme[k] = SemeDiCarta(codice);
+}
+
+int MescolaCarte(Mazzo& mazzo, FonteCasuale& caso) {
+    int tentativi = 0;
+    for (;;) {
+        ++tentativi;
+        const int indice = IndiceCasuale(40, caso);
+        VoceMazzo& voce = mazzo.CarteGiocate[indice];
+        if (voce.colore != colore::Bianco) continue;
+        voce.colore = colore::RosaPiazzata;
+        mazzo.CartaDaEstrarre[mazzo.NumeroCartaAnalizzata].testo = voce.testo;
+        if (mazzo.NumeroCartaAnalizzata < 40) {
+            ++mazzo.NumeroCartaAnalizzata;
+            continue;
+        }
+        mazzo.NumeroCartaAnalizzata = 1;
+        for (VoceMazzo& v : mazzo.CarteGiocate) v.colore = colore::Bianco;
+        return tentativi;
+    }
+}
+
+int EstraiACasoUnaCarta(Mazzo& mazzo, SlotCarte& slot, int ContatoreCarteEstratte, FonteCasuale& caso) {
+    bool restaQualcosa = false;
+    for (const VoceMazzo& v : mazzo.CartaDaEstrarre) restaQualcosa = restaQualcosa || v.colore != colore::Rosso;
+    if (!restaQualcosa) return 0;  // a draw from an empty deck would never end
+    int tentativi = 0;
+    for (;;) {
+        ++tentativi;
+        const int indice = IndiceCasuale(40, caso);
+        VoceMazzo& voce = mazzo.CartaDaEstrarre[indice];
+        if (voce.colore == colore::Rosso) continue;
+        slot.Metti(ContatoreCarteEstratte, voce.testo);
+        voce.colore = colore::Rosso;
+        return tentativi;
+    }
+}
+
+}  // namespace mrvelto

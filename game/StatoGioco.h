@@ -1,0 +1,51 @@
+#pragma once
+// The state that the game flow and the computer player share: the card slots, the two decks,
+// the counters, the turn and the game and match flags. Each field starts at its initial value.
+#include <string>
+
+#include "cards/Carta.h"
+#include "cards/Mazzo.h"
+
+namespace mrvelto {
+
+struct StatoGioco : Mazzo, SlotCarte {
+    // The computer player's per-card table in deck order: briscola positions coloured 0x00FFFF
+    // after the deal, a played card's text coloured 0x00FF00.
+    Da1<VoceMazzo, 40> PreseVirtuali;
+
+    // Cards left in the stock (briscola included) while positive; from 0 on, counts the plays of
+    // the last three tricks down to -6, which ends the game.
+    int NumeroCarteRimaste = 34;
+    int ContatoreCarteEstratte = 8;      // slot receiving the next drawn card
+    int ContatoreDistribuisciCarte = 1;  // step of the deal, 1..8
+    int Manche = 1;                      // trick number within the game
+    int NumeroGioco = 1;                 // game number within the match
+    int PuntiH = 0;
+    int PuntiPC = 0;
+    int PartiteH = 0;
+    int PartitePC = 0;
+
+    Chi GiocoIniziatoDa = Chi::H;  // leads the first trick of this game; alternates
+    Chi TurnoDiGioco = Chi::H;     // leads the current trick
+    Chi AChiTocca = Chi::H;        // to play now; Nessuno while a trick is being taken
+    bool PuoiGiocare = false;      // the human may play now
+    int NumeroCartaGiocataDaH = 0;   // 4..6, 0 when none
+    int NumeroCartaGiocataDaPC = 0;  // 1..3, 0 when none
+    int CartaPCDaGiocare = 0;        // 1..3, the computer player's choice
+    VoceMazzo CartaGiocata;          // colour 0x8080FF the human played it, 255 the computer
+    int UltimaCartaGiocata = 4;      // Valore of the card just played
+    int Vincitore = 0;               // who passed 60 points: 1 the computer, 2 the human, 0 nobody
+    Chi UltimoVincitore = Chi::Nessuno;
+
+    bool GiocoInCorso = false;
+    bool PartitaInCorso = false;
+    bool Sbirciata = false;  // the computer's cards were shown face up during this match
+    bool CommentoIniziale = false;
+    bool EtichettaAperturaGioco = false;
+    bool InterdiciSuoni = false;
+    bool Filtro60Punti = false;
+
+    char SemeBriscola() const { return Seme[kSlotBriscola]; }
+};
+
+}  // namespace mrvelto

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "cards/Carta.h"
+
+namespace mrvelto {
+namespace {
+
+TEST(Carta, DeckOrderValoriAndPoints) {
+    const auto& mazzo = MazzoOrdinato();
+    EXPECT_EQ(mazzo[1], "2d");
+    EXPECT_EQ(mazzo[10], "Ad");
+    EXPECT_EQ(mazzo[11], "2s");
+    EXPECT_EQ(mazzo[26], "Fc");
+    EXPECT_EQ(mazzo[40], "Ab");
+    int totale = 0;
+    for (int i = 1; i <= 40; ++i) {
+        EXPECT_EQ(PosizioneNelMazzo(mazzo[i]), i);
+        totale += PuntiDiCarta(mazzo[i]);
+    }
+    EXPECT_EQ(totale, 120);
+    const int attesi[] = {2, 4, 5, 6, 7, 8, 12, 16, 40, 44};
+    const int punti[] = {0, 0, 0, 0, 0, 2, 3, 4, 10, 11};
+    for (int r = 0; r < 10; ++r) {
+        EXPECT_EQ(ValoreDiCarta(mazzo[r + 1]), attesi[r]);
+        EXPECT_EQ(PuntiDiCarta(mazzo[r + 31]), punti[r]);
+    }
+}
+
+TEST(Carta, RejectsCodesThatAreNotCards) {
+    for (const char* codice : {"", "A", "Adx", "1d", "Ax", "ad", "dA"}) {
+        EXPECT_FALSE(CodiceValido(codice)) << codice;
+        EXPECT_EQ(ValoreDiCarta(codice), 0) << codice;
+        EXPECT_EQ(PosizioneNelMazzo(codice), 0) << codice;
+    }
+}
+
+EsitoPresa Presa(Chi leader, std::string_view pc, std::string_view h, char briscola) {
+    return DecidiPresa(leader, SemeDiCarta(pc), ValoreDiCarta(pc), SemeDiCarta(h), ValoreDiCarta(h), briscola);
+}
+
+TEST(Presa, DifferentPlainSuitsGoToTheLeader) {
+    EXPECT_EQ(Presa(Chi::PC, "2d", "Ab", 'c').vincitore, Chi::PC);
+    EXPECT_EQ(Presa(Chi::H, "2d", "Ab", 'c').vincitore, Chi::H);
+    EXPECT_EQ(Presa(Chi::H, "Ab", "2d", 'c').vincitore, Chi::H);
+    EXPECT_EQ(Presa(Chi::H, "Ab", "2d", 'c').punti, 11);
+}
+
+TEST(Presa, SameSuitHigherValoreWinsWhoeverLed) {
+    for (Chi leader : {Chi::H, Chi::PC}) {
+        EXPECT_EQ(Presa(leader, "7d", "Fd", 's').vincitore, Chi::H);
+        EXPECT_EQ(Presa(leader, "Fd", "7d", 's').vincitore, Chi::PC);
+        EXPECT_EQ(Presa(leader, "3d", "Rd", 's').vincitore, Chi::PC);  // 3 beats the king
+        EXPECT_EQ(Presa(leader, "3d", "Ad", 's').vincitore, Chi::H);
+        // Both briscola: the same comparison.
+        EXPECT_EQ(Presa(leader, "2b", "4b", 'b').vincitore, Chi::H);
+        EXPECT_EQ(Presa(leader, "Ab", "3b", 'b').vincitore, Chi::PC);
+    }
+    EXPECT_EQ(Presa(Chi::H, "7d", "Fd", 's').punti, 2);
+}
+
+TEST(Presa, BriscolaBeatsAnyPlainCard) {
+    for (Chi leader : {Chi::H, Chi::PC}) {
+        EXPECT_EQ(Presa(leader, "Ab", "2c", 'c').vincitore, Chi::H);
+        EXPECT_EQ(Presa(leader, "2c", "Ab", 'c').vincitore, Chi::PC);
+    }
+    EXPECT_EQ(Presa(Chi::PC, "Ab", "2c", 'c').punti, 11);
+}
+
+TEST(Presa, WorthlessTrickStillHasAWinner) {
+    const auto esito = Presa(Chi::PC, "2d", "4d", 's');
+    EXPECT_EQ(esito.punti, 0);
+    EXPECT_EQ(esito.vincitore, Chi::H);
+}
+
+TEST(Presa, NoTieWithinASuitAndPointsAlwaysSum) {
+    // Every ordered pair of distinct cards: the winner is one side, same-suit pairs go to the
+    // higher Valore, and the points are the two cards' points.
+    const auto& mazzo = MazzoOrdinato();
+    for (char briscola : std::string_view("dscb"))
+        for (int i = 1; i <= 40; ++i)
+            for (int j = 1; j <= 40; ++j) {
+                if (i == j) continue;
+                const auto esito = Presa(Chi::PC, mazzo[i], mazzo[j], briscola);
+                EXPECT_EQ(esito.punti, PuntiDiCarta(mazzo[i]) + PuntiDiCarta(mazzo[j]));
+                if (SemeDiCarta(mazzo[i]) == SemeDiCarta(mazzo[j])) {
+                    EXPECT_EQ(esito.vincitore, ValoreDiCarta(mazzo[i]) > ValoreDiCarta(mazzo[j]) ? Chi::PC : Chi::H);
+                }
+            }
+}
+
+}  // namespace
+}  // namespace mrvelto

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game/OrologioVirtuale.h"
+
+namespace mrvelto {
+namespace {
+
+struct Registro {
+    std::vector<std::pair<std::string, Millisecondi>> eventi;
+};
+
+TEST(OrologioVirtuale, DisabledOrZeroIntervalNeverFires) {
+    OrologioVirtuale o;
+    int colpi = 0;
+    auto spento = o.AggiungiTimer("Spento", [&] { ++colpi; }, 100);
+    auto zero = o.AggiungiTimer("Zero", [&] { ++colpi; }, 0);
+    o.Abilita(zero, true);
+    EXPECT_FALSE(o.ProssimaScadenza());
+    o.Avanza(10000);
+    EXPECT_EQ(colpi, 0);
+    EXPECT_FALSE(o.Abilitato(spento));
+}
+
+TEST(OrologioVirtuale, FiresEveryIntervalUntilDisarmed) {
+    OrologioVirtuale o;
+    std::vector<Millisecondi> quando;
+    OrologioVirtuale::Id id = 0;
+    id = o.AggiungiTimer("T", [&] {
+        quando.push_back(o.Adesso());
+        if (quando.size() == 3) o.Abilita(id, false);
+    }, 450);
+    o.Abilita(id, true);
+    o.Avanza(5000);
+    EXPECT_EQ(quando, (std::vector<Millisecondi>{450, 900, 1350}));
+}
+
+TEST(OrologioVirtuale, ChangingTheIntervalRestartsTheCountdown) {
+    OrologioVirtuale o;
+    std::vector<Millisecondi> quando;
+    auto id = o.AggiungiTimer("T", [&] { quando.push_back(o.Adesso()); }, 1000);
+    o.Abilita(id, true);
+    o.Avanza(700);
+    o.ImpostaIntervallo(id, 500);  // due at 1200 now, not 1000 or 500
+    o.Avanza(1300);
+    EXPECT_EQ(quando, (std::vector<Millisecondi>{1200, 1700}));
+    // Re-enabling an enabled timer does not restart it.
+    o.Abilita(id, true);
+    o.AvanzaFino(2200);
+    EXPECT_EQ(quando.back(), 2200);
+}
+
+TEST(OrologioVirtuale, DisableThenEnableRestarts) {
+    OrologioVirtuale o;
+    std::vector<Millisecondi> quando;
+    auto id = o.AggiungiTimer("T", [&] { quando.push_back(o.Adesso()); }, 100);
+    o.Abilita(id, true);
+    o.Avanza(60);
+    o.Abilita(id, false);
+    o.Abilita(id, true);
+    o.Avanza(100);
+    EXPECT_EQ(quando, (std::vector<Millisecondi>{160}));
+}
+
+TEST(OrologioVirtuale, SimultaneousTimersFireInArmingOrder) {
+    OrologioVirtuale o;
+    std::string ordine;
+    auto b = o.AggiungiTimer("B", [&] { ordine += 'B'; }, 300);
+    auto a = o.AggiungiTimer("A", [&] { ordine += 'A'; }, 300);
+    auto c = o.AggiungiTimer("C", [&] { ordine += 'C'; }, 300);
+    o.Abilita(a, true);
+    o.Abilita(c, true);
+    o.Abilita(b, true);
+    o.AvanzaFino(300);
+    EXPECT_EQ(ordine, "ACB");
+}
+
+TEST(OrologioVirtuale, AStepThatArmsAnotherSeesItFireLater) {
+    OrologioVirtuale o;
+    std::vector<std::string> eventi;
+    OrologioVirtuale::Id primo = 0, secondo = 0;
+    secondo = o.AggiungiTimer("Secondo", [&] {
+        o.Abilita(secondo, false);
+        eventi.push_back("secondo@" + std::to_string(o.Adesso()));
+    }, 1);
+    primo = o.AggiungiTimer("Primo", [&] {
+        o.Abilita(primo, false);
+        eventi.push_back("primo inizio");
+        o.Abilita(secondo, true);
+        eventi.push_back("primo fine");
+    }, 10);
+    o.Abilita(primo, true);
+    EXPECT_TRUE(o.EseguiProssimo());
+    EXPECT_EQ(eventi, (std::vector<std::string>{"primo inizio", "primo fine"}));
+    o.Avanza(100);
+    EXPECT_EQ(eventi.back(), "secondo@11");
+    EXPECT_EQ(o.PassiEseguiti(), 2u);
+}
+
+TEST(OrologioVirtuale, AdvanceRunsOnlyWhatIsDue) {
+    OrologioVirtuale o;
+    int colpi = 0;
+    auto id = o.AggiungiTimer("T", [&] { ++colpi; }, 250);
+    o.Abilita(id, true);
+    EXPECT_EQ(o.AvanzaFino(999), 3);
+    EXPECT_EQ(o.Adesso(), 999);
+    EXPECT_EQ(*o.ProssimaScadenza(), 1000);
+    o.FermaTutti();
+    EXPECT_FALSE(o.EseguiProssimo());
+    EXPECT_EQ(o.Cerca("T"), id);
+    EXPECT_FALSE(o.Cerca("X"));
+}
+
+}  // namespace
+}  // namespace mrvelto
