@@ -1,0 +1,33 @@
+// mrvelto-sim: the game's core without a window. Runs matches on virtual time and analyses
+// single positions; see `mrvelto-sim --help`.
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "sim/ComandoChoose.h"
+#include "sim/ComandoMatch.h"
+
+namespace {
+
+void Uso(std::ostream& out) {
+    out << "uso: mrvelto-sim match --games N --seed S [--end-of-game TESTO] [--json] ...\n"
+           "     mrvelto-sim choose < posizione.json\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        Uso(args.empty() ? std::cerr : std::cout);
+        return args.empty() ? 2 : 0;
+    }
+    const std::string comando = args[0];
+    args.erase(args.begin());
+    if (comando == "match") return mrvelto::sim::ComandoMatch(args, std::cout, std::cerr);
+    if (comando == "choose") return mrvelto::sim::ComandoChoose(args, std::cin, std::cout, std::cerr);
+    std::cerr << "mrvelto-sim: comando sconosciuto: " << comando << "\n";
+    Uso(std::cerr);
+    return 2;
+}
