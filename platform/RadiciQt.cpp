@@ -1,0 +1,18 @@
+#include "platform/RadiciQt.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace mrvelto {
+
+Radici RadiciDelProgramma() {
+    const QDir eseguibile(QCoreApplication::applicationDirPath());
+    QString media = eseguibile.filePath(QStringLiteral("share/mrvelto"));
+    if (!QDir(media).exists()) media = QDir::cleanPath(eseguibile.filePath(QStringLiteral("../share/mrvelto")));
+    QString utente = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (utente.isEmpty()) utente = QDir::home().filePath(QStringLiteral(".local/share/mrvelto"));
+    return RadiciDaAmbiente(media.toStdString(), utente.toStdString());
+}
+
+}  // namespace mrvelto
