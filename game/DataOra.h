@@ -1,0 +1,25 @@
+#pragma once
+// The civil date and time that the data panel's heading and the records read (Part 2.4, 6.2).
+#include <chrono>
+#include <cstdint>
+#include <functional>
+
+namespace mrvelto {
+
+struct DataOra {
+    int giorno = 1;
+    int mese = 1;
+    int anno = 2000;
+    int ora = 0;
+    int minuto = 0;
+    int secondo = 0;
+};
+
+using Calendario = std::function<DataOra()>;
+
+// The real local date and time.
+DataOra DataOraDiSistema();
+// A fixed starting moment plus `millisecondi` (for virtual time): the simulator's calendar.
+DataOra DataOraPiu(const DataOra& inizio, std::int64_t millisecondi);
+
+}  // namespace mrvelto
