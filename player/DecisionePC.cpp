@@ -1,0 +1,105 @@
+#include "player/DecisionePC.h"
+
+#include "player/LivelliDiGioco.h"
+#include "player/PotenzialeCarte.h"
+#include "player/RicercaPenultima.h"
+#include "player/RicercaTerzultima.h"
+#include "player/SceltaInizio.h"
+#include "player/SceltaRisposta.h"
+#include "player/TabellaCoppie.h"
+
+namespace mrvelto {
+
+namespace {
+
+int UnicaCarta(const StatoGioco& stato) {
+    for (int s = 1; s <= 3; ++s)
+        if (!stato.Carta[s].empty()) return s;
+    return 0;
+}
+
+}  // namespace
+
+Fase FaseDi(const StatoGioco& stato) {
+    const int n = stato.NumeroCarteRimaste;
+    if (stato.TurnoDiGioco == Chi::PC) {
+        if (n > 0) return Fase::IniziaConMazzo;
+        if (n == 0) return Fase::IniziaTerzultima;
+        if (n == -2) return Fase::IniziaPenultima;
+        if (n == -4) return Fase::Ultima;
+        return Fase::Nessuna;
+    }
+    if (n >= 0) return Fase::RispondeConMazzo;
+    if (n == -1) return Fase::RispondeTerzultima;
+    if (n == -3) return Fase::RispondePenultima;
+    if (n == -5) return Fase::Ultima;
+    return Fase::Nessuna;
+}
+
+bool AvviaRispostaPC(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso) {
+    stato.AChiTocca = Chi::PC;
+    switch (stato.NumeroCarteRimaste) {
+        case -1:
+            TerzultimaGiocataRispondePC(stato, tab);
+            AnalisiSecondoLivelloBis(stato, tab, caso);
+            return true;
+        case -3:
+            PenultimaGiocataRispondePC(stato, tab);
+            return true;
+        case -5:
+            stato.CartaPCDaGiocare = UnicaCarta(stato);
+            return true;
+        default:
+            if (stato.NumeroCarteRimaste < 0) return false;
+            AnalizzaRispostaPC(stato, tab);
+            ValoreAggiuntivo(stato, tab);
+            return true;
+    }
+}
+
+EsitoDecisione DecidiMossa(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso, char livello) {
+    EsitoDecisione esito;
+    esito.fase = FaseDi(stato);
+    tab.TestoCartaPCDaGiocare = colore::Nero;
+    switch (esito.fase) {
+        case Fase::IniziaConMazzo:
+            CalcolaPuntiPotenziali(stato, tab);
+            AnalizzaInizioPC(stato, tab);
+            ValoreAggiuntivoIniziaPC(stato, tab);
+            break;
+        case Fase::RispondeConMazzo:
+            CalcolaPuntiPotenziali(stato, tab);
+            AvviaRispostaPC(stato, tab, caso);
+            break;
+        case Fase::IniziaTerzultima:
+            TerzultimaGiocataIniziaPC(stato, tab);
+            AnalisiSecondoLivello(stato, tab, caso);
+            break;
+        case Fase::IniziaPenultima:
+            PenultimaGiocataIniziaPC(stato, tab);
+            break;
+        case Fase::Ultima:
+            stato.CartaPCDaGiocare = UnicaCarta(stato);
+            break;
+        case Fase::RispondeTerzultima:
+        case Fase::RispondePenultima:
+            AvviaRispostaPC(stato, tab, caso);
+            break;
+        case Fase::Nessuna:
+            return esito;
+    }
+    esito.calcolata = stato.CartaPCDaGiocare;
+    if (esito.fase == Fase::IniziaTerzultima || esito.fase == Fase::RispondeTerzultima) {
+        for (int i = 1; i <= 3; ++i)
+            if (tab.Peggiore[i].sfondo == colore::Rosso) esito.candidati.push_back(i);
+    } else {
+        esito.candidati = {esito.calcolata};
+    }
+    // The move's own draws: the thinking time first, then the level while the stock lasts.
+    VariaTempoDiRisposta(caso);
+    if (livello != 'A' && stato.NumeroCarteRimaste >= 1) esito.sostituita = ApplicaLivelloDiGioco(stato, tab, livello, caso);
+    esito.scelta = stato.CartaPCDaGiocare;
+    return esito;
+}
+
+}  // namespace mrvelto

@@ -1,0 +1,44 @@
+#pragma once
+// One whole decision of the computer, at once: the analysis of the stage named by
+// NumeroCarteRimaste and TurnoDiGioco, the choice, then the thinking-time draw and the playing
+// level, in the order the game runs them across its timers. For the simulator, the benchmarks
+// and the tests; the game itself goes through GiocatoreVelto.
+#include <vector>
+
+#include "cards/Caso.h"
+#include "game/StatoGioco.h"
+#include "player/TabellePC.h"
+
+namespace mrvelto {
+
+enum class Fase {
+    IniziaConMazzo,      // leads, stock not empty
+    RispondeConMazzo,    // answers, stock not empty
+    IniziaTerzultima,    // leads the third-to-last trick (n 0)
+    RispondeTerzultima,  // answers it (n -1)
+    IniziaPenultima,     // leads the second-to-last (n -2)
+    RispondePenultima,   // answers it (n -3)
+    Ultima,              // the last trick: the one card left
+    Nessuna,             // the computer has already played in this trick
+};
+
+// The stage from NumeroCarteRimaste (after the human's play) and TurnoDiGioco.
+Fase FaseDi(const StatoGioco& stato);
+
+struct EsitoDecisione {
+    int scelta = 0;               // slot 1..3 played
+    std::vector<int> candidati;   // slots drawn among (equal best of the third-to-last search)
+    int calcolata = 0;            // the choice before the playing level
+    bool sostituita = false;      // the playing level drew a random card
+    Fase fase = Fase::Nessuna;
+};
+
+// The stage's analysis and choice; CartaPCDaGiocare holds the result. `tab` should be fresh or
+// reset, as after a take.
+EsitoDecisione DecidiMossa(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso, char livello);
+
+// The answer dispatch: what the computer does after the human's card, by NumeroCarteRimaste.
+// Runs the stage's analysis and choice at once; false when it has nothing to answer.
+bool AvviaRispostaPC(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso);
+
+}  // namespace mrvelto

@@ -1,0 +1,62 @@
+#include "player/FiltroSessantaPunti.h"
+
+namespace mrvelto {
+
+namespace {
+bool Rosso(const CasellaI& c) { return c.sfondo == colore::Rosso; }
+bool Bianco(const CasellaI& c) { return c.sfondo == colore::Bianco; }
+}  // namespace
+
+void FiltroSessantaPuntiIniziaPC(StatoGioco& stato, TabellePC& tab) {
+    tab.CartaPCDaGiocare2 = stato.CartaPCDaGiocare;
+    for (int k = 1; k <= 9; ++k)
+        if (Rosso(tab.TotaliNormali[k]) && tab.TotaliNormali[k].Valore() > 60) tab.TotaliPotenziali[(k - 1) / 3 + 1].sfondo = colore::Magenta;
+    int pericolose = 0;
+    for (int c = 1; c <= 3; ++c) pericolose += tab.TotaliPotenziali[c].sfondo == colore::Magenta;
+    if (pericolose == 3) {  // every card loses
+        stato.Filtro60Punti = true;
+        return;
+    }
+    for (int r = 0; r <= 6; r += 3) {
+        int vincenti = 0;
+        for (int k = r + 1; k <= r + 3; ++k) vincenti += Bianco(tab.TotaliNormali[k]) && tab.TotaliNormali[k].Valore() > 60;
+        if (vincenti == 3) {
+            stato.CartaPCDaGiocare = r / 3 + 1;
+            stato.Filtro60Punti = true;
+        }
+    }
+    if (tab.TotaliPotenziali[stato.CartaPCDaGiocare].sfondo == colore::Magenta) {
+        for (int c = 1; c <= 3; ++c)
+            if (tab.TotaliPotenziali[c].sfondo == colore::Bianco) {
+                stato.CartaPCDaGiocare = c;
+                break;
+            }
+    }
+}
+
+void FiltroSessantaPuntiRispondePC(StatoGioco& stato, TabellePC& tab) {
+    if (tab.TotaliNormali[stato.CartaPCDaGiocare].Valore() >= 61) {
+        stato.Filtro60Punti = true;
+    } else {
+        for (int c = 1; c <= 3; ++c)
+            if (Bianco(tab.TotaliNormali[c]) && tab.TotaliNormali[c].Valore() > 60) {
+                stato.CartaPCDaGiocare = c;
+                stato.Filtro60Punti = true;
+                break;
+            }
+    }
+    int pericolose = 0;
+    for (int c = 1; c <= 3; ++c)
+        if (Rosso(tab.TotaliNormali[c]) && tab.TotaliNormali[c].Valore() > 60) {
+            tab.TotaliPotenziali[c].sfondo = colore::Magenta;
+            ++pericolose;
+        }
+    if (pericolose == 3) {
+        stato.Filtro60Punti = true;
+    } else if (tab.TotaliPotenziali[stato.CartaPCDaGiocare].sfondo == colore::Magenta) {
+        for (int c = 1; c <= 3; ++c)
+            if (tab.TotaliPotenziali[c].sfondo == colore::Bianco) stato.CartaPCDaGiocare = c;
+    }
+}
+
+}  // namespace mrvelto

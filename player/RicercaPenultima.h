@@ -1,0 +1,14 @@
+#pragma once
+// The second-to-last trick: with two cards each, the current trick and the forced last one are
+// weighed together, so the computer may duck a trick to win the last for more.
+#include "game/StatoGioco.h"
+#include "player/TabellePC.h"
+
+namespace mrvelto {
+
+// The computer leads. Arming the computer's move is the caller's.
+void PenultimaGiocataIniziaPC(StatoGioco& stato, TabellePC& tab);
+// The computer answers the human's card in NumeroCartaGiocataDaH.
+void PenultimaGiocataRispondePC(StatoGioco& stato, TabellePC& tab);
+
+}  // namespace mrvelto

@@ -1,0 +1,112 @@
+#include "player/SceltaRisposta.h"
+
+#include "player/FiltroSessantaPunti.h"
+
+namespace mrvelto {
+
+namespace {
+
+bool Migliore(const TabellePC& tab, int c) { return tab.Convenienza[c].sfondo == colore::Giallo; }
+bool MiglioreNonBriscola(const TabellePC& tab, int c) { return Migliore(tab, c) && tab.Convenienza[c].testo == colore::Nero; }
+
+// Among the cards that `ammessa` accepts, the one with the lowest key; only a strictly lower key
+// replaces the current one, so a tie goes to the lower slot.
+template <class Ammessa, class Chiave>
+int PiuBassa(int limite, Ammessa ammessa, Chiave chiave) {
+    int scelta = 0;
+    for (int c = 1; c <= 3; ++c)
+        if (ammessa(c) && chiave(c) < limite) {
+            limite = chiave(c);
+            scelta = c;
+        }
+    return scelta;
+}
+
+int ScegliPerValoriAggiuntivi(const StatoGioco& stato, TabellePC& tab) {
+    auto valore = [&](int c) { return stato.Valore[c]; };
+    auto valAgg = [&](int c) { return tab.ValAgg[c].Valore(); };
+    tab.TotaliValoriAggiuntivi = 0;
+    for (const auto& v : tab.ValAgg) tab.TotaliValoriAggiuntivi += v.Piena();
+    if (tab.TotaliValoriAggiuntivi == 0) return PiuBassa(50, [&](int c) { return MiglioreNonBriscola(tab, c); }, valore);
+
+    tab.TotaliRossi = 0;
+    for (const auto& v : tab.ValAgg) tab.TotaliRossi += v.sfondo == colore::Rosso;
+    if (tab.TotaliRossi > 0)
+        return PiuBassa(100, [&](int c) { return MiglioreNonBriscola(tab, c) && tab.ValAgg[c].sfondo == colore::Rosso; }, valAgg);
+
+    tab.TotaliVerdi = 0;
+    for (const auto& v : tab.ValAgg) tab.TotaliVerdi += v.sfondo == colore::Verde;
+    auto verde = [&](int c) { return MiglioreNonBriscola(tab, c) && tab.ValAgg[c].sfondo == colore::Verde; };
+    if (tab.ContatoreRisposteMultiple != tab.TotaliVerdi) {
+        int scelta = 0;
+        for (int c = 1; c <= 3; ++c)
+            if (MiglioreNonBriscola(tab, c) && tab.ValAgg[c].sfondo == colore::Bianco) scelta = c;
+        if (scelta != 0) return scelta;
+        // A briscola among the best and every best non-briscola green: no white card to take.
+        // Play the green one of least value, as when every best card is green.
+    }
+    return PiuBassa(100, verde, valAgg);
+}
+
+}  // namespace
+
+void ValoreAggiuntivo(StatoGioco& stato, TabellePC& tab) {
+    stato.CartaPCDaGiocare = 0;
+    float massimo = tab.Convenienza[1].Valore();
+    tab.ValorePiuAlto = massimo;
+    for (int c = 2; c <= 3; ++c) {
+        const float v = tab.Convenienza[c].Valore();
+        if (v > massimo) {
+            massimo = v;
+            tab.ValorePiuAlto = v;
+            tab.ContatoreRisposteMultiple = 1;
+        } else if (v == massimo) {
+            ++tab.ContatoreRisposteMultiple;
+        }
+    }
+    for (int c = 1; c <= 3; ++c)
+        if (tab.Convenienza[c].Valore() == *tab.ValorePiuAlto) tab.Convenienza[c].sfondo = colore::Giallo;
+    const char briscola = stato.SemeBriscola();
+    for (int c = 1; c <= 3; ++c)
+        if (stato.Seme[c] == briscola) {
+            tab.Convenienza[c].testo = colore::Blu;
+            if (Migliore(tab, c)) ++tab.NumeroBriscole;
+        }
+
+    auto valore = [&](int c) { return stato.Valore[c]; };
+    if (tab.ContatoreRisposteMultiple == 1) {
+        for (int c = 1; c <= 3; ++c)
+            if (Migliore(tab, c)) stato.CartaPCDaGiocare = c;
+    } else if (tab.ContatoreRisposteMultiple == tab.NumeroBriscole) {
+        stato.CartaPCDaGiocare = PiuBassa(50, [&](int c) { return Migliore(tab, c); }, valore);
+    } else if (tab.ContatoreRisposteMultiple - tab.NumeroBriscole == 1) {
+        for (int c = 1; c <= 3; ++c)
+            if (MiglioreNonBriscola(tab, c)) stato.CartaPCDaGiocare = c;
+    } else {
+        // What the human still holds of each tied suit: the smallest signed sum of Valori.
+        for (int c = 1; c <= 3; ++c) {
+            if (!MiglioreNonBriscola(tab, c)) continue;
+            int minimo = 100;
+            for (int j = 4; j <= 6; ++j) {
+                if (j == stato.NumeroCartaGiocataDaH || stato.Seme[j] != stato.Seme[c]) continue;
+                const int s = stato.Valore[c] + stato.Valore[j];
+                int v;
+                if (stato.Valore[j] <= stato.Valore[c]) {
+                    tab.ValAgg[c].sfondo = colore::Verde;
+                    v = s;
+                } else {
+                    tab.ValAgg[c].sfondo = colore::Rosso;
+                    v = -s;
+                }
+                if (v < minimo) {
+                    tab.ValAgg[c].valore = v;
+                    minimo = v;
+                }
+            }
+        }
+        stato.CartaPCDaGiocare = ScegliPerValoriAggiuntivi(stato, tab);
+    }
+    if (!stato.Filtro60Punti) FiltroSessantaPuntiRispondePC(stato, tab);
+}
+
+}  // namespace mrvelto
