@@ -1,0 +1,164 @@
+#include "screens/CornicePrincipale.h"
+
+#include <algorithm>
+
+#include "records/TestoDataOra.h"
+
+namespace mrvelto {
+
+int IntervalloImpazienza(std::string_view carattere) {
+    if (carattere == "Abbastanza tollerante") return 667;
+    if (carattere == "Impaziente") return 500;
+    if (carattere == "Nervosetto") return 334;
+    if (carattere == "Assai nervoso") return 250;
+    return 0;
+}
+
+CornicePrincipale::CornicePrincipale(Tavolo& tavolo, const Radici& radici, PassiCornice* passi, Calendario calendario)
+    : tavolo_(tavolo),
+      radici_(radici),
+      passi_(passi ? passi : &passiNulli_),
+      calendario_(calendario ? std::move(calendario) : Calendario(DataOraDiSistema)),
+      record_(radici, avvisi_),
+      uscita_(tavolo.Orologio(), [this] { SalvaImpostazioni(); }, [this] {
+          if (Chiudi) Chiudi();
+      }),
+      percorsoImpostazioni_(MappaPercorso(kFileImpostazioni, radici)) {}
+
+CornicePrincipale::~CornicePrincipale() {
+    // The table outlives us in some owners: it must not keep a pointer to our records.
+    tavolo_.ImpostaRecord(nullptr);
+}
+
+void CornicePrincipale::ApplicaImpostazioni(const Impostazioni& imp) {
+    tavolo_.Opz() = imp.opzioni;
+    tavolo_.Stato().Sbirciata = imp.Sbirciata;
+    OrologioVirtuale& o = tavolo_.Orologio();
+    const TimerTavolo& t = tavolo_.Timer();
+    o.ImpostaIntervallo(t.AttesaDelPCaMuovere, imp.IntervalloAttesaDelPCaMuovere);
+    o.ImpostaIntervallo(t.EffettuaLaPresa, imp.IntervalloEffettuaLaPresa);
+    o.ImpostaIntervallo(t.AnimazionecartePC, imp.IntervalloAnimazionecartePC);
+    o.ImpostaIntervallo(t.AnimazionecarteH, imp.IntervalloAnimazionecarteH);
+    segnapunti_ = imp.segnapunti;
+    colonneSegnapunti_ = imp.opzioni.GiochiPerPartita();
+    Presentazione& v = tavolo_.Vista();
+    v.PuntiPC.visibile = imp.PuntiPCVisibile;
+    v.PuntiPCScritta.visibile = imp.PuntiPCScrittaVisibile;
+    v.PuntiH.visibile = imp.PuntiHVisibile;
+    v.PuntiHScritta.visibile = imp.PuntiHScrittaVisibile;
+    continuaregole_ = imp.Continuaregole;
+}
+
+Impostazioni CornicePrincipale::ImpostazioniCorrenti() {
+    Impostazioni imp;
+    imp.opzioni = tavolo_.Opz();
+    imp.Sbirciata = tavolo_.Stato().Sbirciata;
+    const OrologioVirtuale& o = tavolo_.Orologio();
+    const TimerTavolo& t = tavolo_.Timer();
+    imp.IntervalloAttesaDelPCaMuovere = std::max(1, o.Intervallo(t.AttesaDelPCaMuovere));
+    // The take button arms the take at 10 ms for one trick: the option's own interval is the setting.
+    imp.IntervalloEffettuaLaPresa = tavolo_.Opz().IntervalloPresa();
+    imp.IntervalloAnimazionecartePC = std::max(1, o.Intervallo(t.AnimazionecartePC));
+    imp.IntervalloAnimazionecarteH = std::max(1, o.Intervallo(t.AnimazionecarteH));
+    imp.segnapunti = Segnapunti();
+    const Presentazione& v = tavolo_.Vista();
+    imp.PuntiPCVisibile = v.PuntiPC.visibile;
+    imp.PuntiPCScrittaVisibile = v.PuntiPCScritta.visibile;
+    imp.PuntiHVisibile = v.PuntiH.visibile;
+    imp.PuntiHScrittaVisibile = v.PuntiHScritta.visibile;
+    imp.PannelloVisualizzato = menu_.PannelloVisualizzato;
+    imp.Continuaregole = continuaregole_;
+    return imp;
+}
+
+bool CornicePrincipale::SalvaImpostazioni() { return mrvelto::SalvaImpostazioni(percorsoImpostazioni_, ImpostazioniCorrenti(), avvisi_); }
+
+const SegnapuntiPartita& CornicePrincipale::Segnapunti() {
+    const int colonne = tavolo_.Vista().NumeroColonnePallini;
+    if (colonne != colonneSegnapunti_) {
+        segnapunti_ = DisposizioneSegnapunti(colonne);
+        colonneSegnapunti_ = colonne;
+    }
+    return segnapunti_;
+}
+
+void CornicePrincipale::Avvio() {
+    const DataOra adesso = calendario_();
+    // 1.
+    passi_->SeminaCaso();
+    // 2.
+    Impostazioni imp = ImpostazioniCorrenti();
+    LeggiImpostazioni(percorsoImpostazioni_, imp, avvisi_, adesso);
+    ApplicaImpostazioni(imp);
+    // 3.
+    tavolo_.MostraNomeLivello();
+    // 4.
+    menu_.ApriPannelloSalvato(imp.PannelloVisualizzato);
+    // 5.
+    passi_->MostraPaginaRegole(continuaregole_);
+    // 6.
+    passi_->MostraColonneCartePC(tavolo_.Opz()[OpzMostraCarte] != "No");
+    // 7. The score display by "Visualizzazione Punteggio:" (with the intervals the options imply).
+    tavolo_.ApplicaOpzioni();
+    // 8.
+    passi_->MostraTitoloBrano(tavolo_.Opz()[OpzTitoli] == "Si");
+    // 9.
+    passi_->Colori(tavolo_.Opz()[OpzVariazioniGrafiche] != "No");
+    // 10.
+    record_.LeggiRecord(adesso);
+    tavolo_.ImpostaRecord(&record_);
+    // 11. The deck style read at step 2 may name the optional deck only now known.
+    LeggiCarteOpzionali(MappaPercorso(kFileCarteOpzionali, radici_), opzionali_, avvisi_);
+    std::string& stile = tavolo_.Opz()[OpzStileCarte];
+    if (stile != "Napoletane" && stile != "Piacentine" && !(opzionali_.Installate() && stile == opzionali_.NomeCarteOpzionali)) {
+        avvisi_.Aggiungi("Lo stile di carte \"" + stile + "\" delle impostazioni non è disponibile: si torna alle carte " +
+                         std::string(ValoreInizialeOpzione(OpzStileCarte)) + ".");
+        stile = std::string(ValoreInizialeOpzione(OpzStileCarte));
+    }
+    // 12.
+    tavolo_.Dati().Intestazione1 = "Partita n. " + std::to_string(record_.TotalePartite() + 1) + " - Gioco n. 1";
+    tavolo_.Dati().Intestazione2 = TestoDataOra(adesso);
+    // 13.
+    if (const int ms = IntervalloImpazienza(tavolo_.Opz()[OpzCarattere])) passi_->IntervalloImpazienza(ms);
+    // 14.
+    tavolo_.Avvia();
+}
+
+void CornicePrincipale::lblComandi_Click(int k) {
+    switch (menu_.Click(k)) {
+        case EffettoMenu::ChiediUscita:
+            uscita_.Chiedi();
+            tavolo_.Vista().EsciVisibile = uscita_.DomandaVisibile();
+            break;
+        case EffettoMenu::FermaImpazienza:
+            passi_->FermaImpazienza();
+            break;
+        case EffettoMenu::RiprendiImpazienza:
+            if (RiprendereImpazienza(tavolo_.Stato().AChiTocca == Chi::H, tavolo_.Opz()[OpzCarattere], tavolo_.Opz()[OpzLoquacita]))
+                passi_->AvviaImpazienza();
+            break;
+        case EffettoMenu::Nessuno:
+            break;
+    }
+}
+
+Fuoco CornicePrincipale::cmdSetFocusAlbo() {
+    const Presentazione& v = tavolo_.Vista();
+    return menu_.cmdSetFocusAlbo(v.FineGioco.visibile, v.IstruzioneIniziale.visibile);
+}
+
+bool CornicePrincipale::ChiusuraRichiesta() {
+    if (uscita_.PuoChiudere()) return true;
+    uscita_.Chiedi();
+    tavolo_.Vista().EsciVisibile = uscita_.DomandaVisibile();
+    return false;
+}
+
+void CornicePrincipale::RispostaSiUscita() { uscita_.RispostaSi(); }
+
+void CornicePrincipale::RispostaNoUscita() {
+    uscita_.RispostaNo();
+    tavolo_.Vista().EsciVisibile = uscita_.DomandaVisibile();
+}
+
+}  // namespace mrvelto
