@@ -127,6 +127,11 @@ public:
     std::uint64_t PartiteConcluse() const { return partiteConcluse_; }
     // The running game's audit: tricks taken and cards dealt or drawn so far.
     const EsitoGioco& GiocoCorrente() const { return corrente_; }
+    // Steps that found nothing to do where the flow guarantees something (no card to play, no
+    // complete trick, a draw from an exhausted deck): always 0 in a sound flow.
+    std::uint64_t Anomalie() const { return anomalie_ + static_cast<std::uint64_t>(corrente_.estrazioni[0]); }
+    // The ceremony of Part 5.2 is running (MostraFineGioco waits for it).
+    bool CerimoniaInCorso() const { return cerimoniaInCorso_; }
 
     // Hooks. AlTermineDelGioco runs in ConcludiGioco after AggiornaPartita; Cambiato at the end of
     // every step and input call.
@@ -158,7 +163,6 @@ public:
     void MostraNomeLivello();
 
 private:
-    void Collega();
     void Notifica();
     // Human move, the part after the card reached the table (steps 5.1 / 5.2).
     void DopoMossaH();
@@ -167,6 +171,7 @@ private:
     void AvviaPresa();  // take button or TimerEffettuaLaPresa by Opzione[14]
     void DispatchDopoPresa();
     void FinePresa();   // RiponiCarteGiocate, empty played slots, dispatch
+    void FinePesca();   // data cells of the drawn cards, played slots forgotten
     void Estrai(int slot);
     void MostraSlot(int slot);
     void ImpostaPunteggi();
@@ -195,9 +200,8 @@ private:
     RecordPartite* record_ = nullptr;
     Calendario calendario_;
 
-    int tickH_ = 0;   // ticks of the animations so far
-    int tickPC_ = 0;
-    int tickPresa_ = 0;
+    bool cerimoniaInCorso_ = false;
+    std::uint64_t anomalie_ = 0;
     std::uint64_t giochiConclusi_ = 0;
     std::uint64_t partiteConcluse_ = 0;
     EsitoGioco corrente_;

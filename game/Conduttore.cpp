@@ -1,0 +1,52 @@
+#include "game/Conduttore.h"
+
+namespace mrvelto {
+
+Conduttore::Azione Conduttore::AzionePossibile() const {
+    const Presentazione& v = tavolo_.Vista();
+    const StatoGioco& s = tavolo_.Stato();
+    if (v.FineGioco.visibile) {
+        if (!v.FineGioco.cmdContinuaOIniziaPartita.abilitata || s.InterdiciSuoni) return Azione::Nessuna;
+        if (AttendiCommentoFinale && tavolo_.Orologio().Abilitato(tavolo_.Timer().CommentiFinali)) return Azione::Nessuna;
+        return Azione::Continua;
+    }
+    if (v.cmdEffettuaLaPresa.visibile && !tavolo_.Orologio().Abilitato(tavolo_.Timer().EffettuaLaPresa))
+        return Azione::Presa;
+    for (int k = 4; k <= 6; ++k)
+        if (tavolo_.ClickAccettato(k)) return Azione::Carta;
+    return Azione::Nessuna;
+}
+
+Conduttore::Azione Conduttore::Agisci() {
+    const Azione a = AzionePossibile();
+    switch (a) {
+        case Azione::Continua: tavolo_.TastoInvio(); break;
+        case Azione::Presa: tavolo_.cmdEffettuaLaPresa_Click(); break;
+        case Azione::Carta: tavolo_.ImgCarta_Click(avversario_.ScegliCarta(tavolo_)); break;
+        case Azione::Nessuna: break;
+    }
+    return a;
+}
+
+bool Conduttore::Passo() {
+    if (Agisci() != Azione::Nessuna) return true;
+    return tavolo_.Orologio().EseguiProssimo();
+}
+
+template <class Fatto>
+bool Conduttore::Fino(Fatto fatto, std::uint64_t limitePassi) {
+    for (std::uint64_t i = 0; !fatto(); ++i) {
+        if (i >= limitePassi || !Passo()) return false;
+    }
+    return true;
+}
+
+bool Conduttore::FinoAGiochi(std::uint64_t giochi, std::uint64_t limitePassi) {
+    return Fino([&] { return tavolo_.GiochiConclusi() >= giochi; }, limitePassi);
+}
+
+bool Conduttore::FinoAPartite(std::uint64_t partite, std::uint64_t limitePassi) {
+    return Fino([&] { return tavolo_.PartiteConcluse() >= partite; }, limitePassi);
+}
+
+}  // namespace mrvelto

@@ -1,0 +1,44 @@
+#pragma once
+// Drives a table with a player on the human's side: the simulator runs it event to event, the
+// Qt program's --autoplay calls Agisci() after each step of its real-time clock pump (or Passo()
+// with --fast). The human's side acts through the table's input entry points only.
+#include <cstdint>
+
+#include "game/Avversario.h"
+#include "game/Tavolo.h"
+
+namespace mrvelto {
+
+class Conduttore {
+public:
+    enum class Azione { Nessuna, Carta, Presa, Continua };
+
+    Conduttore(Tavolo& tavolo, AvversarioUmano& avversario) : tavolo_(tavolo), avversario_(avversario) {}
+
+    // Wait for the final comment (TimerCommentiFinali fired, InterdiciSuoni "No") before continuing
+    // from the end-of-game frame; false continues as soon as the frame accepts it.
+    bool AttendiCommentoFinale = true;
+
+    // What the human's side can do now, by the table's own guards.
+    Azione AzionePossibile() const;
+    // Performs that action (a card click, the take button, Enter on the end-of-game frame).
+    Azione Agisci();
+    // One event: the human's action if one is possible, otherwise the clock's next step (time jumps
+    // to it). False when nothing can happen any more.
+    bool Passo();
+    // Runs until the table has concluded `giochi` games in all (GiochiConclusi), or until it has
+    // concluded `partite` matches; stops at the game's end (the end-of-game frame is not continued).
+    // False when the flow got stuck or `limitePassi` events ran without getting there.
+    bool FinoAGiochi(std::uint64_t giochi, std::uint64_t limitePassi = UINT64_MAX);
+    bool FinoAPartite(std::uint64_t partite, std::uint64_t limitePassi = UINT64_MAX);
+
+    Tavolo& Tavolo_() { return tavolo_; }
+
+private:
+    template <class Fatto>
+    bool Fino(Fatto fatto, std::uint64_t limitePassi);
+    Tavolo& tavolo_;
+    AvversarioUmano& avversario_;
+};
+
+}  // namespace mrvelto

@@ -1,0 +1,197 @@
+// Taking the trick and drawing (Part 2.3): TimerEffettuaLaPresa, TimerPrendicarte, TimerPesca,
+// TimerPescaUltimeDue, the dispatch after the take and GiocaUltimaCartaPC.
+#include "game/Procedure.h"
+#include "game/Tavolo.h"
+
+namespace mrvelto {
+
+void Tavolo::TimerEffettuaLaPresa_Timer() {
+    StatoGioco& s = stato_;
+    const int pc = s.NumeroCartaGiocataDaPC;
+    const int h = s.NumeroCartaGiocataDaH;
+    // 1.
+    orologio_.Abilita(timer_.EffettuaLaPresa, false);
+    if (pc < 1 || pc > 3 || h < 4 || h > 6) {
+        ++anomalie_;  // no complete trick on the table
+        return;
+    }
+    if (s.NumeroCarteRimaste != -6) suoni_->SuonoPresa();
+    // 2. Decide, score, the winner leads.
+    const EsitoPresa esito = DecidiPresa(s.TurnoDiGioco, s.Seme[pc], s.Valore[pc], s.Seme[h], s.Valore[h], s.SemeBriscola());
+    int& totale = esito.vincitore == Chi::H ? s.PuntiH : s.PuntiPC;
+    totale += esito.punti;
+    ImpostaPunteggi();
+    s.TurnoDiGioco = s.AChiTocca = esito.vincitore;
+    (esito.vincitore == Chi::H ? vista_.NomeH : vista_.NomePC).evidenziata = true;
+    // 3. Who took the two played cards.
+    for (VoceMazzo& v : s.CarteGiocate)
+        if (v.coloreTesto == colore::Blu) v.coloreTesto = esito.vincitore == Chi::PC ? colore::Bianco : colore::Nero;
+    // 4.
+    RegistraPresa(s, dati_);
+    ++corrente_.prese;
+    // 5. The computer player's per-trick reset.
+    if (s.NumeroCarteRimaste > 0) {
+        s.NumeroCartaAnalizzata = 1;
+        pc_->AzzeraTabelleAnalisi(ctxPC_);
+    } else {
+        pc_->AzzeraTabelleAnalisiFinale(ctxPC_);
+    }
+    // 6.
+    if (totale > 60) s.Vincitore = esito.vincitore == Chi::PC ? 1 : 2;
+    // 7. The 60-point rule ends the game here.
+    if (opzioni_[OpzConclusioneGioco] == "Appena uno supera 60 punti" && s.Vincitore != 0) {
+        RiponiCarteGiocate(s, vista_);
+        if (s.NumeroCarteRimaste < 1) {
+            s.Svuota(pc);
+            s.Svuota(h);
+        }
+        ConcludiGioco();
+        return;
+    }
+    // 8. The taken cards leave the table.
+    if (opzioni_.IntervalloAnimazione() == 0)
+        FinePresa();
+    else
+        orologio_.Abilita(timer_.Prendicarte, true);
+    // 9. Undo the 10 ms of a button take.
+    const int presa = opzioni_.IntervalloPresa();
+    if (presa > 0 && orologio_.Intervallo(timer_.EffettuaLaPresa) != presa && !orologio_.Abilitato(timer_.EffettuaLaPresa))
+        orologio_.ImpostaIntervallo(timer_.EffettuaLaPresa, presa);
+}
+
+void Tavolo::FinePresa() {
+    StatoGioco& s = stato_;
+    RiponiCarteGiocate(s, vista_);
+    if (s.NumeroCarteRimaste < 1) {
+        s.Svuota(s.NumeroCartaGiocataDaPC);
+        s.Svuota(s.NumeroCartaGiocataDaH);
+    }
+    DispatchDopoPresa();
+}
+
+void Tavolo::DispatchDopoPresa() {
+    StatoGioco& s = stato_;
+    const int n = s.NumeroCarteRimaste;
+    if (n > 2) {
+        orologio_.Abilita(timer_.Pesca, true);
+    } else if (n == 2) {
+        orologio_.Abilita(timer_.PescaUltimeDue, true);
+    } else if (n == -2) {
+        if (s.TurnoDiGioco == Chi::H) {
+            s.GiocoInCorso = s.PartitaInCorso = s.PuoiGiocare = true;
+        } else {
+            pc_->PenultimaGiocataIniziaPC(ctxPC_);  // the player arms the move
+            s.PuoiGiocare = true;
+        }
+    } else if (n == -4) {
+        if (s.TurnoDiGioco == Chi::PC) {
+            GiocaUltimaCartaPC();
+        } else {
+            s.GiocoInCorso = s.PartitaInCorso = s.PuoiGiocare = true;
+            orologio_.Abilita(timer_.UltimacartaH, true);
+        }
+    } else if (n == -6) {
+        ConcludiGioco();
+    }
+}
+
+void Tavolo::GiocaUltimaCartaPC() {
+    ScegliUltimaCartaPC();
+    orologio_.Abilita(timer_.AttesaDelPCaMuovere, true);
+    stato_.GiocoInCorso = stato_.PartitaInCorso = stato_.PuoiGiocare = true;
+}
+
+void Tavolo::TimerPrendicarte_Timer() {
+    const int ritmo = orologio_.Intervallo(timer_.AnimazionecartePC);
+    if (ritmo > 0 && orologio_.Intervallo(timer_.Prendicarte) != ritmo) orologio_.ImpostaIntervallo(timer_.Prendicarte, ritmo);
+    const bool versoH = stato_.TurnoDiGioco == Chi::H;
+    const int passo = versoH ? 495 : -495;
+    const int meta = versoH ? 6300 : 360;
+    bool arrivato = false;
+    for (int k : {stato_.NumeroCartaGiocataDaPC, stato_.NumeroCartaGiocataDaH}) {
+        if (k < 1 || k > 6) continue;
+        SlotGrafico& g = vista_.Slot[k];
+        g.Sposta({g.immagine.left, g.immagine.top + passo});
+        arrivato = versoH ? g.immagine.top >= meta : g.immagine.top <= meta;
+    }
+    if (!arrivato) return;
+    orologio_.Abilita(timer_.Prendicarte, false);
+    FinePresa();
+}
+
+void Tavolo::TimerPesca_Timer() {
+    StatoGioco& s = stato_;
+    const bool vinceH = s.TurnoDiGioco == Chi::H;
+    const int slotVincitore = vinceH ? s.NumeroCartaGiocataDaH : s.NumeroCartaGiocataDaPC;
+    const int slotPerdente = vinceH ? s.NumeroCartaGiocataDaPC : s.NumeroCartaGiocataDaH;
+    const bool prima = s.NumeroCartaAnalizzata == 1;
+    s.NumeroCartaAnalizzata = prima ? 2 : 1;
+    --s.NumeroCarteRimaste;
+    vista_.CarteRimaste.testo = std::to_string(s.NumeroCarteRimaste);
+    const int slot = prima ? slotVincitore : slotPerdente;
+    Estrai(slot);
+    MostraSlot(slot);
+    if (prima) return;
+    // Second firing.
+    FinePesca();
+    pc_->CalcolaPuntiPotenziali(ctxPC_);
+    if (s.TurnoDiGioco == Chi::PC) pc_->AnalizzaInizioPC(ctxPC_);  // the player arms the move
+    orologio_.Abilita(timer_.Pesca, false);
+    s.PuoiGiocare = true;
+    if (s.AChiTocca == Chi::H) {
+        vista_.NomeH.evidenziata = true;
+        suoni_->AvviaImpazienza();
+    }
+}
+
+void Tavolo::FinePesca() {
+    StatoGioco& s = stato_;
+    const int b = 6 * (s.Manche - 1);
+    const char briscola = s.SemeBriscola();
+    const bool visibili = opzioni_.MostraCartePC();
+    if (b + 14 < PannelloDati::kCelle) {
+        ScriviCarta(dati_, b + 13, s.Carta[s.NumeroCartaGiocataDaPC], briscola, visibili);
+        ScriviCarta(dati_, b + 14, s.Carta[s.NumeroCartaGiocataDaH], briscola, visibili);
+        dati_[b + 13].coloreTesto = dati_[b + 14].coloreTesto = colore::Nero;
+    }
+    s.NumeroCartaGiocataDaPC = 0;
+    s.NumeroCartaGiocataDaH = 0;
+}
+
+void Tavolo::TimerPescaUltimeDue_Timer() {
+    StatoGioco& s = stato_;
+    const bool vinceH = s.TurnoDiGioco == Chi::H;
+    const int slotVincitore = vinceH ? s.NumeroCartaGiocataDaH : s.NumeroCartaGiocataDaPC;
+    const int slotPerdente = vinceH ? s.NumeroCartaGiocataDaPC : s.NumeroCartaGiocataDaH;
+    const bool prima = s.NumeroCartaAnalizzata == 1;
+    s.NumeroCartaAnalizzata = prima ? 2 : 1;
+    // First firing: the winner takes the covered stock card; second: the loser the briscola card.
+    const int slot = prima ? slotVincitore : slotPerdente;
+    const int da = prima ? kSlotMazzo : kSlotBriscola;
+    s.Carta[slot] = s.Carta[da];
+    s.Valore[slot] = s.Valore[da];
+    s.Seme[slot] = s.Seme[da];
+    s.ContatoreCarteEstratte = slot;
+    vista_.Slot[da].visibile = false;
+    MostraSlot(slot);
+    --s.NumeroCarteRimaste;
+    vista_.CarteRimaste.testo = std::to_string(s.NumeroCarteRimaste);
+    if (prima) return;
+    // Second firing.
+    vista_.CarteRimaste.visibile = vista_.CarteRimasteScritta.visibile = false;
+    FinePesca();
+    pc_->CalcolaPuntiPotenziali(ctxPC_);
+    if (s.TurnoDiGioco == Chi::PC) {
+        pc_->TerzultimaGiocataIniziaPC(ctxPC_);
+        pc_->AnalisiSecondoLivello(ctxPC_);
+        ctxPC_.ArmaMossa();
+    }
+    orologio_.Abilita(timer_.PescaUltimeDue, false);
+    s.PuoiGiocare = true;
+    if (s.AChiTocca == Chi::H) {
+        vista_.NomeH.evidenziata = true;
+        suoni_->AvviaImpazienza();
+    }
+}
+
+}  // namespace mrvelto

@@ -1,0 +1,116 @@
+#include "game/Procedure.h"
+
+namespace mrvelto {
+
+int SlotDellaDistribuzione(int passo, Chi giocoIniziatoDa) {
+    static constexpr int kComputerDistribuisce[8] = {4, 1, 5, 2, 6, 3, 7, 8};
+    static constexpr int kUmanoDistribuisce[8] = {1, 4, 2, 5, 3, 6, 7, 8};
+    if (passo < 1 || passo > 8) return 0;
+    return giocoIniziatoDa == Chi::H ? kComputerDistribuisce[passo - 1] : kUmanoDistribuisce[passo - 1];
+}
+
+bool SlotScoperto(int slot, const Opzioni& opzioni) {
+    if (slot == kSlotMazzo) return false;
+    if (slot >= 1 && slot <= 3) return opzioni.MostraCartePC();
+    return true;
+}
+
+Punto PassoAnimazione(int slot) {
+    switch (slot) {
+        case 1: return {150, 495};
+        case 2: return {-150, 495};
+        case 3: return {-450, 495};
+        case 4: return {450, -495};
+        case 5: return {150, -495};
+        case 6: return {-150, -495};
+        default: return {0, 0};
+    }
+}
+
+void RegistraCartaGiocata(StatoGioco& stato) {
+    const int n = PosizioneNelMazzo(stato.CartaGiocata.testo);
+    if (n == 0) return;
+    stato.PreseVirtuali[n].coloreTesto = colore::Verde;
+    stato.CarteGiocate[n].colore = stato.CartaGiocata.colore == colore::RosaUmano ? colore::RosaUmano : colore::Rosso;
+    stato.CarteGiocate[n].coloreTesto = colore::Blu;
+}
+
+void SegnaBriscoleNelMazzo(StatoGioco& stato) {
+    const auto seme = kSemi.find(stato.SemeBriscola());
+    if (seme == std::string_view::npos) return;
+    const int primo = static_cast<int>(seme) * 10 + 1;
+    for (int n = primo; n < primo + 10; ++n) {
+        stato.CarteGiocate[n].colore = colore::GialloChiaro;
+        stato.PreseVirtuali[n].colore = colore::Giallo;
+    }
+}
+
+void RegistraPresa(StatoGioco& stato, PannelloDati& dati) {
+    const int b = 6 * stato.Manche;
+    if (b + 12 < PannelloDati::kCelle) {
+        const char briscola = stato.SemeBriscola();
+        ScriviCarta(dati, b + 9, stato.Carta[stato.NumeroCartaGiocataDaPC], briscola, true);
+        ScriviCarta(dati, b + 10, stato.Carta[stato.NumeroCartaGiocataDaH], briscola, true);
+        dati[b + 9].coloreTesto = colore::Blu;
+        dati[b + 10].coloreTesto = colore::Blu;
+        CellaDati& pc = dati[b + 11];
+        CellaDati& h = dati[b + 12];
+        pc.testo = std::to_string(stato.PuntiPC);
+        h.testo = std::to_string(stato.PuntiH);
+        pc.visibile = h.visibile = true;
+        pc.sfondo = stato.TurnoDiGioco == Chi::PC ? colore::Rosso : colore::Bianco;
+        h.sfondo = stato.TurnoDiGioco == Chi::H ? colore::RosaUmano : colore::Bianco;
+    }
+    ++stato.Manche;
+}
+
+void RiponiCarteGiocate(const StatoGioco& stato, Presentazione& vista) {
+    for (int k : {stato.NumeroCartaGiocataDaPC, stato.NumeroCartaGiocataDaH}) {
+        if (k < 1 || k > 6) continue;
+        vista.Slot[k].visibile = false;
+        vista.Slot[k].Sposta(PosizioneDiManoDelloSlot(k));
+    }
+}
+
+std::string NomeLivello(const Opzioni& opzioni) { return std::string("Mr. VELTO ") + opzioni.LetteraLivello(); }
+
+std::string TestoDataOraPannello(const DataOra& d) {
+    const int aa = ((d.anno % 100) + 100) % 100;
+    return std::to_string(d.giorno) + "/" + std::to_string(d.mese) + "/" + (aa < 10 ? "0" : "") + std::to_string(aa) +
+           " - " + std::to_string(d.ora) + ":" + (d.minuto < 10 ? "0" : "") + std::to_string(d.minuto);
+}
+
+std::pair<std::string, std::string> MessaggiFineGioco(bool partitaFinita) {
+    if (!partitaFinita)
+        return {"Se vuoi continuare subito la Partita con un nuovo Gioco premi il tasto INVIO, altrimenti clicca su una delle seguenti opzioni:",
+                "Ricordati che prima di continuare la Partita puoi ora modificare, se vuoi, anche l'opzione di 'Conclusione del Gioco' nell'apposito 'Pannello Opzioni'."};
+    return {"Se vuoi iniziare subito una nuova Partita premi il tasto INVIO, altrimenti clicca su una delle seguenti opzioni:",
+            "Ricordati che prima di iniziare una nuova Partita puoi ora modificare, se vuoi, tutte le opzioni presenti nell'apposito 'Pannello Opzioni'."};
+}
+
+bool CellaRiservata(int cella) {
+    if (cella >= 2 && cella <= 4) return true;
+    if (cella < 19 || cella >= PannelloDati::kCelle) return false;
+    const int r = (cella - 19) % 6;
+    return r == 0 || r == 1;
+}
+
+void ScriviCarta(PannelloDati& dati, int cella, const std::string& codice, char semeBriscola, bool visibile) {
+    CellaDati& c = dati[cella];
+    c.testo = codice;
+    c.sfondo = !codice.empty() && SemeDiCarta(codice) == semeBriscola ? colore::GialloChiaro : colore::Bianco;
+    c.visibile = visibile;
+}
+
+void SvuotaPannelloDati(PannelloDati& dati) {
+    for (int i = 2; i < PannelloDati::kCelle; ++i) dati[i] = CellaDati{};
+}
+
+void RipristinaColoriDati(PannelloDati& dati) {
+    for (int b = 6; b + 14 < PannelloDati::kCelle; b += 6) {
+        dati[b + 9].coloreTesto = dati[b + 10].coloreTesto = colore::Blu;
+        dati[b + 13].coloreTesto = dati[b + 14].coloreTesto = colore::Nero;
+    }
+}
+
+}  // namespace mrvelto

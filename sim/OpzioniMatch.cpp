@@ -1,0 +1,134 @@
+#include "sim/OpzioniMatch.h"
+
+#include <charconv>
+#include <functional>
+#include <ostream>
+
+#include "table/Opzioni.h"
+
+namespace mrvelto::sim {
+
+namespace {
+
+bool Numero(const std::string& testo, std::uint64_t& valore) {
+    const char* fine = testo.data() + testo.size();
+    auto [p, ec] = std::from_chars(testo.data(), fine, valore);
+    return ec == std::errc{} && p == fine && !testo.empty();
+}
+
+// A value must be one of the option's cycle (the exact Italian display text).
+bool ValoreAmmesso(int n, const std::string& valore) {
+    for (auto v : CicloOpzione(n))
+        if (v == valore) return true;
+    return false;
+}
+
+struct Flag {
+    const char* nome;
+    const char* argomento;  // nullptr: a switch without value
+    const char* aiuto;
+    std::function<std::string(OpzioniMatch&, const std::string&)> applica;  // returns an error or ""
+};
+
+const std::vector<Flag>& Flags() {
+    static const std::vector<Flag> flags = {
+        {"--games", "N", "number of games to play (default 100)",
+         [](OpzioniMatch& o, const std::string& v) -> std::string {
+             return Numero(v, o.giochi) && o.giochi > 0 ? "" : "--games wants a positive whole number";
+         }},
+        {"--seed", "S", "seed of the game's random source (default 1)",
+         [](OpzioniMatch& o, const std::string& v) -> std::string {
+             return Numero(v, o.seme) ? "" : "--seed wants a whole number";
+         }},
+        {"--end-of-game", "TEXT",
+         "\"Conclusione del Gioco:\": \"Appena uno supera 60 punti\" (default) or \"Fino all'ultima presa\"",
+         [](OpzioniMatch& o, const std::string& v) -> std::string {
+             if (!ValoreAmmesso(OpzConclusioneGioco, v)) return "--end-of-game: unknown value \"" + v + "\"";
+             o.opzioni.emplace_back(OpzConclusioneGioco, v);
+             return "";
+         }},
+        {"--option", "N=TEXT", "set option N (0..20) to TEXT, one of its display values",
+         [](OpzioniMatch& o, const std::string& v) -> std::string {
+             const auto uguale = v.find('=');
+             std::uint64_t n = 0;
+             if (uguale == std::string::npos || !Numero(v.substr(0, uguale), n) || n >= kNumeroOpzioni)
+                 return "--option wants N=TEXT with N in 0..20";
+             const std::string valore = v.substr(uguale + 1);
+             if (!ValoreAmmesso(static_cast<int>(n), valore))
+                 return "--option " + std::to_string(n) + ": unknown value \"" + valore + "\"";
+             o.opzioni.emplace_back(static_cast<int>(n), valore);
+             return "";
+         }},
+        {"--opponent", "NAME", "player of the human's side (default random)",
+         [](OpzioniMatch& o, const std::string& v) -> std::string {
+             o.avversario = v;
+             return "";
+         }},
+        {"--max-steps", "N", "events after which a game counts as stuck (default 1000000)",
+         [](OpzioniMatch& o, const std::string& v) -> std::string {
+             return Numero(v, o.limitePassiPerGioco) && o.limitePassiPerGioco > 0 ? "" : "--max-steps wants a positive whole number";
+         }},
+        {"--json", nullptr, "print the summary as JSON",
+         [](OpzioniMatch& o, const std::string&) -> std::string {
+             o.json = true;
+             return "";
+         }},
+    };
+    return flags;
+}
+
+std::string Citato(const std::string& s) {
+    std::string r = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\' || c == '$' || c == '`') r += '\\';
+        r += c;
+    }
+    return r + "\"";
+}
+
+}  // namespace
+
+std::optional<OpzioniMatch> LeggiOpzioniMatch(const std::vector<std::string>& args, std::ostream& err) {
+    OpzioniMatch o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const Flag* flag = nullptr;
+        for (const Flag& f : Flags())
+            if (args[i] == f.nome) flag = &f;
+        if (!flag) {
+            err << "mrvelto-sim match: unknown argument: " << args[i] << "\n";
+            return std::nullopt;
+        }
+        std::string valore;
+        if (flag->argomento) {
+            if (i + 1 >= args.size()) {
+                err << "mrvelto-sim match: " << flag->nome << " wants " << flag->argomento << "\n";
+                return std::nullopt;
+            }
+            valore = args[++i];
+        }
+        if (std::string e = flag->applica(o, valore); !e.empty()) {
+            err << "mrvelto-sim match: " << e << "\n";
+            return std::nullopt;
+        }
+    }
+    return o;
+}
+
+void AiutoOpzioniMatch(std::ostream& out) {
+    for (const Flag& f : Flags())
+        out << "  " << f.nome << (f.argomento ? std::string(" ") + f.argomento : std::string()) << "\n      " << f.aiuto << "\n";
+}
+
+std::string OpzioniMatch::RigaDiComando(std::uint64_t n) const {
+    std::string r = "mrvelto-sim match --games " + std::to_string(n) + " --seed " + std::to_string(seme);
+    if (avversario != "random") r += " --opponent " + avversario;
+    for (const auto& [indice, valore] : opzioni) {
+        if (indice == OpzConclusioneGioco)
+            r += " --end-of-game " + Citato(valore);
+        else
+            r += " --option " + Citato(std::to_string(indice) + "=" + valore);
+    }
+    return r;
+}
+
+}  // namespace mrvelto::sim

@@ -1,0 +1,33 @@
+#pragma once
+// The options of `mrvelto-sim match`, parsed in one place: a table of flags, each with its help
+// text and the handler that writes it into OpzioniMatch. A new flag (--opponent values, --level,
+// --paired) is one more row of the table in OpzioniMatch.cpp and, if needed, one more field here.
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace mrvelto::sim {
+
+struct OpzioniMatch {
+    std::uint64_t giochi = 100;          // --games N
+    std::uint64_t seme = 1;              // --seed S
+    std::string avversario = "random";   // --opponent NAME (the human's side; see Avversari.h)
+    bool json = false;                   // --json
+    // Option values set before the first game, as (index, display text), in command-line order:
+    // --end-of-game TEXT is (15, TEXT); --option N=TEXT any other.
+    std::vector<std::pair<int, std::string>> opzioni;
+    std::uint64_t limitePassiPerGioco = 1'000'000;  // --max-steps: a game that needs more is stuck
+
+    // The command line that reproduces a run of `giochi` games with these options.
+    std::string RigaDiComando(std::uint64_t giochi) const;
+};
+
+// Parses the arguments after "match". On an error writes it to `err` and returns nothing.
+std::optional<OpzioniMatch> LeggiOpzioniMatch(const std::vector<std::string>& args, std::ostream& err);
+// The flags and their help, one per line.
+void AiutoOpzioniMatch(std::ostream& out);
+
+}  // namespace mrvelto::sim

@@ -1,0 +1,93 @@
+#include "sim/Simulazione.h"
+
+#include <chrono>
+
+#include "game/Conduttore.h"
+#include "game/OraVirtuale.h"
+#include "game/VerificaGioco.h"
+#include "sim/Avversari.h"
+
+namespace mrvelto::sim {
+
+namespace {
+
+std::uint64_t SplitMix64(std::uint64_t x) {
+    x += 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+}
+
+void Mescola(std::uint64_t& firma, std::int64_t valore) {
+    auto v = static_cast<std::uint64_t>(valore);
+    for (int i = 0; i < 8; ++i) {
+        firma ^= (v >> (8 * i)) & 0xFF;
+        firma *= 0x100000001B3ULL;
+    }
+}
+
+}  // namespace
+
+RisultatoSimulazione Simula(const OpzioniMatch& o) {
+    RisultatoSimulazione r;
+    r.firma = 0xCBF29CE484222325ULL;
+    auto avversario = CreaAvversario(o.avversario, SplitMix64(o.seme), o);
+    if (!avversario) {
+        r.violazione = "unknown opponent \"" + o.avversario + "\"";
+        return r;
+    }
+    auto giocatore = CreaGiocatorePC(o);
+
+    OrologioVirtuale orologio;
+    CasoConSeme caso(o.seme, OraDaOrologioVirtuale(orologio));
+    Opzioni opzioni;
+    for (const auto& [n, valore] : o.opzioni) opzioni[n] = valore;
+    Tavolo tavolo(orologio, caso, opzioni);
+    tavolo.ImpostaGiocatorePC(giocatore.get());
+    const DataOra inizio{};
+    tavolo.ImpostaCalendario([&orologio, inizio] { return DataOraPiu(inizio, orologio.Adesso()); });
+    tavolo.ImpostaNomeGiocatore(avversario->Nome());
+    const bool sessanta = tavolo.Opz()[OpzConclusioneGioco] == "Appena uno supera 60 punti";
+
+    tavolo.AlTermineDelGioco = [&](const EsitoGioco& e) {
+        ++r.giochi;
+        if (e.Vincitore == 2) ++r.vintiH;
+        else if (e.Vincitore == 1) ++r.vintiPC;
+        else ++r.pareggi;
+        if (e.partitaFinita) ++r.partite;
+        r.puntiH += static_cast<std::uint64_t>(e.PuntiH);
+        r.puntiPC += static_cast<std::uint64_t>(e.PuntiPC);
+        r.prese += static_cast<std::uint64_t>(e.prese);
+        r.millisecondiVirtuali = e.fine;
+        Mescola(r.firma, e.PuntiH);
+        Mescola(r.firma, e.PuntiPC);
+        Mescola(r.firma, e.prese);
+        Mescola(r.firma, e.GiocoIniziatoDa == Chi::H ? 1 : 2);
+        Mescola(r.firma, e.fine);
+        if (r.violazione.empty()) {
+            std::string v = VerificaGioco(e, sessanta);
+            if (v.empty() && tavolo.Anomalie() != 0) v = "the flow found no card to play or no trick to take";
+            if (!v.empty()) {
+                r.violazione = v;
+                r.giocoViolazione = r.giochi;
+            }
+        }
+    };
+
+    Conduttore conduttore(tavolo, *avversario);
+    const auto t0 = std::chrono::steady_clock::now();
+    tavolo.Avvia();
+    const std::uint64_t passi0 = orologio.PassiEseguiti();
+    for (std::uint64_t g = 1; g <= o.giochi && r.violazione.empty(); ++g) {
+        if (!conduttore.FinoAGiochi(g, o.limitePassiPerGioco)) {
+            r.violazione = "the flow got stuck (no step and no move possible) in game " + std::to_string(g);
+            r.giocoViolazione = g;
+        }
+    }
+    r.secondiReali = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    r.passi = orologio.PassiEseguiti() - passi0;
+    if (!r.violazione.empty()) r.riproduci = o.RigaDiComando(r.giocoViolazione);
+    return r;
+}
+
+}  // namespace mrvelto::sim

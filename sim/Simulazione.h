@@ -1,0 +1,33 @@
+#pragma once
+// Plays games on virtual time through the real flow (game/Tavolo, its timers and handlers),
+// the human's side played by a registered opponent, and checks every game as it ends.
+#include <cstdint>
+#include <string>
+
+#include "sim/OpzioniMatch.h"
+
+namespace mrvelto::sim {
+
+struct RisultatoSimulazione {
+    std::uint64_t giochi = 0;        // games concluded
+    std::uint64_t vintiH = 0;
+    std::uint64_t vintiPC = 0;
+    std::uint64_t pareggi = 0;       // 60 to 60
+    std::uint64_t partite = 0;       // matches concluded
+    std::uint64_t puntiH = 0;        // totals over the games
+    std::uint64_t puntiPC = 0;
+    std::uint64_t prese = 0;
+    std::int64_t millisecondiVirtuali = 0;  // from the first set-up to the last game's end
+    std::uint64_t passi = 0;          // clock steps run
+    double secondiReali = 0;
+    std::uint64_t firma = 0;          // FNV-1a over every game's result: the run's signature
+    // Empty when every check held; otherwise the first violation, in which game, and how to replay it.
+    std::string violazione;
+    std::uint64_t giocoViolazione = 0;
+    std::string riproduci;
+};
+
+// `err` gets the reason when the options name no known opponent (result: giochi 0, violazione set).
+RisultatoSimulazione Simula(const OpzioniMatch& opzioni);
+
+}  // namespace mrvelto::sim
