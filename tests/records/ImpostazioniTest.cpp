@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include "Campioni.h"
+#include "records/FormatoRiga.h"
+#include "records/Impostazioni.h"
+
+namespace mrvelto {
+namespace {
+
+using test::Campione;
+
+Impostazioni Modificate() {
+    Impostazioni imp;
+    Opzioni& o = imp.opzioni;
+    o[OpzAbilita] = "Media (Livello C)";
+    o[OpzVelocitaRisposta] = "Lenta";
+    o[OpzMostraCarte] = "Si";
+    o[OpzPresaAutomatica] = "No";
+    o[OpzConclusioneGioco] = "Fino all'ultima presa";
+    o[OpzConclusionePartita] = "Al meglio di 3 Giochi";
+    o[OpzCerimonia] = "Al termine della Partita";
+    o[OpzVariazioniGrafiche] = "No";
+    o[OpzColoreTavolo] = "Caffé";
+    o[OpzColoreRetro] = "Verde Veronese";
+    o[OpzMotivoRetro] = "Greche";
+    o[OpzStileCarte] = "Napoletane";
+    o[OpzAnimazione] = "Lenta";
+    o[OpzPunteggio] = "Solo Mr. Velto";
+    o[OpzTitoli] = "No";
+    o[OpzCambioBrano] = "Dopo un nuovo Gioco";
+    o[OpzAudioAnalisi] = "Come nel Gioco";
+    o[OpzFrequenzaMusica] = "Raramente";
+    o[OpzRumori] = "No";
+    o[OpzLoquacita] = "Taciturno";
+    o[OpzCarattere] = "Nervosetto";
+    imp.Sbirciata = true;
+    imp.IntervalloAttesaDelPCaMuovere = 1250;
+    imp.IntervalloEffettuaLaPresa = 0;
+    imp.IntervalloAnimazionecartePC = 80;
+    imp.IntervalloAnimazionecarteH = 80;
+    imp.segnapunti = DisposizioneSegnapunti(3);
+    imp.PuntiHVisibile = false;
+    imp.PuntiHScrittaVisibile = false;
+    imp.PannelloVisualizzato = PannelloLaterale::Dati;
+    imp.Continuaregole = "Clicca qui per continuare > 3";
+    return imp;
+}
+
+TEST(Impostazioni, WritesTheHandMadeSamplesByteForByte) {
+    EXPECT_EQ(ScriviImpostazioni(Impostazioni{}), Campione("MVeImpo-iniziale.txt"));
+    EXPECT_EQ(ScriviImpostazioni(Modificate()), Campione("MVeImpo-modificato.txt"));
+}
+
+TEST(Impostazioni, ReadsTheSamplesBack) {
+    Impostazioni letto;
+    EXPECT_TRUE(LeggiImpostazioniDa(Campione("MVeImpo-modificato.txt"), letto));
+    EXPECT_EQ(letto, Modificate());
+    Impostazioni iniziale = Modificate();
+    EXPECT_TRUE(LeggiImpostazioniDa(Campione("MVeImpo-iniziale.txt"), iniziale));
+    EXPECT_EQ(iniziale, Impostazioni{});
+}
+
+TEST(Impostazioni, ARoundTripRestoresEveryOptionIntervalLayoutPanelAndPage) {
+    // Every option at every value of its cycle, in turn.
+    for (int n = 0; n < kNumeroOpzioni; ++n) {
+        for (auto valore : CicloOpzione(n)) {
+            Impostazioni imp = Modificate();
+            imp.opzioni[n] = std::string(valore);
+            Impostazioni letto;
+            ASSERT_TRUE(LeggiImpostazioniDa(ScriviImpostazioni(imp), letto)) << n << " " << valore;
+            EXPECT_EQ(letto.opzioni.Opzione, imp.opzioni.Opzione) << n << " " << valore;
+        }
+    }
+    for (int giochi = 3; giochi <= 5; ++giochi) {
+        Impostazioni imp;
+        imp.segnapunti = DisposizioneSegnapunti(giochi);
+        imp.segnapunti.SinistraLineaV[2] = 10800.5f;  // decimals survive
+        Impostazioni letto = Modificate();
+        ASSERT_TRUE(LeggiImpostazioniDa(ScriviImpostazioni(imp), letto));
+        // Strokes 1 and 5 and the first and last column are not in the file: they never move.
+        EXPECT_EQ(letto.segnapunti, imp.segnapunti) << giochi;
+    }
+    for (auto p : {PannelloLaterale::Nessuno, PannelloLaterale::Partita, PannelloLaterale::Dati}) {
+        Impostazioni imp;
+        imp.PannelloVisualizzato = p;
+        imp.Continuaregole = "Clicca qui per ritornare > 5";
+        Impostazioni letto;
+        ASSERT_TRUE(LeggiImpostazioniDa(ScriviImpostazioni(imp), letto));
+        EXPECT_EQ(letto, imp);
+    }
+}
+
+TEST(Impostazioni, TheSecondRowOfDotsRepeatsTheFirst) {
+    Impostazioni imp;
+    imp.segnapunti = DisposizioneSegnapunti(5);
+    imp.segnapunti.SinistraPuntiH[3] = 1;  // a row drawn out of line is still written as one column
+    const auto righe = DividiRighe(ScriviImpostazioni(imp));
+    ASSERT_EQ(righe.size(), 43u);
+    EXPECT_EQ(righe[15], righe[14]);
+    EXPECT_EQ(righe[17], righe[16]);
+    EXPECT_EQ(righe[19], righe[18]);
+    // Line 5 repeats line 4 and restores the peek flag.
+    EXPECT_EQ(righe[4], righe[3]);
+}
+
+TEST(Impostazioni, AShortFileKeepsTheInitialValuesForWhatIsMissing) {
+    const std::string completo = Campione("MVeImpo-modificato.txt");
+    const auto righe = DividiRighe(completo);
+    std::string dieci;
+    for (int i = 0; i < 10; ++i) dieci += std::string(righe[static_cast<std::size_t>(i)]) + "\n";  // LF only
+    Impostazioni letto;
+    EXPECT_FALSE(LeggiImpostazioniDa(dieci, letto));
+    EXPECT_EQ(letto.opzioni[OpzAbilita], "Media (Livello C)");
+    EXPECT_EQ(letto.opzioni[OpzConclusionePartita], "Al meglio di 3 Giochi");
+    EXPECT_FLOAT_EQ(letto.segnapunti.SinistraLineaV[2], 10800);
+    EXPECT_FLOAT_EQ(letto.segnapunti.SinistraLineaV[4], DisposizioneSegnapunti(4).SinistraLineaV[4]);  // line 11 missing
+    EXPECT_EQ(letto.opzioni[OpzCarattere], "Assai nervoso");
+    EXPECT_EQ(letto.PannelloVisualizzato, PannelloLaterale::Nessuno);
+}
+
+TEST(Impostazioni, AWrongLineIsSkippedAndTheOthersAreStillRead) {
+    std::string byte = Campione("MVeImpo-modificato.txt");
+    auto sostituisci = [&](std::string_view da, std::string_view a) {
+        const auto p = byte.find(da);
+        ASSERT_NE(p, std::string::npos) << da;
+        byte.replace(p, da.size(), a);
+    };
+    sostituisci("1250\r\n", "mille\r\n");                     // line 3: not a number
+    sostituisci("\"Greche\"", "\"Pois\"");                    // line 25: not a pattern
+    sostituisci("\"Dati\"", "\"Cucina\"");                    // line 36: not a panel
+    sostituisci("10995\r\n10995", "10995\r\n4");              // line 16 must repeat line 15
+    sostituisci("\"Lenta\"\r\n80\r\n", "\"Lenta\"\r\n0\r\n");  // line 28: 0 would stop the animation
+    Impostazioni letto;
+    EXPECT_FALSE(LeggiImpostazioniDa(byte, letto));
+    EXPECT_EQ(letto.IntervalloAttesaDelPCaMuovere, 500);
+    EXPECT_EQ(letto.opzioni[OpzMotivoRetro], "Nessuno");
+    EXPECT_EQ(letto.PannelloVisualizzato, PannelloLaterale::Nessuno);
+    EXPECT_FLOAT_EQ(letto.segnapunti.SinistraPuntiH[2], 10995);
+    EXPECT_EQ(letto.IntervalloAnimazionecartePC, 40);
+    // The rest is read.
+    EXPECT_EQ(letto.opzioni[OpzColoreTavolo], "Caffé");
+    EXPECT_EQ(letto.opzioni[OpzCarattere], "Nervosetto");
+    EXPECT_EQ(letto.IntervalloAnimazionecarteH, 80);
+}
+
+TEST(Impostazioni, ExtraLinesMakeTheFileSuspectButTheValuesAreRead) {
+    Impostazioni letto;
+    EXPECT_FALSE(LeggiImpostazioniDa(Campione("MVeImpo-modificato.txt") + "\"altro\"\r\n", letto));
+    EXPECT_EQ(letto, Modificate());
+}
+
+TEST(Impostazioni, TheFileOperationsReportDamageOnceAndKeepACopy) {
+    test::CartellaTemporanea dir;
+    const auto file = dir() / "Dati" / "MVeImpo.txt";
+    Avvisi avvisi;
+    const DataOra adesso{6, 12, 2026, 9, 5, 7};
+
+    Impostazioni imp;
+    LeggiImpostazioni(file, imp, avvisi, adesso);  // missing: nothing said
+    EXPECT_EQ(imp, Impostazioni{});
+    EXPECT_TRUE(avvisi.Vuoto());
+
+    ASSERT_TRUE(SalvaImpostazioni(file, Modificate(), avvisi));
+    EXPECT_EQ(test::LeggiByte(file), Campione("MVeImpo-modificato.txt"));
+    Impostazioni riletto;
+    LeggiImpostazioni(file, riletto, avvisi, adesso);
+    EXPECT_EQ(riletto, Modificate());
+    EXPECT_TRUE(avvisi.Vuoto());
+
+    test::ScriviByte(file, "\"Alta (Livello B)\"\r\n\"Lenta\"");
+    Impostazioni corto;
+    LeggiImpostazioni(file, corto, avvisi, adesso);
+    EXPECT_EQ(corto.opzioni[OpzAbilita], "Alta (Livello B)");
+    ASSERT_EQ(avvisi.Testi().size(), 1u);
+    EXPECT_NE(avvisi.Testi()[0].find("MVeImpo.txt"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dir() / "Dati" / "MVeImpo-danneggiato-20261206-090507.txt"));
+    EXPECT_EQ(test::LeggiByte(dir() / "Dati" / "MVeImpo-danneggiato-20261206-090507.txt"), "\"Alta (Livello B)\"\r\n\"Lenta\"");
+
+    test::ScriviByte(file, std::string(kMassimoImpostazioni + 1, '\n'));
+    avvisi.Prendi();
+    Impostazioni grande;
+    LeggiImpostazioni(file, grande, avvisi, adesso);
+    EXPECT_EQ(grande, Impostazioni{});
+    ASSERT_EQ(avvisi.Testi().size(), 1u);
+    EXPECT_NE(avvisi.Testi()[0].find("troppo grande"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dir() / "Dati" / "MVeImpo-danneggiato-20261206-090507-2.txt"));
+}
+
+}  // namespace
+}  // namespace mrvelto
