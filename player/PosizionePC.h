@@ -1,0 +1,32 @@
+#pragma once
+// A position as the computer sees it when it must play, in plain terms (card codes, the stock
+// count, the scores), checked for consistency and turned into the game state the player reads.
+// `mrvelto-sim choose` and the tests build their positions with it.
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/StatoGioco.h"
+
+namespace mrvelto {
+
+struct PosizionePC {
+    char semeBriscola = 'd';
+    int NumeroCarteRimaste = 34;  // after the human's play in the last three tricks
+    Chi TurnoDiGioco = Chi::PC;
+    std::array<std::string, 3> manoPC;  // slots 1..3; empty for no card
+    std::array<std::string, 3> manoH;   // slots 4..6
+    int NumeroCartaGiocataDaH = 0;      // 4..6 when the computer answers
+    std::vector<std::string> giocate;   // played before, not the card now on the table
+    int PuntiPC = 0;
+    int PuntiH = 0;
+};
+
+// The first inconsistency found, as a message; nothing when the position can occur in a game.
+std::optional<std::string> ErrorePosizione(const PosizionePC& p);
+
+// The state of the game at that position: slots, briscola suit, played marks, counters.
+StatoGioco StatoDaPosizione(const PosizionePC& p);
+
+}  // namespace mrvelto

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "Posizioni.h"
+#include "player/FiltroSessantaPunti.h"
+
+namespace mrvelto {
+namespace {
+
+// Pair totals: positive = the computer takes with that total, negative = the human takes with -t.
+void Totali(TabellePC& tab, std::initializer_list<int> totali) {
+    int k = 1;
+    for (int t : totali) {
+        tab.TotaliNormali[k].valore = t < 0 ? -t : t;
+        if (t < 0) tab.TotaliNormali[k].sfondo = colore::Rosso;
+        ++k;
+    }
+}
+
+TEST(FiltroSessantaPuntiRisponde, KeepsAChoiceThatAlreadyPassesSixty) {
+    StatoGioco s;
+    TabellePC tab;
+    Totali(tab, {50, 65, 62});
+    s.CartaPCDaGiocare = 3;
+    FiltroSessantaPuntiRispondePC(s, tab);
+    EXPECT_EQ(s.CartaPCDaGiocare, 3);
+    EXPECT_TRUE(s.Filtro60Punti);
+}
+
+TEST(FiltroSessantaPuntiRisponde, SwitchesToTheFirstCardThatPassesSixty) {
+    StatoGioco s;
+    TabellePC tab;
+    Totali(tab, {50, 61, 64});
+    s.CartaPCDaGiocare = 1;
+    FiltroSessantaPuntiRispondePC(s, tab);
+    EXPECT_EQ(s.CartaPCDaGiocare, 2);
+    EXPECT_TRUE(s.Filtro60Punti);
+}
+
+TEST(FiltroSessantaPuntiRisponde, AvoidsACardThatLetsTheHumanPassSixty) {
+    StatoGioco s;
+    TabellePC tab;
+    Totali(tab, {-50, 40, 41});
+    s.PuntiH = 50;
+    tab.TotaliNormali[1].valore = 61;  // the human takes with 61
+    s.CartaPCDaGiocare = 1;
+    FiltroSessantaPuntiRispondePC(s, tab);
+    EXPECT_EQ(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
+    EXPECT_EQ(s.CartaPCDaGiocare, 3);  // the last safe card
+    EXPECT_TRUE(s.Filtro60Punti);      // the chosen total was 61, whoever takes it
+}
+
+TEST(FiltroSessantaPuntiRisponde, LeavesTheChoiceWhenEveryCardLoses) {
+    StatoGioco s;
+    TabellePC tab;
+    Totali(tab, {-61, -70, -62});
+    s.CartaPCDaGiocare = 2;
+    FiltroSessantaPuntiRispondePC(s, tab);
+    EXPECT_EQ(s.CartaPCDaGiocare, 2);
+    EXPECT_TRUE(s.Filtro60Punti);
+}
+
+TEST(FiltroSessantaPuntiInizia, LeadsTheCardThatPassesSixtyAgainstEveryReply) {
+    StatoGioco s;
+    TabellePC tab;
+    Totali(tab, {40, 40, 40, 61, 70, 62, 61, 20, 61});
+    s.CartaPCDaGiocare = 1;
+    FiltroSessantaPuntiIniziaPC(s, tab);
+    EXPECT_EQ(s.CartaPCDaGiocare, 2);
+    EXPECT_EQ(tab.CartaPCDaGiocare2, 1);
+    EXPECT_TRUE(s.Filtro60Punti);
+    // A later row that also qualifies overwrites.
+    StatoGioco t;
+    TabellePC tab2;
+    Totali(tab2, {40, 40, 40, 61, 70, 62, 61, 61, 61});
+    t.CartaPCDaGiocare = 1;
+    FiltroSessantaPuntiIniziaPC(t, tab2);
+    EXPECT_EQ(t.CartaPCDaGiocare, 3);
+}
+
+TEST(FiltroSessantaPuntiInizia, AvoidsACardThatLetsTheHumanPassSixty) {
+    StatoGioco s;
+    TabellePC tab;
+    Totali(tab, {-61, 40, 40, 30, -62, 30, 30, 30, 30});
+    s.CartaPCDaGiocare = 1;
+    FiltroSessantaPuntiIniziaPC(s, tab);
+    EXPECT_EQ(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
+    EXPECT_EQ(tab.TotaliPotenziali[2].sfondo, colore::Magenta);
+    EXPECT_EQ(s.CartaPCDaGiocare, 3);
+    EXPECT_FALSE(s.Filtro60Punti);
+}
+
+TEST(FiltroSessantaPuntiInizia, LeavesTheChoiceWhenEveryCardLoses) {
+    StatoGioco s;
+    TabellePC tab;
+    Totali(tab, {-61, 40, 40, 30, -62, 30, 30, 30, -65});
+    s.CartaPCDaGiocare = 2;
+    FiltroSessantaPuntiIniziaPC(s, tab);
+    EXPECT_EQ(s.CartaPCDaGiocare, 2);
+    EXPECT_TRUE(s.Filtro60Punti);
+}
+
+}  // namespace
+}  // namespace mrvelto

@@ -1,0 +1,28 @@
+#pragma once
+// Positions for the computer player's tests, written as card codes.
+#include <string>
+#include <vector>
+
+#include "player/PosizionePC.h"
+
+namespace mrvelto::test {
+
+// A position with the stock not empty: `giocate` fills up with low cards nobody holds so that
+// the played count fits the stock (unless the test lists them all itself).
+inline StatoGioco ConMazzo(char briscola, std::array<std::string, 3> pc, std::array<std::string, 3> h, int stock = 34,
+                           Chi turno = Chi::PC, int giocataH = 0, std::vector<std::string> giocate = {}, int puntiPC = 0,
+                           int puntiH = 0) {
+    PosizionePC p;
+    p.semeBriscola = briscola;
+    p.manoPC = std::move(pc);
+    p.manoH = std::move(h);
+    p.NumeroCarteRimaste = stock;
+    p.TurnoDiGioco = turno;
+    p.NumeroCartaGiocataDaH = giocataH;
+    p.giocate = std::move(giocate);
+    p.PuntiPC = puntiPC;
+    p.PuntiH = puntiH;
+    return StatoDaPosizione(p);
+}
+
+}  // namespace mrvelto::test

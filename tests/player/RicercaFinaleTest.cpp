@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <random>
+#include <vector>
+
+#include "Posizioni.h"
+#include "player/DecisionePC.h"
+#include "player/RicercaPenultima.h"
+#include "player/RicercaTerzultima.h"
+
+namespace mrvelto {
+namespace {
+
+// Plain minimax over the tricks left, written from the rules alone: value in counted Valori,
+// positive for the computer, the computer maximising and the human minimising.
+struct Minimax {
+    char briscola;
+    int Presa(Chi leader, const std::string& pc, const std::string& h, Chi& vincitore) const {
+        vincitore = DecidiPresa(leader, pc[1], ValoreDiCarta(pc), h[1], ValoreDiCarta(h), briscola).vincitore;
+        auto conta = [](const std::string& c) { return ValoreDiCarta(c) >= 8 ? ValoreDiCarta(c) : 0; };
+        const int v = conta(pc) + conta(h);
+        return vincitore == Chi::PC ? v : -v;
+    }
+    static std::vector<std::string> Senza(std::vector<std::string> v, const std::string& c) {
+        v.erase(std::find(v.begin(), v.end(), c));
+        return v;
+    }
+    int Valore(const std::vector<std::string>& pc, const std::vector<std::string>& h, Chi leader) const {
+        if (pc.empty()) return 0;
+        int migliore = leader == Chi::PC ? -1000 : 1000;
+        for (const auto& primo : leader == Chi::PC ? pc : h) {
+            const int v = Risposta(pc, h, leader, primo);
+            migliore = leader == Chi::PC ? std::max(migliore, v) : std::min(migliore, v);
+        }
+        return migliore;
+    }
+    // The leader has played `primo`; the follower answers at its best.
+    int Risposta(const std::vector<std::string>& pc, const std::vector<std::string>& h, Chi leader, const std::string& primo) const {
+        int migliore = leader == Chi::PC ? 1000 : -1000;
+        for (const auto& secondo : leader == Chi::PC ? h : pc) {
+            const std::string& cp = leader == Chi::PC ? primo : secondo;
+            const std::string& ch = leader == Chi::PC ? secondo : primo;
+            Chi vincitore;
+            const int v = Presa(leader, cp, ch, vincitore) + Valore(Senza(pc, cp), Senza(h, ch), vincitore);
+            migliore = leader == Chi::PC ? std::min(migliore, v) : std::max(migliore, v);
+        }
+        return migliore;
+    }
+};
+
+struct Finale {
+    char briscola;
+    std::array<std::string, 3> pc, h;
+    std::vector<std::string> giocate;
+};
+
+Finale FinaleACaso(std::mt19937& gen, int perMano) {
+    std::vector<std::string> mazzo(MazzoOrdinato().begin(), MazzoOrdinato().end());
+    std::shuffle(mazzo.begin(), mazzo.end(), gen);
+    Finale f;
+    f.briscola = kSemi[gen() % 4];
+    for (int i = 0; i < perMano; ++i) {
+        f.pc[static_cast<std::size_t>(i)] = mazzo[static_cast<std::size_t>(i)];
+        f.h[static_cast<std::size_t>(i)] = mazzo[static_cast<std::size_t>(3 + i)];
+    }
+    f.giocate.assign(mazzo.begin() + 6, mazzo.end());
+    return f;
+}
+
+std::vector<std::string> Mano(const std::array<std::string, 3>& m) {
+    std::vector<std::string> v;
+    for (const auto& c : m)
+        if (!c.empty()) v.push_back(c);
+    return v;
+}
+
+CasoConSeme Caso(std::uint64_t seme) { return CasoConSeme(seme, [] { return OraMinSec{7, 31}; }); }
+
+TEST(RicercaTerzultima, WorstCaseOfEveryLeadMatchesMinimax) {
+    std::mt19937 gen(11);
+    auto caso = Caso(1);
+    for (int prova = 0; prova < 3000; ++prova) {
+        const Finale f = FinaleACaso(gen, 3);
+        StatoGioco s = test::ConMazzo(f.briscola, f.pc, f.h, 0, Chi::PC, 0, f.giocate);
+        TabellePC tab;
+        TerzultimaGiocataIniziaPC(s, tab);
+        AnalisiSecondoLivello(s, tab, caso);
+        const Minimax mm{f.briscola};
+        int migliore = -1000;
+        for (int i = 1; i <= 3; ++i) {
+            const int atteso = mm.Risposta(Mano(f.pc), Mano(f.h), Chi::PC, f.pc[static_cast<std::size_t>(i - 1)]);
+            ASSERT_EQ(tab.Peggiore[i].Valore(), atteso) << "prova " << prova << " carta " << i;
+            migliore = std::max(migliore, atteso);
+        }
+        ASSERT_EQ(tab.RisultatoMigliore, migliore);
+        ASSERT_EQ(tab.Peggiore[s.CartaPCDaGiocare].Valore(), migliore);
+        ASSERT_EQ(tab.ContatorePrimoLivello, 1);
+        ASSERT_EQ(tab.ContatoreSecondoLivello, 1);
+    }
+}
+
+TEST(RicercaTerzultima, WorstCaseOfEveryAnswerMatchesMinimaxAndIgnoresTheHumansOtherCards) {
+    std::mt19937 gen(12);
+    auto caso = Caso(2);
+    for (int prova = 0; prova < 3000; ++prova) {
+        const Finale f = FinaleACaso(gen, 3);
+        const int giocata = 4 + static_cast<int>(gen() % 3);
+        StatoGioco s = test::ConMazzo(f.briscola, f.pc, f.h, -1, Chi::H, giocata, f.giocate);
+        TabellePC tab;
+        TerzultimaGiocataRispondePC(s, tab);
+        AnalisiSecondoLivelloBis(s, tab, caso);
+        const Minimax mm{f.briscola};
+        const std::string& carta = f.h[static_cast<std::size_t>(giocata - 4)];
+        for (int i = 1; i <= 3; ++i) {
+            const std::string& mia = f.pc[static_cast<std::size_t>(i - 1)];
+            Chi vincitore;
+            const int atteso = mm.Presa(Chi::H, mia, carta, vincitore) +
+                               mm.Valore(Minimax::Senza(Mano(f.pc), mia), Minimax::Senza(Mano(f.h), carta), vincitore);
+            ASSERT_EQ(tab.Peggiore[i].Valore(), atteso) << "prova " << prova << " carta " << i;
+        }
+        ASSERT_EQ(tab.Peggiore[s.CartaPCDaGiocare].Valore(), tab.RisultatoMigliore);
+        for (int k = 4; k <= 9; ++k) ASSERT_FALSE(tab.PrimoLivello[k].Piena());
+    }
+}
+
+TEST(RicercaTerzultima, ALeafWhereTheComputerTakesAllHasTheSumOfTheSixCards) {
+    // Three briscole against three plain cards: every leaf is taken by the computer.
+    StatoGioco s = test::ConMazzo('b', {"Ab", "3b", "Rb"}, {"Ad", "3s", "Cc"}, 0, Chi::PC, 0, {});
+    TabellePC tab;
+    auto caso = Caso(3);
+    TerzultimaGiocataIniziaPC(s, tab);
+    AnalisiSecondoLivello(s, tab, caso);
+    for (int z = 1; z <= 36; ++z) EXPECT_EQ(tab.SecondoLivello[z].Valore(), 44 + 40 + 16 + 44 + 40 + 12);
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(tab.Peggiore[i].sfondo, colore::Rosso);
+}
+
+TEST(RicercaTerzultima, EqualBestCardsAreChosenUniformly) {
+    StatoGioco base = test::ConMazzo('b', {"Ab", "3b", "Rb"}, {"Ad", "3s", "Cc"}, 0, Chi::PC, 0, {});
+    auto caso = Caso(4);
+    std::map<int, int> volte;
+    const int prove = 6000;
+    for (int n = 0; n < prove; ++n) {
+        StatoGioco s = base;
+        TabellePC tab;
+        TerzultimaGiocataIniziaPC(s, tab);
+        AnalisiSecondoLivello(s, tab, caso);
+        ++volte[s.CartaPCDaGiocare];
+    }
+    ASSERT_EQ(volte.size(), 3u);
+    for (auto [slot, n] : volte) EXPECT_NEAR(n, prove / 3, 4 * std::sqrt(prove * 2.0 / 9)) << slot;
+}
+
+TEST(RicercaTerzultima, OnlyTheBestSlotsAreDrawn) {
+    // Only slot 2 has the best worst case: the draw retries until it comes up.
+    Finale f{'b', {"2d", "Ab", "4c"}, {"3d", "5s", "6c"}, {}};
+    StatoGioco base = test::ConMazzo(f.briscola, f.pc, f.h, 0, Chi::PC, 0, {});
+    auto caso = Caso(5);
+    for (int n = 0; n < 200; ++n) {
+        StatoGioco s = base;
+        TabellePC tab;
+        TerzultimaGiocataIniziaPC(s, tab);
+        AnalisiSecondoLivello(s, tab, caso);
+        int migliori = 0;
+        for (int i = 1; i <= 3; ++i) migliori += tab.Peggiore[i].sfondo == colore::Rosso;
+        ASSERT_EQ(tab.Peggiore[s.CartaPCDaGiocare].sfondo, colore::Rosso);
+        if (migliori == 1) ASSERT_EQ(s.CartaPCDaGiocare, 2);
+    }
+}
+
+TEST(RicercaPenultima, LeadAndAnswerPlayAMinimaxBestCardLowerSlotOnTies) {
+    std::mt19937 gen(21);
+    for (int prova = 0; prova < 4000; ++prova) {
+        Finale f = FinaleACaso(gen, 3);
+        // Two cards each, in random slots.
+        f.pc[gen() % 3].clear();
+        f.h[gen() % 3].clear();
+        const Minimax mm{f.briscola};
+        const bool risposta = prova % 2 == 1;
+        int giocata = 0;
+        if (risposta)
+            do giocata = 4 + static_cast<int>(gen() % 3);
+            while (f.h[static_cast<std::size_t>(giocata - 4)].empty());
+        StatoGioco s = test::ConMazzo(f.briscola, f.pc, f.h, risposta ? -3 : -2, risposta ? Chi::H : Chi::PC, giocata, {});
+        TabellePC tab;
+        if (risposta)
+            PenultimaGiocataRispondePC(s, tab);
+        else
+            PenultimaGiocataIniziaPC(s, tab);
+        std::map<int, int> valori;
+        for (int i = 1; i <= 3; ++i) {
+            const std::string& mia = f.pc[static_cast<std::size_t>(i - 1)];
+            if (mia.empty()) continue;
+            if (!risposta) {
+                valori[i] = mm.Risposta(Mano(f.pc), Mano(f.h), Chi::PC, mia);
+            } else {
+                const std::string& carta = f.h[static_cast<std::size_t>(giocata - 4)];
+                Chi vincitore;
+                valori[i] = mm.Presa(Chi::H, mia, carta, vincitore) +
+                            mm.Valore(Minimax::Senza(Mano(f.pc), mia), Minimax::Senza(Mano(f.h), carta), vincitore);
+            }
+        }
+        int migliore = -1000, slot = 0;
+        for (auto [i, v] : valori)
+            if (v > migliore) migliore = v, slot = i;
+        ASSERT_EQ(s.CartaPCDaGiocare, slot) << "prova " << prova;
+    }
+}
+
+TEST(RicercaPenultima, WeighsBothTricksNotTheCurrentOneAlone) {
+    // Briscola b; the human leads 2d and keeps Ad; the computer holds Fd and 3b. Taking with 3b
+    // is worth more now (+40) but leaves Fd under Ad (-52): -12. Fd takes (+8), then 3b takes
+    // Ad (+84): 92.
+    StatoGioco s = test::ConMazzo('b', {"Fd", "", "3b"}, {"2d", "Ad", ""}, -3, Chi::H, 4, {});
+    TabellePC tab;
+    PenultimaGiocataRispondePC(s, tab);
+    EXPECT_EQ(s.CartaPCDaGiocare, 1);
+    EXPECT_EQ(tab.SecondoLivello[25].Valore(), 92);
+    EXPECT_EQ(tab.SecondoLivello[26].Valore(), -12);
+    EXPECT_EQ(tab.SecondoLivello[21].Valore(), 4);  // the human's slots, lower first
+    EXPECT_EQ(tab.SecondoLivello[23].Valore(), 1);  // the computer's
+    EXPECT_EQ(tab.SecondoLivello[24].Valore(), 3);
+}
+
+TEST(RicercaPenultima, EqualTotalsLeadTheLowerSlot) {
+    StatoGioco s = test::ConMazzo('b', {"", "2d", "4d"}, {"5s", "", "6s"}, -2, Chi::PC, 0, {});
+    TabellePC tab;
+    PenultimaGiocataIniziaPC(s, tab);
+    EXPECT_EQ(s.CartaPCDaGiocare, 2);
+    // A combination in which the human takes both tricks is negative: none here (all 0 points).
+    for (int z = 25; z <= 28; ++z) EXPECT_EQ(tab.SecondoLivello[z].Valore(), 0);
+}
+
+TEST(RicercaPenultima, AHumanSweepIsTheNegativeSumOfTheFourCards) {
+    StatoGioco s = test::ConMazzo('b', {"Fd", "Cs", ""}, {"Ab", "3b", ""}, -2, Chi::PC, 0, {});
+    TabellePC tab;
+    PenultimaGiocataIniziaPC(s, tab);
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_EQ(tab.SecondoLivello[n + 24].Valore(), -(8 + 12 + 44 + 40));
+        EXPECT_EQ(tab.SecondoLivello[n].sfondo, colore::Rosso);
+    }
+}
+
+TEST(DecidiMossa, TheLastTrickPlaysTheOnlyCardAndAfterPlayingNothingIsAsked) {
+    StatoGioco s = test::ConMazzo('b', {"", "", "Rd"}, {"", "Ad", ""}, -5, Chi::H, 5, {});
+    TabellePC tab;
+    auto caso = Caso(6);
+    EXPECT_EQ(DecidiMossa(s, tab, caso, 'E').scelta, 3);
+    s.NumeroCarteRimaste = -2;
+    s.TurnoDiGioco = Chi::H;
+    EXPECT_EQ(FaseDi(s), Fase::Nessuna);
+    EXPECT_FALSE(AvviaRispostaPC(s, tab, caso));
+}
+
+}  // namespace
+}  // namespace mrvelto

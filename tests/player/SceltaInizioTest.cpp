@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "Posizioni.h"
+#include "player/SceltaInizio.h"
+
+namespace mrvelto {
+namespace {
+
+// The lead choice over nine given convenience values, the stock far from the 60-point filter.
+struct Inizio {
+    StatoGioco s = test::ConMazzo('b', {"4d", "5s", "6c"}, {"7d", "7s", "7c"});
+    TabellePC tab;
+    explicit Inizio(std::array<float, 9> conv) {
+        for (int k = 1; k <= 9; ++k) {
+            tab.Convenienza[k].valore = conv[static_cast<std::size_t>(k - 1)];
+            tab.TotaliNormali[k].valore = 0;
+        }
+        s.Filtro60Punti = true;
+    }
+    int Scegli() {
+        ValoreAggiuntivoIniziaPC(s, tab);
+        return s.CartaPCDaGiocare;
+    }
+};
+
+TEST(SceltaInizio, PlaysTheCardWithTheBestWorstCase) {
+    Inizio i({2.5f, 7, 9, -4, 20, 30, 1, 1.5f, 8});
+    EXPECT_EQ(i.Scegli(), 1);
+    // Marks: lowest red, second-lowest 0x8080FF, highest white; the winning lowest in blue.
+    EXPECT_EQ(i.tab.Convenienza[1].sfondo, colore::Rosso);
+    EXPECT_EQ(i.tab.Convenienza[2].sfondo, colore::RosaUmano);
+    EXPECT_EQ(i.tab.Convenienza[3].sfondo, colore::Bianco);
+    EXPECT_EQ(i.tab.Convenienza[1].testo, colore::Blu);
+    EXPECT_EQ(i.tab.Convenienza[4].testo, colore::Nero);
+    EXPECT_EQ(i.tab.ContatoreRisposteMultiple, 1);
+}
+
+TEST(SceltaInizio, EqualLowestValuesKeepTheFirstRed) {
+    Inizio i({3, 3, 5, 0, 0, 0, -1, 9, 9});
+    i.Scegli();
+    EXPECT_EQ(i.tab.Convenienza[1].sfondo, colore::Rosso);
+    EXPECT_EQ(i.tab.Convenienza[2].sfondo, colore::RosaUmano);
+    EXPECT_EQ(i.tab.Convenienza[4].sfondo, colore::Rosso);
+    EXPECT_EQ(i.tab.Convenienza[5].sfondo, colore::RosaUmano);
+    EXPECT_EQ(i.tab.Convenienza[6].sfondo, colore::Bianco);
+    EXPECT_EQ(i.tab.Convenienza[8].sfondo, colore::RosaUmano);
+    EXPECT_EQ(i.tab.Convenienza[9].sfondo, colore::Bianco);
+}
+
+TEST(SceltaInizio, TiedWorstCasesGoToTheBetterSecondWorst) {
+    Inizio i({1, 2, 9, 1, 4, 5, 0, 10, 10});
+    EXPECT_EQ(i.Scegli(), 2);
+}
+
+TEST(SceltaInizio, SecondLevelMarksReachRowsThatDidNotTieAtTheFirst) {
+    // Rows 1 and 2 tie at 1; their second-worst values are 3 and 3; row 3 (worst 0) also has a
+    // second-worst 3, so it is marked blue and enters the third level, where its best value wins.
+    Inizio i({1, 3, 4, 1, 3, 5, 0, 3, 8});
+    EXPECT_EQ(i.Scegli(), 3);
+    EXPECT_EQ(i.tab.Convenienza[8].testo, colore::Blu);
+    EXPECT_EQ(i.tab.Convenienza[2].testo, colore::Blu);
+    EXPECT_EQ(i.tab.Convenienza[7].testo, colore::Nero);  // its red entry was not a tie
+}
+
+TEST(SceltaInizio, ThirdLevelTakesTheBestOfTheRemainingValues) {
+    Inizio i({1, 3, 4, 1, 3, 6, -2, 2, 9});
+    EXPECT_EQ(i.Scegli(), 2);
+    EXPECT_EQ(i.tab.SfondoCartaPCDaGiocare, colore::Bianco);  // white again at the end
+}
+
+TEST(SceltaInizio, ATieInAllThreeValuesLeadsTheLowestCard) {
+    Inizio i({1, 3, 4, 1, 3, 4, 1, 3, 4});
+    i.s.Metti(1, "Ad");
+    i.s.Metti(2, "5s");
+    i.s.Metti(3, "Rc");
+    EXPECT_EQ(i.Scegli(), 2);
+    Inizio j({1, 3, 4, 1, 3, 4, 1, 3, 4});
+    j.s.Metti(1, "2d");
+    j.s.Metti(2, "5s");
+    j.s.Metti(3, "4c");
+    EXPECT_EQ(j.Scegli(), 1);
+}
+
+TEST(SceltaInizio, TheLowestValoreTieBreakReadsTheBestEntryOfEveryRow) {
+    // Rows 1 and 2 tie at all three levels (1, 3, 5); row 3's worst case is 0, but its best entry
+    // equals 5 too, and the last tie-break looks at every row's best entry: its lower card wins.
+    Inizio i({1, 3, 5, 1, 3, 5, 0, 2, 5});
+    EXPECT_EQ(i.Scegli(), 1);  // 4d is the lowest card
+    Inizio j({1, 3, 5, 1, 3, 5, 0, 2, 5});
+    j.s.Metti(3, "2c");
+    EXPECT_EQ(j.Scegli(), 3);
+}
+
+}  // namespace
+}  // namespace mrvelto
