@@ -4,7 +4,7 @@
 #include "game/Tavolo.h"
 
 #include "game/Procedure.h"
-#include "player/GiocatorePCProvvisorio.h"
+#include "player/GiocatoreVelto.h"
 #include "table/ColoriTavolo.h"
 
 namespace mrvelto {
@@ -15,7 +15,7 @@ Tavolo::Tavolo(OrologioVirtuale& orologio, FonteCasuale& caso, Opzioni opzioni)
       opzioni_(std::move(opzioni)),
       ctxPC_{stato_, opzioni_, caso_, orologio_, -1},
       ctx_{stato_, opzioni_, caso_, orologio_, vista_, dati_},
-      pcProvvisorio_(std::make_unique<GiocatorePCProvvisorio>()),
+      pcProvvisorio_(std::make_unique<GiocatoreVelto>()),
       calendario_(DataOraDiSistema) {
     auto aggiungi = [this](const char* nome, void (Tavolo::*passo)(), int intervallo) {
         return orologio_.AggiungiTimer(nome, [this, passo] {

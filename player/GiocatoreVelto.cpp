@@ -11,6 +11,7 @@
 namespace mrvelto {
 
 void GiocatoreVelto::Collega(ContestoPC& ctx) {
+    if (ctx_ == &ctx) return;  // adopted again by the same table: its timer is already there
     ctx_ = &ctx;
     timerValoreAggiuntivo_ = ctx.orologio.AggiungiTimer("TimerValoreAggiuntivo", [this] { PassoValoreAggiuntivo(); }, 10);
 }
