@@ -1,24 +1,247 @@
 #include "ui/FinestraPrincipale.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
+#include "game/OraVirtuale.h"
+#include "platform/PompaTimer.h"
 #include "table/ColoriTavolo.h"
-#include "table/Opzioni.h"
+#include "ui/DisegnoCarta.h"
+#include "ui/GeometriaTavolo.h"
 
 namespace mrvelto {
 
-FinestraPrincipale::FinestraPrincipale(QWidget* parent) : QWidget(parent) {
+namespace {
+
+QColor Qc(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
+
+QRect RettangoloImmagine(const SlotGrafico& s) { return {s.immagine.left, s.immagine.top, kLarghezzaImmagine, kAltezzaImmagine}; }
+QRect RettangoloCornice(const SlotGrafico& s) { return {s.cornice.left, s.cornice.top, kLarghezzaCornice, kAltezzaCornice}; }
+
+}  // namespace
+
+FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* parent) : QWidget(parent), avvio_(avvio) {
     setWindowTitle(QStringLiteral("Mr. VELTO"));
     resize(kLarghezzaTwip / kTwipPerPixel, kAltezzaTwip / kTwipPerPixel);
-    const Opzioni opzioni;
-    const ColoreNominato* c = CercaColore(opzioni[OpzColoreTavolo]);
-    const Colore v = c ? c->tavolo : rgb(169, 88, 65);
-    coloreTavolo_ = QColor(rosso(v), verde(v), blu(v));
+    setFocusPolicy(Qt::StrongFocus);
+    if (avvio_.seme != 0)
+        caso_ = std::make_unique<CasoConSeme>(avvio_.seme, OraDaOrologioVirtuale(orologio_));
+    else
+        caso_ = CasoDiSistema();
+    tavolo_ = std::make_unique<Tavolo>(orologio_, *caso_);
+    tavolo_->ImpostaGiocatorePC(&velto_);
+    tavolo_->ImpostaNomeGiocatore(avvio_.nome.toStdString());
+    tavolo_->Cambiato = [this] { Ridisegna(); };
+
+    pompa_ = new PompaTimer(orologio_, this);
+    if (avvio_.autoplay) {
+        automatico_ = std::make_unique<AvversarioCasuale>(avvio_.seme ^ 0x5eed);
+        conduttore_ = std::make_unique<Conduttore>(*tavolo_, *automatico_);
+        timerAutomatico_ = new QTimer(this);
+        connect(timerAutomatico_, &QTimer::timeout, this, &FinestraPrincipale::PassoAutomatico);
+        timerAutomatico_->start(avvio_.veloce ? 0 : 350);
+    }
+    tavolo_->Avvia();
+    if (!(avvio_.autoplay && avvio_.veloce)) pompa_->Ripianifica();
+}
+
+FinestraPrincipale::~FinestraPrincipale() {
+    // The table's hook points back at this window: detach it before the members go.
+    if (tavolo_) tavolo_->Cambiato = nullptr;
+    orologio_.FermaTutti();
+}
+
+QColor FinestraPrincipale::ColoreTavolo() const {
+    const ColoreNominato* c = CercaColore(tavolo_->Opz()[OpzColoreTavolo]);
+    return Qc(c ? c->tavolo : rgb(169, 88, 65));
+}
+
+QTransform FinestraPrincipale::Trasformazione() const {
+    const double scala = std::min(width() / double(kLarghezzaTwip), height() / double(kAltezzaTwip));
+    QTransform t;
+    t.translate((width() - kLarghezzaTwip * scala) / 2, (height() - kAltezzaTwip * scala) / 2);
+    t.scale(scala, scala);
+    return t;
+}
+
+void FinestraPrincipale::Ridisegna() {
+    if (avvio_.autoplay && avvio_.veloce)
+        repaint();  // every step is drawn, even when time jumps
+    else
+        update();
+}
+
+void FinestraPrincipale::PassoAutomatico() {
+    if (finito_) return;
+    if (avvio_.veloce) {
+        if (!conduttore_->Passo()) timerAutomatico_->stop();
+    } else if (conduttore_->Agisci() != Conduttore::Azione::Nessuna) {
+        pompa_->Ripianifica();
+    }
+    ControllaFine();
+}
+
+void FinestraPrincipale::ControllaFine() {
+    if (avvio_.partite <= 0 || finito_) return;
+    if (tavolo_->PartiteConcluse() >= static_cast<std::uint64_t>(avvio_.partite)) {
+        finito_ = true;
+        if (timerAutomatico_) timerAutomatico_->stop();
+        orologio_.FermaTutti();
+        emit Finito();
+        close();
+    }
 }
 
 void FinestraPrincipale::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), coloreTavolo_);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.fillRect(rect(), ColoreTavolo().darker(115));
+    p.setTransform(Trasformazione());
+    Disegna(p);
+}
+
+void FinestraPrincipale::DisegnaEtichetta(QPainter& p, const QRect& r, const Etichetta& e, const QColor& testo, int pixel) {
+    if (!e.visibile) return;
+    if (e.evidenziata) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 192));
+        p.drawRoundedRect(r, 60, 60);
+    }
+    QFont f = font();
+    f.setPixelSize(pixel);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(e.evidenziata ? QColor(60, 30, 20) : testo);
+    p.drawText(r.adjusted(90, 0, -90, 0), Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(e.testo));
+}
+
+void FinestraPrincipale::DisegnaSlot(QPainter& p, int k) {
+    const SlotGrafico& s = tavolo_->Vista().Slot[k];
+    const std::string& codice = tavolo_->Stato().Carta[k];
+    if (!s.visibile) return;
+    const QRect corpo = RettangoloCornice(s);
+    const QRect immagine = RettangoloImmagine(s);
+    if (s.scoperta && !codice.empty()) {
+        // A white body with the face inside; Piacentine faces carry a thin frame.
+        DisegnaFaccia(p, corpo, "", false);
+        DisegnaFaccia(p, immagine, codice, tavolo_->Opz()[OpzStileCarte] == "Piacentine");
+    } else {
+        DisegnaRetro(p, corpo, Qc(s.riempimento));
+    }
+}
+
+void FinestraPrincipale::DisegnaFineGioco(QPainter& p) {
+    const FrameFineGioco& f = tavolo_->Vista().FineGioco;
+    if (!f.visibile) return;
+    const QRect r(f.posizione.left, f.posizione.top, geometria::kLarghezzaFineGioco, geometria::kAltezzaFineGioco);
+    p.setPen(QPen(QColor(40, 20, 10), 30));
+    p.setBrush(ColoreTavolo().lighter(125));
+    p.drawRoundedRect(r, 120, 120);
+    QFont font1 = font();
+    font1.setPixelSize(300);
+    font1.setBold(true);
+    p.setFont(font1);
+    p.setPen(Qt::white);
+    p.drawText(r.adjusted(200, 200, -200, -1900), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(f.messaggio1));
+    QFont font2 = font1;
+    font2.setPixelSize(230);
+    font2.setBold(false);
+    p.setFont(font2);
+    p.drawText(r.adjusted(200, 900, -200, -850), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(f.messaggio2));
+    const Etichetta& b = f.cmdContinuaOIniziaPartita;
+    if (b.visibile) {
+        const QRect pr = geometria::PulsanteFineGioco(r.left(), r.top());
+        p.setPen(QPen(QColor(40, 20, 10), 20));
+        p.setBrush(b.abilitata ? QColor(235, 235, 225) : QColor(170, 170, 165));
+        p.drawRoundedRect(pr, 80, 80);
+        p.setPen(b.abilitata ? Qt::black : QColor(110, 110, 110));
+        p.drawText(pr, Qt::AlignCenter, QString::fromStdString(b.testo));
+    }
+}
+
+void FinestraPrincipale::Disegna(QPainter& p) {
+    const Presentazione& v = tavolo_->Vista();
+    p.fillRect(QRect(0, 0, kLarghezzaTwip, kAltezzaTwip), ColoreTavolo());
+
+    const QColor testo(255, 240, 220);
+    DisegnaEtichetta(p, geometria::kNomePC, v.NomePC, testo, 300);
+    DisegnaEtichetta(p, geometria::kPuntiPCScritta, v.PuntiPCScritta, testo, 260);
+    DisegnaEtichetta(p, geometria::kPuntiPC, v.PuntiPC, testo, 300);
+    DisegnaEtichetta(p, geometria::kNomeH, v.NomeH, testo, 300);
+    DisegnaEtichetta(p, geometria::kPuntiHScritta, v.PuntiHScritta, testo, 260);
+    DisegnaEtichetta(p, geometria::kPuntiH, v.PuntiH, testo, 300);
+    DisegnaEtichetta(p, geometria::kCarteRimasteScritta, v.CarteRimasteScritta, testo, 240);
+    DisegnaEtichetta(p, geometria::kCarteRimaste, v.CarteRimaste, testo, 260);
+
+    // Won-game markers: an outline per game the match needs, filled for each game won.
+    for (int i = 1; i <= v.NumeroColonnePallini && i <= 5; ++i) {
+        for (bool umano : {false, true}) {
+            const bool pieno = umano ? v.PallinoH[i] : v.PallinoPC[i];
+            p.setPen(QPen(Qc(v.ColoreRetro).darker(160), 30));
+            p.setBrush(pieno ? QBrush(Qc(v.ColoreRetro)) : Qt::NoBrush);
+            p.drawEllipse(umano ? geometria::PallinoH(i) : geometria::PallinoPC(i));
+        }
+    }
+
+    // Cards: the stock under the briscola is drawn first, hand cards, then played ones on top.
+    for (int k : {7, 8, 1, 2, 3, 4, 5, 6}) DisegnaSlot(p, k);
+
+    if (v.cmdEffettuaLaPresa.visibile) {
+        p.setPen(QPen(QColor(40, 20, 10), 20));
+        p.setBrush(v.cmdEffettuaLaPresa.abilitata ? QColor(235, 235, 225) : QColor(170, 170, 165));
+        p.drawRoundedRect(geometria::kPresa, 80, 80);
+        QFont f = font();
+        f.setPixelSize(260);
+        p.setFont(f);
+        p.setPen(Qt::black);
+        p.drawText(geometria::kPresa, Qt::AlignCenter, QString::fromStdString(v.cmdEffettuaLaPresa.testo));
+    }
+    if (v.IstruzioneIniziale.visibile) {
+        QFont f = font();
+        f.setPixelSize(220);
+        f.setItalic(true);
+        p.setFont(f);
+        p.setPen(testo);
+        p.drawText(geometria::kIstruzione, Qt::AlignCenter, QString::fromStdString(v.IstruzioneIniziale.testo));
+    }
+    DisegnaFineGioco(p);
+}
+
+void FinestraPrincipale::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    bool ok = false;
+    const QTransform inversa = Trasformazione().inverted(&ok);
+    if (!ok) return;
+    const QPoint t = inversa.map(event->position()).toPoint();
+    const Presentazione& v = tavolo_->Vista();
+    if (v.FineGioco.visibile) {
+        const QRect pr = geometria::PulsanteFineGioco(v.FineGioco.posizione.left, v.FineGioco.posizione.top);
+        if (pr.contains(t)) tavolo_->cmdContinuaOIniziaPartita_Click();
+    } else if (v.cmdEffettuaLaPresa.visibile && geometria::kPresa.contains(t)) {
+        tavolo_->cmdEffettuaLaPresa_Click();
+    } else {
+        // The topmost card under the pointer, in reverse drawing order.
+        for (int k : {6, 5, 4, 3, 2, 1, 8, 7}) {
+            const SlotGrafico& s = v.Slot[k];
+            if (s.visibile && RettangoloImmagine(s).contains(t)) {
+                tavolo_->ImgCarta_Click(k);
+                break;
+            }
+        }
+    }
+    pompa_->Ripianifica();
+}
+
+void FinestraPrincipale::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        tavolo_->TastoInvio();
+        pompa_->Ripianifica();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace mrvelto

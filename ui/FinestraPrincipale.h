@@ -1,25 +1,73 @@
 #pragma once
-// The main window: draws the table and forwards the player's input to the core.
+// The main window: draws the table from the core's presentation state and forwards the player's
+// clicks and the Enter key to the table's input entry points. It decides nothing itself.
 #include <QWidget>
+#include <memory>
+
+#include "game/Avversario.h"
+#include "game/Conduttore.h"
+#include "game/OrologioVirtuale.h"
+#include "game/Tavolo.h"
+#include "player/GiocatoreVelto.h"
+
+class QTimer;
 
 namespace mrvelto {
+
+class PompaTimer;
+
+struct AvvioFinestra {
+    QString nome = QStringLiteral("Giocatore");
+    bool autoplay = false;  // a built-in player clicks for the human
+    bool veloce = false;    // time jumps from step to step
+    int partite = 0;        // with autoplay: matches to play before leaving (0 = no limit)
+    quint64 seme = 0;       // 0: seeded from the clock
+};
 
 class FinestraPrincipale : public QWidget {
     Q_OBJECT
 public:
-    // The table's size in twips; 15 twips make a pixel at 100 %.
     static constexpr int kLarghezzaTwip = 12000;
     static constexpr int kAltezzaTwip = 9500;
     static constexpr int kTwipPerPixel = 15;
 
-    explicit FinestraPrincipale(QWidget* parent = nullptr);
-    QColor ColoreTavolo() const { return coloreTavolo_; }
+    explicit FinestraPrincipale(const AvvioFinestra& avvio = {}, QWidget* parent = nullptr);
+    ~FinestraPrincipale() override;
+
+    QColor ColoreTavolo() const;
+    Tavolo& Tavolo_() { return *tavolo_; }
+    OrologioVirtuale& Orologio() { return orologio_; }
+    // Twips to pixels for the current size: the table is scaled to fit and centred.
+    QTransform Trasformazione() const;
+
+signals:
+    // The autoplay reached its number of matches and the window is leaving.
+    void Finito();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QColor coloreTavolo_;
+    void Disegna(QPainter& p);
+    void DisegnaSlot(QPainter& p, int k);
+    void DisegnaEtichetta(QPainter& p, const QRect& r, const Etichetta& e, const QColor& testo, int pixel);
+    void DisegnaFineGioco(QPainter& p);
+    void Ridisegna();
+    void PassoAutomatico();
+    void ControllaFine();
+
+    AvvioFinestra avvio_;
+    OrologioVirtuale orologio_;
+    std::unique_ptr<FonteCasuale> caso_;
+    std::unique_ptr<Tavolo> tavolo_;
+    GiocatoreVelto velto_;
+    std::unique_ptr<AvversarioCasuale> automatico_;
+    std::unique_ptr<Conduttore> conduttore_;
+    PompaTimer* pompa_ = nullptr;
+    QTimer* timerAutomatico_ = nullptr;
+    bool finito_ = false;
 };
 
 }  // namespace mrvelto

@@ -1,11 +1,49 @@
+// mrvelto: the game. Options: --autoplay [--fast] [--name NAME] [--matches N] [--seed S].
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "ui/FinestraPrincipale.h"
 
 int main(int argc, char** argv) {
+    // Read our options before QApplication sees them: on X11 it takes "--name" for itself.
+    QStringList argomenti;
+    for (int i = 0; i < argc; ++i) argomenti << QString::fromLocal8Bit(argv[i]);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mrvelto"));
-    mrvelto::FinestraPrincipale finestra;
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Mr. VELTO: Briscola a due contro il computer"));
+    parser.addHelpOption();
+    QCommandLineOption autoplay(QStringLiteral("autoplay"), QStringLiteral("Un giocatore automatico gioca al posto tuo."));
+    QCommandLineOption veloce(QStringLiteral("fast"), QStringLiteral("Il tempo salta da un passo al successivo."));
+    QCommandLineOption nome(QStringLiteral("name"), QStringLiteral("Nome del giocatore."), QStringLiteral("NOME"));
+    QCommandLineOption partite(QStringLiteral("matches"), QStringLiteral("Partite da giocare prima di uscire."), QStringLiteral("N"));
+    QCommandLineOption seme(QStringLiteral("seed"), QStringLiteral("Seme del caso (0: dall'orologio)."), QStringLiteral("S"));
+    parser.addOptions({autoplay, veloce, nome, partite, seme});
+    parser.process(argomenti);
+
+    mrvelto::AvvioFinestra avvio;
+    avvio.autoplay = parser.isSet(autoplay);
+    avvio.veloce = parser.isSet(veloce);
+    if (parser.isSet(nome)) avvio.nome = parser.value(nome);
+    bool ok = true;
+    if (parser.isSet(partite)) {
+        avvio.partite = parser.value(partite).toInt(&ok);
+        if (!ok || avvio.partite < 0) {
+            fprintf(stderr, "mrvelto: --matches vuole un numero intero non negativo\n");
+            return 2;
+        }
+    }
+    if (parser.isSet(seme)) {
+        avvio.seme = parser.value(seme).toULongLong(&ok);
+        if (!ok) {
+            fprintf(stderr, "mrvelto: --seed vuole un numero intero non negativo\n");
+            return 2;
+        }
+    }
+
+    mrvelto::FinestraPrincipale finestra(avvio);
+    QObject::connect(&finestra, &mrvelto::FinestraPrincipale::Finito, &app, [] { QApplication::exit(0); }, Qt::QueuedConnection);
     finestra.show();
     return QApplication::exec();
 }

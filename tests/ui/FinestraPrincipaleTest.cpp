@@ -1,14 +1,41 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTimer>
 
 #include "ui/FinestraPrincipale.h"
 
 namespace mrvelto {
 namespace {
 
+AvvioFinestra Avvio(quint64 seme) {
+    AvvioFinestra a;
+    a.nome = QStringLiteral("Mario");
+    a.seme = seme;
+    return a;
+}
+
+// Deals the first game on virtual time, without waiting for real time.
+void Distribuisci(FinestraPrincipale& f) {
+    for (int i = 0; i < 8; ++i) f.Orologio().EseguiProssimo();
+}
+
+void Clicca(FinestraPrincipale& f, QPointF twip) {
+    const QPointF pixel = f.Trasformazione().map(twip);
+    QMouseEvent press(QEvent::MouseButtonPress, pixel, f.mapToGlobal(pixel), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&f, &press);
+}
+
+QPointF CentroSlot(const FinestraPrincipale& f, int k) {
+    auto& v = const_cast<FinestraPrincipale&>(f).Tavolo_().Vista().Slot[k];
+    return {v.immagine.left + kLarghezzaImmagine / 2.0, v.immagine.top + kAltezzaImmagine / 2.0};
+}
+
 TEST(FinestraPrincipale, OpensWithTitleSizeAndTableColour) {
-    FinestraPrincipale f;
+    FinestraPrincipale f(Avvio(1));
     f.show();
     QApplication::processEvents();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Mr. VELTO"));
@@ -17,7 +44,61 @@ TEST(FinestraPrincipale, OpensWithTitleSizeAndTableColour) {
     EXPECT_EQ(f.ColoreTavolo(), QColor(169, 88, 65));
     const QImage img = f.grab().toImage();
     EXPECT_EQ(img.pixelColor(img.width() / 2, img.height() / 2), QColor(169, 88, 65));
-    f.close();
+}
+
+TEST(FinestraPrincipale, ClickOnAHandCardPlaysItAtAnySize) {
+    for (QSize dimensione : {QSize(800, 633), QSize(1600, 900), QSize(500, 700)}) {
+        FinestraPrincipale f(Avvio(7));
+        f.resize(dimensione);
+        f.show();
+        QApplication::processEvents();
+        Distribuisci(f);
+        auto& t = f.Tavolo_();
+        if (t.Stato().AChiTocca != Chi::H) {
+            // The computer leads: let it play first.
+            while (!t.ClickAccettato(5)) ASSERT_TRUE(f.Orologio().EseguiProssimo());
+        }
+        // Clicks on the computer's hand, the briscola and the stock are refused.
+        for (int k : {1, 7, 8}) Clicca(f, CentroSlot(f, k));
+        EXPECT_EQ(t.Stato().NumeroCartaGiocataDaH, 0);
+        const std::string carta = t.Stato().Carta[5];
+        Clicca(f, CentroSlot(f, 5));
+        EXPECT_EQ(t.Stato().NumeroCartaGiocataDaH, 5) << dimensione.width() << "x" << dimensione.height();
+        EXPECT_EQ(t.Stato().CartaGiocata.testo, carta);
+    }
+}
+
+TEST(FinestraPrincipale, EndOfGameFrameContinuesOnEnter) {
+    FinestraPrincipale f(Avvio(11));
+    f.show();
+    auto& t = f.Tavolo_();
+    AvversarioCasuale giocatore(3);
+    Conduttore c(t, giocatore);
+    ASSERT_TRUE(c.FinoAGiochi(1, 100000));
+    ASSERT_TRUE(t.Vista().FineGioco.visibile);
+    while (t.Orologio().Abilitato(t.Timer().CommentiFinali) || !t.Vista().FineGioco.cmdContinuaOIniziaPartita.abilitata)
+        ASSERT_TRUE(f.Orologio().EseguiProssimo());
+    const QImage img = f.grab().toImage();  // the frame is drawn without trouble
+    EXPECT_FALSE(img.isNull());
+    QKeyEvent invio(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&f, &invio);
+    EXPECT_FALSE(t.Vista().FineGioco.visibile);
+}
+
+TEST(FinestraPrincipale, FastAutoplayEndsAfterItsMatches) {
+    AvvioFinestra a = Avvio(5);
+    a.autoplay = true;
+    a.veloce = true;
+    a.partite = 1;
+    FinestraPrincipale f(a);
+    QSignalSpy finito(&f, &FinestraPrincipale::Finito);
+    f.show();
+    QEventLoop ciclo;
+    QObject::connect(&f, &FinestraPrincipale::Finito, &ciclo, &QEventLoop::quit);
+    QTimer::singleShot(60000, &ciclo, &QEventLoop::quit);  // a safety net, never the expected path
+    ciclo.exec();
+    EXPECT_EQ(finito.count(), 1);
+    EXPECT_EQ(f.Tavolo_().PartiteConcluse(), 1u);
 }
 
 }  // namespace
