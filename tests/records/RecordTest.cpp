@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include "Campioni.h"
+#include "records/AggiornaClassifica.h"
+#include "records/FormatoRiga.h"
+#include "records/RecordSuFile.h"
+
+namespace mrvelto {
+namespace {
+
+using test::Campione;
+
+EsitoPartita Esito(Chi vincitore, int h, int pc, char livello, bool sbirciata, DataOra quando) {
+    EsitoPartita e;
+    e.nomeH = "Pietà";
+    e.vincitore = vincitore;
+    e.NomeVincitorePartita = vincitore == Chi::PC ? "Mr. VELTO" : e.nomeH;
+    e.PartiteH = h;
+    e.PartitePC = pc;
+    e.letteraLivello = livello;
+    e.Sbirciata = sbirciata;
+    e.quando = quando;
+    return e;
+}
+
+// The three matches behind the "-tre" samples.
+void TrePartite(Record& r) {
+    AggiornaClassifica(r, Esito(Chi::H, 4, 2, 'A', false, {6, 12, 2026, 9, 5, 0}));
+    ScriviRecord(r);
+    AggiornaClassifica(r, Esito(Chi::PC, 3, 4, 'C', true, {6, 12, 2026, 10, 30, 0}));
+    ScriviRecord(r);
+    AggiornaClassifica(r, Esito(Chi::PC, 0, 3, 'A', false, {7, 12, 2026, 21, 0, 0}));
+}
+
+TEST(VoceAlbo, NamesTheWinnerFirstAndMarksAPeek) {
+    EXPECT_EQ(VoceAlbo(1, Esito(Chi::H, 4, 2, 'A', false, {6, 12, 2026, 9, 5, 0})), "1)  Pietà - Mr. VELTO A    4-2   6/12/26  9:05");
+    EXPECT_EQ(VoceAlbo(12, Esito(Chi::H, 5, 0, 'E', true, {31, 1, 2009, 23, 59, 0})), "12)  Pietà * - Mr. VELTO E    5-0   31/1/09  23:59");
+    EXPECT_EQ(VoceAlbo(2, Esito(Chi::PC, 3, 4, 'C', false, {6, 12, 2026, 0, 0, 0})), "2)  Mr. VELTO C - Pietà    4-3   6/12/26  0:00");
+    EXPECT_EQ(VoceAlbo(2, Esito(Chi::PC, 3, 4, 'C', true, {6, 12, 2026, 10, 30, 0})), "2)  Mr. VELTO C - Pietà *    4-3   6/12/26  10:30");
+}
+
+TEST(Record, AnEmptyLogIsOneEmptyTextAndZero) {
+    Record r;
+    const FileRecord f = ScriviRecord(r);
+    EXPECT_EQ(f.albo, "\"\"\r\n");
+    EXPECT_EQ(f.partite, "0\r\n");
+    EXPECT_EQ(f.classifica, Campione("MVeClass-vuoto.txt"));
+    EXPECT_EQ(f.albo, Campione("MVeAlbo-vuoto.txt"));
+    EXPECT_EQ(f.partite, Campione("MVePart-vuoto.txt"));
+}
+
+TEST(Record, ThreeMatchesWriteTheHandMadeSamplesAndReadBack) {
+    Record r;
+    TrePartite(r);
+    const FileRecord f = ScriviRecord(r);
+    EXPECT_EQ(r.TotalePartite, 3);
+    EXPECT_EQ(f.classifica, Campione("MVeClass-tre.txt"));
+    EXPECT_EQ(f.albo, Campione("MVeAlbo-tre.txt"));
+    EXPECT_EQ(f.partite, Campione("MVePart-tre.txt"));
+    EXPECT_EQ(DividiRighe(f.classifica).size(), 80u);
+    EXPECT_EQ(DividiRighe(f.albo).size(), 4u);
+
+    Record letto;
+    const std::string c = Campione("MVeClass-tre.txt"), a = Campione("MVeAlbo-tre.txt"), p = Campione("MVePart-tre.txt");
+    EXPECT_TRUE(LeggiRecordDa(&c, &a, &p, letto).Integro());
+    EXPECT_EQ(letto, r);
+    ASSERT_EQ(letto.LstAlbo.size(), 4u);
+    EXPECT_EQ(letto.LstAlbo[1], "2)  Mr. VELTO C - Pietà *    4-3   6/12/26  10:30");
+    EXPECT_EQ(letto.LstAlbo[3], "");
+    EXPECT_EQ(letto.VittoriePCVariLivelli[3], 1);
+    EXPECT_EQ(letto.SconfittePCVariLivelli[1], 1);
+}
+
+TEST(Record, EmptyRowsKeepTheirFlagsOffThroughASaveAndAReload) {
+    Record r;
+    AggiornaClassifica(r, Esito(Chi::H, 4, 0, 'B', false, {1, 2, 2026, 8, 0, 0}));
+    ASSERT_TRUE(r.Classifica[1].PosizioneVisibile);
+    ASSERT_TRUE(r.Classifica[3].Vuota());
+    const FileRecord f = ScriviRecord(r);
+    Record letto;
+    ASSERT_TRUE(LeggiRecordDa(&f.classifica, &f.albo, &f.partite, letto).Integro());
+    for (int i = 3; i <= kRigheClassifica; ++i) {
+        EXPECT_TRUE(letto.Classifica[i].Vuota());
+        EXPECT_FALSE(letto.Classifica[i].PosizioneVisibile || letto.Classifica[i].VinteVisibile || letto.Classifica[i].PerseVisibile) << i;
+    }
+    EXPECT_EQ(letto, r);
+}
+
+TEST(Record, ANewEntryGoesBeforeTheClosingEmptyOneSoThatItIsSaved) {
+    Record r;
+    AggiornaClassifica(r, Esito(Chi::H, 4, 0, 'A', false, {1, 2, 2026, 8, 0, 0}));
+    EXPECT_EQ(r.LstAlbo.size(), 2u);
+    EXPECT_EQ(r.LstAlbo.back(), "");
+    EXPECT_EQ(r.VociAlbo(), 1);
+}
+
+TEST(Record, ShortOrDamagedFilesKeepWhatWasReadAndSaySo) {
+    const std::string c = Campione("MVeClass-tre.txt");
+    const std::string a = Campione("MVeAlbo-tre.txt");
+    const std::string p = Campione("MVePart-tre.txt");
+    {  // the ranking cut in its second row
+        const std::string corto = c.substr(0, c.find("\"Mr. VELTO\"") + 13);
+        Record r;
+        const auto esito = LeggiRecordDa(&corto, &a, &p, r);
+        EXPECT_FALSE(esito.classificaIntegra);
+        EXPECT_EQ(r.Classifica[1].NomeVincitore, "Pietà");
+        EXPECT_EQ(r.Classifica[2].NomeVincitore, "Mr. VELTO");
+        EXPECT_EQ(r.Classifica[2].NumeroPartiteVinte, 0);
+        EXPECT_EQ(r.VittoriePCVariLivelli[1], 0);
+        EXPECT_EQ(r.TotalePartite, 3);
+    }
+    {  // a count that is not a number
+        std::string errato = c;
+        errato.replace(errato.find("\"1\""), 3, "\"uno\"");
+        Record r;
+        EXPECT_FALSE(LeggiRecordDa(&errato, &a, &p, r).classificaIntegra);
+        EXPECT_EQ(r.Classifica[1].NumeroPartiteVinte, 0);
+        EXPECT_EQ(r.Classifica[1].NumeroPartitePerse, 1);
+    }
+    {  // the count of matches lost: the log is counted instead, nothing logged is dropped
+        const std::string zero = "0\r\n";
+        Record r;
+        const auto esito = LeggiRecordDa(&c, &a, &zero, r);
+        EXPECT_TRUE(esito.totaleCorretto);
+        EXPECT_EQ(r.TotalePartite, 3);
+        EXPECT_EQ(ScriviRecord(r).albo, a);
+    }
+    {  // a log without its closing empty entry, in LF
+        const std::string senzaFine = "\"1)  a\"\n\"2)  b\"";
+        const std::string due = "2";
+        Record r;
+        const auto esito = LeggiRecordDa(nullptr, &senzaFine, &due, r);
+        EXPECT_FALSE(esito.alboIntegro);
+        EXPECT_EQ(r.LstAlbo, (std::vector<std::string>{"1)  a", "2)  b", ""}));
+        EXPECT_EQ(r.TotalePartite, 2);
+    }
+    {  // a nameless row with counts is an empty row
+        std::string strano = Campione("MVeClass-vuoto.txt");
+        strano.replace(0, 16, "\"\"\r\n\"5\"\r\n\"2\"\r\n");
+        Record r;
+        LeggiRecordDa(&strano, nullptr, nullptr, r);
+        EXPECT_EQ(r.Classifica[1], RigaClassifica{});
+    }
+}
+
+TEST(RecordSuFile, MissingFilesGiveInitialValuesAndASaveCreatesThem) {
+    test::CartellaTemporanea dir;
+    Avvisi avvisi;
+    RecordSuFile record(Radici{"/nessun/media", dir()}, avvisi);
+    record.LeggiRecord({});
+    EXPECT_EQ(record.Dati(), Record{});
+    EXPECT_TRUE(avvisi.Vuoto());
+    ASSERT_TRUE(record.Salva());
+    EXPECT_EQ(test::LeggiByte(dir() / "Dati" / "MVeAlbo.txt"), "\"\"\r\n");
+    EXPECT_EQ(test::LeggiByte(dir() / "Dati" / "MVePart.txt"), "0\r\n");
+
+    for (int i = 0; i < 3; ++i) {
+        record.AggiornaClassifica(Esito(i % 2 ? Chi::PC : Chi::H, 4, 1, 'A', false, {1, 1, 2027, 10, i, 0}));
+        record.SalvaRecord();
+    }
+    EXPECT_EQ(record.TotalePartite(), 3);
+    EXPECT_EQ(DividiRighe(test::LeggiByte(dir() / "Dati" / "MVeAlbo.txt")).size(), 4u);
+    EXPECT_EQ(test::LeggiByte(dir() / "Dati" / "MVePart.txt"), "3\r\n");
+
+    RecordSuFile dopo(Radici{"/nessun/media", dir()}, avvisi);
+    dopo.LeggiRecord({});
+    EXPECT_EQ(dopo.Dati(), record.Dati());
+    EXPECT_TRUE(avvisi.Vuoto());
+}
+
+TEST(RecordSuFile, ADamagedFileIsKeptAsideBeforeItIsOverwritten) {
+    test::CartellaTemporanea dir;
+    const auto dati = dir() / "Dati";
+    const std::string rotto = "\"Piet\xE0\"\r\n\"1\"\r\n\"tre";  // Windows-1252 on disk
+    test::ScriviByte(dati / "MVeClass.txt", rotto);
+    test::ScriviByte(dati / "MVeAlbo.txt", Campione("MVeAlbo-tre.txt"));
+    test::ScriviByte(dati / "MVePart.txt", std::string(kMassimoFilePartite + 1, '7'));
+    Avvisi avvisi;
+    RecordSuFile record(Radici{"/nessun/media", dir()}, avvisi);
+    record.LeggiRecord({6, 12, 2026, 18, 40, 2});
+    EXPECT_EQ(record.Dati().Classifica[1].NomeVincitore, "Pietà");
+    EXPECT_EQ(record.TotalePartite(), 3);
+    ASSERT_EQ(avvisi.Testi().size(), 1u);
+    const std::string& testo = avvisi.Testi()[0];
+    EXPECT_NE(testo.find("MVeClass-danneggiato-20261206-184002.txt"), std::string::npos) << testo;
+    EXPECT_NE(testo.find("troppo grande"), std::string::npos) << testo;
+    EXPECT_EQ(test::LeggiByte(dati / "MVeClass-danneggiato-20261206-184002.txt"), rotto);
+    EXPECT_TRUE(std::filesystem::exists(dati / "MVePart-danneggiato-20261206-184002.txt"));
+    EXPECT_FALSE(std::filesystem::exists(dati / "MVeAlbo-danneggiato-20261206-184002.txt"));
+
+    ASSERT_TRUE(record.Salva());
+    EXPECT_EQ(test::LeggiByte(dati / "MVeClass-danneggiato-20261206-184002.txt"), rotto);
+    EXPECT_EQ(test::LeggiByte(dati / "MVePart.txt"), "3\r\n");
+}
+
+}  // namespace
+}  // namespace mrvelto
