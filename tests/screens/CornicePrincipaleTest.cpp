@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <random>
+
+#include "cards/Caso.h"
+#include "game/OraVirtuale.h"
+#include "game/Tavolo.h"
+#include "records/FormatoRiga.h"
+#include "screens/CornicePrincipale.h"
+
+namespace mrvelto {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Leggi(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::size_t Righe(const fs::path& p) { return DividiRighe(Leggi(p)).size(); }
+
+class PassiRegistrati : public PassiCornice {
+public:
+    void MostraPaginaRegole(std::string_view caption) override { pagina = caption; }
+    void Colori(bool c) override { casuali = c; }
+    void IntervalloImpazienza(int ms) override { impazienza = ms; }
+    void FermaImpazienza() override { ++fermate; }
+    void AvviaImpazienza() override { ++avviate; }
+    std::string pagina;
+    bool casuali = false;
+    int impazienza = 0;
+    int fermate = 0;
+    int avviate = 0;
+};
+
+// One run of the main window on virtual time: a table, its frame, and a player that always plays
+// the first card it may and continues at once from the end-of-game frame.
+struct Finestra {
+    Finestra(const fs::path& casa, std::uint64_t seme, PassiCornice* passi = nullptr)
+        : caso(seme, OraDaOrologioVirtuale(orologio)),
+          tavolo(orologio, caso),
+          cornice(tavolo, Radici{casa / "media", casa}, passi, [this] { return DataOraPiu(DataOra{6, 12, 2026, 9, 5, 0}, orologio.Adesso()); }) {
+        tavolo.ImpostaNomeGiocatore("Pietà");
+        cornice.Chiudi = [this] { chiusa = true; };
+    }
+
+    void GiocaPartite(std::uint64_t partite) {
+        const std::uint64_t obiettivo = tavolo.PartiteConcluse() + partite;
+        for (int passi = 0; tavolo.PartiteConcluse() < obiettivo && passi < 1'000'000; ++passi) {
+            bool mosso = false;
+            for (int k = 4; k <= 6 && !mosso; ++k)
+                if (tavolo.ClickAccettato(k)) {
+                    tavolo.ImgCarta_Click(k);
+                    mosso = true;
+                }
+            if (mosso) continue;
+            const auto& fine = tavolo.Vista().FineGioco;
+            if (fine.visibile && fine.cmdContinuaOIniziaPartita.abilitata && !tavolo.Stato().InterdiciSuoni &&
+                tavolo.PartiteConcluse() < obiettivo) {
+                tavolo.cmdContinuaOIniziaPartita_Click();
+                continue;
+            }
+            if (tavolo.Vista().cmdEffettuaLaPresa.visibile && tavolo.Vista().cmdEffettuaLaPresa.abilitata) {
+                tavolo.cmdEffettuaLaPresa_Click();
+                continue;
+            }
+            ASSERT_TRUE(orologio.EseguiProssimo()) << "the game stalled";
+        }
+        ASSERT_EQ(tavolo.PartiteConcluse(), obiettivo);
+    }
+
+    OrologioVirtuale orologio;
+    CasoConSeme caso;
+    Tavolo tavolo;
+    CornicePrincipale cornice;
+    bool chiusa = false;
+};
+
+class CornicePrincipaleTest : public ::testing::Test {
+protected:
+    CornicePrincipaleTest() {
+        std::random_device rd;
+        casa_ = fs::temp_directory_path() / ("mrvelto-cornice-" + std::to_string(rd()) + std::to_string(rd()));
+        fs::create_directories(casa_);
+    }
+    ~CornicePrincipaleTest() override {
+        std::error_code ec;
+        fs::remove_all(casa_, ec);
+    }
+    fs::path casa_;
+};
+
+TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) {
+    {
+        Finestra f(casa_, 7);
+        f.tavolo.Opz()[OpzConclusionePartita] = "Al meglio di 3 Giochi";
+        f.cornice.Avvio();
+        EXPECT_TRUE(f.cornice.PrendiAvvisi().empty());
+        EXPECT_EQ(f.tavolo.Dati().Intestazione1, "Partita n. 1 - Gioco n. 1");
+        f.GiocaPartite(3);
+        f.cornice.lblComandi_Click(ComandoEsci);
+        EXPECT_TRUE(f.tavolo.Vista().EsciVisibile);
+        f.cornice.RispostaSiUscita();
+        f.orologio.Avanza(kIntervalloTimerEsci);
+        EXPECT_TRUE(f.chiusa);
+        EXPECT_TRUE(f.cornice.ChiusuraRichiesta());
+    }
+    const fs::path dati = casa_ / "Dati";
+    EXPECT_EQ(Righe(dati / "MVeImpo.txt"), 43u);
+    EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
+    EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 4u);
+    EXPECT_EQ(DividiRighe(Leggi(dati / "MVeAlbo.txt")).back(), "\"\"");
+    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "3\r\n");
+
+    Finestra g(casa_, 8);
+    g.cornice.Avvio();
+    EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
+    EXPECT_EQ(g.tavolo.Opz()[OpzConclusionePartita], "Al meglio di 3 Giochi");
+    EXPECT_EQ(g.cornice.DatiRecord().TotalePartite, 3);
+    EXPECT_EQ(g.tavolo.Dati().Intestazione1, "Partita n. 4 - Gioco n. 1");
+    const auto prima = g.cornice.DatiRecord().Classifica;
+    int partite = 0;
+    for (const auto& r : prima) partite += r.NumeroPartiteVinte;
+    EXPECT_EQ(partite, 3);  // each match won once, by the human or by Mr. VELTO
+    g.GiocaPartite(1);
+    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "4\r\n");
+    EXPECT_EQ(g.cornice.PannelloAlbo().LstAlbo.size(), 5u);
+    EXPECT_EQ(g.cornice.PannelloAlbo().LstAlbo[3].substr(0, 4), "4)  ");
+}
+
+TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
+    {
+        Finestra f(casa_, 1);
+        f.cornice.Avvio();
+        Opzioni& o = f.tavolo.Opz();
+        o[OpzAbilita] = "Bassa (Livello D)";
+        o[OpzVelocitaRisposta] = "Media";
+        o[OpzConclusionePartita] = "Al meglio di 5 Giochi";
+        o[OpzVariazioniGrafiche] = "No";
+        o[OpzCarattere] = "Nervosetto";
+        o[OpzPunteggio] = "Solo il Giocatore umano";
+        f.tavolo.ApplicaOpzioni();
+        f.cornice.lblComandi_Click(ComandoPartita);
+        f.cornice.ImpostaContinuaregole("Clicca qui per continuare > 4");
+        f.cornice.lblComandi_Click(ComandoEsci);
+        f.cornice.RispostaNoUscita();
+        EXPECT_FALSE(f.tavolo.Vista().EsciVisibile);
+        EXPECT_FALSE(fs::exists(f.cornice.PercorsoImpostazioni()));
+        EXPECT_FALSE(f.cornice.ChiusuraRichiesta());  // the window manager's close asks too
+        EXPECT_TRUE(f.cornice.Uscita().DomandaVisibile());
+        f.cornice.RispostaSiUscita();
+        EXPECT_TRUE(fs::exists(f.cornice.PercorsoImpostazioni()));
+    }
+    PassiRegistrati passi;
+    Finestra g(casa_, 2, &passi);
+    g.cornice.Avvio();
+    const Opzioni& o = g.tavolo.Opz();
+    EXPECT_EQ(o[OpzAbilita], "Bassa (Livello D)");
+    EXPECT_EQ(g.tavolo.Vista().NomePC.testo, "Mr. VELTO D");
+    EXPECT_EQ(g.orologio.Intervallo(g.tavolo.Timer().AttesaDelPCaMuovere), 1000);
+    EXPECT_EQ(g.cornice.Segnapunti(), DisposizioneSegnapunti(5));
+    EXPECT_EQ(g.cornice.Menu().PannelloVisualizzato, PannelloLaterale::Partita);
+    EXPECT_EQ(g.cornice.Menu().lblComandi[ComandoPartita].coloreTesto, kVoceAperta);
+    EXPECT_TRUE(g.cornice.Menu().fraPannello[PannelloPartitaIdx].visibile);
+    EXPECT_EQ(passi.pagina, "Clicca qui per continuare > 4");
+    EXPECT_FALSE(passi.casuali);
+    EXPECT_EQ(passi.impazienza, 334);
+    EXPECT_FALSE(g.tavolo.Vista().PuntiPC.visibile);
+    EXPECT_TRUE(g.tavolo.Vista().PuntiH.visibile);
+    g.cornice.lblComandi_Click(ComandoAlbo);
+    EXPECT_EQ(passi.fermate, 1);
+}
+
+TEST_F(CornicePrincipaleTest, AnUnknownDeckStyleFallsBackAndIsReportedOnce) {
+    {
+        Finestra f(casa_, 3);
+        f.cornice.Avvio();
+        f.tavolo.Opz()[OpzStileCarte] = "Siciliane";
+        ASSERT_TRUE(f.cornice.SalvaImpostazioni());
+    }
+    Finestra g(casa_, 4);
+    g.cornice.Avvio();
+    EXPECT_EQ(g.tavolo.Opz()[OpzStileCarte], "Piacentine");
+    const auto avvisi = g.cornice.PrendiAvvisi();
+    ASSERT_EQ(avvisi.size(), 1u);
+    EXPECT_NE(avvisi[0].find("Siciliane"), std::string::npos);
+    EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
+
+    // With the optional deck installed under that name, the style stays.
+    fs::create_directories(casa_ / "media");
+    std::ofstream(casa_ / "media" / "MVeOpzio.txt") << "\"Carte Opzionali inserite\"\r\n0\r\n\"Siciliane\"\r\n";
+    {
+        Finestra f(casa_, 5);
+        f.cornice.Avvio();
+        f.tavolo.Opz()[OpzStileCarte] = "Siciliane";
+        ASSERT_TRUE(f.cornice.SalvaImpostazioni());
+    }
+    Finestra h(casa_, 6);
+    h.cornice.Avvio();
+    EXPECT_EQ(h.tavolo.Opz()[OpzStileCarte], "Siciliane");
+    EXPECT_TRUE(h.cornice.Opzionali().Installate());
+}
+
+}  // namespace
+}  // namespace mrvelto

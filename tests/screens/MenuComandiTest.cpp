@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "game/OrologioVirtuale.h"
+#include "screens/LinkRegole.h"
+#include "screens/MenuComandi.h"
+#include "screens/PannelloRecord.h"
+#include "screens/SegnapuntiPartita.h"
+#include "screens/UscitaProgramma.h"
+
+namespace mrvelto {
+namespace {
+
+TEST(MenuComandi, LeftPanelsExcludeEachOtherAndASecondClickCloses) {
+    MenuComandi m;
+    EXPECT_EQ(m.lblComandi[1].testo, "Partita");
+    EXPECT_EQ(m.lblComandi[5].testo, "Esci");
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(m.lblComandi[k].coloreTesto, 0xFFFFFFu);
+    EXPECT_EQ(m.Click(ComandoPartita), EffettoMenu::Nessuno);
+    EXPECT_EQ(m.lblComandi[1].coloreTesto, 65280u);
+    EXPECT_TRUE(m.fraPannello[PannelloPartitaIdx].visibile);
+    EXPECT_EQ(m.fraPannello[PannelloPartitaIdx].posizione, (Posizione{110, 30}));
+    EXPECT_EQ(m.PannelloVisualizzato, PannelloLaterale::Partita);
+    m.Click(ComandoDati);
+    EXPECT_EQ(m.lblComandi[1].coloreTesto, 0xFFFFFFu);
+    EXPECT_FALSE(m.fraPannello[PannelloPartitaIdx].visibile);
+    EXPECT_TRUE(m.fraPannello[PannelloDatiIdx].visibile);
+    EXPECT_EQ(m.PannelloVisualizzato, PannelloLaterale::Dati);
+    m.Click(ComandoDati);
+    EXPECT_FALSE(m.fraPannello[PannelloDatiIdx].visibile);
+    EXPECT_EQ(m.lblComandi[2].coloreTesto, 0xFFFFFFu);
+    EXPECT_EQ(m.PannelloVisualizzato, PannelloLaterale::Nessuno);
+}
+
+TEST(MenuComandi, RightPanelsStopAndRestartTheImpatienceAndLeaveTheSavedPanelAlone) {
+    MenuComandi m;
+    m.ApriPannelloSalvato(PannelloLaterale::Dati);
+    EXPECT_EQ(m.Click(ComandoAlbo), EffettoMenu::FermaImpazienza);
+    EXPECT_TRUE(m.fraPannello[PannelloAlboIdx].visibile);
+    EXPECT_EQ(m.fraPannello[PannelloAlboIdx].posizione, (Posizione{2925, 30}));
+    EXPECT_EQ(m.Click(ComandoOpzioni), EffettoMenu::FermaImpazienza);
+    EXPECT_FALSE(m.fraPannello[PannelloAlboIdx].visibile);
+    EXPECT_EQ(m.lblComandi[3].coloreTesto, 0xFFFFFFu);
+    EXPECT_EQ(m.Click(ComandoOpzioni), EffettoMenu::RiprendiImpazienza);
+    EXPECT_EQ(m.PannelloVisualizzato, PannelloLaterale::Dati);
+    EXPECT_TRUE(m.fraPannello[PannelloDatiIdx].visibile);
+    EXPECT_EQ(m.Click(ComandoEsci), EffettoMenu::ChiediUscita);
+    m.lblComandi[3].abilitata = false;
+    EXPECT_EQ(m.Click(ComandoAlbo), EffettoMenu::Nessuno);
+    EXPECT_FALSE(m.fraPannello[PannelloAlboIdx].visibile);
+    EXPECT_TRUE(RiprendereImpazienza(true, "Nervosetto", "Loquace"));
+    EXPECT_FALSE(RiprendereImpazienza(true, "Pacifico", "Loquace"));
+    EXPECT_FALSE(RiprendereImpazienza(true, "Nervosetto", "Taciturno"));
+    EXPECT_FALSE(RiprendereImpazienza(false, "Nervosetto", "Loquace"));
+}
+
+TEST(MenuComandi, TheLogHandsTheFocusToTheContinueButtonOnlyAtTheEndOfAGame) {
+    MenuComandi m;
+    m.Click(ComandoAlbo);
+    EXPECT_EQ(m.LstAlbo_Click(), Fuoco::SetFocusAlbo);
+    EXPECT_EQ(m.cmdSetFocusAlbo(false, false), Fuoco::Invariato);
+    EXPECT_EQ(m.cmdSetFocusAlbo(true, true), Fuoco::Invariato);
+    EXPECT_TRUE(m.fraPannello[PannelloAlboIdx].visibile);
+    EXPECT_EQ(m.cmdSetFocusAlbo(true, false), Fuoco::ContinuaOIniziaPartita);
+    EXPECT_FALSE(m.fraPannello[PannelloAlboIdx].visibile);
+    EXPECT_EQ(m.lblComandi[3].coloreTesto, 0xFFFFFFu);
+}
+
+TEST(UscitaProgramma, YesSavesAndEndsAfterTimerEsciNoJustHidesTheQuestion) {
+    OrologioVirtuale orologio;
+    int salvataggi = 0, chiusure = 0;
+    UscitaProgramma u(orologio, [&] { ++salvataggi; }, [&] { ++chiusure; });
+    EXPECT_EQ(kDomandaUscita, "Vuoi davvero lasciarmi?");
+    EXPECT_EQ(kRispostaSiUscita, "- Si, purtroppo!");
+    u.RispostaSi();  // no question shown: nothing
+    EXPECT_EQ(salvataggi, 0);
+    u.Chiedi();
+    EXPECT_TRUE(u.DomandaVisibile());
+    EXPECT_EQ(u.PosizioneDomanda(), (Posizione{3420, 3030}));
+    u.RispostaNo();
+    EXPECT_FALSE(u.DomandaVisibile());
+    u.Chiedi();
+    u.RispostaSi();
+    EXPECT_EQ(salvataggi, 1);
+    EXPECT_FALSE(u.RisposteAbilitate());
+    u.RispostaSi();
+    u.RispostaNo();
+    EXPECT_EQ(salvataggi, 1);
+    orologio.Avanza(1499);
+    EXPECT_EQ(chiusure, 0);
+    EXPECT_FALSE(u.PuoChiudere());
+    orologio.Avanza(1);
+    EXPECT_EQ(chiusure, 1);
+    EXPECT_TRUE(u.PuoChiudere());
+    EXPECT_FALSE(orologio.Abilitato(u.TimerEsci()));
+}
+
+TEST(SegnapuntiPartita, ColumnsSpreadBetweenFixedEndsAndStrokesStandBetweenThem) {
+    for (int giochi = 3; giochi <= 5; ++giochi) {
+        const auto s = DisposizioneSegnapunti(giochi);
+        EXPECT_EQ(s.SinistraPuntiPC, s.SinistraPuntiH);
+        EXPECT_FLOAT_EQ(s.SinistraPuntiPC[1], DisposizioneSegnapunti(4).SinistraPuntiPC[1]);
+        EXPECT_FLOAT_EQ(s.SinistraPuntiPC[giochi], DisposizioneSegnapunti(5).SinistraPuntiPC[5]);
+        EXPECT_TRUE(s.LineaVVisibile[1] && s.LineaVVisibile[5]);
+        const float passo = s.SinistraPuntiPC[2] - s.SinistraPuntiPC[1];
+        for (int k = 2; k <= giochi; ++k) EXPECT_FLOAT_EQ(s.SinistraPuntiPC[k] - s.SinistraPuntiPC[k - 1], passo);
+        // Each visible inner stroke lies in a gap between two dots, never across one.
+        for (int v = 2; v <= 4; ++v) {
+            if (!s.LineaVVisibile[v]) continue;
+            for (int k = 1; k <= giochi; ++k) {
+                const float x = s.SinistraLineaV[v];
+                EXPECT_FALSE(x + kLarghezzaLineaV > s.SinistraPuntiPC[k] && x < s.SinistraPuntiPC[k] + kLatoPunto) << giochi << " " << v;
+            }
+        }
+    }
+    EXPECT_FALSE(DisposizioneSegnapunti(3).LineaVVisibile[3]);
+    EXPECT_TRUE(DisposizioneSegnapunti(4).LineaVVisibile[3]);
+    EXPECT_FALSE(DisposizioneSegnapunti(5).LineaVVisibile[3]);
+    EXPECT_EQ(DisposizioneSegnapunti(9), DisposizioneSegnapunti(4));
+}
+
+TEST(PannelloRecord, HeadingsRowsLevelsAndLog) {
+    Record r;
+    r.Classifica[1] = RigaClassifica{"Pietà", 3, 1, "6/12/26", true, true, true};
+    r.VittoriePCVariLivelli[2] = 4;
+    r.SconfittePCVariLivelli[5] = 2;
+    r.LstAlbo = {"1)  x", ""};
+    const PannelloRecord p = ComponiPannelloRecord(r);
+    EXPECT_EQ(kIntestazioniClassifica[0], "N.");
+    EXPECT_EQ(kIntestazioniClassifica[1], "Nome del Giocatore");
+    EXPECT_EQ(kIntestazioniClassifica[4], "Ultima Data");
+    EXPECT_EQ(p.righe[1].posizione, "1");
+    EXPECT_EQ(p.righe[1].vinte, "3");
+    EXPECT_TRUE(p.righe[1].perseVisibile);
+    EXPECT_EQ(p.righe[10].posizione, "10");
+    EXPECT_EQ(p.righe[2].vinte, "");
+    EXPECT_FALSE(p.righe[2].posizioneVisibile);
+    EXPECT_EQ(p.livelli[2].nome, "Mr. VELTO B");
+    EXPECT_EQ(p.livelli[2].livello, "Alta (Livello B)");
+    EXPECT_EQ(p.livelli[2].vittorie, 4);
+    EXPECT_EQ(p.livelli[5].sconfitte, 2);
+    EXPECT_EQ(p.LstAlbo, r.LstAlbo);
+}
+
+TEST(LinkRegole, CyclesThroughFiveCaptionsAndBack) {
+    std::string c(kPrimaPaginaRegole);
+    std::vector<std::string> visti;
+    for (int i = 0; i < 5; ++i) {
+        c = CaptionRegoleSeguente(c);
+        visti.push_back(c);
+    }
+    EXPECT_EQ(visti, (std::vector<std::string>{"Clicca qui per continuare > 2", "Clicca qui per continuare > 3", "Clicca qui per continuare > 4",
+                                              "Clicca qui per ritornare > 5", "Clicca qui per continuare > 1"}));
+    EXPECT_EQ(CaptionRegoleSeguente("Clicca qui per continuare > 5"), kPrimaPaginaRegole);
+    EXPECT_EQ(CaptionRegoleSeguente("boh"), kPrimaPaginaRegole);
+    EXPECT_EQ(PaginaRegole("Clicca qui per ritornare > 5"), 5);
+    EXPECT_FALSE(CaptionRegoleValida("Clicca qui per continuare > 6"));
+}
+
+}  // namespace
+}  // namespace mrvelto
