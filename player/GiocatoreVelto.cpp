@@ -51,12 +51,12 @@ void GiocatoreVelto::TerzultimaGiocataIniziaPC(ContestoPC& ctx) {
     tab_.TestoCartaPCDaGiocare = colore::Nero;
     mrvelto::TerzultimaGiocataIniziaPC(ctx.stato, tab_);
 }
-void GiocatoreVelto::AnalisiSecondoLivello(ContestoPC& ctx) { mrvelto::AnalisiSecondoLivello(ctx.stato, tab_, ctx.caso); }
+void GiocatoreVelto::AnalisiSecondoLivello(ContestoPC& ctx) { mrvelto::AnalisiSecondoLivello(ctx.stato, tab_, Caso(ctx)); }
 void GiocatoreVelto::TerzultimaGiocataRispondePC(ContestoPC& ctx) {
     tab_.TestoCartaPCDaGiocare = colore::Nero;
     mrvelto::TerzultimaGiocataRispondePC(ctx.stato, tab_);
 }
-void GiocatoreVelto::AnalisiSecondoLivelloBis(ContestoPC& ctx) { mrvelto::AnalisiSecondoLivelloBis(ctx.stato, tab_, ctx.caso); }
+void GiocatoreVelto::AnalisiSecondoLivelloBis(ContestoPC& ctx) { mrvelto::AnalisiSecondoLivelloBis(ctx.stato, tab_, Caso(ctx)); }
 
 void GiocatoreVelto::PenultimaGiocataIniziaPC(ContestoPC& ctx) {
     tab_.TestoCartaPCDaGiocare = colore::Nero;
@@ -70,12 +70,12 @@ void GiocatoreVelto::PenultimaGiocataRispondePC(ContestoPC& ctx) {
 }
 
 void GiocatoreVelto::VariaTempoDiRisposta(ContestoPC& ctx) {
-    const int delta = mrvelto::VariaTempoDiRisposta(ctx.caso);
+    const int delta = mrvelto::VariaTempoDiRisposta(Caso(ctx));
     if (delta != 0) ctx.orologio.ImpostaIntervallo(ctx.TimerAttesaDelPCaMuovere, ctx.orologio.Intervallo(ctx.TimerAttesaDelPCaMuovere) + delta);
 }
 
 void GiocatoreVelto::ApplicaLivelloDiGioco(ContestoPC& ctx) {
-    mrvelto::ApplicaLivelloDiGioco(ctx.stato, tab_, ctx.opzioni.LetteraLivello(), ctx.caso);
+    mrvelto::ApplicaLivelloDiGioco(ctx.stato, tab_, ctx.opzioni.LetteraLivello(), Caso(ctx));
 }
 
 }  // namespace mrvelto

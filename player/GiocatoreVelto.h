@@ -9,6 +9,10 @@ namespace mrvelto {
 
 class GiocatoreVelto : public GiocatorePC {
 public:
+    // The game draws its chance from the table's source; a simulator that replays a deal with the
+    // seats swapped gives the player a source of its own, so that its draws leave the deal alone.
+    explicit GiocatoreVelto(FonteCasuale* casoProprio = nullptr) : casoProprio_(casoProprio) {}
+
     void Collega(ContestoPC& ctx) override;
     void CalcolaPuntiPotenziali(ContestoPC& ctx) override;
     void AzzeraTabelleAnalisi(ContestoPC& ctx) override;
@@ -30,10 +34,12 @@ public:
 private:
     void PassoValoreAggiuntivo();
     void ArmaValoreAggiuntivo(ContestoPC& ctx);
+    FonteCasuale& Caso(ContestoPC& ctx) { return casoProprio_ ? *casoProprio_ : ctx.caso; }
 
     TabellePC tab_;
     ContestoPC* ctx_ = nullptr;
     OrologioVirtuale::Id timerValoreAggiuntivo_ = -1;
+    FonteCasuale* casoProprio_ = nullptr;
 };
 
 }  // namespace mrvelto

@@ -1,6 +1,7 @@
 #include "sim/Avversari.h"
 
-#include "player/GiocatorePCProvvisorio.h"
+#include "player/GiocatoreVelto.h"
+#include "sim/SimulazioneAppaiata.h"
 
 namespace mrvelto::sim {
 
@@ -9,6 +10,14 @@ const std::vector<VoceAvversario>& Avversari() {
         {"random", "a uniformly random legal hand card",
          [](std::uint64_t seme, const OpzioniMatch&) -> std::unique_ptr<AvversarioUmano> {
              return std::make_unique<AvversarioCasuale>(seme);
+         }},
+        {"greedy", "takes a trick worth points with its cheapest winning card, otherwise throws its lowest",
+         [](std::uint64_t seme, const OpzioniMatch&) -> std::unique_ptr<AvversarioUmano> {
+             return std::make_unique<AvversarioDaPolitica>(CreaPolitica("greedy", 'A', seme));
+         }},
+        {"velto", "Mr. VELTO itself at --opponent-level, from the human's side",
+         [](std::uint64_t seme, const OpzioniMatch& o) -> std::unique_ptr<AvversarioUmano> {
+             return std::make_unique<AvversarioDaPolitica>(CreaPolitica("velto", o.livelloAvversario, seme));
          }},
     };
     return voci;
@@ -20,6 +29,7 @@ std::unique_ptr<AvversarioUmano> CreaAvversario(const std::string& nome, std::ui
     return nullptr;
 }
 
-std::unique_ptr<GiocatorePC> CreaGiocatorePC(const OpzioniMatch&) { return std::make_unique<GiocatorePCProvvisorio>(); }
+// Its level comes from option 12, which --level sets.
+std::unique_ptr<GiocatorePC> CreaGiocatorePC(const OpzioniMatch&) { return std::make_unique<GiocatoreVelto>(); }
 
 }  // namespace mrvelto::sim

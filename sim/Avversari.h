@@ -1,7 +1,7 @@
 #pragma once
 // The players the simulator can put on each side. The human's side: a registry of opponents by
 // name (--opponent); register a new one by adding a row in Avversari.cpp. The computer's side:
-// CreaGiocatorePC, for now the interim player of player/GiocatorePCProvvisorio.h.
+// CreaGiocatorePC, Mr. VELTO (player/GiocatoreVelto.h).
 #include <cstdint>
 #include <functional>
 #include <memory>

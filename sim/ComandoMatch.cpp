@@ -9,6 +9,7 @@
 #include "sim/Avversari.h"
 #include "sim/OpzioniMatch.h"
 #include "sim/Simulazione.h"
+#include "sim/SimulazioneAppaiata.h"
 
 namespace mrvelto::sim {
 
@@ -21,6 +22,70 @@ std::string Esadecimale(std::uint64_t x) {
 }
 
 double Media(std::uint64_t totale, std::uint64_t n) { return n ? static_cast<double>(totale) / static_cast<double>(n) : 0.0; }
+
+// Mr. VELTO's win rate (a draw counts half) and the half-width of its 95 % interval, game by game.
+std::pair<double, double> TassoDiVittoria(std::uint64_t vinti, std::uint64_t pareggi, std::uint64_t giochi) {
+    if (giochi == 0) return {0.0, 0.0};
+    const double n = static_cast<double>(giochi), v = static_cast<double>(vinti), p = static_cast<double>(pareggi);
+    const double m = (v + 0.5 * p) / n;
+    const double persi = n - v - p;
+    const double var = giochi > 1 ? (v * (1 - m) * (1 - m) + p * (0.5 - m) * (0.5 - m) + persi * m * m) / (n - 1) : 0.0;
+    return {m, MezzoIntervallo95(m, var, giochi)};
+}
+
+std::string Livelli(const OpzioniMatch& o) {
+    std::string r = std::string("Mr. VELTO ") + o.livello + " vs " + o.avversario;
+    if (o.avversario == "velto") r += std::string(" ") + o.livelloAvversario;
+    return r;
+}
+
+int ComandoMatchAppaiato(const OpzioniMatch& o, std::ostream& out, std::ostream& err) {
+    const RisultatoAppaiato r = SimulaAppaiata(o);
+    const double giochiAlSecondo = r.secondiReali > 0 ? static_cast<double>(r.giochi) / r.secondiReali : 0.0;
+    if (o.json) {
+        nlohmann::ordered_json j;
+        j["games"] = r.giochi;
+        j["seed"] = o.seme;
+        j["paired"] = true;
+        j["level"] = std::string(1, o.livello);
+        j["opponent"] = o.avversario;
+        if (o.avversario == "velto") j["opponent_level"] = std::string(1, o.livelloAvversario);
+        j["wins_velto"] = r.vinti;
+        j["wins_opponent"] = r.persi;
+        j["draws"] = r.pareggi;
+        j["points_per_game_velto"] = Media(r.punti, r.giochi);
+        j["points_per_game_opponent"] = Media(r.puntiAvversario, r.giochi);
+        j["win_rate"] = r.tasso;
+        j["win_rate_ci95"] = {r.tasso - r.intervallo, r.tasso + r.intervallo};
+        j["games_per_second"] = giochiAlSecondo;
+        j["wall_seconds"] = r.secondiReali;
+        j["signature"] = Esadecimale(r.firma);
+        j["checks"] = r.violazione.empty() ? "ok" : "failed";
+        if (!r.violazione.empty()) j["violation"] = r.violazione;
+        out << j.dump(2) << "\n";
+    } else {
+        out << std::fixed << std::setprecision(2);
+        out << "paired games:             " << r.giochi << " (" << Livelli(o) << ", seats swapped on each deal)\n"
+            << "wins (Mr. VELTO " << o.livello << "):       " << r.vinti << "\n"
+            << "wins (opponent):          " << r.persi << "\n"
+            << "draws (60-60):            " << r.pareggi << "\n"
+            << "points per game VELTO:    " << Media(r.punti, r.giochi) << "\n"
+            << "points per game opponent: " << Media(r.puntiAvversario, r.giochi) << "\n"
+            << std::setprecision(4)
+            << "win rate (draw = 1/2):    " << r.tasso << "  95% interval [" << r.tasso - r.intervallo << ", "
+            << r.tasso + r.intervallo << "]\n"
+            << std::setprecision(0)
+            << "games per second:         " << giochiAlSecondo << "\n"
+            << "signature:                " << Esadecimale(r.firma) << "\n"
+            << "checks:                   " << (r.violazione.empty() ? "ok" : "FAILED") << "\n";
+    }
+    if (!r.violazione.empty()) {
+        err << "mrvelto-sim match: check failed in game " << r.giocoViolazione << " (seed " << o.seme << "): " << r.violazione
+            << "\nreproduce with: " << o.RigaDiComando(r.giochi) << "\n";
+        return 1;
+    }
+    return 0;
+}
 
 }  // namespace
 
@@ -41,7 +106,10 @@ int ComandoMatch(const std::vector<std::string>& args, std::ostream& out, std::o
         return 2;
     }
 
+    if (opzioni->appaiati) return ComandoMatchAppaiato(*opzioni, out, err);
+
     const RisultatoSimulazione r = Simula(*opzioni);
+    const auto [tasso, intervallo] = TassoDiVittoria(r.vintiPC, r.pareggi, r.giochi);
     const double giochiAlSecondo = r.secondiReali > 0 ? static_cast<double>(r.giochi) / r.secondiReali : 0.0;
     const double secondiVirtuali = Media(static_cast<std::uint64_t>(r.millisecondiVirtuali), r.giochi) / 1000.0;
 
@@ -56,6 +124,12 @@ int ComandoMatch(const std::vector<std::string>& args, std::ostream& out, std::o
         j["matches"] = r.partite;
         j["avg_points_h"] = Media(r.puntiH, r.giochi);
         j["avg_points_pc"] = Media(r.puntiPC, r.giochi);
+        j["level"] = std::string(1, opzioni->livello);
+        if (opzioni->avversario == "velto") j["opponent_level"] = std::string(1, opzioni->livelloAvversario);
+        j["points_per_game_velto"] = Media(r.puntiPC, r.giochi);
+        j["points_per_game_opponent"] = Media(r.puntiH, r.giochi);
+        j["win_rate"] = tasso;
+        j["win_rate_ci95"] = {tasso - intervallo, tasso + intervallo};
         j["tricks_per_game"] = Media(r.prese, r.giochi);
         j["virtual_seconds_per_game"] = secondiVirtuali;
         j["games_per_second"] = giochiAlSecondo;
@@ -79,6 +153,10 @@ int ComandoMatch(const std::vector<std::string>& args, std::ostream& out, std::o
             << "average points human:     " << Media(r.puntiH, r.giochi) << "\n"
             << "average points Mr. VELTO: " << Media(r.puntiPC, r.giochi) << "\n"
             << "tricks per game:          " << Media(r.prese, r.giochi) << "\n"
+            << std::setprecision(4)
+            << "win rate Mr. VELTO " << opzioni->livello << ":     " << tasso << "  95% interval [" << tasso - intervallo << ", "
+            << tasso + intervallo << "] (draw = 1/2)\n"
+            << std::setprecision(2)
             << "virtual seconds per game: " << secondiVirtuali << "\n"
             << "games per second:         " << std::setprecision(0) << giochiAlSecondo << "\n"
             << "signature:                " << Esadecimale(r.firma) << "\n"

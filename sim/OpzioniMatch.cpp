@@ -64,6 +64,24 @@ const std::vector<Flag>& Flags() {
              o.avversario = v;
              return "";
          }},
+        {"--level", "A..E", "Mr. VELTO's playing level (default A)",
+         [](OpzioniMatch& o, const std::string& v) -> std::string {
+             if (v.size() != 1 || v[0] < 'A' || v[0] > 'E') return "--level wants one of A, B, C, D, E";
+             o.livello = v[0];
+             o.opzioni.emplace_back(OpzAbilita, std::string(CicloOpzione(OpzAbilita)[static_cast<std::size_t>(v[0] - 'A')]));
+             return "";
+         }},
+        {"--opponent-level", "A..E", "level of --opponent velto (default A)",
+         [](OpzioniMatch& o, const std::string& v) -> std::string {
+             if (v.size() != 1 || v[0] < 'A' || v[0] > 'E') return "--opponent-level wants one of A, B, C, D, E";
+             o.livelloAvversario = v[0];
+             return "";
+         }},
+        {"--paired", nullptr, "play each deal twice, the players swapping seats (same shuffle, same leading seat)",
+         [](OpzioniMatch& o, const std::string&) -> std::string {
+             o.appaiati = true;
+             return "";
+         }},
         {"--max-steps", "N", "events after which a game counts as stuck (default 1000000)",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
              return Numero(v, o.limitePassiPerGioco) && o.limitePassiPerGioco > 0 ? "" : "--max-steps wants a positive whole number";
@@ -122,8 +140,12 @@ void AiutoOpzioniMatch(std::ostream& out) {
 std::string OpzioniMatch::RigaDiComando(std::uint64_t n) const {
     std::string r = "mrvelto-sim match --games " + std::to_string(n) + " --seed " + std::to_string(seme);
     if (avversario != "random") r += " --opponent " + avversario;
+    if (avversario == "velto") r += std::string(" --opponent-level ") + livelloAvversario;
+    if (appaiati) r += " --paired";
     for (const auto& [indice, valore] : opzioni) {
-        if (indice == OpzConclusioneGioco)
+        if (indice == OpzAbilita && valore == CicloOpzione(OpzAbilita)[static_cast<std::size_t>(livello - 'A')])
+            r += std::string(" --level ") + livello;
+        else if (indice == OpzConclusioneGioco)
             r += " --end-of-game " + Citato(valore);
         else
             r += " --option " + Citato(std::to_string(indice) + "=" + valore);

@@ -16,6 +16,9 @@ struct OpzioniMatch {
     std::uint64_t seme = 1;              // --seed S
     std::string avversario = "random";   // --opponent NAME (the human's side; see Avversari.h)
     bool json = false;                   // --json
+    char livello = 'A';                  // --level: Mr. VELTO's level (option 12)
+    char livelloAvversario = 'A';        // --opponent-level: the level of --opponent velto
+    bool appaiati = false;               // --paired: each deal twice, the seats swapped
     // Option values set before the first game, as (index, display text), in command-line order:
     // --end-of-game TEXT is (15, TEXT); --option N=TEXT any other.
     std::vector<std::pair<int, std::string>> opzioni;

@@ -1,0 +1,160 @@
+#include "sim/SimulazioneAppaiata.h"
+
+#include <chrono>
+#include <cmath>
+#include <vector>
+
+#include "game/Conduttore.h"
+#include "game/Tavolo.h"
+#include "game/VerificaGioco.h"
+#include "player/GiocatoreVelto.h"
+#include "table/Opzioni.h"
+
+namespace mrvelto::sim {
+
+namespace {
+
+std::uint64_t SplitMix64(std::uint64_t x) {
+    x += 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+}
+
+void Mescola(std::uint64_t& firma, std::int64_t valore) {
+    auto v = static_cast<std::uint64_t>(valore);
+    for (int i = 0; i < 8; ++i) {
+        firma ^= (v >> (8 * i)) & 0xFF;
+        firma *= 0x100000001B3ULL;
+    }
+}
+
+OraMinSec OraFissa() { return {}; }
+
+struct EsitoPartita {
+    bool ok = false;
+    EsitoGioco esito;
+    std::string violazione;
+};
+
+// One game on a fresh table. `veltoAlPC`: Mr. VELTO at `livello` sits on the computer's seat and
+// the opponent on the human's; otherwise the other way round.
+EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t semeGiocatori, Chi primo, bool veltoAlPC) {
+    OrologioVirtuale orologio;
+    CasoConSeme caso(semeMazzo, OraFissa);  // the deal depends on the seed alone, not on the game's pace
+    CasoConSeme casoPC(SplitMix64(semeGiocatori ^ 0xA5A5), OraFissa);
+    const bool avversarioVelto = o.avversario == "velto";
+    Opzioni opzioni;
+    for (const auto& [n, valore] : o.opzioni) opzioni[n] = valore;
+    opzioni[OpzAbilita] = TestoLivello(veltoAlPC ? o.livello : o.livelloAvversario);
+
+    std::unique_ptr<GiocatorePC> pc;
+    std::unique_ptr<AvversarioUmano> h;
+    auto avversario = [&](std::uint64_t seme) { return CreaPolitica(o.avversario, o.livelloAvversario, seme); };
+    if (veltoAlPC) {
+        pc = std::make_unique<GiocatoreVelto>(&casoPC);
+        h = std::make_unique<AvversarioDaPolitica>(avversario(SplitMix64(semeGiocatori ^ 0x5A5A)));
+    } else {
+        if (avversarioVelto)
+            pc = std::make_unique<GiocatoreVelto>(&casoPC);
+        else
+            pc = std::make_unique<GiocatorePCDaPolitica>(avversario(SplitMix64(semeGiocatori ^ 0xA5A5)));
+        h = std::make_unique<AvversarioDaPolitica>(std::make_unique<PoliticaVelto>(o.livello, SplitMix64(semeGiocatori ^ 0x5A5A)));
+    }
+
+    Tavolo tavolo(orologio, caso, opzioni);
+    tavolo.ImpostaGiocatorePC(pc.get());
+    tavolo.ImpostaCalendario([&orologio] { return DataOraPiu(DataOra{}, orologio.Adesso()); });
+    tavolo.ImpostaNomeGiocatore(h->Nome());
+    tavolo.Stato().GiocoIniziatoDa = primo;
+    const bool sessanta = tavolo.Opz()[OpzConclusioneGioco] == "Appena uno supera 60 punti";
+    EsitoPartita r;
+    tavolo.AlTermineDelGioco = [&](const EsitoGioco& e) {
+        r.ok = true;
+        r.esito = e;
+        r.violazione = VerificaGioco(e, sessanta);
+        if (r.violazione.empty() && tavolo.Anomalie() != 0) r.violazione = "the flow found no card to play or no trick to take";
+    };
+    Conduttore conduttore(tavolo, *h);
+    tavolo.Avvia();
+    if (!conduttore.FinoAGiochi(1, o.limitePassiPerGioco) || !r.ok) r.violazione = "the flow got stuck";
+    return r;
+}
+
+}  // namespace
+
+std::string TestoLivello(char lettera) {
+    const auto ciclo = CicloOpzione(OpzAbilita);
+    const auto i = static_cast<std::size_t>(lettera - 'A');
+    return i < ciclo.size() ? std::string(ciclo[i]) : std::string(ciclo.front());
+}
+
+double MezzoIntervallo95(double, double varianza, std::uint64_t n) {
+    return n > 1 ? 1.96 * std::sqrt(varianza / static_cast<double>(n)) : 0.0;
+}
+
+RisultatoAppaiato SimulaAppaiata(const OpzioniMatch& o) {
+    RisultatoAppaiato r;
+    r.firma = 0xCBF29CE484222325ULL;
+    const std::uint64_t mani = (o.giochi + 1) / 2;
+    std::vector<double> perMano;
+    perMano.reserve(mani);
+    const auto t0 = std::chrono::steady_clock::now();
+    for (std::uint64_t d = 0; d < mani && r.violazione.empty(); ++d) {
+        const std::uint64_t semeMazzo = SplitMix64(o.seme * 0x100000001B3ULL + d);
+        const Chi primo = d % 2 == 0 ? Chi::PC : Chi::H;  // the seat that leads alternates by deal
+        double somma = 0;
+        int giocate = 0;
+        for (int scambio = 0; scambio < 2 && r.giochi < o.giochi; ++scambio) {
+            const bool veltoAlPC = scambio == 0;
+            const EsitoPartita e = Gioca(o, semeMazzo, SplitMix64(semeMazzo + 1 + static_cast<std::uint64_t>(scambio)), primo, veltoAlPC);
+            ++r.giochi;
+            if (!e.violazione.empty()) {
+                r.violazione = e.violazione;
+                r.giocoViolazione = r.giochi;
+                break;
+            }
+            const int mie = veltoAlPC ? e.esito.PuntiPC : e.esito.PuntiH;
+            const int sue = veltoAlPC ? e.esito.PuntiH : e.esito.PuntiPC;
+            const int vincitore = e.esito.Vincitore;  // 1 computer's seat, 2 human's, 0 nobody
+            const bool vinto = (vincitore == 1 && veltoAlPC) || (vincitore == 2 && !veltoAlPC);
+            if (vincitore == 0) {
+                ++r.pareggi;
+                somma += 0.5;
+            } else if (vinto) {
+                ++r.vinti;
+                somma += 1;
+            } else {
+                ++r.persi;
+            }
+            ++giocate;
+            r.punti += static_cast<std::uint64_t>(mie);
+            r.puntiAvversario += static_cast<std::uint64_t>(sue);
+            Mescola(r.firma, mie);
+            Mescola(r.firma, sue);
+            Mescola(r.firma, e.esito.prese);
+        }
+        if (giocate > 0) perMano.push_back(somma / giocate);
+    }
+    r.secondiReali = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    if (r.giochi > 0) r.tasso = (static_cast<double>(r.vinti) + 0.5 * static_cast<double>(r.pareggi)) / static_cast<double>(r.giochi);
+    if (perMano.size() > 1) {
+        double media = 0, var = 0;
+        for (double x : perMano) media += x;
+        media /= static_cast<double>(perMano.size());
+        for (double x : perMano) var += (x - media) * (x - media);
+        var /= static_cast<double>(perMano.size() - 1);
+        r.intervallo = MezzoIntervallo95(media, var, perMano.size());
+    }
+    return r;
+}
+
+int AvversarioDaPolitica::ScegliCarta(const Tavolo& tavolo) {
+    const int k = politica_->Scegli(tavolo.Stato(), Chi::H);
+    if (k >= 4 && k <= 6 && tavolo.ClickAccettato(k)) return k;
+    for (int j = 4; j <= 6; ++j)
+        if (tavolo.ClickAccettato(j)) return j;
+    return 0;
+}
+
+}  // namespace mrvelto::sim

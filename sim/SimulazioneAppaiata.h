@@ -1,0 +1,72 @@
+#pragma once
+// Matches between Mr. VELTO at a level and a reference opponent, with either side on either seat
+// of the real flow. Paired: each deal is played twice on fresh tables with the same shuffle and
+// draws and the same seat leading, the players swapping seats, so that the luck of the cards
+// cancels out of the comparison.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "game/Avversario.h"
+#include "player/GiocatoriDiRiferimento.h"
+#include "player/GiocatorePC.h"
+#include "sim/OpzioniMatch.h"
+
+namespace mrvelto::sim {
+
+// The human's seat played by a policy, through the table's click only.
+class AvversarioDaPolitica : public AvversarioUmano {
+public:
+    explicit AvversarioDaPolitica(std::unique_ptr<Politica> politica) : politica_(std::move(politica)) {}
+    int ScegliCarta(const Tavolo& tavolo) override;
+    std::string Nome() const override { return politica_->Nome(); }
+
+private:
+    std::unique_ptr<Politica> politica_;
+};
+
+// The computer's seat played by a policy, arming the move where the real player does.
+class GiocatorePCDaPolitica : public GiocatorePC {
+public:
+    explicit GiocatorePCDaPolitica(std::unique_ptr<Politica> politica) : politica_(std::move(politica)) {}
+    void AnalizzaInizioPC(ContestoPC& ctx) override { Scegli(ctx), ctx.ArmaMossa(); }
+    void AnalizzaRispostaPC(ContestoPC& ctx) override { Scegli(ctx), ctx.ArmaMossa(); }
+    void TerzultimaGiocataIniziaPC(ContestoPC& ctx) override { Scegli(ctx); }
+    void TerzultimaGiocataRispondePC(ContestoPC& ctx) override { Scegli(ctx); }
+    void PenultimaGiocataIniziaPC(ContestoPC& ctx) override {
+        Scegli(ctx);
+        ctx.ArmaMossa();
+        ctx.stato.PuoiGiocare = true;
+    }
+    void PenultimaGiocataRispondePC(ContestoPC& ctx) override { Scegli(ctx); }
+
+private:
+    void Scegli(ContestoPC& ctx) { ctx.stato.CartaPCDaGiocare = politica_->Scegli(ctx.stato, Chi::PC); }
+    std::unique_ptr<Politica> politica_;
+};
+
+// Mr. VELTO's side against the opponent, whatever the seat.
+struct RisultatoAppaiato {
+    std::uint64_t giochi = 0;
+    std::uint64_t vinti = 0;  // by Mr. VELTO at --level
+    std::uint64_t persi = 0;
+    std::uint64_t pareggi = 0;
+    std::uint64_t punti = 0;  // Mr. VELTO's, over the games
+    std::uint64_t puntiAvversario = 0;
+    double tasso = 0;         // (wins + draws / 2) / games
+    double intervallo = 0;    // half-width of its 95 % interval, over deals
+    double secondiReali = 0;
+    std::uint64_t firma = 0;
+    std::string violazione;
+    std::uint64_t giocoViolazione = 0;
+};
+
+RisultatoAppaiato SimulaAppaiata(const OpzioniMatch& opzioni);
+
+// The display text of option 12 for a level letter ("Massima (Livello A)" for 'A').
+std::string TestoLivello(char lettera);
+
+// Half-width of the 95 % interval of a rate from `n` independent units with that many successes.
+double MezzoIntervallo95(double tasso, double varianza, std::uint64_t n);
+
+}  // namespace mrvelto::sim
