@@ -1,0 +1,161 @@
+#include "player/SceltaJson.h"
+
+#include <charconv>
+#include <string>
+
+#include "player/DecisionePC.h"
+
+namespace mrvelto {
+
+namespace {
+
+using nlohmann::json;
+
+[[noreturn]] void Errore(const std::string& messaggio) { throw std::invalid_argument(messaggio); }
+
+const json& Chiave(const json& j, const char* nome) {
+    const auto it = j.find(nome);
+    if (it == j.end()) Errore(std::string("manca la chiave \"") + nome + "\"");
+    return *it;
+}
+
+long long Intero(const json& v, const char* nome) {
+    if (!v.is_number_integer()) Errore(std::string("\"") + nome + "\" deve essere un numero intero");
+    return v.get<long long>();
+}
+
+std::string Testo(const json& v, const char* nome) {
+    if (!v.is_string()) Errore(std::string("\"") + nome + "\" deve essere un testo");
+    return v.get<std::string>();
+}
+
+std::array<std::string, 3> Mano(const json& v, const char* nome) {
+    if (!v.is_array() || v.size() != 3) Errore(std::string("\"") + nome + "\" deve essere un elenco di 3 carte o null");
+    std::array<std::string, 3> mano;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (v[i].is_null()) continue;
+        mano[i] = Testo(v[i], nome);
+        if (!CodiceValido(mano[i])) Errore("carta sconosciuta: \"" + mano[i] + "\"");
+    }
+    return mano;
+}
+
+// A single-precision value as the shortest decimal that reads back to it.
+json Numero(float x) {
+    char buf[32];
+    const auto [p, ec] = std::to_chars(buf, buf + sizeof buf, x);
+    return json(std::stod(std::string(buf, p)));
+}
+
+template <class T>
+json Voce(const std::optional<T>& v) {
+    if (!v) return nullptr;
+    if constexpr (std::is_same_v<T, float>) return Numero(*v);
+    else return *v;
+}
+
+template <class T, int N>
+json Tabella(const Da1<Casella<T>, N>& t, int quante) {
+    json a = json::array();
+    for (int k = 1; k <= quante; ++k) a.push_back(Voce(t[k].valore));
+    return a;
+}
+
+template <int N>
+json Tabella(const Da1<std::optional<float>, N>& t) {
+    json a = json::array();
+    for (int k = 1; k <= N; ++k) a.push_back(Voce(t[k]));
+    return a;
+}
+
+}  // namespace
+
+RichiestaScelta LeggiRichiestaScelta(const json& j) {
+    if (!j.is_object()) Errore("la posizione deve essere un oggetto JSON");
+    RichiestaScelta r;
+    PosizionePC& p = r.posizione;
+    if (const auto it = j.find("level"); it != j.end()) {
+        const std::string l = Testo(*it, "level");
+        if (l.size() != 1 || l[0] < 'A' || l[0] > 'E') Errore("\"level\" deve essere una lettera da A a E");
+        r.livello = l[0];
+    }
+    if (const auto it = j.find("seed"); it != j.end()) {
+        const long long s = Intero(*it, "seed");
+        if (s < 0) Errore("\"seed\" non può essere negativo");
+        r.seme = static_cast<std::uint64_t>(s);
+    }
+    const std::string seme = Testo(Chiave(j, "briscola_suit"), "briscola_suit");
+    if (seme.size() != 1 || kSemi.find(seme[0]) == std::string_view::npos) Errore("\"briscola_suit\" deve essere d, s, c o b");
+    p.semeBriscola = seme[0];
+    const long long stock = Intero(Chiave(j, "stock"), "stock");
+    if (stock < -5 || stock > 34) Errore("\"stock\" deve stare fra -5 e 34");
+    p.NumeroCarteRimaste = static_cast<int>(stock);
+    const std::string turno = Testo(Chiave(j, "turn"), "turn");
+    if (turno != "PC" && turno != "H") Errore("\"turn\" deve essere \"PC\" o \"H\"");
+    p.TurnoDiGioco = turno == "PC" ? Chi::PC : Chi::H;
+    p.manoPC = Mano(Chiave(j, "hand_pc"), "hand_pc");
+    p.manoH = Mano(Chiave(j, "hand_h"), "hand_h");
+    if (p.TurnoDiGioco == Chi::H) {
+        const long long h = Intero(Chiave(j, "played_h"), "played_h");
+        if (h < 4 || h > 6) Errore("\"played_h\" deve stare fra 4 e 6");
+        p.NumeroCartaGiocataDaH = static_cast<int>(h);
+    } else if (const auto it = j.find("played_h"); it != j.end() && !it->is_null()) {
+        Errore("\"played_h\" vale solo quando il computer risponde (turn \"H\")");
+    }
+    const json& giocate = Chiave(j, "played");
+    if (!giocate.is_array()) Errore("\"played\" deve essere un elenco di carte");
+    for (const json& c : giocate) p.giocate.push_back(Testo(c, "played"));
+    const long long pc = Intero(Chiave(j, "points_pc"), "points_pc");
+    const long long h = Intero(Chiave(j, "points_h"), "points_h");
+    if (pc < 0 || h < 0 || pc + h > 120) Errore("punti fuori dall'intervallo 0..120");
+    p.PuntiPC = static_cast<int>(pc);
+    p.PuntiH = static_cast<int>(h);
+    if (const auto e = ErrorePosizione(p)) Errore(*e);
+    return r;
+}
+
+nlohmann::ordered_json RispostaScelta(const RichiestaScelta& richiesta) {
+    StatoGioco stato = StatoDaPosizione(richiesta.posizione);
+    TabellePC tab;
+    CasoConSeme caso(richiesta.seme, [] { return OraMinSec{}; });
+    const EsitoDecisione e = DecidiMossa(stato, tab, caso, richiesta.livello);
+
+    nlohmann::ordered_json out;
+    out["choice"] = e.scelta;
+    out["candidates"] = e.candidati;
+    out["computed"] = e.calcolata;
+    out["replaced_at_random"] = e.sostituita;
+    nlohmann::ordered_json t = nlohmann::ordered_json::object();
+    switch (e.fase) {
+        case Fase::IniziaConMazzo:
+        case Fase::RispondeConMazzo: {
+            const int coppie = e.fase == Fase::IniziaConMazzo ? 9 : 3;
+            t["PuntiPotenziali"] = Tabella(tab.PuntiPotenziali);
+            t["Potenziale"] = Tabella(tab.Potenziale);
+            t["TotaliNormali"] = Tabella(tab.TotaliNormali, coppie);
+            t["TotaliPotenziali"] = Tabella(tab.TotaliPotenziali, coppie);
+            t["Convenienza"] = Tabella(tab.Convenienza, coppie);
+            if (e.fase == Fase::RispondeConMazzo) t["ValAgg"] = Tabella(tab.ValAgg, 3);
+            break;
+        }
+        case Fase::IniziaTerzultima:
+        case Fase::RispondeTerzultima: {
+            const bool lead = e.fase == Fase::IniziaTerzultima;
+            t["PrimoLivello"] = Tabella(tab.PrimoLivello, lead ? 9 : 3);
+            t["SecondoLivello"] = Tabella(tab.SecondoLivello, lead ? 36 : 12);
+            t["Peggiore"] = Tabella(tab.Peggiore, 3);
+            break;
+        }
+        case Fase::IniziaPenultima:
+        case Fase::RispondePenultima:
+            // Entries 21..24 hold the slots compared; 1.., 13.. and 25.. the trick values.
+            t["SecondoLivello"] = Tabella(tab.SecondoLivello, 28);
+            break;
+        default:
+            break;
+    }
+    out["tables"] = t;
+    return out;
+}
+
+}  // namespace mrvelto
