@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "player/SceltaJson.h"
+
+namespace mrvelto {
+namespace {
+
+using nlohmann::json;
+
+// A position: `played` filled with every card not in the hands (so it fits the endgame stages).
+json Posizione(const char* briscola, int stock, const char* turno, json manoPC, json manoH, json giocataH = nullptr) {
+    json j = {{"briscola_suit", briscola}, {"stock", stock},    {"turn", turno},    {"hand_pc", manoPC},
+              {"hand_h", manoH},           {"played_h", giocataH}, {"points_pc", 0}, {"points_h", 0}};
+    std::set<std::string> mani;
+    for (const json* m : {&manoPC, &manoH})
+        for (const auto& c : *m)
+            if (c.is_string()) mani.insert(c.get<std::string>());
+    json giocate = json::array();
+    if (stock <= 0)
+        for (const auto& c : MazzoOrdinato())
+            if (!mani.count(c)) giocate.push_back(c);
+    j["played"] = giocate;
+    return j;
+}
+
+nlohmann::ordered_json Scegli(const json& j) { return RispostaScelta(LeggiRichiestaScelta(j)); }
+
+float F(const nlohmann::ordered_json& v) { return v.get<float>(); }
+
+TEST(SceltaJson, LeadWithTheStockPlaysTheBestWorstCase) {
+    // Briscola b. Ad, 2s, Rc against 3d, Fb, 7c: Ad loses 13 to Fb, Rc gives 3d 14 points; 2s
+    // risks least.
+    const auto r = Scegli(Posizione("b", 34, "PC", {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}));
+    EXPECT_EQ(r["choice"], 2);
+    EXPECT_EQ(r["computed"], 2);
+    EXPECT_EQ(r["candidates"], json::array({2}));
+    EXPECT_EQ(r["replaced_at_random"], false);
+    const auto& t = r["tables"];
+    EXPECT_EQ(t["PuntiPotenziali"], json::array({11, 0, 4, 10, 2, 0}));
+    // 2s against the 37 unseen cards: +19 (d), +26 (c), -30 (stronger spades), -30 (briscole).
+    EXPECT_EQ(F(t["Potenziale"][1]), -15.0f / 37.0f);
+    EXPECT_EQ(t["TotaliNormali"], json::array({21, 13, 11, 10, 2, 0, 14, 6, 4}));
+    ASSERT_EQ(t["Convenienza"].size(), 9u);
+    EXPECT_EQ(F(t["Convenienza"][5]), 15.0f / 37.0f);  // 2s takes 7c: 0 - Potenziale + 0
+    EXPECT_FALSE(t.contains("ValAgg"));
+    EXPECT_FALSE(t.contains("Peggiore"));
+}
+
+TEST(SceltaJson, AnswerWithTheStockTakesTheAceWithTheSmallBriscola) {
+    const auto r = Scegli(Posizione("b", 34, "H", {"3d", "2b", "5c"}, {"Ad", "7s", "4s"}, 4));
+    EXPECT_EQ(r["choice"], 2);
+    const auto& t = r["tables"];
+    ASSERT_EQ(t["Convenienza"].size(), 3u);
+    EXPECT_EQ(t["TotaliNormali"], json::array({21, 11, 11}));
+    const float pot2 = F(t["Potenziale"][1]), pot4 = F(t["Potenziale"][3]);
+    EXPECT_EQ(F(t["Convenienza"][0]), -(21.0f - pot4 + 10.0f));  // 3d under Ad: the human takes, bonus 10
+    EXPECT_EQ(F(t["Convenienza"][1]), 11.0f - pot2 + 11.0f);      // 2b takes Ad, bonus 11
+    EXPECT_EQ(F(t["Convenienza"][2]), -(11.0f - pot4 + 0.0f));    // 5c: another suit, the leader takes
+    EXPECT_EQ(t["ValAgg"], json::array({nullptr, nullptr, nullptr}));
+}
+
+TEST(SceltaJson, ThirdToLastLeadWithEveryCardEqualDrawsAmongAll) {
+    const auto r = Scegli(Posizione("b", 0, "PC", {"Ab", "3b", "Rb"}, {"Ad", "3s", "Cc"}));
+    EXPECT_EQ(r["candidates"], json::array({1, 2, 3}));
+    EXPECT_EQ(r["tables"]["Peggiore"], json::array({196, 196, 196}));
+    EXPECT_EQ(r["tables"]["PrimoLivello"].size(), 9u);
+    EXPECT_EQ(r["tables"]["SecondoLivello"].size(), 36u);
+    EXPECT_FALSE(r["tables"].contains("Convenienza"));
+}
+
+TEST(SceltaJson, ThirdToLastAnswerTakesTheAceWithTheSmallBriscola) {
+    // The human leads Ad keeping 5s, 6s. 2b takes it and both plain cards win as leads: 84.
+    // 3d gives the ace 84; 4c gives 44 and then wins back 40 with 3d: -4.
+    const auto r = Scegli(Posizione("b", -1, "H", {"2b", "3d", "4c"}, {"Ad", "5s", "6s"}, 4));
+    EXPECT_EQ(r["choice"], 1);
+    EXPECT_EQ(r["candidates"], json::array({1}));
+    EXPECT_EQ(r["tables"]["Peggiore"], json::array({84, -84, -4}));
+    EXPECT_EQ(r["tables"]["PrimoLivello"], json::array({44, -84, -44}));
+}
+
+TEST(SceltaJson, SecondToLastLeadAndAnswer) {
+    // Lead: 3b (slot 1) and Fd (slot 2) against 2d and Ad: either lead is worth -12; the tie
+    // leads the lower slot.
+    const auto a = Scegli(Posizione("b", -2, "PC", {"3b", "Fd", nullptr}, {"2d", nullptr, "Ad"}));
+    EXPECT_EQ(a["choice"], 1);
+    const auto& sa = a["tables"]["SecondoLivello"];
+    ASSERT_EQ(sa.size(), 28u);
+    EXPECT_EQ(sa[24], -12);
+    EXPECT_EQ(sa[25], 92);
+    EXPECT_EQ(sa[26], 92);
+    EXPECT_EQ(sa[27], -12);
+    EXPECT_EQ(sa[20], 1);
+    EXPECT_EQ(sa[22], 4);
+    // Answer to 2d with Fd and 3b: Fd takes and 3b wins the ace after: 92 against -12.
+    const auto b = Scegli(Posizione("b", -3, "H", {"Fd", nullptr, "3b"}, {"2d", "Ad", nullptr}, 4));
+    EXPECT_EQ(b["choice"], 1);
+    EXPECT_EQ(b["tables"]["SecondoLivello"][24], 92);
+    EXPECT_EQ(b["tables"]["SecondoLivello"][25], -12);
+}
+
+TEST(SceltaJson, LastTrickPlaysTheOnlyCard) {
+    const auto r = Scegli(Posizione("b", -4, "PC", {nullptr, "Ad", nullptr}, {nullptr, "2s", nullptr}));
+    EXPECT_EQ(r["choice"], 2);
+    EXPECT_TRUE(r["tables"].empty());
+}
+
+TEST(SceltaJson, TheLevelReplacesOnlyWhileTheStockLasts) {
+    int sostituite = 0;
+    for (int seme = 1; seme <= 300; ++seme) {
+        json j = Posizione("b", 34, "PC", {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"});
+        j["level"] = "E";
+        j["seed"] = seme;
+        const auto r = Scegli(j);
+        EXPECT_EQ(r["computed"], 2);
+        if (r["replaced_at_random"]) ++sostituite;
+        else EXPECT_EQ(r["choice"], 2);
+        json f = Posizione("b", 0, "PC", {"2b", "3d", "4c"}, {"Ad", "5s", "6s"});
+        f["level"] = "E";
+        f["seed"] = seme;
+        EXPECT_EQ(Scegli(f)["replaced_at_random"], false);
+    }
+    EXPECT_GT(sostituite, 60);   // about 1 in 3 of 300
+    EXPECT_LT(sostituite, 140);
+}
+
+TEST(SceltaJson, BadInputIsRefusedWithAMessage) {
+    const json buona = Posizione("b", 34, "PC", {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"});
+    auto rifiutata = [&](auto cambia, const char* parola) {
+        json j = buona;
+        cambia(j);
+        try {
+            LeggiRichiestaScelta(j);
+            ADD_FAILURE() << "accepted: " << j.dump();
+        } catch (const std::invalid_argument& e) {
+            EXPECT_NE(std::string(e.what()).find(parola), std::string::npos) << e.what();
+            EXPECT_EQ(std::string(e.what()).find('\n'), std::string::npos);
+        }
+    };
+    rifiutata([](json& j) { j["hand_pc"][0] = "Xd"; }, "sconosciuta");
+    rifiutata([](json& j) { j["hand_h"][2] = "Ad"; }, "due volte");
+    rifiutata([](json& j) { j["played"] = json::array({"4d"}); }, "giocate");
+    rifiutata([](json& j) { j["stock"] = 33; }, "dispari");
+    rifiutata([](json& j) { j.erase("points_h"); }, "points_h");
+    rifiutata([](json& j) { j["turn"] = "H"; }, "played_h");
+    rifiutata([](json& j) { j["stock"] = "34"; }, "intero");
+    rifiutata([](json& j) { j["level"] = "F"; }, "level");
+    rifiutata([](json& j) { j["hand_pc"][1] = nullptr; }, "3 carte");
+    rifiutata([](json& j) { j["stock"] = 0; }, "carte giocate");
+}
+
+}  // namespace
+}  // namespace mrvelto
