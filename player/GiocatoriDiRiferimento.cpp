@@ -29,7 +29,7 @@ int PoliticaCasuale::Scegli(const StatoGioco& stato, Chi posto) {
 
 int PoliticaGolosa::Scegli(const StatoGioco& s, Chi posto) {
     const char briscola = s.SemeBriscola();
-    auto costo = [&](int k) { return std::make_tuple(PuntiDelValore(s.Valore[k]), s.Seme[k] == briscola, s.Valore[k]); };
+    auto costo = [&](int k) { return std::make_tuple(s.Seme[k] == briscola, PuntiDelValore(s.Valore[k]), s.Valore[k]); };
     auto piuBassa = [&](auto ammessa) {
         int scelta = 0;
         for (int k = Primo(posto); k < Primo(posto) + 3; ++k)

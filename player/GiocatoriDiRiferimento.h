@@ -33,7 +33,7 @@ private:
 
 // Sees only its own hand, the card on the table and the cards played. Answering a card worth
 // points, it takes with its cheapest winning card; otherwise, and when leading, it throws its
-// lowest card. Cheapest and lowest: fewest points, then a plain card before a briscola, then the
+// lowest card. Cheapest and lowest: a plain card before a briscola, then fewer points, then the
 // lower Valore.
 class PoliticaGolosa : public Politica {
 public:
