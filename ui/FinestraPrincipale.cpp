@@ -141,16 +141,16 @@ void FinestraPrincipale::DisegnaFineGioco(QPainter& p) {
     p.setBrush(ColoreTavolo().lighter(125));
     p.drawRoundedRect(r, 120, 120);
     QFont font1 = font();
-    font1.setPixelSize(300);
+    font1.setPixelSize(200);
     font1.setBold(true);
     p.setFont(font1);
     p.setPen(Qt::white);
-    p.drawText(r.adjusted(200, 200, -200, -1900), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(f.messaggio1));
+    p.drawText(QRect(r.left() + 200, r.top() + 100, r.width() - 400, 1000), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(f.messaggio1));
     QFont font2 = font1;
-    font2.setPixelSize(230);
+    font2.setPixelSize(170);
     font2.setBold(false);
     p.setFont(font2);
-    p.drawText(r.adjusted(200, 900, -200, -850), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(f.messaggio2));
+    p.drawText(QRect(r.left() + 200, r.top() + 1150, r.width() - 400, 1050), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(f.messaggio2));
     const Etichetta& b = f.cmdContinuaOIniziaPartita;
     if (b.visibile) {
         const QRect pr = geometria::PulsanteFineGioco(r.left(), r.top());

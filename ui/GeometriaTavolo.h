@@ -22,7 +22,7 @@ inline const QRect kCarteRimaste{11050, 7000, 800, 400};
 inline const QRect kPresa{9135, 7600, 1560, 520};
 inline const QRect kIstruzione{3420, 9100, 5200, 350};
 inline constexpr int kLarghezzaFineGioco = 5160;
-inline constexpr int kAltezzaFineGioco = 2760;
-inline QRect PulsanteFineGioco(int left, int top) { return {left + 1680, top + 2000, 1800, 520}; }
+inline constexpr int kAltezzaFineGioco = 3000;
+inline QRect PulsanteFineGioco(int left, int top) { return {left + 1680, top + 2360, 1800, 480}; }
 
 }  // namespace mrvelto::geometria
