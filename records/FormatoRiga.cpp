@@ -99,7 +99,8 @@ ValoreRiga AnalizzaRiga(std::string_view riga) {
 
 std::optional<std::string> ComeTesto(const ValoreRiga& v) {
     if (v.tipo == ValoreRiga::Tipo::Errato) return std::nullopt;
-    return DaCp1252(v.grezzo);
+    // What is read is what would be written: a control character in a foreign file is a blank.
+    return TestoSicuro(DaCp1252(v.grezzo));
 }
 
 std::optional<long long> ComeIntero(const ValoreRiga& v) {

@@ -41,7 +41,7 @@ std::vector<std::string_view> DividiRighe(std::string_view byte);
 // One line as a value: "text" (blanks around allowed), or a bare token without quotes or commas.
 ValoreRiga AnalizzaRiga(std::string_view riga);
 
-std::optional<std::string> ComeTesto(const ValoreRiga& v);     // UTF-8; a bare token counts as text
+std::optional<std::string> ComeTesto(const ValoreRiga& v);     // UTF-8 through TestoSicuro; a bare token counts as text
 std::optional<long long> ComeIntero(const ValoreRiga& v);      // bare or quoted decimal digits
 std::optional<float> ComeDecimale(const ValoreRiga& v);        // bare or quoted, finite
 std::optional<bool> ComeSiNo(const ValoreRiga& v);             // #TRUE# / #FALSE#
