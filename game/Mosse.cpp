@@ -122,8 +122,7 @@ void Tavolo::GiocaCartaPC() {
         SlotGrafico& g = vista_.Slot[q];
         g.Sposta(kPostoInTavolaPC);
         s.ContatoreCarteEstratte = q;
-        g.scoperta = true;
-        g.riempimento = colore::Bianco;
+        Scopri(q);
         g.visibile = true;
     } else {
         orologio_.Abilita(timer_.AnimazionecartePC, true);
@@ -172,8 +171,7 @@ void Tavolo::TimerAnimazionecartePC_Timer() {
     if (g.immagine.top < kPostoInTavolaPC.top) return;
     orologio_.Abilita(timer_.AnimazionecartePC, false);
     stato_.ContatoreCarteEstratte = k;
-    g.scoperta = true;
-    g.riempimento = colore::Bianco;
+    Scopri(k);
     g.Sposta(kPostoInTavolaPC);
     if (stato_.TurnoDiGioco == Chi::PC) {
         suoni_->SuonoCarta(Chi::PC);

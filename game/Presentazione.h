@@ -31,6 +31,7 @@ struct SlotGrafico {
     bool visibile = false;                // image and frame together
     bool scoperta = false;                // true: the face of Carta[k]; false: the back
     Colore riempimento = colore::Bianco;  // fill of ShpCarta(k): white face up, the back colour otherwise
+    bool bordo = false;                   // ImgCarta(k) drawn with a one-line border (Part 4.1, by deck)
     void Sposta(Punto img) {
         immagine = img;
         cornice = {img.left - kScartoCornice, img.top - kScartoCornice};
@@ -90,6 +91,7 @@ struct Presentazione {
     bool EsciVisibile = false;            // fraEsci, the exit question (refuses card clicks)
     Etichetta IstruzioneIniziale;         // lblIstruzioneIniziale, hidden at the first move
     Colore ColoreRetro = rgb(125, 95, 66);  // the back colour: fill of a covered slot and the dots
+    int BordoCarteOpzionali = 0;          // Part 4.1/6.1: the optional deck's faces get a border when not 0
 };
 
 }  // namespace mrvelto

@@ -15,6 +15,13 @@ bool SlotScoperto(int slot, const Opzioni& opzioni) {
     return true;
 }
 
+bool BordoDelMazzo(const Opzioni& opzioni, int BordoCarteOpzionali) {
+    const std::string& stile = opzioni[OpzStileCarte];
+    if (stile == "Piacentine") return true;
+    if (stile == "Napoletane") return false;
+    return BordoCarteOpzionali != 0;
+}
+
 Punto PassoAnimazione(int slot) {
     switch (slot) {
         case 1: return {150, 495};

@@ -21,6 +21,10 @@ int SlotDellaDistribuzione(int passo, Chi giocoIniziatoDa);
 // 1..3 only when "Mostra carte di Mr. Velto:" is "Si".
 bool SlotScoperto(int slot, const Opzioni& opzioni);
 
+// Whether a face is drawn with a one-line border (Part 4.1 VisualizzaCarte step 4): "Piacentine" yes,
+// "Napoletane" no, the optional deck when BordoCarteOpzionali is not 0.
+bool BordoDelMazzo(const Opzioni& opzioni, int BordoCarteOpzionali);
+
 // Per-tick movement of a played card from its hand slot to the table (Part 2.2).
 Punto PassoAnimazione(int slot);
 

@@ -35,12 +35,11 @@ Tavolo::Tavolo(OrologioVirtuale& orologio, FonteCasuale& caso, Opzioni opzioni)
     timer_.CommentiFinali = aggiungi("TimerCommentiFinali", &Tavolo::TimerCommentiFinali_Timer, 900);
     ctxPC_.TimerAttesaDelPCaMuovere = timer_.AttesaDelPCaMuovere;
 
-    pc_ = pcProvvisorio_.get();
     suoni_ = &suoniNulli_;
     musica_ = &musicaNulla_;
     blocchi_ = &blocchiNulli_;
     record_ = &recordInMemoria_;
-    pc_->Collega(ctxPC_);
+    ImpostaGiocatorePC(nullptr);
 
     MostraNomeLivello();
     ApplicaOpzioni();
@@ -50,6 +49,10 @@ Tavolo::~Tavolo() = default;
 
 void Tavolo::ImpostaGiocatorePC(GiocatorePC* giocatore) {
     pc_ = giocatore ? giocatore : pcProvvisorio_.get();
+    // Collega once per player: a player adds its own timers to the clock there.
+    for (const GiocatorePC* g : pcCollegati_)
+        if (g == pc_) return;
+    pcCollegati_.push_back(pc_);
     pc_->Collega(ctxPC_);
 }
 void Tavolo::ImpostaSuoni(SuoniECommenti* suoni) {
@@ -87,10 +90,14 @@ void Tavolo::ApplicaOpzioni() {
     imposta(timer_.AttesaDelPCaMuovere, opzioni_.IntervalloRisposta());
     imposta(timer_.AnimazionecarteH, opzioni_.IntervalloAnimazione());
     imposta(timer_.AnimazionecartePC, opzioni_.IntervalloAnimazione());
-    if (opzioni_.IntervalloPresa() > 0)
-        imposta(timer_.EffettuaLaPresa, opzioni_.IntervalloPresa());
-    else if (!orologio_.Abilitato(timer_.EffettuaLaPresa) && orologio_.Intervallo(timer_.EffettuaLaPresa) != 10)
-        orologio_.ImpostaIntervallo(timer_.EffettuaLaPresa, 0);
+    // "Presa automatica:" "No" leaves the interval to the take button (10 ms at its click).
+    imposta(timer_.EffettuaLaPresa, opzioni_.IntervalloPresa());
+    // The back colour (Part 4.2, ColoraRetroCarte): the covered slots and the won-game dots.
+    if (const ColoreNominato* retro = CercaColore(opzioni_[OpzColoreRetro])) {
+        for (SlotGrafico& g : vista_.Slot)
+            if (g.riempimento == vista_.ColoreRetro) g.riempimento = retro->retro;
+        vista_.ColoreRetro = retro->retro;
+    }
     vista_.NumeroColonnePallini = opzioni_.GiochiPerPartita();
     if (stato_.GiocoInCorso || !vista_.FineGioco.visibile) VisibilitaPunteggi(false);
     MostraNomeLivello();
@@ -112,9 +119,18 @@ void Tavolo::ImpostaPunteggi() {
 
 void Tavolo::MostraSlot(int slot) {
     SlotGrafico& s = vista_.Slot[slot];
-    s.scoperta = SlotScoperto(slot, opzioni_);
-    s.riempimento = s.scoperta ? colore::Bianco : vista_.ColoreRetro;
+    if (SlotScoperto(slot, opzioni_))
+        Scopri(slot);
+    else
+        s.scoperta = false, s.riempimento = vista_.ColoreRetro;
     s.visibile = true;
+}
+
+void Tavolo::Scopri(int slot) {
+    SlotGrafico& s = vista_.Slot[slot];
+    s.scoperta = true;
+    s.riempimento = colore::Bianco;
+    s.bordo = BordoDelMazzo(opzioni_, vista_.BordoCarteOpzionali);
 }
 
 void Tavolo::Estrai(int slot) {

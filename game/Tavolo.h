@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "audio/SeamAudio.h"
 #include "cards/Caso.h"
@@ -173,7 +174,8 @@ private:
     void FinePresa();   // RiponiCarteGiocate, empty played slots, dispatch
     void FinePesca();   // data cells of the drawn cards, played slots forgotten
     void Estrai(int slot);
-    void MostraSlot(int slot);
+    void MostraSlot(int slot);  // a freshly dealt or drawn card: face or back by the rules
+    void Scopri(int slot);      // face up (fill white, the deck's image border)
     void ImpostaPunteggi();
     void VisibilitaPunteggi(bool tutti);
     void ImpostaGioco(bool primo);
@@ -194,6 +196,7 @@ private:
     BlocchiOpzioni blocchiNulli_;
     RecordInMemoria recordInMemoria_;
     GiocatorePC* pc_ = nullptr;
+    std::vector<const GiocatorePC*> pcCollegati_;
     SuoniECommenti* suoni_ = nullptr;
     MusicaECerimonia* musica_ = nullptr;
     BlocchiOpzioni* blocchi_ = nullptr;
