@@ -24,7 +24,9 @@ float Testo(const VoceMazzo& v) { return v.testo.empty() ? 0.0f : static_cast<fl
 void SegnaMano(StatoGioco& stato, int primo) {
     for (int s = primo; s < primo + 3; ++s) {
         const int n = IndiceCarta(stato.Valore[s], stato.Seme[s]);
-        if (n != 0) stato.PreseVirtuali[n].coloreTesto = colore::Rosso;
+        // A card already marked played keeps its mark: with the card movement on, the human's
+        // card is marked before the answer is analysed, and losing the mark would count it again.
+        if (n != 0 && stato.PreseVirtuali[n].coloreTesto != colore::Verde) stato.PreseVirtuali[n].coloreTesto = colore::Rosso;
     }
 }
 
@@ -107,9 +109,15 @@ void CalcolaPotenziale(StatoGioco& stato, TabellePC& tab) {
 }
 
 void CalcolaPotenzialeCarte(StatoGioco& stato, TabellePC& tab) {
-    // The played marks are never cleared within a game, so the first trick of a game clears the
-    // previous game's (nothing of this game is marked yet: the card being answered is marked after).
-    if (stato.NumeroCarteRimaste == 34) PreparaPreseVirtuali(stato);
+    // The played marks are never cleared within a game, so the first trick of a game clears any
+    // left by the previous game; only the card being answered may already be this game's.
+    if (stato.NumeroCarteRimaste == 34) {
+        const int h = stato.TurnoDiGioco == Chi::H ? stato.NumeroCartaGiocataDaH : 0;
+        const int sulTavolo = h >= 4 && h <= 6 ? IndiceCarta(stato.Valore[h], stato.Seme[h]) : 0;
+        const bool marcata = sulTavolo != 0 && stato.PreseVirtuali[sulTavolo].coloreTesto == colore::Verde;
+        PreparaPreseVirtuali(stato);
+        if (marcata) stato.PreseVirtuali[sulTavolo].coloreTesto = colore::Verde;
+    }
     for (int k = 1; k <= 6; ++k) {
         for (VoceMazzo& v : stato.PreseVirtuali)
             if (v.coloreTesto != colore::Verde) v.coloreTesto = colore::Nero;

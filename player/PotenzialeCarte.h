@@ -24,7 +24,8 @@ void CalcolaPotenziale(StatoGioco& stato, TabellePC& tab);
 int IndiceCarta(int valore, char seme);
 
 // A new game forgets the previous game's cards: no entry marked played, the briscola suit's ten
-// positions yellow and the others white. CalcolaPotenzialeCarte runs it on the first trick.
+// positions yellow and the others white. CalcolaPotenzialeCarte runs it on the first trick,
+// keeping the mark of a card being answered that the game has already marked.
 void PreparaPreseVirtuali(StatoGioco& stato);
 
 }  // namespace mrvelto

@@ -125,3 +125,20 @@ TEST(PotenzialeCarte, PuntiPotenzialiAreTheCardPoints) {
 
 }  // namespace
 }  // namespace mrvelto
+
+namespace mrvelto {
+namespace {
+
+TEST(PotenzialeCarte, OnTheFirstTrickACardAnsweredAfterItsMovementStaysPlayed) {
+    // With the card animation on, the game marks the human's card before the answer is analysed.
+    StatoGioco s = test::ConMazzo('b', {"Rd", "2s", "4s"}, {"3s", "6s", "7s"}, 34, Chi::H, 4);
+    s.PreseVirtuali[PosizioneNelMazzo("3s")].coloreTesto = colore::Verde;
+    s.PreseVirtuali[PosizioneNelMazzo("Ac")].coloreTesto = colore::Verde;  // stale, last game
+    TabellePC tab;
+    CalcolaPotenzialeCarte(s, tab);
+    EXPECT_EQ(s.PreseVirtuali[PosizioneNelMazzo("3s")].coloreTesto, colore::Verde);
+    EXPECT_NE(s.PreseVirtuali[PosizioneNelMazzo("Ac")].coloreTesto, colore::Verde);
+}
+
+}  // namespace
+}  // namespace mrvelto
