@@ -95,7 +95,7 @@ std::optional<fs::path> MettiDaParte(const fs::path& percorso, const DataOra& qu
     for (int n = 1; n < 1000; ++n) {
         const fs::path nuovo = percorso.parent_path() / (base + (n > 1 ? "-" + std::to_string(n) : "") + estensione);
         if (fs::exists(nuovo, ec)) continue;
-        fs::copy_file(percorso, nuovo, fs::copy_options::none, ec);
+        fs::rename(percorso, nuovo, ec);
         if (ec) return std::nullopt;
         return nuovo;
     }

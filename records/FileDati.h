@@ -26,8 +26,9 @@ FileLetto LeggiFile(const std::filesystem::path& percorso, std::size_t massimo);
 // the folder when missing. On failure returns false with the reason in Italian in `errore`.
 bool ScriviFileAtomico(const std::filesystem::path& percorso, std::string_view byte, std::string* errore = nullptr);
 
-// Copies a file that could not be read to "<nome>-danneggiato-AAAAMMGG-hhmmss<estensione>" beside
-// it (with "-2", "-3"... when that name is taken). Returns the new path, or nullopt when it failed.
+// Moves a file that could not be read to "<nome>-danneggiato-AAAAMMGG-hhmmss<estensione>" beside
+// it (with "-2", "-3"... when that name is taken), so that no later write overwrites it and the next
+// start does not find it, and report it, again. Returns the new path, or nullopt when it failed.
 std::optional<std::filesystem::path> MettiDaParte(const std::filesystem::path& percorso, const DataOra& quando);
 
 // The Italian message for a file refused as too large.

@@ -177,7 +177,7 @@ void LeggiImpostazioni(const std::filesystem::path& percorso, Impostazioni& imp,
                             ? AvvisoTroppoGrande(percorso, f.dimensione, kMassimoImpostazioni)
                             : "Il file delle impostazioni " + percorso.filename().string() + " è incompleto o danneggiato.";
     testo += " Le impostazioni che non si sono potute leggere tornano ai valori iniziali.";
-    if (copia) testo += " Una copia del file è stata conservata come " + copia->filename().string() + ".";
+    if (copia) testo += " Il file è stato conservato come " + copia->filename().string() + ".";
     avvisi.Aggiungi(std::move(testo));
 }
 

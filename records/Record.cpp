@@ -119,7 +119,8 @@ EsitoLetturaRecord LeggiRecordDa(const std::string* classifica, const std::strin
         r.LstAlbo = std::move(voci);
         r.LstAlbo.emplace_back();
         const int trovate = static_cast<int>(r.LstAlbo.size()) - 1;
-        if (trovate != totale) esito.totaleCorretto = true;
+        // Without a readable count the log is simply counted; a count that disagrees is reported.
+        if (partite && esito.partiteIntegro && trovate != totale) esito.totaleCorretto = true;
         r.TotalePartite = trovate;
     } else if (partite && totale != 0) {
         // Matches counted but no log to show them: the log starts again.

@@ -47,8 +47,8 @@ void RecordSuFile::LeggiRecord(const DataOra& adesso) {
         testo += " ";
         if (l.file.stato == FileLetto::Stato::TroppoGrande) testo += AvvisoTroppoGrande(percorso, l.file.dimensione, massimo);
         else testo += "il file " + percorso.filename().string() + " è incompleto o danneggiato.";
-        if (const auto copia = MettiDaParte(percorso, adesso)) testo += " Una copia è stata conservata come " + copia->filename().string() + ".";
-        else testo += " Non è stato possibile conservarne una copia.";
+        if (const auto copia = MettiDaParte(percorso, adesso)) testo += " È stato conservato come " + copia->filename().string() + ".";
+        else testo += " Non è stato possibile metterlo da parte.";
     };
     aggiungi(guastoC, classifica_, c, kMassimoFileClassifica);
     aggiungi(guastoA, albo_, a, kMassimoFileAlbo);

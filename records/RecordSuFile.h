@@ -25,7 +25,7 @@ public:
     RecordSuFile(const Radici& radici, Avvisi& avvisi);
 
     // Reads the three files. A missing file gives the initial values; a damaged one is read as far
-    // as it goes, copied aside under a dated name (before anything can overwrite it) and reported
+    // as it goes, moved aside under a dated name (before anything can overwrite it) and reported
     // once through the avvisi.
     void LeggiRecord(const DataOra& adesso);
     // Rewrites the three files whole; a failed write is reported once. Returns true on success.

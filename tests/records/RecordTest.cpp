@@ -187,6 +187,12 @@ TEST(RecordSuFile, ADamagedFileIsKeptAsideBeforeItIsOverwritten) {
     EXPECT_EQ(test::LeggiByte(dati / "MVeClass-danneggiato-20261206-184002.txt"), rotto);
     EXPECT_TRUE(std::filesystem::exists(dati / "MVePart-danneggiato-20261206-184002.txt"));
     EXPECT_FALSE(std::filesystem::exists(dati / "MVeAlbo-danneggiato-20261206-184002.txt"));
+    // Moved aside: the next start neither finds nor reports it again, and loses nothing read.
+    EXPECT_FALSE(std::filesystem::exists(dati / "MVeClass.txt"));
+    avvisi.Prendi();
+    RecordSuFile ancora(Radici{"/nessun/media", dir()}, avvisi);
+    ancora.LeggiRecord({6, 12, 2026, 18, 41, 0});
+    EXPECT_TRUE(avvisi.Vuoto());
 
     ASSERT_TRUE(record.Salva());
     EXPECT_EQ(test::LeggiByte(dati / "MVeClass-danneggiato-20261206-184002.txt"), rotto);
