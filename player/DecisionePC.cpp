@@ -89,16 +89,16 @@ EsitoDecisione DecidiMossa(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso
             return esito;
     }
     esito.calcolata = stato.CartaPCDaGiocare;
-    if (esito.fase == Fase::IniziaTerzultima || esito.fase == Fase::RispondeTerzultima) {
-        for (int i = 1; i <= 3; ++i)
-            if (tab.Peggiore[i].sfondo == colore::Rosso) esito.candidati.push_back(i);
-    } else {
-        esito.candidati = {esito.calcolata};
-    }
     // The move's own draws: the thinking time first, then the level while the stock lasts.
     VariaTempoDiRisposta(caso);
     if (livello != 'A' && stato.NumeroCarteRimaste >= 1) esito.sostituita = ApplicaLivelloDiGioco(stato, tab, livello, caso);
     esito.scelta = stato.CartaPCDaGiocare;
+    if (esito.fase == Fase::IniziaTerzultima || esito.fase == Fase::RispondeTerzultima) {
+        for (int i = 1; i <= 3; ++i)
+            if (tab.Peggiore[i].sfondo == colore::Rosso) esito.candidati.push_back(i);
+    } else {
+        esito.candidati = {esito.scelta};
+    }
     return esito;
 }
 

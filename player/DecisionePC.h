@@ -27,7 +27,7 @@ Fase FaseDi(const StatoGioco& stato);
 
 struct EsitoDecisione {
     int scelta = 0;               // slot 1..3 played
-    std::vector<int> candidati;   // slots drawn among (equal best of the third-to-last search)
+    std::vector<int> candidati;   // equal best slots of the third-to-last search; otherwise {scelta}
     int calcolata = 0;            // the choice before the playing level
     bool sostituita = false;      // the playing level drew a random card
     Fase fase = Fase::Nessuna;

@@ -77,7 +77,7 @@ TEST(LivelliDiGioco, ADecisionReportsTheComputedChoiceAndTheReplacement) {
         StatoGioco s = test::ConMazzo('b', {"Rd", "2s", "4s"}, {"5s", "6s", "7s"});
         TabellePC tab;
         const EsitoDecisione e = DecidiMossa(s, tab, caso, 'E');
-        EXPECT_EQ(e.candidati, std::vector<int>{e.calcolata});
+        EXPECT_EQ(e.candidati, std::vector<int>{e.scelta});
         if (!e.sostituita) EXPECT_EQ(e.scelta, e.calcolata);
         sostituite += e.sostituita;
     }
