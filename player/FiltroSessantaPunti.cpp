@@ -8,6 +8,7 @@ bool Bianco(const CasellaI& c) { return c.sfondo == colore::Bianco; }
 }  // namespace
 
 void FiltroSessantaPuntiIniziaPC(StatoGioco& stato, TabellePC& tab) {
+    if (stato.CartaPCDaGiocare < 1 || stato.CartaPCDaGiocare > 3) return;  // nothing chosen to test
     tab.CartaPCDaGiocare2 = stato.CartaPCDaGiocare;
     for (int k = 1; k <= 9; ++k)
         if (Rosso(tab.TotaliNormali[k]) && tab.TotaliNormali[k].Valore() > 60) tab.TotaliPotenziali[(k - 1) / 3 + 1].sfondo = colore::Magenta;
@@ -35,6 +36,7 @@ void FiltroSessantaPuntiIniziaPC(StatoGioco& stato, TabellePC& tab) {
 }
 
 void FiltroSessantaPuntiRispondePC(StatoGioco& stato, TabellePC& tab) {
+    if (stato.CartaPCDaGiocare < 1 || stato.CartaPCDaGiocare > 3) return;
     if (tab.TotaliNormali[stato.CartaPCDaGiocare].Valore() >= 61) {
         stato.Filtro60Punti = true;
     } else {
