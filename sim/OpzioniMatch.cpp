@@ -77,7 +77,7 @@ const std::vector<Flag>& Flags() {
              o.livelloAvversario = v[0];
              return "";
          }},
-        {"--paired", nullptr, "play each deal twice, the players swapping seats (same shuffle, same leading seat)",
+        {"--paired", nullptr, "play each deal twice, the players swapping seats (same shuffle, same leading seat); --games counts both games of each deal",
          [](OpzioniMatch& o, const std::string&) -> std::string {
              o.appaiati = true;
              return "";
