@@ -12,7 +12,7 @@ namespace {
 // Runs the deal firing by firing and returns the slot each firing filled, with the time it fired.
 std::vector<std::pair<int, Millisecondi>> OrdineDistribuzione(Banco& b) {
     std::vector<std::pair<int, Millisecondi>> ordine;
-    while (b.Armato(b.t().DistribuisciCarte)) {
+    for (int guardia = 0; b.Armato(b.t().DistribuisciCarte) && guardia < 100; ++guardia) {
         Da1<bool, 8> prima;
         for (int k = 1; k <= 8; ++k) prima[k] = b.v().Slot[k].visibile;
         b.orologio.EseguiProssimo();

@@ -85,6 +85,7 @@ TEST(FineGioco, UntilTheLastTrickAlwaysPlays20TricksAndKeepsTheFirstWinner) {
         int primo = 0;
         int mancheDelPrimo = 0;
         while (b.tavolo.GiochiConclusi() == 0) {
+            ASSERT_LT(b.orologio.PassiEseguiti(), 100000u);
             ASSERT_TRUE(b.conduttore.Passo());
             if (primo == 0 && b.s().Vincitore != 0) {
                 primo = b.s().Vincitore;
@@ -148,7 +149,8 @@ TEST(FineGioco, CeremonyAtTheEndOfTheMatchOnly) {
     Banco b(9, ConOpzioni({{OpzCerimonia, "Al termine della Partita"}, {OpzConclusionePartita, "Al meglio di 3 Giochi"}}));
     b.tavolo.ImpostaMusica(&cerimonia);
     b.tavolo.Avvia();
-    while (true) {
+    for (int giochi = 0;; ++giochi) {
+        ASSERT_LT(giochi, 20) << "the match never ended";
         const auto g = b.tavolo.GiochiConclusi();
         ASSERT_TRUE(b.Fino([&] { return b.tavolo.GiochiConclusi() == g + 1; }));
         if (b.s().PartitaInCorso) {
@@ -172,7 +174,8 @@ TEST(FineGioco, BestOfThreeEndsAtThreeWonGames) {
     EXPECT_EQ(b.v().NumeroColonnePallini, 3);
     b.tavolo.Avvia();
     for (int partita = 1; partita <= 3; ++partita) {
-        while (true) {
+        for (int giochi = 0;; ++giochi) {
+            ASSERT_LT(giochi, 20) << "the match never ended";
             const auto g = b.tavolo.GiochiConclusi();
             ASSERT_TRUE(b.Fino([&] { return b.tavolo.GiochiConclusi() == g + 1; }));
             const int h = b.s().PartiteH, pc = b.s().PartitePC;
@@ -202,6 +205,7 @@ TEST(FineGioco, TheLeaderAlternatesAcrossGamesAndMatches) {
     std::vector<Chi> capi;
     std::vector<std::string> intestazioni;
     while (b.tavolo.PartiteConcluse() < 3) {
+        ASSERT_LT(capi.size(), 60u) << "three matches never ended";
         capi.push_back(b.s().GiocoIniziatoDa);
         intestazioni.push_back(b.tavolo.Dati().Intestazione1);
         const auto g = b.tavolo.GiochiConclusi();

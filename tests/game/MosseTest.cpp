@@ -132,7 +132,7 @@ std::vector<Millisecondi> AttesePC(Banco& b, int giochi) {
     Millisecondi t0 = 0;
     int giocata = 0;
     b.tavolo.Avvia();
-    while (b.tavolo.GiochiConclusi() < static_cast<std::uint64_t>(giochi)) {
+    for (int guardia = 0; b.tavolo.GiochiConclusi() < static_cast<std::uint64_t>(giochi) && guardia < 100000; ++guardia) {
         if (!b.conduttore.Passo()) break;
         const bool ora = b.Armato(b.t().AttesaDelPCaMuovere);
         if (ora && !armato) t0 = b.orologio.Adesso();
@@ -183,7 +183,7 @@ std::vector<Millisecondi> AttesePresa(Banco& b) {
     b.tavolo.Avvia();
     Millisecondi t0 = -1;
     int manche = b.s().Manche;
-    while (b.tavolo.GiochiConclusi() < 1) {
+    for (int guardia = 0; b.tavolo.GiochiConclusi() < 1 && guardia < 100000; ++guardia) {
         if (!b.conduttore.Passo()) break;
         if (t0 < 0 && b.Armato(b.t().EffettuaLaPresa)) t0 = b.orologio.Adesso();
         if (b.s().Manche != manche) {
@@ -245,6 +245,7 @@ TEST(Animazione, TheHumansCardReachesItsTablePlaceInSixTicks) {
             ASSERT_TRUE(b.Armato(b.t().AnimazionecarteH));
             std::vector<Tick> ticks;
             while (b.Armato(b.t().AnimazionecarteH)) {
+                ASSERT_LT(ticks.size(), 100u) << "the movement never ends";
                 b.orologio.EseguiProssimo();
                 ticks.push_back({b.orologio.Adesso(), b.v().Slot[slot].immagine, b.v().Slot[slot].cornice});
             }
@@ -272,6 +273,7 @@ TEST(Animazione, TheComputersCardReachesItsTablePlaceInSixTicksAndTurnsFaceUp) {
         EXPECT_FALSE(b.v().Slot[q].scoperta) << "covered while it moves";
         std::vector<Tick> ticks;
         while (b.Armato(b.t().AnimazionecartePC)) {
+            ASSERT_LT(ticks.size(), 100u) << "the movement never ends";
             b.orologio.EseguiProssimo();
             ticks.push_back({b.orologio.Adesso(), b.v().Slot[q].immagine, b.v().Slot[q].cornice});
         }

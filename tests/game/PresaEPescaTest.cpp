@@ -20,6 +20,8 @@ TEST(Presa, NumeroCarteRimasteRunsFrom34DownToMinus6OneByOne) {
         b.tavolo.Avvia();
         std::vector<int> valori{b.s().NumeroCarteRimaste};
         while (b.tavolo.GiochiConclusi() == 0) {
+            ASSERT_LT(valori.size(), 100u);
+            ASSERT_LT(b.orologio.PassiEseguiti(), 100000u);
             ASSERT_TRUE(b.conduttore.Passo());
             if (b.s().NumeroCarteRimaste != valori.back()) valori.push_back(b.s().NumeroCarteRimaste);
             if (b.s().NumeroCarteRimaste > 0 && b.v().CarteRimaste.visibile) {
@@ -38,6 +40,7 @@ TEST(Presa, TheWinnerDrawsFirstIntoTheSlotItPlayedFrom) {
     b.tavolo.Avvia();
     int controllate = 0;
     while (b.s().NumeroCarteRimaste > 2) {
+        ASSERT_LT(controllate, 20);
         // Up to the take.
         const int manche = b.s().Manche;
         ASSERT_TRUE(b.Fino([&] { return b.s().Manche != manche; }));
@@ -165,6 +168,7 @@ TEST(Presa, TakenCardsMoveSixTicksTowardsTheWinnerWithTheAnimationOn) {
     int ticks = 0;
     std::vector<int> tops;
     while (b.Armato(b.t().Prendicarte)) {
+        ASSERT_LT(ticks, 100);
         b.orologio.EseguiProssimo();
         ++ticks;
         tops.push_back(b.v().Slot[h].immagine.top);
