@@ -75,7 +75,8 @@ public:
     Tavolo& operator=(const Tavolo&) = delete;
 
     // ---- Seams. Not owned: each must outlive the table. nullptr puts back the built-in default
-    // (the interim computer player; silent sounds; no ceremony; no locks; match count in memory).
+    // (Mr. VELTO, player/GiocatoreVelto.h; silent sounds; no ceremony; no locks; match count in
+    // memory). A computer player is connected (GiocatorePC::Collega) once, the first time it is set.
     void ImpostaGiocatorePC(GiocatorePC* giocatore);
     void ImpostaSuoni(SuoniECommenti* suoni);
     void ImpostaMusica(MusicaECerimonia* musica);
