@@ -1,0 +1,127 @@
+#include "sim/AvversarioEsterno.h"
+
+#include "sim/OpzioniMatch.h"
+#include "sim/RispostaEsterna.h"
+#include "table/Opzioni.h"
+
+namespace mrvelto::sim {
+
+SessioneEsterna::SessioneEsterna(std::string comando, int timeoutMs) : comando_(std::move(comando)), timeoutMs_(timeoutMs) {}
+
+SessioneEsterna::~SessioneEsterna() {
+    if (processo_) processo_->Chiudi(timeoutMs_);
+}
+
+void SessioneEsterna::Avvia() {
+    if (processo_) return;
+    try {
+        processo_ = std::make_unique<ProcessoFiglio>(comando_);
+    } catch (const std::runtime_error& e) {
+        throw ErroreAvversarioEsterno(std::string("cannot start the opponent: ") + e.what());
+    }
+}
+
+void SessioneEsterna::Collega(Tavolo& tavolo) {
+    contesto_.conclusioneGioco = tavolo.Opz()[OpzConclusioneGioco];
+    contesto_.conclusionePartita = tavolo.Opz()[OpzConclusionePartita];
+    sequenza_.Azzera();
+    giocoAperto_ = false;
+    // After every step: each step plays at most one card, so the order is exact.
+    tavolo.Cambiato = [this, &tavolo, prima = std::move(tavolo.Cambiato)] {
+        if (prima) prima();
+        sequenza_.Aggiorna(tavolo.Stato());
+    };
+    tavolo.AlTermineDelGioco = [this, &tavolo, prima = std::move(tavolo.AlTermineDelGioco)](const EsitoGioco& e) {
+        if (prima) prima(e);
+        sequenza_.Aggiorna(tavolo.Stato());
+        FineGioco(e);
+    };
+}
+
+std::string SessioneEsterna::DoveMossa() const {
+    return "game " + std::to_string(contesto_.gioco) + ", move " + std::to_string(contesto_.mossa) + " (trick " +
+           std::to_string(presa_) + ")";
+}
+
+void SessioneEsterna::Errore(const std::string& dove, const std::string& motivo, const std::string& ricevuto) {
+    if (processo_) processo_->Uccidi();
+    throw ErroreAvversarioEsterno(dove + ": " + motivo + "; received: " + (ricevuto.empty() ? "nothing" : SuUnaRiga(ricevuto)));
+}
+
+void SessioneEsterna::Invia(const nlohmann::ordered_json& riga, const std::string& dove) {
+    switch (processo_->ScriviRiga(riga.dump(), timeoutMs_)) {
+        case ProcessoFiglio::Esito::Ok: return;
+        case ProcessoFiglio::Esito::Scaduto:
+            Errore(dove, "the opponent did not read its input within " + std::to_string(timeoutMs_) + " ms", processo_->Parziale());
+        default: {
+            const std::string come = processo_->ComeETerminato(timeoutMs_);
+            Errore(dove, "the opponent " + come + " (its input is closed)", processo_->Parziale());
+        }
+    }
+}
+
+int SessioneEsterna::Scegli(const StatoGioco& s, Chi posto, std::uint64_t seme, const std::function<bool(int)>& ammessa) {
+    Avvia();
+    sequenza_.Aggiorna(s);
+    if (!giocoAperto_) {
+        ++giochi_;
+        if (s.NumeroGioco == 1 || partite_ == 0) ++partite_;
+        contesto_.posto = posto;
+        contesto_.gioco = giochi_;
+        contesto_.partita = partite_;
+        contesto_.mossa = 0;
+        giocoAperto_ = true;
+        Invia(RigaInizio(s, contesto_, seme), "game " + std::to_string(giochi_) + ", start line");
+    }
+    ++contesto_.mossa;
+    presa_ = s.Manche;
+    std::string riga;
+    // Start and end lines get no answer: a line already waiting would be taken for this move's.
+    if (processo_->CiSonoDatiInAttesa()) {
+        if (processo_->LeggiRiga(riga, 0) == ProcessoFiglio::Esito::Ok)
+            Errore(DoveMossa(), "a line sent before the question (start and end lines take no answer)", riga);
+        const std::string come = processo_->ComeETerminato(timeoutMs_);
+        Errore(DoveMossa(), "the opponent " + come + " before the question", processo_->Parziale());
+    }
+    Invia(RigaMossa(s, contesto_, sequenza_.Giocate()), DoveMossa());
+    switch (processo_->LeggiRiga(riga, timeoutMs_)) {
+        case ProcessoFiglio::Esito::Ok: break;
+        case ProcessoFiglio::Esito::Scaduto:
+            Errore(DoveMossa(), "no answer within " + std::to_string(timeoutMs_) + " ms", processo_->Parziale());
+        case ProcessoFiglio::Esito::TroppoLunga:
+            Errore(DoveMossa(), "an answer longer than " + std::to_string(ProcessoFiglio::kLimiteRiga) + " bytes", processo_->Parziale());
+        case ProcessoFiglio::Esito::Chiuso: {
+            const std::string come = processo_->ComeETerminato(timeoutMs_);
+            Errore(DoveMossa(), "the opponent " + come + " before answering", processo_->Parziale());
+        }
+    }
+    const RispostaEsterna r = LeggiRispostaEsterna(riga, s, posto, ammessa);
+    if (r.slot == 0) Errore(DoveMossa(), r.errore, riga);
+    return r.slot;
+}
+
+void SessioneEsterna::FineGioco(const EsitoGioco& e) {
+    if (!giocoAperto_) return;
+    giocoAperto_ = false;
+    Invia(RigaFine(e, contesto_, sequenza_.Giocate()), "game " + std::to_string(contesto_.gioco) + ", end line");
+    sequenza_.Azzera();
+}
+
+int AvversarioEsterno::ScegliCarta(const Tavolo& tavolo) {
+    return sessione_.Scegli(tavolo.Stato(), Chi::H, seme_, [&tavolo](int k) { return tavolo.ClickAccettato(k); });
+}
+
+int PoliticaEsterna::Scegli(const StatoGioco& stato, Chi posto) {
+    return sessione_.Scegli(stato, posto, seme_, [&stato](int k) { return !stato.Carta[k].empty(); });
+}
+
+std::unique_ptr<SessioneEsterna> CreaSessioneEsterna(const OpzioniMatch& o) {
+    if (o.avversario != kNomeAvversarioEsterno || o.comandoAvversario.empty()) return nullptr;
+    return std::make_unique<SessioneEsterna>(o.comandoAvversario, o.timeoutAvversarioMs);
+}
+
+void CollegaAlTavolo(AvversarioUmano& avversario, Tavolo& tavolo) {
+    if (auto* esterno = dynamic_cast<AvversarioEsterno*>(&avversario)) esterno->Sessione().Collega(tavolo);
+}
+
+}  // namespace mrvelto::sim

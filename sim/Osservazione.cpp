@@ -1,0 +1,104 @@
+#include "sim/Osservazione.h"
+
+#include "table/Opzioni.h"
+
+namespace mrvelto::sim {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+const char* Lato(Chi chi, Chi posto) { return chi == posto ? "you" : "opponent"; }
+
+Json Carta(const std::string& codice) { return codice.empty() ? Json(nullptr) : Json(codice); }
+
+Json Coppia(int mio, int suo) { return Json{{"you", mio}, {"opponent", suo}}; }
+
+Json Intestazione(const char* tipo, const StatoGioco& s, const ContestoOsservazione& c) {
+    Json j;
+    j["type"] = tipo;
+    j["game"] = c.gioco;
+    j["match"] = c.partita;
+    j["game_in_match"] = s.NumeroGioco;
+    j["seat"] = TestoDi(c.posto);
+    return j;
+}
+
+Json Regole(const ContestoOsservazione& c) {
+    Json r;
+    r[std::string(DidascaliaOpzione(OpzConclusioneGioco))] = c.conclusioneGioco;
+    r[std::string(DidascaliaOpzione(OpzConclusionePartita))] = c.conclusionePartita;
+    return r;
+}
+
+Json Giocate(const std::vector<Giocata>& giocate, Chi posto) {
+    Json a = Json::array();
+    for (const Giocata& g : giocate) a.push_back(Json{{"card", g.carta}, {"by", Lato(g.chi, posto)}});
+    return a;
+}
+
+}  // namespace
+
+std::array<int, 3> SlotDellaMano(Chi posto) {
+    return posto == Chi::PC ? std::array<int, 3>{1, 2, 3} : std::array<int, 3>{4, 5, 6};
+}
+
+Json RigaInizio(const StatoGioco& s, const ContestoOsservazione& c, std::uint64_t seme) {
+    Json j = Intestazione("start", s, c);
+    j["protocol"] = kVersioneProtocollo;
+    j["first"] = Lato(s.GiocoIniziatoDa, c.posto);
+    j["games_won"] = c.posto == Chi::H ? Coppia(s.PartiteH, s.PartitePC) : Coppia(s.PartitePC, s.PartiteH);
+    j["rules"] = Regole(c);
+    j["seed"] = seme;
+    return j;
+}
+
+Json RigaMossa(const StatoGioco& s, const ContestoOsservazione& c, const std::vector<Giocata>& giocate) {
+    Json j = Intestazione("move", s, c);
+    j["move"] = c.mossa;
+    j["trick"] = s.Manche;
+    Json mano = Json::array(), slot = Json::array();
+    for (int k : SlotDellaMano(c.posto)) {
+        mano.push_back(Carta(s.Carta[k]));
+        slot.push_back(k);
+    }
+    j["hand"] = mano;
+    j["slots"] = slot;
+    const char b = s.SemeBriscola();
+    j["briscola"] = b ? Json(std::string(1, b)) : Json(nullptr);
+    // Face up under the stock until the last draw takes it.
+    j["briscola_card"] = s.NumeroCarteRimaste > 0 ? Carta(s.Carta[kSlotBriscola]) : Json(nullptr);
+    j["stock"] = s.NumeroCarteRimaste > 0 ? s.NumeroCarteRimaste : 0;
+    j["leader"] = Lato(s.TurnoDiGioco, c.posto);
+    // The other side's card when it led this trick; never a card still in its hand.
+    std::string inTavola;
+    if (s.TurnoDiGioco != c.posto) {
+        const int k = c.posto == Chi::H ? s.NumeroCartaGiocataDaPC : s.NumeroCartaGiocataDaH;
+        const int primo = c.posto == Chi::H ? 1 : 4;
+        if (k >= primo && k < primo + 3) inTavola = s.Carta[k];
+    }
+    j["table"] = Carta(inTavola);
+    j["points"] = c.posto == Chi::H ? Coppia(s.PuntiH, s.PuntiPC) : Coppia(s.PuntiPC, s.PuntiH);
+    j["games_won"] = c.posto == Chi::H ? Coppia(s.PartiteH, s.PartitePC) : Coppia(s.PartitePC, s.PartiteH);
+    j["played"] = Giocate(giocate, c.posto);
+    j["rules"] = Regole(c);
+    return j;
+}
+
+Json RigaFine(const EsitoGioco& e, const ContestoOsservazione& c, const std::vector<Giocata>& giocate) {
+    Json j;
+    j["type"] = "end";
+    j["game"] = c.gioco;
+    j["match"] = c.partita;
+    j["seat"] = TestoDi(c.posto);
+    const bool h = c.posto == Chi::H;
+    j["points"] = h ? Coppia(e.PuntiH, e.PuntiPC) : Coppia(e.PuntiPC, e.PuntiH);
+    const int mio = h ? 2 : 1;  // Vincitore: 2 the human's seat passed 60, 1 the computer's, 0 nobody
+    j["result"] = e.Vincitore == 0 ? "draw" : e.Vincitore == mio ? "win" : "loss";
+    j["games_won"] = h ? Coppia(e.PartiteH, e.PartitePC) : Coppia(e.PartitePC, e.PartiteH);
+    j["match_over"] = e.partitaFinita;
+    j["played"] = Giocate(giocate, c.posto);
+    return j;
+}
+
+}  // namespace mrvelto::sim

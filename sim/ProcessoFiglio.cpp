@@ -1,0 +1,198 @@
+#include "sim/ProcessoFiglio.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <stdexcept>
+#include <thread>
+
+extern char** environ;
+
+namespace mrvelto::sim {
+
+namespace {
+
+using Orologio = std::chrono::steady_clock;
+
+// Milliseconds left before `scadenza`, never negative.
+int Restanti(Orologio::time_point scadenza) {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(scadenza - Orologio::now()).count();
+    return ms > 0 ? static_cast<int>(ms) : 0;
+}
+
+void ChiudiFd(int& fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+}  // namespace
+
+ProcessoFiglio::ProcessoFiglio(const std::string& comando) {
+    // A child that exits while we write must give us EPIPE, not kill us.
+    ::signal(SIGPIPE, SIG_IGN);
+
+    int verso[2], da[2];
+    if (::pipe2(verso, O_CLOEXEC) != 0) throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
+    if (::pipe2(da, O_CLOEXEC) != 0) {
+        ::close(verso[0]), ::close(verso[1]);
+        throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
+    }
+    posix_spawn_file_actions_t azioni;
+    posix_spawn_file_actions_init(&azioni);
+    posix_spawn_file_actions_adddup2(&azioni, verso[0], STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&azioni, da[1], STDOUT_FILENO);
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    // Its own process group, so that one kill reaches whatever the command starts; the default
+    // SIGPIPE and an empty mask, since an ignored signal would otherwise be inherited.
+    sigset_t predefiniti, vuoto;
+    sigemptyset(&predefiniti);
+    sigaddset(&predefiniti, SIGPIPE);
+    sigemptyset(&vuoto);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    posix_spawnattr_setpgroup(&attr, 0);
+    posix_spawnattr_setsigdefault(&attr, &predefiniti);
+    posix_spawnattr_setsigmask(&attr, &vuoto);
+
+    std::string sh = "sh", c = "-c", cmd = comando;
+    char* argv[] = {sh.data(), c.data(), cmd.data(), nullptr};
+    const int errore = ::posix_spawn(&pid_, "/bin/sh", &azioni, &attr, argv, environ);
+    posix_spawn_file_actions_destroy(&azioni);
+    posix_spawnattr_destroy(&attr);
+    ::close(verso[0]);
+    ::close(da[1]);
+    if (errore != 0) {
+        ::close(verso[1]), ::close(da[0]);
+        pid_ = -1;
+        raccolto_ = true;
+        throw std::runtime_error(std::string("cannot start /bin/sh: ") + std::strerror(errore));
+    }
+    ingresso_ = verso[1];
+    uscita_ = da[0];
+    ::fcntl(ingresso_, F_SETFL, ::fcntl(ingresso_, F_GETFL) | O_NONBLOCK);
+    ::fcntl(uscita_, F_SETFL, ::fcntl(uscita_, F_GETFL) | O_NONBLOCK);
+}
+
+ProcessoFiglio::~ProcessoFiglio() {
+    Uccidi();
+    ChiudiFd(ingresso_);
+    ChiudiFd(uscita_);
+}
+
+ProcessoFiglio::Esito ProcessoFiglio::ScriviRiga(std::string_view riga, int millisecondi) {
+    if (ingresso_ < 0) return Esito::Chiuso;
+    std::string dati(riga);
+    dati += '\n';
+    const auto scadenza = Orologio::now() + std::chrono::milliseconds(millisecondi);
+    std::size_t scritti = 0;
+    while (scritti < dati.size()) {
+        const ssize_t n = ::write(ingresso_, dati.data() + scritti, dati.size() - scritti);
+        if (n > 0) {
+            scritti += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return Esito::Chiuso;  // EPIPE: it is gone
+        pollfd p{ingresso_, POLLOUT, 0};
+        const int pronto = ::poll(&p, 1, Restanti(scadenza));
+        if (pronto == 0) return Esito::Scaduto;
+        if (pronto < 0 && errno != EINTR) return Esito::Chiuso;
+        if (pronto > 0 && (p.revents & (POLLERR | POLLHUP | POLLNVAL))) return Esito::Chiuso;
+    }
+    return Esito::Ok;
+}
+
+ProcessoFiglio::Esito ProcessoFiglio::LeggiRiga(std::string& riga, int millisecondi) {
+    const auto scadenza = Orologio::now() + std::chrono::milliseconds(millisecondi);
+    for (;;) {
+        if (const auto a = buffer_.find('\n'); a != std::string::npos) {
+            riga.assign(buffer_, 0, a);
+            buffer_.erase(0, a + 1);
+            if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+            return Esito::Ok;
+        }
+        if (buffer_.size() > kLimiteRiga) return Esito::TroppoLunga;
+        if (uscita_ < 0) return Esito::Chiuso;
+        char blocco[4096];
+        const ssize_t n = ::read(uscita_, blocco, sizeof blocco);
+        if (n > 0) {
+            buffer_.append(blocco, static_cast<std::size_t>(n));
+            continue;
+        }
+        if (n == 0) return Esito::Chiuso;
+        if (errno == EINTR) continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK) return Esito::Chiuso;
+        pollfd p{uscita_, POLLIN, 0};
+        const int pronto = ::poll(&p, 1, Restanti(scadenza));
+        if (pronto == 0) return Esito::Scaduto;
+        if (pronto < 0 && errno != EINTR) return Esito::Chiuso;
+        // POLLHUP with nothing left: the next read returns 0.
+    }
+}
+
+bool ProcessoFiglio::CiSonoDatiInAttesa() {
+    if (buffer_.find('\n') != std::string::npos) return true;
+    if (uscita_ < 0) return false;
+    pollfd p{uscita_, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLIN | POLLHUP));
+}
+
+bool ProcessoFiglio::Raccogli(int attesa) {
+    if (raccolto_) return true;
+    const auto scadenza = Orologio::now() + std::chrono::milliseconds(attesa);
+    auto pausa = std::chrono::microseconds(200);
+    for (;;) {
+        siginfo_t info{};
+        // WNOWAIT: while it is a zombie its process group still names what it left behind.
+        if (::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid_) {
+            ::kill(-pid_, SIGKILL);
+            while (::waitpid(pid_, &stato_, 0) < 0 && errno == EINTR) {
+            }
+            raccolto_ = true;
+            return true;
+        }
+        if (Orologio::now() >= scadenza) return false;
+        std::this_thread::sleep_for(pausa);
+        if (pausa < std::chrono::milliseconds(5)) pausa *= 2;
+    }
+}
+
+std::string ProcessoFiglio::ComeETerminato(int attesa) {
+    if (!Raccogli(attesa)) {
+        Uccidi();
+        return "closed its output but did not exit (killed)";
+    }
+    if (uccisoDaNoi_) return "was killed";
+    if (WIFEXITED(stato_)) return "exited with status " + std::to_string(WEXITSTATUS(stato_));
+    if (WIFSIGNALED(stato_)) {
+        const int s = WTERMSIG(stato_);
+        const char* nome = ::sigabbrev_np(s);
+        return "was killed by signal " + std::to_string(s) + (nome ? std::string(" (SIG") + nome + ")" : std::string());
+    }
+    return "ended";
+}
+
+void ProcessoFiglio::Chiudi(int attesa) {
+    ChiudiFd(ingresso_);  // end of its input: a well-behaved child exits now
+    if (!Raccogli(attesa)) Uccidi();
+    ChiudiFd(uscita_);
+}
+
+void ProcessoFiglio::Uccidi() {
+    if (raccolto_) return;
+    ::kill(-pid_, SIGKILL);
+    ::kill(pid_, SIGKILL);
+    while (::waitpid(pid_, &stato_, 0) < 0 && errno == EINTR) {
+    }
+    raccolto_ = true;
+    uccisoDaNoi_ = true;
+}
+
+}  // namespace mrvelto::sim
