@@ -1,6 +1,7 @@
 #include "sim/Avversari.h"
 
 #include "player/GiocatoreVelto.h"
+#include "sim/AvversarioEsterno.h"
 #include "sim/SimulazioneAppaiata.h"
 
 namespace mrvelto::sim {
@@ -24,6 +25,9 @@ const std::vector<VoceAvversario>& Avversari() {
 }
 
 std::unique_ptr<AvversarioUmano> CreaAvversario(const std::string& nome, std::uint64_t seme, const OpzioniMatch& opzioni) {
+    // Not in the list: it needs --opponent-cmd, and it starts the program only at its first line.
+    if (nome == kNomeAvversarioEsterno && !opzioni.comandoAvversario.empty())
+        return std::make_unique<AvversarioEsterno>(opzioni.comandoAvversario, opzioni.timeoutAvversarioMs, seme);
     for (const VoceAvversario& v : Avversari())
         if (v.nome == nome) return v.crea(seme, opzioni);
     return nullptr;

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "sim/AvversarioEsterno.h"
 #include "sim/Avversari.h"
 #include "sim/OpzioniMatch.h"
 #include "sim/Simulazione.h"
@@ -89,7 +90,7 @@ int ComandoMatchAppaiato(const OpzioniMatch& o, std::ostream& out, std::ostream&
 
 }  // namespace
 
-int ComandoMatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+static int EseguiMatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     for (const std::string& a : args)
         if (a == "--help" || a == "-h") {
             out << "uso: mrvelto-sim match [opzioni]\n";
@@ -169,6 +170,17 @@ int ComandoMatch(const std::vector<std::string>& args, std::ostream& out, std::o
         return 1;
     }
     return 0;
+}
+
+// A failing --opponent-cmd program ends the run: one line naming the game, the move and what came
+// back, and status 3 (the program has been killed by then).
+int ComandoMatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        return EseguiMatch(args, out, err);
+    } catch (const ErroreAvversarioEsterno& e) {
+        err << "mrvelto-sim match: external opponent: " << e.what() << "\n";
+        return 3;
+    }
 }
 
 }  // namespace mrvelto::sim

@@ -64,6 +64,21 @@ const std::vector<Flag>& Flags() {
              o.avversario = v;
              return "";
          }},
+        {"--opponent-cmd", "\"CMD ARGS\"",
+         "an outside program plays the human's side (run by /bin/sh; protocol: docs/protocollo-avversario-esterno.md)",
+         [](OpzioniMatch& o, const std::string& v) -> std::string {
+             if (v.find_first_not_of(" \t") == std::string::npos) return "--opponent-cmd wants a command";
+             o.comandoAvversario = v;
+             o.avversario = "external";
+             return "";
+         }},
+        {"--opponent-timeout-ms", "MS", "how long --opponent-cmd may take to answer a move (default 5000)",
+         [](OpzioniMatch& o, const std::string& v) -> std::string {
+             std::uint64_t ms = 0;
+             if (!Numero(v, ms) || ms == 0 || ms > 3'600'000) return "--opponent-timeout-ms wants a whole number of ms in 1..3600000";
+             o.timeoutAvversarioMs = static_cast<int>(ms);
+             return "";
+         }},
         {"--level", "A..E", "Mr. VELTO's playing level (default A)",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
              if (v.size() != 1 || v[0] < 'A' || v[0] > 'E') return "--level wants one of A, B, C, D, E";
@@ -139,7 +154,10 @@ void AiutoOpzioniMatch(std::ostream& out) {
 
 std::string OpzioniMatch::RigaDiComando(std::uint64_t n) const {
     std::string r = "mrvelto-sim match --games " + std::to_string(n) + " --seed " + std::to_string(seme);
-    if (avversario != "random") r += " --opponent " + avversario;
+    if (avversario == "external")
+        r += " --opponent-cmd " + Citato(comandoAvversario) + " --opponent-timeout-ms " + std::to_string(timeoutAvversarioMs);
+    else if (avversario != "random")
+        r += " --opponent " + avversario;
     if (avversario == "velto") r += std::string(" --opponent-level ") + livelloAvversario;
     if (appaiati) r += " --paired";
     for (const auto& [indice, valore] : opzioni) {

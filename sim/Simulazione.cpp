@@ -5,6 +5,7 @@
 #include "game/Conduttore.h"
 #include "game/OraVirtuale.h"
 #include "game/VerificaGioco.h"
+#include "sim/AvversarioEsterno.h"
 #include "sim/Avversari.h"
 
 namespace mrvelto::sim {
@@ -74,6 +75,7 @@ RisultatoSimulazione Simula(const OpzioniMatch& o) {
         }
     };
 
+    CollegaAlTavolo(*avversario, tavolo);  // after the hooks above: it chains them
     Conduttore conduttore(tavolo, *avversario);
     const auto t0 = std::chrono::steady_clock::now();
     tavolo.Avvia();

@@ -8,6 +8,7 @@
 #include "game/Tavolo.h"
 #include "game/VerificaGioco.h"
 #include "player/GiocatoreVelto.h"
+#include "sim/AvversarioEsterno.h"
 #include "table/Opzioni.h"
 
 namespace mrvelto::sim {
@@ -39,7 +40,9 @@ struct EsitoPartita {
 
 // One game on a fresh table. `veltoAlPC`: Mr. VELTO at `livello` sits on the computer's seat and
 // the opponent on the human's; otherwise the other way round.
-EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t semeGiocatori, Chi primo, bool veltoAlPC) {
+// `esterno`: the session of --opponent-cmd, which plays the opponent's seat; nullptr otherwise.
+EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t semeGiocatori, Chi primo, bool veltoAlPC,
+                   SessioneEsterna* esterno) {
     OrologioVirtuale orologio;
     CasoConSeme caso(semeMazzo, OraFissa);  // the deal depends on the seed alone, not on the game's pace
     CasoConSeme casoPC(SplitMix64(semeGiocatori ^ 0xA5A5), OraFissa);
@@ -50,7 +53,10 @@ EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t
 
     std::unique_ptr<GiocatorePC> pc;
     std::unique_ptr<AvversarioUmano> h;
-    auto avversario = [&](std::uint64_t seme) { return CreaPolitica(o.avversario, o.livelloAvversario, seme); };
+    auto avversario = [&](std::uint64_t seme) -> std::unique_ptr<Politica> {
+        if (esterno) return std::make_unique<PoliticaEsterna>(*esterno, seme);
+        return CreaPolitica(o.avversario, o.livelloAvversario, seme);
+    };
     if (veltoAlPC) {
         pc = std::make_unique<GiocatoreVelto>(&casoPC);
         h = std::make_unique<AvversarioDaPolitica>(avversario(SplitMix64(semeGiocatori ^ 0x5A5A)));
@@ -75,6 +81,7 @@ EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t
         r.violazione = VerificaGioco(e, sessanta);
         if (r.violazione.empty() && tavolo.Anomalie() != 0) r.violazione = "the flow found no card to play or no trick to take";
     };
+    if (esterno) esterno->Collega(tavolo);  // after the hook above: it chains it
     Conduttore conduttore(tavolo, *h);
     tavolo.Avvia();
     if (!conduttore.FinoAGiochi(1, o.limitePassiPerGioco) || !r.ok) r.violazione = "the flow got stuck";
@@ -99,6 +106,7 @@ RisultatoAppaiato SimulaAppaiata(const OpzioniMatch& o) {
     const std::uint64_t mani = (o.giochi + 1) / 2;
     std::vector<double> perMano;
     perMano.reserve(mani);
+    const auto esterno = CreaSessioneEsterna(o);
     const auto t0 = std::chrono::steady_clock::now();
     for (std::uint64_t d = 0; d < mani && r.violazione.empty(); ++d) {
         const std::uint64_t semeMazzo = SplitMix64(o.seme * 0x100000001B3ULL + d);
@@ -107,7 +115,8 @@ RisultatoAppaiato SimulaAppaiata(const OpzioniMatch& o) {
         int giocate = 0;
         for (int scambio = 0; scambio < 2 && r.giochi < o.giochi; ++scambio) {
             const bool veltoAlPC = scambio == 0;
-            const EsitoPartita e = Gioca(o, semeMazzo, SplitMix64(semeMazzo + 1 + static_cast<std::uint64_t>(scambio)), primo, veltoAlPC);
+            const EsitoPartita e = Gioca(o, semeMazzo, SplitMix64(semeMazzo + 1 + static_cast<std::uint64_t>(scambio)), primo, veltoAlPC,
+                                      esterno.get());
             ++r.giochi;
             if (!e.violazione.empty()) {
                 r.violazione = e.violazione;
