@@ -1,12 +1,16 @@
 #include "ui/FinestraPrincipale.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 
 #include "game/OraVirtuale.h"
 #include "platform/PompaTimer.h"
+#include "platform/RadiciQt.h"
+#include "ui/PittorePannelli.h"
 #include "table/ColoriTavolo.h"
 #include "ui/DisegnoCarta.h"
 #include "ui/GeometriaTavolo.h"
@@ -34,6 +38,8 @@ FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* pare
     tavolo_->ImpostaGiocatorePC(&velto_);
     tavolo_->ImpostaNomeGiocatore(avvio_.nome.toStdString());
     tavolo_->Cambiato = [this] { Ridisegna(); };
+    cornice_ = std::make_unique<CornicePrincipale>(*tavolo_, RadiciDelProgramma());
+    cornice_->Chiudi = [this] { Esci(); };
 
     pompa_ = new PompaTimer(orologio_, this);
     if (avvio_.autoplay) {
@@ -43,8 +49,39 @@ FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* pare
         connect(timerAutomatico_, &QTimer::timeout, this, &FinestraPrincipale::PassoAutomatico);
         timerAutomatico_->start(avvio_.veloce ? 0 : 350);
     }
-    tavolo_->Avvia();
+    cornice_->Avvio();
     if (!(avvio_.autoplay && avvio_.veloce)) pompa_->Ripianifica();
+    QTimer::singleShot(0, this, &FinestraPrincipale::MostraAvvisi);
+}
+
+void FinestraPrincipale::MostraAvvisi() {
+    for (const std::string& testo : cornice_->PrendiAvvisi()) {
+        // A player at the table reads them in a box; an unattended run must not stop on one.
+        if (avvio_.autoplay)
+            fprintf(stderr, "mrvelto: %s\n", testo.c_str());
+        else
+            QMessageBox::warning(this, QStringLiteral("Mr. VELTO"), QString::fromStdString(testo));
+    }
+}
+
+void FinestraPrincipale::Esci() {
+    chiusa_ = true;
+    if (timerAutomatico_) timerAutomatico_->stop();
+    orologio_.FermaTutti();
+    emit Finito();
+    close();
+}
+
+void FinestraPrincipale::closeEvent(QCloseEvent* event) {
+    // The window manager's close asks the exit question, as "Esci" does; the window goes only
+    // once the exit has saved the settings and its timer has fired.
+    if (chiusa_ || cornice_->ChiusuraRichiesta()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    pompa_->Ripianifica();
+    update();
 }
 
 FinestraPrincipale::~FinestraPrincipale() {
@@ -74,7 +111,11 @@ void FinestraPrincipale::Ridisegna() {
 }
 
 void FinestraPrincipale::PassoAutomatico() {
-    if (finito_) return;
+    if (finito_) {
+        // On the way out only the clock runs, until the exit's timer ends the program.
+        if (avvio_.veloce && !orologio_.EseguiProssimo()) timerAutomatico_->stop();
+        return;
+    }
     if (avvio_.veloce) {
         if (!conduttore_->Passo()) timerAutomatico_->stop();
     } else if (conduttore_->Agisci() != Conduttore::Azione::Nessuna) {
@@ -86,11 +127,15 @@ void FinestraPrincipale::PassoAutomatico() {
 void FinestraPrincipale::ControllaFine() {
     if (avvio_.partite <= 0 || finito_) return;
     if (tavolo_->PartiteConcluse() >= static_cast<std::uint64_t>(avvio_.partite)) {
+        // The program's own way out: the exit question answered yes (settings written), then
+        // the exit timer ends the program.
         finito_ = true;
-        if (timerAutomatico_) timerAutomatico_->stop();
-        orologio_.FermaTutti();
-        emit Finito();
-        close();
+        cornice_->lblComandi_Click(ComandoEsci);
+        cornice_->RispostaSiUscita();
+        if (!avvio_.veloce) {
+            timerAutomatico_->stop();
+            pompa_->Ripianifica();
+        }
     }
 }
 
@@ -127,7 +172,7 @@ void FinestraPrincipale::DisegnaSlot(QPainter& p, int k) {
     if (s.scoperta && !codice.empty()) {
         // A white body with the face inside; Piacentine faces carry a thin frame.
         DisegnaFaccia(p, corpo, "", false);
-        DisegnaFaccia(p, immagine, codice, tavolo_->Opz()[OpzStileCarte] == "Piacentine");
+        DisegnaFaccia(p, immagine, codice, s.bordo);
     } else {
         DisegnaRetro(p, corpo, Qc(s.riempimento));
     }
@@ -176,15 +221,9 @@ void FinestraPrincipale::Disegna(QPainter& p) {
     DisegnaEtichetta(p, geometria::kCarteRimasteScritta, v.CarteRimasteScritta, testo, 240);
     DisegnaEtichetta(p, geometria::kCarteRimaste, v.CarteRimaste, testo, 260);
 
-    // Won-game markers: an outline per game the match needs, filled for each game won.
-    for (int i = 1; i <= v.NumeroColonnePallini && i <= 5; ++i) {
-        for (bool umano : {false, true}) {
-            const bool pieno = umano ? v.PallinoH[i] : v.PallinoPC[i];
-            p.setPen(QPen(Qc(v.ColoreRetro).darker(160), 30));
-            p.setBrush(pieno ? QBrush(Qc(v.ColoreRetro)) : Qt::NoBrush);
-            p.drawEllipse(umano ? geometria::PallinoH(i) : geometria::PallinoPC(i));
-        }
-    }
+    DisegnaSegnapunti(p, *cornice_, *tavolo_);
+    const ColoriPannelli colori{ColoreTavolo(), ColoreTavolo().darker(125), testo};
+    DisegnaMenu(p, *cornice_, colori);
 
     // Cards: the stock under the briscola is drawn first, hand cards, then played ones on top.
     for (int k : {7, 8, 1, 2, 3, 4, 5, 6}) DisegnaSlot(p, k);
@@ -207,7 +246,9 @@ void FinestraPrincipale::Disegna(QPainter& p) {
         p.setPen(testo);
         p.drawText(geometria::kIstruzione, Qt::AlignCenter, QString::fromStdString(v.IstruzioneIniziale.testo));
     }
+    DisegnaPannelli(p, *cornice_, *tavolo_, colori);
     DisegnaFineGioco(p);
+    DisegnaDomandaUscita(p, *cornice_, colori);
 }
 
 void FinestraPrincipale::mousePressEvent(QMouseEvent* event) {
@@ -217,6 +258,23 @@ void FinestraPrincipale::mousePressEvent(QMouseEvent* event) {
     if (!ok) return;
     const QPoint t = inversa.map(event->position()).toPoint();
     const Presentazione& v = tavolo_->Vista();
+    const UscitaProgramma& uscita = cornice_->Uscita();
+    if (uscita.DomandaVisibile()) {
+        const Posizione pos = uscita.PosizioneDomanda();
+        if (geometria::RispostaUscita(pos.left, pos.top, true).contains(t)) cornice_->RispostaSiUscita();
+        if (geometria::RispostaUscita(pos.left, pos.top, false).contains(t)) cornice_->RispostaNoUscita();
+        pompa_->Ripianifica();
+        update();
+        return;
+    }
+    for (int k = 1; k <= 5; ++k) {
+        if (geometria::VoceMenu(k).contains(t)) {
+            cornice_->lblComandi_Click(k);
+            pompa_->Ripianifica();
+            update();
+            return;
+        }
+    }
     if (v.FineGioco.visibile) {
         const QRect pr = geometria::PulsanteFineGioco(v.FineGioco.posizione.left, v.FineGioco.posizione.top);
         if (pr.contains(t)) tavolo_->cmdContinuaOIniziaPartita_Click();

@@ -9,6 +9,7 @@
 #include "game/OrologioVirtuale.h"
 #include "game/Tavolo.h"
 #include "player/GiocatoreVelto.h"
+#include "screens/CornicePrincipale.h"
 
 class QTimer;
 
@@ -36,6 +37,7 @@ public:
 
     QColor ColoreTavolo() const;
     Tavolo& Tavolo_() { return *tavolo_; }
+    CornicePrincipale& Cornice() { return *cornice_; }
     OrologioVirtuale& Orologio() { return orologio_; }
     // Twips to pixels for the current size: the table is scaled to fit and centred.
     QTransform Trasformazione() const;
@@ -48,6 +50,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Disegna(QPainter& p);
@@ -57,17 +60,21 @@ private:
     void Ridisegna();
     void PassoAutomatico();
     void ControllaFine();
+    void MostraAvvisi();
+    void Esci();
 
     AvvioFinestra avvio_;
     OrologioVirtuale orologio_;
     std::unique_ptr<FonteCasuale> caso_;
     std::unique_ptr<Tavolo> tavolo_;
+    std::unique_ptr<CornicePrincipale> cornice_;
     GiocatoreVelto velto_;
     std::unique_ptr<AvversarioCasuale> automatico_;
     std::unique_ptr<Conduttore> conduttore_;
     PompaTimer* pompa_ = nullptr;
     QTimer* timerAutomatico_ = nullptr;
-    bool finito_ = false;
+    bool finito_ = false;   // the autoplay has played its matches and is on its way out
+    bool chiusa_ = false;   // the exit has run its course: the window may close
 };
 
 }  // namespace mrvelto

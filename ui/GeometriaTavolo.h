@@ -1,6 +1,7 @@
 #pragma once
-// Where the front end places the labels and buttons that the core describes without a position.
-// All in twips, like the core's card positions.
+// Where the front end places what the core describes without a position: names, scores, the
+// stock counter, the take button, the command menu and the sizes of the panels. All in twips,
+// like the core's own positions.
 #include <QRect>
 
 namespace mrvelto::geometria {
@@ -8,21 +9,32 @@ namespace mrvelto::geometria {
 inline constexpr int kLarghezzaTavolo = 12000;
 inline constexpr int kAltezzaTavolo = 9500;
 
-inline const QRect kNomePC{300, 600, 2800, 450};
-inline const QRect kPuntiPCScritta{300, 1150, 1300, 400};
-inline const QRect kPuntiPC{1600, 1150, 1500, 400};
-inline const QRect kNomeH{300, 7300, 2800, 450};
-inline const QRect kPuntiHScritta{300, 7850, 1300, 400};
-inline const QRect kPuntiH{1600, 7850, 1500, 400};
-// Won-game markers: one column per game the match needs; the computer's row above the human's.
-inline QRect PallinoPC(int i) { return {300 + (i - 1) * 540, 1750, 380, 380}; }
-inline QRect PallinoH(int i) { return {300 + (i - 1) * 540, 6700, 380, 380}; }
-inline const QRect kCarteRimasteScritta{9000, 7000, 2200, 400};
-inline const QRect kCarteRimaste{11050, 7000, 800, 400};
-inline const QRect kPresa{9135, 7600, 1560, 520};
-inline const QRect kIstruzione{3420, 9100, 5200, 350};
+// The right column: the computer above the briscola, the human below the stock.
+inline const QRect kNomePC{9135, 1000, 2700, 450};
+inline const QRect kPuntiPCScritta{9135, 1500, 1300, 400};
+inline const QRect kPuntiPC{10450, 1500, 1300, 400};
+inline const QRect kCarteRimasteScritta{9000, 6700, 2200, 400};
+inline const QRect kCarteRimaste{11050, 6700, 800, 400};
+inline const QRect kNomeH{9135, 7200, 2700, 450};
+inline const QRect kPuntiHScritta{9135, 7700, 1300, 400};
+inline const QRect kPuntiH{10450, 7700, 1300, 400};
+inline const QRect kPresa{9135, 8350, 1560, 520};
+inline const QRect kIstruzione{3420, 9050, 5200, 350};
+// The box that frames the won-game dots.
+inline const QRect kRiquadroSegnapunti{10380, 270, 1410, 555};
+
 inline constexpr int kLarghezzaFineGioco = 5160;
 inline constexpr int kAltezzaFineGioco = 3000;
 inline QRect PulsanteFineGioco(int left, int top) { return {left + 1680, top + 2360, 1800, 480}; }
+
+// Command menu: a column at the bottom left, below the left panels.
+inline QRect VoceMenu(int k) { return {300, 7150 + (k - 1) * 440, 2400, 420}; }
+inline constexpr int kLarghezzaPannelloSinistro = 3100;
+inline constexpr int kAltezzaPannelloSinistro = 6950;
+inline constexpr int kLarghezzaPannelloDestro = 6150;
+inline constexpr int kAltezzaPannelloDestro = 5950;
+inline constexpr int kLarghezzaDomandaUscita = 5160;
+inline constexpr int kAltezzaDomandaUscita = 1900;
+inline QRect RispostaUscita(int left, int top, bool si) { return {left + (si ? 300 : 2700), top + 1150, 2160, 480}; }
 
 }  // namespace mrvelto::geometria

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The windows read and write settings and records: keep them out of the user's own folder.
+    QTemporaryDir casa;
+    if (!std::getenv("MRVELTO_HOME")) setenv("MRVELTO_HOME", casa.path().toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

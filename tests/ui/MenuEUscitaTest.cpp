@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <filesystem>
+
+#include "ui/FinestraPrincipale.h"
+#include "ui/GeometriaTavolo.h"
+
+namespace mrvelto {
+namespace {
+
+void Clicca(FinestraPrincipale& f, QPoint twip) {
+    const QPointF pixel = f.Trasformazione().map(QPointF(twip));
+    QMouseEvent press(QEvent::MouseButtonPress, pixel, f.mapToGlobal(pixel), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&f, &press);
+}
+
+AvvioFinestra Avvio() {
+    AvvioFinestra a;
+    a.seme = 21;
+    return a;
+}
+
+TEST(MenuComandiQt, EntriesOpenAndCloseTheirPanels) {
+    FinestraPrincipale f(Avvio());
+    f.show();
+    const MenuComandi& m = f.Cornice().Menu();
+    Clicca(f, geometria::VoceMenu(ComandoAlbo).center());
+    EXPECT_TRUE(m.fraPannello[PannelloAlboIdx].visibile);
+    EXPECT_TRUE(m.Aperta(ComandoAlbo));
+    Clicca(f, geometria::VoceMenu(ComandoOpzioni).center());  // the right panels exclude each other
+    EXPECT_FALSE(m.fraPannello[PannelloAlboIdx].visibile);
+    EXPECT_TRUE(m.fraPannello[PannelloOpzioniIdx].visibile);
+    Clicca(f, geometria::VoceMenu(ComandoDati).center());
+    EXPECT_TRUE(m.fraPannello[PannelloDatiIdx].visibile);
+    Clicca(f, geometria::VoceMenu(ComandoDati).center());
+    EXPECT_FALSE(m.fraPannello[PannelloDatiIdx].visibile);
+    EXPECT_FALSE(f.grab().toImage().isNull());  // every panel draws
+}
+
+TEST(UscitaQt, NoKeepsPlayingYesSavesAndLeavesAfterItsTimer) {
+    FinestraPrincipale f(Avvio());
+    QSignalSpy finito(&f, &FinestraPrincipale::Finito);
+    f.show();
+    const auto impostazioni = f.Cornice().PercorsoImpostazioni();
+    std::filesystem::remove(impostazioni);
+
+    // The window manager's close asks first.
+    f.close();
+    EXPECT_TRUE(f.isVisible());
+    const UscitaProgramma& u = f.Cornice().Uscita();
+    ASSERT_TRUE(u.DomandaVisibile());
+    const Posizione pos = u.PosizioneDomanda();
+    Clicca(f, geometria::RispostaUscita(pos.left, pos.top, false).center());
+    EXPECT_FALSE(u.DomandaVisibile());
+    EXPECT_TRUE(f.isVisible());
+
+    Clicca(f, geometria::VoceMenu(ComandoEsci).center());
+    ASSERT_TRUE(u.DomandaVisibile());
+    Clicca(f, geometria::RispostaUscita(pos.left, pos.top, true).center());
+    EXPECT_TRUE(std::filesystem::exists(impostazioni));
+    EXPECT_EQ(finito.count(), 0);
+    f.Orologio().Avanza(1499);
+    EXPECT_EQ(finito.count(), 0);
+    f.Orologio().Avanza(1);
+    EXPECT_EQ(finito.count(), 1);
+    EXPECT_FALSE(f.isVisible());
+}
+
+}  // namespace
+}  // namespace mrvelto

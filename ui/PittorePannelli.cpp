@@ -1,0 +1,229 @@
+#include "ui/PittorePannelli.h"
+
+#include <QPainter>
+
+#include "game/Tavolo.h"
+#include "screens/CornicePrincipale.h"
+#include "ui/GeometriaTavolo.h"
+
+namespace mrvelto {
+
+namespace {
+
+QColor Qc(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
+QString Qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+void Carattere(QPainter& p, int pixel, bool grassetto = false) {
+    QFont f = p.font();
+    f.setPixelSize(pixel);
+    f.setBold(grassetto);
+    f.setItalic(false);
+    p.setFont(f);
+}
+
+void Riquadro(QPainter& p, const QRect& r, const ColoriPannelli& colori) {
+    p.setPen(QPen(colori.pannello.darker(150), 25));
+    p.setBrush(colori.pannello);
+    p.drawRoundedRect(r, 90, 90);
+}
+
+void Testo(QPainter& p, const QRect& r, const QString& s, const QColor& c, int allinea = Qt::AlignLeft | Qt::AlignVCenter) {
+    p.setPen(c);
+    p.drawText(r, allinea, s);
+}
+
+// The match panel: games won so far and the deck with the cards already played marked.
+void PannelloPartita(QPainter& p, const QRect& r, const Tavolo& t, const ColoriPannelli& colori) {
+    const StatoGioco& s = t.Stato();
+    Carattere(p, 230, true);
+    Testo(p, {r.left() + 150, r.top() + 100, r.width() - 300, 380}, QStringLiteral("PARTITA"), colori.testo, Qt::AlignCenter);
+    Carattere(p, 190);
+    Testo(p, {r.left() + 150, r.top() + 550, r.width() - 300, 330},
+          QStringLiteral("Gioco n. %1").arg(s.NumeroGioco), colori.testo);
+    Testo(p, {r.left() + 150, r.top() + 900, r.width() - 300, 330},
+          QStringLiteral("%1: %2").arg(Qs(t.Vista().NomePC.testo)).arg(s.PartitePC), colori.testo);
+    Testo(p, {r.left() + 150, r.top() + 1250, r.width() - 300, 330},
+          QStringLiteral("%1: %2").arg(Qs(t.Vista().NomeH.testo)).arg(s.PartiteH), colori.testo);
+    Carattere(p, 190, true);
+    Testo(p, {r.left() + 150, r.top() + 1750, r.width() - 300, 330}, QStringLiteral("Carte giocate"), colori.testo);
+    // One row per suit, ranks from the two to the ace; a played card is struck off.
+    Carattere(p, 170, true);
+    const int cella = (r.width() - 300) / 10;
+    for (int i = 1; i <= 40; ++i) {
+        const VoceMazzo& v = s.CarteGiocate[i];
+        const int riga = (i - 1) / 10, colonna = (i - 1) % 10;
+        const QRect c(r.left() + 150 + colonna * cella, r.top() + 2150 + riga * 420, cella - 20, 380);
+        const bool giocata = v.coloreTesto == colore::Blu || v.colore == colore::Rosso || v.colore == colore::RosaUmano;
+        p.setPen(Qt::NoPen);
+        p.setBrush(giocata ? colori.pannello.darker(130) : QColor(250, 250, 245));
+        p.drawRect(c);
+        Testo(p, c, Qs(v.testo), giocata ? colori.pannello.lighter(140) : QColor(20, 20, 20), Qt::AlignCenter);
+    }
+}
+
+// The data panel: the two heading lines, the deal, then one row per trick.
+void PannelloDatiGrafico(QPainter& p, const QRect& r, const Tavolo& t, const ColoriPannelli& colori) {
+    const PannelloDati& d = t.Dati();
+    Carattere(p, 210, true);
+    Testo(p, {r.left() + 120, r.top() + 60, r.width() - 240, 330}, Qs(d.Titolo), colori.testo, Qt::AlignCenter);
+    Carattere(p, 160);
+    Testo(p, {r.left() + 120, r.top() + 380, r.width() - 240, 260}, Qs(d.Intestazione1), colori.testo, Qt::AlignCenter);
+    Testo(p, {r.left() + 120, r.top() + 620, r.width() - 240, 260}, Qs(d.Intestazione2), colori.testo, Qt::AlignCenter);
+    auto cella = [&](int i, const QRect& c) {
+        const CellaDati& x = d[i];
+        if (!x.visibile || x.testo.empty()) return;
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qc(x.sfondo));
+        p.drawRect(c);
+        Testo(p, c, Qs(x.testo), Qc(x.coloreTesto), Qt::AlignCenter);
+    };
+    Carattere(p, 150, true);
+    const int w = (r.width() - 240) / 7;
+    const int alto = 255;
+    // Cell 1 the name, cells 2..8 the deal (the briscola last).
+    cella(1, {r.left() + 120, r.top() + 900, r.width() - 240, alto});
+    for (int i = 2; i <= 8; ++i) cella(i, {r.left() + 120 + (i - 2) * w, r.top() + 900 + alto + 20, w - 20, alto});
+    // Trick rows: PC card, H card, PC points, H points, PC draw, H draw.
+    for (int manche = 1; manche <= 20; ++manche) {
+        const int b = 6 * manche;
+        const int top = r.top() + 900 + 2 * (alto + 20) + (manche - 1) * (alto + 15);
+        Carattere(p, 140);
+        Testo(p, {r.left() + 120, top, w - 20, alto}, QString::number(manche), colori.testo, Qt::AlignCenter);
+        Carattere(p, 150, true);
+        for (int j = 0; j < 6; ++j) cella(b + 9 + j, {r.left() + 120 + (j + 1) * w, top, w - 20, alto});
+    }
+}
+
+void PannelloAlbo(QPainter& p, const QRect& r, const CornicePrincipale& c, const ColoriPannelli& colori) {
+    const PannelloRecord albo = c.PannelloAlbo();
+    Carattere(p, 220, true);
+    Testo(p, {r.left() + 150, r.top() + 80, r.width() - 300, 360}, Qs(kTitoloClassifica), colori.testo, Qt::AlignCenter);
+    const int colonne[5] = {150, 550, 3300, 3800, 4300};
+    const int larghezze[5] = {380, 2700, 480, 480, 1700};
+    Carattere(p, 170, true);
+    for (int j = 0; j < 5; ++j)
+        Testo(p, {r.left() + colonne[j], r.top() + 480, larghezze[j], 300}, Qs(kIntestazioniClassifica[static_cast<std::size_t>(j)]), colori.testo);
+    Carattere(p, 170);
+    for (int i = 1; i <= kRigheClassifica; ++i) {
+        const RigaPannelloClassifica& riga = albo.righe[i];
+        const int top = r.top() + 800 + (i - 1) * 300;
+        if (riga.posizioneVisibile) Testo(p, {r.left() + colonne[0], top, larghezze[0], 280}, Qs(riga.posizione), colori.testo);
+        Testo(p, {r.left() + colonne[1], top, larghezze[1], 280}, Qs(riga.nome), colori.testo);
+        if (riga.vinteVisibile) Testo(p, {r.left() + colonne[2], top, larghezze[2], 280}, Qs(riga.vinte), colori.testo);
+        if (riga.perseVisibile) Testo(p, {r.left() + colonne[3], top, larghezze[3], 280}, Qs(riga.perse), colori.testo);
+        Testo(p, {r.left() + colonne[4], top, larghezze[4], 280}, Qs(riga.data), colori.testo);
+    }
+    Carattere(p, 190, true);
+    Testo(p, {r.left() + 150, r.top() + 3850, r.width() - 300, 300}, Qs(kTitoloLivelli), colori.testo);
+    Carattere(p, 160);
+    for (int l = 1; l <= kLivelli; ++l) {
+        const RisultatoLivello& x = albo.livelli[l];
+        Testo(p, {r.left() + 150 + ((l - 1) % 3) * 1950, r.top() + 4180 + ((l - 1) / 3) * 280, 1900, 270},
+              QStringLiteral("%1: %2 V, %3 P").arg(Qs(x.nome)).arg(x.vittorie).arg(x.sconfitte), colori.testo);
+    }
+    Carattere(p, 190, true);
+    Testo(p, {r.left() + 150, r.top() + 4800, r.width() - 300, 300}, Qs(kTitoloAlbo), colori.testo);
+    // The log box shows its latest entries; the closing empty entry is the list's last line.
+    const QRect lista(r.left() + 150, r.top() + 5120, r.width() - 300, r.height() - 5220);
+    p.setPen(QPen(colori.pannello.darker(160), 15));
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRect(lista);
+    Carattere(p, 140);
+    const int righe = std::max(1, lista.height() / 220);
+    const int da = std::max(0, static_cast<int>(albo.LstAlbo.size()) - righe);
+    for (int i = da; i < static_cast<int>(albo.LstAlbo.size()); ++i)
+        Testo(p, {lista.left() + 60, lista.top() + (i - da) * 220, lista.width() - 120, 220}, Qs(albo.LstAlbo[static_cast<std::size_t>(i)]), QColor(20, 20, 20));
+}
+
+void PannelloOpzioni(QPainter& p, const QRect& r, const Tavolo& t, const ColoriPannelli& colori) {
+    Carattere(p, 220, true);
+    Testo(p, {r.left() + 150, r.top() + 80, r.width() - 300, 360}, QStringLiteral("Opzioni di Mr. VELTO"), colori.testo, Qt::AlignCenter);
+    Carattere(p, 160);
+    for (int n = 0; n < kNumeroOpzioni; ++n) {
+        const int top = r.top() + 500 + n * 255;
+        Testo(p, {r.left() + 150, top, 2900, 250}, Qs(DidascaliaOpzione(n)), QColor(192, 255, 192));
+        Testo(p, {r.left() + 3100, top, r.width() - 3250, 250}, Qs(t.Opz()[n]), colori.testo);
+    }
+}
+
+}  // namespace
+
+void DisegnaMenu(QPainter& p, const CornicePrincipale& c, const ColoriPannelli&) {
+    Carattere(p, 250, true);
+    for (int k = 1; k <= 5; ++k) {
+        const VoceMenu& v = c.Menu().lblComandi[k];
+        Testo(p, geometria::VoceMenu(k), Qs(v.testo), v.abilitata ? Qc(v.coloreTesto) : QColor(160, 160, 160));
+    }
+}
+
+void DisegnaPannelli(QPainter& p, CornicePrincipale& c, const Tavolo& t, const ColoriPannelli& colori) {
+    const MenuComandi& m = c.Menu();
+    auto posto = [&](IndicePannello i, int w, int h) {
+        const StatoPannello& s = m.fraPannello[static_cast<std::size_t>(i)];
+        return QRect(s.posizione.left, s.posizione.top, w, h);
+    };
+    auto visibile = [&](IndicePannello i) { return m.fraPannello[static_cast<std::size_t>(i)].visibile; };
+    using namespace geometria;
+    if (visibile(PannelloPartitaIdx)) {
+        const QRect r = posto(PannelloPartitaIdx, kLarghezzaPannelloSinistro, kAltezzaPannelloSinistro);
+        Riquadro(p, r, colori);
+        PannelloPartita(p, r, t, colori);
+    }
+    if (visibile(PannelloDatiIdx)) {
+        const QRect r = posto(PannelloDatiIdx, kLarghezzaPannelloSinistro, kAltezzaPannelloSinistro);
+        Riquadro(p, r, colori);
+        PannelloDatiGrafico(p, r, t, colori);
+    }
+    if (visibile(PannelloAlboIdx)) {
+        const QRect r = posto(PannelloAlboIdx, kLarghezzaPannelloDestro, kAltezzaPannelloDestro);
+        Riquadro(p, r, colori);
+        PannelloAlbo(p, r, c, colori);
+    }
+    if (visibile(PannelloOpzioniIdx)) {
+        const QRect r = posto(PannelloOpzioniIdx, kLarghezzaPannelloDestro, kAltezzaPannelloDestro);
+        Riquadro(p, r, colori);
+        PannelloOpzioni(p, r, t, colori);
+    }
+}
+
+void DisegnaSegnapunti(QPainter& p, CornicePrincipale& c, const Tavolo& t) {
+    const SegnapuntiPartita& s = c.Segnapunti();
+    const Presentazione& v = t.Vista();
+    const QColor colore = Qc(v.ColoreRetro);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colore.darker(170));
+    for (int k = 1; k <= 5; ++k)
+        if (s.LineaVVisibile[k]) p.drawRect(QRectF(s.SinistraLineaV[k], kAltoLineaV, kLarghezzaLineaV, kAltezzaLineaV));
+    for (int k = 1; k <= 5 && k <= v.NumeroColonnePallini; ++k) {
+        for (bool umano : {false, true}) {
+            const bool pieno = umano ? v.PallinoH[k] : v.PallinoPC[k];
+            const float left = umano ? s.SinistraPuntiH[k] : s.SinistraPuntiPC[k];
+            const QRectF r(left, umano ? kAltoPuntiH : kAltoPuntiPC, kLatoPunto, kLatoPunto);
+            p.setPen(QPen(colore.darker(170), 15));
+            p.setBrush(pieno ? QBrush(colore) : QBrush(colore.lighter(160)));
+            p.drawEllipse(r);
+        }
+    }
+}
+
+void DisegnaDomandaUscita(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& colori) {
+    const UscitaProgramma& u = c.Uscita();
+    if (!u.DomandaVisibile()) return;
+    const Posizione pos = u.PosizioneDomanda();
+    const QRect r(pos.left, pos.top, geometria::kLarghezzaDomandaUscita, geometria::kAltezzaDomandaUscita);
+    p.setPen(QPen(QColor(40, 20, 10), 30));
+    p.setBrush(colori.pannello.lighter(120));
+    p.drawRoundedRect(r, 120, 120);
+    Carattere(p, 280, true);
+    Testo(p, {r.left() + 200, r.top() + 250, r.width() - 400, 600}, Qs(kDomandaUscita), Qt::white, Qt::AlignCenter);
+    Carattere(p, 210, true);
+    for (bool si : {true, false}) {
+        const QRect b = geometria::RispostaUscita(pos.left, pos.top, si);
+        p.setPen(QPen(QColor(40, 20, 10), 20));
+        p.setBrush(u.RisposteAbilitate() ? QColor(235, 235, 225) : QColor(170, 170, 165));
+        p.drawRoundedRect(b, 80, 80);
+        Testo(p, b, Qs(si ? kRispostaSiUscita : kRispostaNoUscita), Qt::black, Qt::AlignCenter);
+    }
+}
+
+}  // namespace mrvelto

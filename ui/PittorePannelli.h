@@ -1,0 +1,24 @@
+#pragma once
+// Draws what surrounds the table: the command menu, the side panels (match, data, records,
+// options), the exit question and the won-game dots, from the core's state.
+#include <QColor>
+
+class QPainter;
+
+namespace mrvelto {
+
+class CornicePrincipale;
+class Tavolo;
+
+struct ColoriPannelli {
+    QColor tavolo;
+    QColor pannello;  // panels: the table colour, a shade darker
+    QColor testo;
+};
+
+void DisegnaMenu(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& colori);
+void DisegnaPannelli(QPainter& p, CornicePrincipale& c, const Tavolo& t, const ColoriPannelli& colori);
+void DisegnaSegnapunti(QPainter& p, CornicePrincipale& c, const Tavolo& t);
+void DisegnaDomandaUscita(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& colori);
+
+}  // namespace mrvelto
