@@ -1,0 +1,206 @@
+// External opponents through the real protocol: the example bots of examples/bots play as the
+// built-in opponents do, and every kind of failing bot ends the run with status 3, one line naming
+// the game, the move and what came back, and no process left behind.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <unistd.h>
+
+#include "sim/ComandoMatch.h"
+
+namespace mrvelto::sim {
+namespace {
+
+using Json = nlohmann::json;
+
+std::string Python() { return ::access("/usr/bin/python3", X_OK) == 0 ? "/usr/bin/python3" : "python3"; }
+std::string Bot(const char* nome) { return Python() + " '" MRVELTO_SORGENTI "/examples/bots/" + nome + "'"; }
+
+// Gone, or a zombie waiting for init (the script's shell is a grandchild of ours).
+bool Sparito(pid_t pid) {
+    for (int i = 0; i < 1000; ++i) {
+        if (::kill(pid, 0) != 0 && errno == ESRCH) return true;
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string campo;
+        for (int k = 0; k < 3 && stat >> campo; ++k) {
+        }
+        if (campo == "Z" || campo == "X") return true;
+        ::usleep(10'000);
+    }
+    return false;
+}
+
+struct Esito {
+    int stato = -1;
+    std::string out, err;
+};
+
+Esito Match(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    args.insert(args.begin(), {"--json"});
+    Esito e;
+    e.stato = ComandoMatch(args, out, err);
+    e.out = out.str();
+    e.err = err.str();
+    return e;
+}
+
+Json Sommario(const Esito& e) {
+    EXPECT_EQ(e.stato, 0) << e.err;
+    return Json::parse(e.out);
+}
+
+// What must agree between two runs on the same seeds (not the speed).
+Json Risultati(Json j) {
+    for (const char* k : {"opponent", "games_per_second", "wall_seconds"}) j.erase(k);
+    return j;
+}
+
+TEST(AvversarioEsterno, ThePythonBotsPlayAsTheBuiltInOpponents) {
+    for (const char* paired : {"", "--paired"}) {
+        for (auto [interno, bot] : {std::pair{"greedy", "goloso.py"}, std::pair{"random", "casuale.py"}}) {
+            SCOPED_TRACE(std::string(interno) + " " + paired);
+            std::vector<std::string> base = {"--games", "12", "--seed", "5"};
+            if (*paired) base.push_back(paired);
+            auto a = base, b = base;
+            a.insert(a.end(), {"--opponent", interno});
+            b.insert(b.end(), {"--opponent-cmd", Bot(bot)});
+            const Json builtin = Sommario(Match(a));
+            const Json esterno = Sommario(Match(b));
+            EXPECT_EQ(esterno["opponent"], "external");
+            EXPECT_EQ(esterno["games"], 12);
+            EXPECT_EQ(Risultati(esterno), Risultati(builtin));
+        }
+    }
+}
+
+// Bots written for the test: shell scripts in a temporary folder, each writing its pid first.
+class BotCattivo : public ::testing::Test {
+protected:
+    std::string Script(const std::string& nome, const std::string& corpo) {
+        const std::string file = ::testing::TempDir() + "bot_" + nome + ".sh";
+        std::ofstream(file) << "echo $$ > '" << Pid(nome) << "'\n" << corpo << "\n";
+        return "exec sh '" + file + "'";
+    }
+    std::string Pid(const std::string& nome) { return ::testing::TempDir() + "bot_" + nome + ".pid"; }
+    // The run failed as documented: status 3, one line, the game and move named; the bot is gone.
+    void Fallito(const Esito& e, const std::string& nome, const std::string& atteso) {
+        SCOPED_TRACE(e.err);
+        EXPECT_EQ(e.stato, 3);
+        EXPECT_TRUE(e.out.empty());
+        ASSERT_FALSE(e.err.empty());
+        EXPECT_EQ(e.err.find('\n'), e.err.size() - 1) << "one line";
+        EXPECT_EQ(e.err.rfind("mrvelto-sim match: external opponent: game ", 0), 0u);
+        EXPECT_NE(e.err.find(atteso), std::string::npos);
+        std::ifstream in(Pid(nome));
+        pid_t pid = 0;
+        ASSERT_TRUE(in >> pid);
+        EXPECT_TRUE(Sparito(pid)) << "bot " << pid << " still there";
+    }
+    // Answers every move with `risposta`, from move `da` on; the first card of the hand before.
+    std::string Rispondi(const std::string& nome, const std::string& risposta, int da = 1) {
+        return Script(nome, "n=0\nwhile read -r l; do case \"$l\" in *'\"type\":\"move\"'*) n=$((n+1))\n"
+                            "  if [ $n -ge " + std::to_string(da) + " ]; then echo '" + risposta + "'; else echo 4; fi;; esac; done");
+    }
+};
+
+TEST_F(BotCattivo, AnIllegalAnswerEndsTheRun) {
+    // Slot 4 is always filled before the last tricks: the first moves pass, then a foreign card.
+    Fallito(Match({"--games", "3", "--opponent-cmd", Rispondi("illegale", R"({"card": "Zz"})", 3)}), "illegale",
+            "game 1, move 3 (trick 3): illegal answer: \"Zz\" is not a card code");
+    Fallito(Match({"--games", "3", "--opponent-cmd", Rispondi("slot", "7")}), "slot",
+            "game 1, move 1 (trick 1): illegal answer: slot 7 is not a slot of the hand (4..6); received: 7");
+}
+
+TEST_F(BotCattivo, MalformedJsonEndsTheRun) {
+    Fallito(Match({"--games", "3", "--opponent-cmd", Rispondi("malformato", R"({"card": "Ad")", 2)}), "malformato",
+            R"(game 1, move 2 (trick 2): malformed answer: not JSON; received: {"card": "Ad")");
+}
+
+TEST_F(BotCattivo, ACrashingBotEndsTheRun) {
+    // Reads the start line and two moves, answers one, then dies.
+    Fallito(Match({"--games", "3", "--opponent-cmd", Script("crash", "read a; read b; echo 4; read c; printf half; kill -SEGV $$")}),
+            "crash", "game 1, move 2 (trick 2): the opponent exited with status 139 (a command killed by SIGSEGV) before answering; received: half");
+    Fallito(Match({"--games", "3", "--opponent-cmd", Script("esce", "read a; read b; exit 4")}), "esce",
+            "game 1, move 1 (trick 1): the opponent exited with status 4 before answering; received: nothing");
+}
+
+TEST_F(BotCattivo, ASilentBotTimesOut) {
+    Fallito(Match({"--games", "3", "--opponent-timeout-ms", "300", "--opponent-cmd", Script("muto", "while read -r l; do :; done")}),
+            "muto", "game 1, move 1 (trick 1): no answer within 300 ms; received: nothing");
+}
+
+TEST_F(BotCattivo, PairedRunsFailTheSameWay) {
+    // The computer's seat of the second game: slots 1..3, so slot 4 is refused there.
+    Fallito(Match({"--games", "4", "--paired", "--opponent-cmd", Rispondi("appaiato", "4")}), "appaiato",
+            "game 2, move 1 (trick 1): illegal answer: slot 4 is not a slot of the hand (1..3)");
+}
+
+// The real binary: exit status 3 and the line on its standard error.
+TEST_F(BotCattivo, TheBinaryExitsWithStatus3) {
+    const std::string errori = ::testing::TempDir() + "sim.err";
+    const std::string comando = std::string("'") + MRVELTO_SIM + "' match --games 2 --opponent-timeout-ms 300 --opponent-cmd \"" +
+                                Script("binario", "while read -r l; do :; done") + "\" > /dev/null 2> '" + errori + "'";
+    const int stato = std::system(comando.c_str());
+    ASSERT_TRUE(WIFEXITED(stato));
+    EXPECT_EQ(WEXITSTATUS(stato), 3);
+    std::ifstream in(errori);
+    std::string riga, altra;
+    ASSERT_TRUE(std::getline(in, riga));
+    EXPECT_FALSE(std::getline(in, altra));
+    EXPECT_EQ(riga, "mrvelto-sim match: external opponent: game 1, move 1 (trick 1): no answer within 300 ms; received: nothing");
+}
+
+TEST(AvversarioEsterno, TheBotHearsEveryGameStartAndEnd) {
+    // A transcript of what the greedy bot is sent: a start line and an end line per game, the moves
+    // in between, numbered; end scores add up to what the summary reports.
+    const std::string trascrizione = ::testing::TempDir() + "trascrizione.jsonl";
+    std::remove(trascrizione.c_str());
+    const Json j = Sommario(Match({"--games", "6", "--seed", "9", "--option", "16=Al meglio di 3 Giochi", "--opponent-cmd",
+                                   "tee '" + trascrizione + "' | " + Bot("goloso.py")}));
+    std::ifstream in(trascrizione);
+    std::string riga;
+    int inizi = 0, fini = 0, mossa = 0, puntiMiei = 0;
+    std::uint64_t partita = 0;
+    bool aperto = false;
+    while (std::getline(in, riga)) {
+        const Json m = Json::parse(riga);
+        if (m["type"] == "start") {
+            EXPECT_FALSE(aperto);
+            aperto = true;
+            ++inizi;
+            mossa = 0;
+            EXPECT_EQ(m["protocol"], 1);
+            EXPECT_EQ(m["game"], inizi);
+            EXPECT_EQ(m["seat"], "H");
+            EXPECT_EQ(m["rules"]["Conclusione della Partita:"], "Al meglio di 3 Giochi");
+            if (m["game_in_match"] == 1) ++partita;
+            EXPECT_EQ(m["match"], partita);
+        } else if (m["type"] == "move") {
+            EXPECT_TRUE(aperto);
+            EXPECT_EQ(m["move"], ++mossa);
+            EXPECT_EQ(m["game"], inizi);
+        } else {
+            ASSERT_EQ(m["type"], "end");
+            EXPECT_TRUE(aperto);
+            aperto = false;
+            ++fini;
+            EXPECT_EQ(m["game"], inizi);
+            puntiMiei += m["points"]["you"].get<int>();
+            EXPECT_GE(m["played"].size(), 22u);  // at least 11 tricks
+        }
+    }
+    EXPECT_EQ(inizi, 6);
+    EXPECT_EQ(fini, 6);
+    EXPECT_GE(partita, 2u);  // best of 3: six games span at least two matches
+    EXPECT_DOUBLE_EQ(j["avg_points_h"].get<double>(), puntiMiei / 6.0);
+}
+
+}  // namespace
+}  // namespace mrvelto::sim

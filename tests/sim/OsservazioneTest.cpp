@@ -1,0 +1,221 @@
+// What an external opponent is told, checked at every move of whole games on the real table:
+// it sees its own hand, the public cards and nothing of the other hand; the played list is the
+// game's real order (the data panel's tricks).
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "game/Conduttore.h"
+#include "game/OraVirtuale.h"
+#include "player/GiocatoreVelto.h"
+#include "sim/Osservazione.h"
+#include "sim/SequenzaGiocate.h"
+#include "table/Opzioni.h"
+
+namespace mrvelto::sim {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Plays the first card it may, after checking the observation it would be sent.
+class Osservatore : public AvversarioUmano {
+public:
+    explicit Osservatore(const SequenzaGiocate& seq) : seq_(seq) {}
+    int ScegliCarta(const Tavolo& t) override {
+        const StatoGioco& s = t.Stato();
+        ContestoOsservazione c;
+        c.conclusioneGioco = t.Opz()[OpzConclusioneGioco];
+        c.conclusionePartita = t.Opz()[OpzConclusionePartita];
+        const Json j = RigaMossa(s, c, seq_.Giocate());
+        Controlla(s, j);
+        ++mosse;
+        for (int k = 4; k <= 6; ++k)
+            if (t.ClickAccettato(k)) return k;
+        return 0;
+    }
+    std::string Nome() const override { return "osservatore"; }
+    int mosse = 0;
+    bool vistaCartaInTavola = false, vistaBriscolaScoperta = false, vistaBriscolaNascosta = false;
+
+private:
+    void Controlla(const StatoGioco& s, const Json& j) {
+        SCOPED_TRACE(j.dump());
+        ASSERT_EQ(j["hand"].size(), 3u);
+        for (int i = 0; i < 3; ++i) {
+            const std::string& c = s.Carta[4 + i];
+            EXPECT_EQ(j["hand"][i], c.empty() ? Json(nullptr) : Json(c));
+            EXPECT_EQ(j["slots"][i], 4 + i);
+        }
+        // The computer's hand: every card of slots 1..3 but the one it led with.
+        const int inTavola = s.TurnoDiGioco == Chi::PC ? s.NumeroCartaGiocataDaPC : 0;
+        const std::string testo = j.dump();
+        for (int k = 1; k <= 3; ++k)
+            if (k != inTavola && !s.Carta[k].empty()) {
+                EXPECT_EQ(testo.find('"' + s.Carta[k] + '"'), std::string::npos) << "leaks " << s.Carta[k];
+            }
+        if (inTavola) {
+            EXPECT_EQ(j["table"], s.Carta[inTavola]);
+            EXPECT_EQ(j["leader"], "opponent");
+            vistaCartaInTavola = true;
+        } else {
+            EXPECT_TRUE(j["table"].is_null());
+            EXPECT_EQ(j["leader"], "you");
+        }
+        EXPECT_EQ(j["briscola"], std::string(1, s.SemeBriscola()));
+        if (s.NumeroCarteRimaste > 0) {
+            EXPECT_EQ(j["briscola_card"], s.Carta[kSlotBriscola]);
+            EXPECT_EQ(j["stock"], s.NumeroCarteRimaste);
+            vistaBriscolaScoperta = true;
+        } else {
+            EXPECT_TRUE(j["briscola_card"].is_null());
+            EXPECT_EQ(j["stock"], 0);
+            vistaBriscolaNascosta = true;
+        }
+        EXPECT_EQ(j["points"]["you"], s.PuntiH);
+        EXPECT_EQ(j["points"]["opponent"], s.PuntiPC);
+        EXPECT_EQ(j["trick"], s.Manche);
+        // Two cards per finished trick, and the computer's lead when there is one.
+        EXPECT_EQ(j["played"].size(), static_cast<std::size_t>(2 * (s.Manche - 1) + (inTavola ? 1 : 0)));
+        EXPECT_EQ(j["rules"]["Conclusione del Gioco:"], "Fino all'ultima presa");
+        EXPECT_EQ(j["rules"]["Conclusione della Partita:"], "Al meglio di 4 Giochi");
+    }
+    const SequenzaGiocate& seq_;
+};
+
+// The played list against the data panel's record of each trick (cells b+9 computer, b+10 human):
+// same cards, and in each trick the leader's card first.
+void ConfrontaConPannello(const Tavolo& t, const std::vector<Giocata>& giocate) {
+    const StatoGioco& s = t.Stato();
+    ASSERT_EQ(giocate.size() % 2, 0u);
+    ASSERT_EQ(static_cast<int>(giocate.size()) / 2, s.Manche - 1);
+    Chi diMano = s.GiocoIniziatoDa;
+    std::set<std::string> tutte;
+    for (std::size_t i = 0; i + 1 < giocate.size(); i += 2) {
+        const int b = 6 * static_cast<int>(i / 2 + 1);
+        const Giocata& primo = giocate[i];
+        const Giocata& secondo = giocate[i + 1];
+        EXPECT_EQ(primo.chi, diMano) << "trick " << i / 2 + 1;
+        EXPECT_NE(secondo.chi, primo.chi);
+        const Giocata& pc = primo.chi == Chi::PC ? primo : secondo;
+        const Giocata& h = primo.chi == Chi::PC ? secondo : primo;
+        EXPECT_EQ(t.Dati()[b + 9].testo, pc.carta) << "trick " << i / 2 + 1;
+        EXPECT_EQ(t.Dati()[b + 10].testo, h.carta) << "trick " << i / 2 + 1;
+        diMano = DecidiPresa(primo.chi, SemeDiCarta(pc.carta), ValoreDiCarta(pc.carta), SemeDiCarta(h.carta),
+                             ValoreDiCarta(h.carta), s.SemeBriscola())
+                     .vincitore;
+        tutte.insert(primo.carta);
+        tutte.insert(secondo.carta);
+    }
+    EXPECT_EQ(tutte.size(), giocate.size());
+}
+
+TEST(Osservazione, ShowsOneSeatOnlyAndThePlayedCardsInTheirOrder) {
+    for (std::uint64_t seme : {1u, 2u, 3u}) {
+        OrologioVirtuale orologio;
+        CasoConSeme caso(seme, OraDaOrologioVirtuale(orologio));
+        Opzioni opzioni;
+        opzioni[OpzConclusioneGioco] = "Fino all'ultima presa";
+        Tavolo tavolo(orologio, caso, opzioni);
+        GiocatoreVelto velto;
+        tavolo.ImpostaGiocatorePC(&velto);
+        SequenzaGiocate seq;
+        tavolo.Cambiato = [&] { seq.Aggiorna(tavolo.Stato()); };
+        int finiti = 0;
+        tavolo.AlTermineDelGioco = [&](const EsitoGioco&) {
+            seq.Aggiorna(tavolo.Stato());
+            EXPECT_EQ(seq.Giocate().size(), 40u);
+            ConfrontaConPannello(tavolo, seq.Giocate());
+            ++finiti;
+        };
+        Osservatore oss(seq);
+        Conduttore conduttore(tavolo, oss);
+        tavolo.Avvia();
+        ASSERT_TRUE(conduttore.FinoAGiochi(4, 1'000'000));
+        EXPECT_EQ(finiti, 4);
+        EXPECT_EQ(oss.mosse, 4 * 19);  // the 20th card of each game is played by the table
+        EXPECT_TRUE(oss.vistaCartaInTavola);
+        EXPECT_TRUE(oss.vistaBriscolaScoperta);
+        EXPECT_TRUE(oss.vistaBriscolaNascosta);
+    }
+}
+
+// A look taken only now and then (not after every step) still orders the new cards by the tricks.
+TEST(SequenzaGiocate, OrdersABatchOfNewCardsByReplayingTheTricks) {
+    StatoGioco s;
+    s.Metti(7, "2b");  // briscola: bastoni
+    s.GiocoIniziatoDa = Chi::H;
+    auto gioca = [&](const char* carta, Chi chi) {
+        VoceMazzo& v = s.CarteGiocate[PosizioneNelMazzo(carta)];
+        v.colore = chi == Chi::H ? colore::RosaUmano : colore::Rosso;
+        s.CartaGiocata = {carta, v.colore, colore::Nero};
+    };
+    SequenzaGiocate seq;
+    // Human leads Ad, computer takes with 3b (briscola) and leads 4c; human answers Fc and takes.
+    gioca("Ad", Chi::H);
+    gioca("3b", Chi::PC);
+    gioca("4c", Chi::PC);
+    seq.Aggiorna(s);
+    gioca("Fc", Chi::H);
+    seq.Aggiorna(s);
+    ASSERT_EQ(seq.Giocate().size(), 4u);
+    const char* attese[] = {"Ad", "3b", "4c", "Fc"};
+    const Chi chi[] = {Chi::H, Chi::PC, Chi::PC, Chi::H};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(seq.Giocate()[i].carta, attese[i]);
+        EXPECT_EQ(seq.Giocate()[i].chi, chi[i]);
+    }
+    // A new game clears the marks: the list starts again.
+    for (VoceMazzo& v : s.CarteGiocate) v.colore = colore::Bianco;
+    gioca("7s", Chi::PC);
+    seq.Aggiorna(s);
+    ASSERT_EQ(seq.Giocate().size(), 1u);
+    EXPECT_EQ(seq.Giocate()[0].carta, "7s");
+}
+
+TEST(Osservazione, FromTheComputersSeatTheSidesAreMirrored) {
+    StatoGioco s;
+    s.Metti(1, "Ac");
+    s.Metti(2, "2d");
+    s.Metti(3, "Rb");
+    s.Metti(4, "3s");
+    s.Metti(5, "Fc");
+    s.Metti(6, "7b");
+    s.Metti(7, "5b");
+    s.PuntiH = 14;
+    s.PuntiPC = 22;
+    s.PartiteH = 1;
+    s.TurnoDiGioco = Chi::H;
+    s.NumeroCartaGiocataDaH = 4;  // the human led 3s
+    s.NumeroCarteRimaste = 20;
+    ContestoOsservazione c;
+    c.posto = Chi::PC;
+    const Json j = RigaMossa(s, c, {{"3s", Chi::H}});
+    EXPECT_EQ(j["seat"], "PC");
+    EXPECT_EQ(j["hand"], (Json{"Ac", "2d", "Rb"}));
+    EXPECT_EQ(j["slots"], (Json{1, 2, 3}));
+    EXPECT_EQ(j["table"], "3s");
+    EXPECT_EQ(j["leader"], "opponent");
+    EXPECT_EQ(j["points"], (Json{{"you", 22}, {"opponent", 14}}));
+    EXPECT_EQ(j["games_won"], (Json{{"you", 0}, {"opponent", 1}}));
+    EXPECT_EQ(j["played"], (Json::array({Json{{"card", "3s"}, {"by", "opponent"}}})));
+    const std::string testo = j.dump();
+    for (const char* nascosta : {"\"Fc\"", "\"7b\""}) EXPECT_EQ(testo.find(nascosta), std::string::npos);
+
+    EsitoGioco e;
+    e.PuntiH = 50;
+    e.PuntiPC = 70;
+    e.Vincitore = 1;
+    e.PartitePC = 3;
+    e.partitaFinita = false;
+    const Json f = RigaFine(e, c, {});
+    EXPECT_EQ(f["result"], "win");
+    EXPECT_EQ(f["points"], (Json{{"you", 70}, {"opponent", 50}}));
+    EXPECT_EQ(f["games_won"], (Json{{"you", 3}, {"opponent", 0}}));
+    c.posto = Chi::H;
+    EXPECT_EQ(RigaFine(e, c, {})["result"], "loss");
+    e.Vincitore = 0;
+    EXPECT_EQ(RigaFine(e, c, {})["result"], "draw");
+}
+
+}  // namespace
+}  // namespace mrvelto::sim
