@@ -22,7 +22,7 @@ using Json = nlohmann::json;
 std::string Python() { return ::access("/usr/bin/python3", X_OK) == 0 ? "/usr/bin/python3" : "python3"; }
 std::string Bot(const char* nome) { return Python() + " '" MRVELTO_SORGENTI "/examples/bots/" + nome + "'"; }
 
-// Gone, or a zombie waiting for init (the script's shell is a grandchild of ours).
+// Gone, or a zombie waiting for init (were it a grandchild of ours).
 bool Sparito(pid_t pid) {
     for (int i = 0; i < 1000; ++i) {
         if (::kill(pid, 0) != 0 && errno == ESRCH) return true;
@@ -126,7 +126,7 @@ TEST_F(BotCattivo, MalformedJsonEndsTheRun) {
 TEST_F(BotCattivo, ACrashingBotEndsTheRun) {
     // Reads the start line and two moves, answers one, then dies.
     Fallito(Match({"--games", "3", "--opponent-cmd", Script("crash", "read a; read b; echo 4; read c; printf half; kill -SEGV $$")}),
-            "crash", "game 1, move 2 (trick 2): the opponent exited with status 139 (a command killed by SIGSEGV) before answering; received: half");
+            "crash", "game 1, move 2 (trick 2): the opponent was killed by signal 11 (SIGSEGV) before answering; received: half");
     Fallito(Match({"--games", "3", "--opponent-cmd", Script("esce", "read a; read b; exit 4")}), "esce",
             "game 1, move 1 (trick 1): the opponent exited with status 4 before answering; received: nothing");
 }
