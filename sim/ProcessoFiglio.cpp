@@ -170,7 +170,14 @@ std::string ProcessoFiglio::ComeETerminato(int attesa) {
         return "closed its output but did not exit (killed)";
     }
     if (uccisoDaNoi_) return "was killed";
-    if (WIFEXITED(stato_)) return "exited with status " + std::to_string(WEXITSTATUS(stato_));
+    if (WIFEXITED(stato_)) {
+        const int s = WEXITSTATUS(stato_);
+        std::string r = "exited with status " + std::to_string(s);
+        // The shell that runs the command reports a command killed by signal N as 128 + N.
+        const char* nome = s > 128 && s < 128 + 32 ? ::sigabbrev_np(s - 128) : nullptr;
+        if (nome) r += std::string(" (a command killed by SIG") + nome + ")";
+        return r;
+    }
     if (WIFSIGNALED(stato_)) {
         const int s = WTERMSIG(stato_);
         const char* nome = ::sigabbrev_np(s);
