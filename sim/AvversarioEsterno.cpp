@@ -69,6 +69,7 @@ int SessioneEsterna::Scegli(const StatoGioco& s, Chi posto, std::uint64_t seme, 
         contesto_.posto = posto;
         contesto_.gioco = giochi_;
         contesto_.partita = partite_;
+        contesto_.giocoNellaPartita = s.NumeroGioco;
         contesto_.mossa = 0;
         giocoAperto_ = true;
         Invia(RigaInizio(s, contesto_, seme), "game " + std::to_string(giochi_) + ", start line");

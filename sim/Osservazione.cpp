@@ -90,6 +90,7 @@ Json RigaFine(const EsitoGioco& e, const ContestoOsservazione& c, const std::vec
     j["type"] = "end";
     j["game"] = c.gioco;
     j["match"] = c.partita;
+    j["game_in_match"] = c.giocoNellaPartita;
     j["seat"] = TestoDi(c.posto);
     const bool h = c.posto == Chi::H;
     j["points"] = h ? Coppia(e.PuntiH, e.PuntiPC) : Coppia(e.PuntiPC, e.PuntiH);

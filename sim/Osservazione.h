@@ -20,6 +20,7 @@ struct ContestoOsservazione {
     Chi posto = Chi::H;          // the external opponent's seat
     std::uint64_t gioco = 1;     // the game's number in the run
     std::uint64_t partita = 1;   // the match's number in the run
+    int giocoNellaPartita = 1;   // NumeroGioco when the game started
     int mossa = 0;               // the opponent's move in this game, from 1
     std::string conclusioneGioco;    // the two options that change the rules, as display texts
     std::string conclusionePartita;

@@ -192,6 +192,7 @@ TEST(AvversarioEsterno, TheBotHearsEveryGameStartAndEnd) {
             aperto = false;
             ++fini;
             EXPECT_EQ(m["game"], inizi);
+            EXPECT_EQ(m["match"], partita);
             puntiMiei += m["points"]["you"].get<int>();
             EXPECT_GE(m["played"].size(), 22u);  // at least 11 tricks
         }
