@@ -65,7 +65,7 @@ const std::vector<Flag>& Flags() {
              return "";
          }},
         {"--opponent-cmd", "\"CMD ARGS\"",
-         "an outside program plays the human's side (run by /bin/sh; protocol: docs/protocollo-avversario-esterno.md)",
+         "an outside program plays the opponent (the human's seat; both seats with --paired), run by /bin/sh; protocol: docs/protocollo-avversario-esterno.md",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
              if (v.find_first_not_of(" \t") == std::string::npos) return "--opponent-cmd wants a command";
              o.comandoAvversario = v;
