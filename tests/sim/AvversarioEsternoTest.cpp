@@ -84,11 +84,11 @@ TEST(AvversarioEsterno, ThePythonBotsPlayAsTheBuiltInOpponents) {
 class BotCattivo : public ::testing::Test {
 protected:
     std::string Script(const std::string& nome, const std::string& corpo) {
-        const std::string file = ::testing::TempDir() + "bot_" + nome + ".sh";
+        const std::string file = ::testing::TempDir() + std::to_string(::getpid()) + "_bot_" + nome + ".sh";
         std::ofstream(file) << "echo $$ > '" << Pid(nome) << "'\n" << corpo << "\n";
         return "exec sh '" + file + "'";
     }
-    std::string Pid(const std::string& nome) { return ::testing::TempDir() + "bot_" + nome + ".pid"; }
+    std::string Pid(const std::string& nome) { return ::testing::TempDir() + std::to_string(::getpid()) + "_bot_" + nome + ".pid"; }
     // The run failed as documented: status 3, one line, the game and move named; the bot is gone.
     void Fallito(const Esito& e, const std::string& nome, const std::string& atteso) {
         SCOPED_TRACE(e.err);
@@ -144,7 +144,7 @@ TEST_F(BotCattivo, PairedRunsFailTheSameWay) {
 
 // The real binary: exit status 3 and the line on its standard error.
 TEST_F(BotCattivo, TheBinaryExitsWithStatus3) {
-    const std::string errori = ::testing::TempDir() + "sim.err";
+    const std::string errori = ::testing::TempDir() + std::to_string(::getpid()) + "_sim.err";
     const std::string comando = std::string("'") + MRVELTO_SIM + "' match --games 2 --opponent-timeout-ms 300 --opponent-cmd \"" +
                                 Script("binario", "while read -r l; do :; done") + "\" > /dev/null 2> '" + errori + "'";
     const int stato = std::system(comando.c_str());
@@ -160,7 +160,7 @@ TEST_F(BotCattivo, TheBinaryExitsWithStatus3) {
 TEST(AvversarioEsterno, TheBotHearsEveryGameStartAndEnd) {
     // A transcript of what the greedy bot is sent: a start line and an end line per game, the moves
     // in between, numbered; end scores add up to what the summary reports.
-    const std::string trascrizione = ::testing::TempDir() + "trascrizione.jsonl";
+    const std::string trascrizione = ::testing::TempDir() + std::to_string(::getpid()) + "_trascrizione.jsonl";
     std::remove(trascrizione.c_str());
     const Json j = Sommario(Match({"--games", "6", "--seed", "9", "--option", "16=Al meglio di 3 Giochi", "--opponent-cmd",
                                    "tee '" + trascrizione + "' | " + Bot("goloso.py")}));

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <fstream>
 #include <thread>
+#include <unistd.h>
 
 #include "sim/ProcessoFiglio.h"
 
@@ -96,7 +97,7 @@ TEST(ProcessoFiglio, TellsHowTheChildEnded) {
 }
 
 TEST(ProcessoFiglio, KillsWhatTheChildStartedToo) {
-    const std::string file = ::testing::TempDir() + "nipote.pid";
+    const std::string file = ::testing::TempDir() + std::to_string(::getpid()) + "_nipote.pid";
     std::remove(file.c_str());
     pid_t figlio = 0;
     {
