@@ -157,6 +157,18 @@ TEST_F(BotCattivo, TheBinaryExitsWithStatus3) {
     EXPECT_EQ(riga, "mrvelto-sim match: external opponent: game 1, move 1 (trick 1): no answer within 300 ms; received: nothing");
 }
 
+// A program that does not exit when its input closes is given the timeout, then killed with
+// whatever it started; the run itself succeeds.
+TEST_F(BotCattivo, AProgramThatLingersAtTheEndIsKilled) {
+    const Esito e = Match({"--games", "2", "--opponent-timeout-ms", "300", "--opponent-cmd",
+                           Script("tardivo", Bot("goloso.py") + "; exec sleep 60")});
+    EXPECT_EQ(e.stato, 0) << e.err;
+    std::ifstream in(Pid("tardivo"));
+    pid_t pid = 0;
+    ASSERT_TRUE(in >> pid);
+    EXPECT_TRUE(Sparito(pid));
+}
+
 TEST(AvversarioEsterno, TheBotHearsEveryGameStartAndEnd) {
     // A transcript of what the greedy bot is sent: a start line and an end line per game, the moves
     // in between, numbered; end scores add up to what the summary reports.
