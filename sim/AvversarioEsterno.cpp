@@ -79,10 +79,13 @@ int SessioneEsterna::Scegli(const StatoGioco& s, Chi posto, std::uint64_t seme, 
     std::string riga;
     // Start and end lines get no answer: a line already waiting would be taken for this move's.
     if (processo_->CiSonoDatiInAttesa()) {
-        if (processo_->LeggiRiga(riga, 0) == ProcessoFiglio::Esito::Ok)
-            Errore(DoveMossa(), "a line sent before the question (start and end lines take no answer)", riga);
-        const std::string come = processo_->ComeETerminato(timeoutMs_);
-        Errore(DoveMossa(), "the opponent " + come + " before the question", processo_->Parziale());
+        const ProcessoFiglio::Esito esito = processo_->LeggiRiga(riga, 0);
+        if (esito == ProcessoFiglio::Esito::Chiuso) {
+            const std::string come = processo_->ComeETerminato(timeoutMs_);
+            Errore(DoveMossa(), "the opponent " + come + " before the question", processo_->Parziale());
+        }
+        Errore(DoveMossa(), "a line sent before the question (start and end lines take no answer)",
+               esito == ProcessoFiglio::Esito::Ok ? riga : processo_->Parziale());
     }
     Invia(RigaMossa(s, contesto_, sequenza_.Giocate()), DoveMossa());
     switch (processo_->LeggiRiga(riga, timeoutMs_)) {

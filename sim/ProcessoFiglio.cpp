@@ -167,7 +167,7 @@ bool ProcessoFiglio::Raccogli(int attesa) {
 std::string ProcessoFiglio::ComeETerminato(int attesa) {
     if (!Raccogli(attesa)) {
         Uccidi();
-        return "closed its output but did not exit (killed)";
+        return "closed its end of the pipes but did not exit (killed)";
     }
     if (uccisoDaNoi_) return "was killed";
     if (WIFEXITED(stato_)) {

@@ -36,8 +36,8 @@ public:
     // True when a line, or the end of the output, is already waiting to be read.
     bool CiSonoDatiInAttesa();
 
-    // How the child ended: "exited with status 1", "killed by signal 11"; after `attesa` ms
-    // without an exit it is killed and the text says so.
+    // How the child ended: "exited with status 1", "was killed by signal 11 (SIGSEGV)"; after
+    // `attesa` ms without an exit it is killed and the text says so.
     std::string ComeETerminato(int attesa);
     // Closes its input (the polite end), waits up to `attesa` ms for it to exit, then kills its
     // process group; always reaps the child. Idempotent.
