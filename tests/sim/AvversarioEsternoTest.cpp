@@ -136,6 +136,13 @@ TEST_F(BotCattivo, ASilentBotTimesOut) {
             "muto", "game 1, move 1 (trick 1): no answer within 300 ms; received: nothing");
 }
 
+TEST_F(BotCattivo, ALineNobodyAskedForEndsTheRun) {
+    // Both lines in one write: the second is waiting when the next question comes.
+    Fallito(Match({"--games", "3", "--opponent-cmd",
+                   Script("chiacchierone", "while read -r l; do case \"$l\" in *'\"type\":\"move\"'*) printf '4\\nextra\\n';; esac; done")}),
+            "chiacchierone", "game 1, move 2 (trick 2): a line sent before the question (start and end lines take no answer); received: extra");
+}
+
 TEST_F(BotCattivo, PairedRunsFailTheSameWay) {
     // The computer's seat of the second game: slots 1..3, so slot 4 is refused there.
     Fallito(Match({"--games", "4", "--paired", "--opponent-cmd", Rispondi("appaiato", "4")}), "appaiato",
