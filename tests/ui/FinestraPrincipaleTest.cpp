@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ui/FinestraPrincipale.h"
+#include "ui/GeometriaTavolo.h"
 
 namespace mrvelto {
 namespace {
@@ -66,6 +67,27 @@ TEST(FinestraPrincipale, ClickOnAHandCardPlaysItAtAnySize) {
         EXPECT_EQ(t.Stato().NumeroCartaGiocataDaH, 5) << dimensione.width() << "x" << dimensione.height();
         EXPECT_EQ(t.Stato().CartaGiocata.testo, carta);
     }
+}
+
+TEST(FinestraPrincipale, TakeButtonTakesTheTrickWhenTheTakeIsNotAutomatic) {
+    FinestraPrincipale f(Avvio(13));
+    f.show();
+    auto& t = f.Tavolo_();
+    t.Opz()[OpzPresaAutomatica] = "No";
+    t.ApplicaOpzioni();
+    Distribuisci(f);
+    while (!t.ClickAccettato(4)) ASSERT_TRUE(f.Orologio().EseguiProssimo());
+    Clicca(f, CentroSlot(f, 4));
+    while (!t.Vista().cmdEffettuaLaPresa.visibile) ASSERT_TRUE(f.Orologio().EseguiProssimo());
+    // Nothing takes the trick by itself...
+    f.Orologio().Avanza(10000);
+    EXPECT_EQ(t.Stato().Manche, 1);
+    EXPECT_TRUE(t.Vista().cmdEffettuaLaPresa.visibile);
+    // ...until the button is pressed.
+    Clicca(f, QPointF(geometria::kPresa.center()));
+    f.Orologio().Avanza(100);
+    EXPECT_EQ(t.Stato().Manche, 2);
+    EXPECT_EQ(t.Stato().PuntiH + t.Stato().PuntiPC, PuntiDiCarta(t.Dati()[15].testo) + PuntiDiCarta(t.Dati()[16].testo));
 }
 
 TEST(FinestraPrincipale, EndOfGameFrameContinuesOnEnter) {
