@@ -94,7 +94,8 @@ TEST(Impostazioni, TheSecondRowOfDotsRepeatsTheFirst) {
     Impostazioni imp;
     imp.segnapunti = DisposizioneSegnapunti(5);
     imp.segnapunti.SinistraPuntiH[3] = 1;  // a row drawn out of line is still written as one column
-    const auto righe = DividiRighe(ScriviImpostazioni(imp));
+    const std::string byte = ScriviImpostazioni(imp);
+    const auto righe = DividiRighe(byte);
     ASSERT_EQ(righe.size(), 43u);
     EXPECT_EQ(righe[15], righe[14]);
     EXPECT_EQ(righe[17], righe[16]);
