@@ -7,6 +7,11 @@ UscitaProgramma::UscitaProgramma(OrologioVirtuale& orologio, std::function<void(
     timer_ = orologio_.AggiungiTimer("TimerEsci", [this] { TimerEsci_Timer(); }, kIntervalloTimerEsci);
 }
 
+UscitaProgramma::~UscitaProgramma() {
+    orologio_.Abilita(timer_, false);
+    orologio_.ImpostaPasso(timer_, {});
+}
+
 void UscitaProgramma::Chiedi() {
     if (chiusa_) return;
     visibile_ = true;

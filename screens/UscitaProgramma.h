@@ -21,6 +21,7 @@ public:
     UscitaProgramma(OrologioVirtuale& orologio, std::function<void()> salva, std::function<void()> chiudi);
     UscitaProgramma(const UscitaProgramma&) = delete;  // its timer's step holds `this`
     UscitaProgramma& operator=(const UscitaProgramma&) = delete;
+    ~UscitaProgramma();  // the clock may outlive us: its timer is disarmed and forgets us
 
     // Menu entry "Esci", or the window manager's close.
     void Chiedi();

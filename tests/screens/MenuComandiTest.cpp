@@ -94,6 +94,18 @@ TEST(UscitaProgramma, YesSavesAndEndsAfterTimerEsciNoJustHidesTheQuestion) {
     EXPECT_FALSE(orologio.Abilitato(u.TimerEsci()));
 }
 
+TEST(UscitaProgramma, AClockThatOutlivesItNeverCallsItBack) {
+    OrologioVirtuale orologio;
+    int chiusure = 0;
+    {
+        UscitaProgramma u(orologio, [] {}, [&] { ++chiusure; });
+        u.Chiedi();
+        u.RispostaSi();
+    }
+    orologio.Avanza(kIntervalloTimerEsci * 2);
+    EXPECT_EQ(chiusure, 0);
+}
+
 TEST(SegnapuntiPartita, ColumnsSpreadBetweenFixedEndsAndStrokesStandBetweenThem) {
     for (int giochi = 3; giochi <= 5; ++giochi) {
         const auto s = DisposizioneSegnapunti(giochi);
