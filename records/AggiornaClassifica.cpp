@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "records/NomeGiocatore.h"
 #include "records/TestoDataOra.h"
 
 namespace mrvelto {
@@ -81,15 +82,16 @@ void Vincitore(Righe& righe, const std::string& nome, const std::string& data) {
 }  // namespace
 
 std::string VoceAlbo(int numero, const EsitoPartita& esito) {
+    const std::string nomeH = NormalizzaNome(esito.nomeH);
     const std::string livello = std::string(" ") + esito.letteraLivello;
     const std::string quando = TestoData(esito.quando) + "  " + TestoOraMinuti(esito.quando);
     const std::string mrVelto = std::string(kNomeMrVelto) + livello;
     std::string v = std::to_string(numero) + ")  ";
     if (esito.vincitore == Chi::PC) {
-        v += mrVelto + " - " + esito.nomeH + (esito.Sbirciata ? " *    " : "    ") + std::to_string(esito.PartitePC) + "-" +
+        v += mrVelto + " - " + nomeH + (esito.Sbirciata ? " *    " : "    ") + std::to_string(esito.PartitePC) + "-" +
              std::to_string(esito.PartiteH);
     } else {
-        v += esito.nomeH + (esito.Sbirciata ? " * - " : " - ") + mrVelto + "    " + std::to_string(esito.PartiteH) + "-" +
+        v += nomeH + (esito.Sbirciata ? " * - " : " - ") + mrVelto + "    " + std::to_string(esito.PartiteH) + "-" +
              std::to_string(esito.PartitePC);
     }
     return v + "   " + quando;
@@ -106,7 +108,8 @@ std::string AggiornaClassifica(Record& r, const EsitoPartita& esito) {
     if (vinceIlPC) r.VittoriePCVariLivelli[livello] += 1;
     else r.SconfittePCVariLivelli[livello] += 1;
 
-    const std::string nomeH = esito.nomeH;
+    // Rows go by name as the files hold it, so that the player is found again after a restart.
+    const std::string nomeH = NormalizzaNome(esito.nomeH);
     if (!esito.Sbirciata && !nomeH.empty() && nomeH != kNomeMrVelto) {
         const std::string mrVelto(kNomeMrVelto);
         AggiornaRighe(r.Classifica, vinceIlPC ? mrVelto : nomeH, vinceIlPC ? nomeH : mrVelto, TestoData(esito.quando));

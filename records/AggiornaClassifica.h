@@ -17,6 +17,7 @@
 // - A match in which the human looked at the computer's cards is logged (marked) and counted in
 //   the computer's per-level results, but leaves the ranking alone: a peeked match proves nothing.
 // - So does a match whose human has no name, or is called "Mr. VELTO": the rows go by name.
+// - The human's name is taken as the files store it (NormalizzaNome), whatever the caller passes.
 #include <string>
 
 #include "records/Record.h"

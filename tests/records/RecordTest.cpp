@@ -39,6 +39,21 @@ TEST(VoceAlbo, NamesTheWinnerFirstAndMarksAPeek) {
     EXPECT_EQ(VoceAlbo(2, Esito(Chi::PC, 3, 4, 'C', true, {6, 12, 2026, 10, 30, 0})), "2)  Mr. VELTO C - Pietà *    4-3   6/12/26  10:30");
 }
 
+TEST(Record, ANameWithQuotesIsFoundAgainAfterASaveAndAReload) {
+    Record r;
+    EsitoPartita e = Esito(Chi::H, 4, 1, 'A', false, {1, 1, 2027, 10, 0, 0});
+    e.nomeH = "  Il \"Mago\" ";
+    AggiornaClassifica(r, e);
+    const FileRecord f = ScriviRecord(r);
+    Record letto;
+    ASSERT_TRUE(LeggiRecordDa(&f.classifica, &f.albo, &f.partite, letto).Integro());
+    AggiornaClassifica(letto, e);
+    EXPECT_EQ(letto.Classifica[1].NomeVincitore, "Il ”Mago”");
+    EXPECT_EQ(letto.Classifica[1].NumeroPartiteVinte, 2);
+    EXPECT_TRUE(letto.Classifica[3].Vuota());
+    EXPECT_EQ(letto.LstAlbo[1], "2)  Il ”Mago” - Mr. VELTO A    4-1   1/1/27  10:00");
+}
+
 TEST(Record, AnEmptyLogIsOneEmptyTextAndZero) {
     Record r;
     const FileRecord f = ScriviRecord(r);
