@@ -104,6 +104,8 @@ QTransform FinestraPrincipale::Trasformazione() const {
 }
 
 void FinestraPrincipale::Ridisegna() {
+    // A records save may have left a message about a data file: show it once, outside the step.
+    if (cornice_ && !cornice_->AvvisiFile().Vuoto()) QTimer::singleShot(0, this, &FinestraPrincipale::MostraAvvisi);
     if (avvio_.autoplay && avvio_.veloce)
         repaint();  // every step is drawn, even when time jumps
     else
@@ -274,6 +276,18 @@ void FinestraPrincipale::mousePressEvent(QMouseEvent* event) {
             update();
             return;
         }
+    }
+    if (cornice_->Menu().fraPannello[PannelloAlboIdx].visibile && geometria::ListaAlbo().contains(t)) {
+        // A click on the log moves the focus to the hidden button whose action may close the
+        // panel, so that Enter goes on with the match.
+        if (cornice_->LstAlbo_Click() == Fuoco::SetFocusAlbo) cornice_->cmdSetFocusAlbo();
+        update();
+        return;
+    }
+    if (v.PuntiPC.visibile && geometria::kPuntiPC.contains(t)) {
+        cornice_->PuntiPC_Click();
+        Ridisegna();
+        return;
     }
     if (v.FineGioco.visibile) {
         const QRect pr = geometria::PulsanteFineGioco(v.FineGioco.posizione.left, v.FineGioco.posizione.top);

@@ -33,6 +33,8 @@ inline constexpr int kLarghezzaPannelloSinistro = 3100;
 inline constexpr int kAltezzaPannelloSinistro = 6950;
 inline constexpr int kLarghezzaPannelloDestro = 6150;
 inline constexpr int kAltezzaPannelloDestro = 5950;
+// The match log's box inside the records panel (at the right panels' place).
+inline QRect ListaAlbo() { return {2925 + 150, 30 + 5120, kLarghezzaPannelloDestro - 300, kAltezzaPannelloDestro - 5220}; }
 inline constexpr int kLarghezzaDomandaUscita = 5160;
 inline constexpr int kAltezzaDomandaUscita = 1900;
 inline QRect RispostaUscita(int left, int top, bool si) { return {left + (si ? 300 : 2700), top + 1150, 2160, 480}; }

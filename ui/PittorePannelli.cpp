@@ -124,7 +124,7 @@ void PannelloAlbo(QPainter& p, const QRect& r, const CornicePrincipale& c, const
     Carattere(p, 190, true);
     Testo(p, {r.left() + 150, r.top() + 4800, r.width() - 300, 300}, Qs(kTitoloAlbo), colori.testo);
     // The log box shows its latest entries; the closing empty entry is the list's last line.
-    const QRect lista(r.left() + 150, r.top() + 5120, r.width() - 300, r.height() - 5220);
+    const QRect lista = geometria::ListaAlbo().translated(r.left() - 2925, r.top() - 30);
     p.setPen(QPen(colori.pannello.darker(160), 15));
     p.setBrush(QColor(250, 250, 245));
     p.drawRect(lista);

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <filesystem>
 
+#include "game/Conduttore.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/GeometriaTavolo.h"
 
@@ -38,6 +39,20 @@ TEST(MenuComandiQt, EntriesOpenAndCloseTheirPanels) {
     Clicca(f, geometria::VoceMenu(ComandoDati).center());
     EXPECT_FALSE(m.fraPannello[PannelloDatiIdx].visibile);
     EXPECT_FALSE(f.grab().toImage().isNull());  // every panel draws
+}
+
+TEST(MenuComandiQt, AClickOnTheLogAtTheEndOfAGameHandsEnterBackToTheMatch) {
+    FinestraPrincipale f(Avvio());
+    f.show();
+    auto& t = f.Tavolo_();
+    AvversarioCasuale giocatore(2);
+    Conduttore c(t, giocatore);
+    ASSERT_TRUE(c.FinoAGiochi(1, 100000));
+    Clicca(f, geometria::VoceMenu(ComandoAlbo).center());
+    ASSERT_TRUE(f.Cornice().Menu().fraPannello[PannelloAlboIdx].visibile);
+    Clicca(f, geometria::ListaAlbo().center());
+    EXPECT_FALSE(f.Cornice().Menu().fraPannello[PannelloAlboIdx].visibile);
+    EXPECT_FALSE(f.Cornice().Menu().Aperta(ComandoAlbo));
 }
 
 TEST(UscitaQt, NoKeepsPlayingYesSavesAndLeavesAfterItsTimer) {
