@@ -1,5 +1,5 @@
 #pragma once
-// Seams of the game flow towards Part 5.1 (sound effects, spoken comments, impatience) and Part 5.2
+// Seams of the game flow towards the sound effects, spoken comments and impatience, and towards the music and the ceremony
 // (music, anthems, the award ceremony). The base classes do nothing: until the audio subsystem
 // fills them, nothing plays, no comment sets InterdiciSuoni, and the ceremony is never held, so
 // MostraFineGioco follows ConcludiGioco at once.
@@ -10,7 +10,7 @@
 
 namespace mrvelto {
 
-// Part 5.1. Each method is the "give Part 5.1 its turn" of the flow; the implementation applies
+// the sounds. Each method is a point where the flow gives the sounds their turn; the implementation applies
 // the options (noises, talkativeness, temperament) and sets InterdiciSuoni while it plays.
 class SuoniECommenti {
 public:
@@ -35,13 +35,13 @@ public:
     virtual void CommentoFinale() {}
 };
 
-// Part 5.2.
+// the music and the award ceremony.
 class MusicaECerimonia {
 public:
     virtual ~MusicaECerimonia() = default;
     virtual void Collega(ContestoTavolo& ctx) { (void)ctx; }
 
-    // End of the deal: the music start that Part 5.2 asks for on the first deal
+    // End of the deal: the music starts on the first deal
     // (EtichettaAperturaGioco; the implementation reads and sets it).
     virtual void AvvioMusicaAllaDistribuzione() {}
     // ConcludiGioco step 3, when a ceremony is due for `vincitore` (H or PC). Return true when the

@@ -1,5 +1,5 @@
 #pragma once
-// The civil date and time that the data panel's heading and the records read (Part 2.4, 6.2).
+// The civil date and time that the data panel's heading and the records read.
 #include <chrono>
 #include <cstdint>
 #include <functional>

@@ -1,4 +1,4 @@
-// The deal (Part 2.2): TimerDistribuisciCarte, one card per firing, 8 firings.
+// The deal: TimerDistribuisciCarte, one card per firing, 8 firings.
 #include "game/Procedure.h"
 #include "game/Tavolo.h"
 

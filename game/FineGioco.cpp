@@ -1,4 +1,4 @@
-// End of game and match (Part 2.4): ConcludiGioco, AggiornaPartita, MostraFineGioco,
+// End of game and match: ConcludiGioco, AggiornaPartita, MostraFineGioco,
 // TimerCommentiFinali, NuovoGioco, MostraNomeLivello; and the first game's set-up.
 #include "game/Procedure.h"
 #include "game/Tavolo.h"
@@ -129,7 +129,7 @@ void Tavolo::Avvia() {
 }
 
 // NuovoGioco, and (primo) the first game of the window's start-up, which keeps the initial leader
-// and only shuffles and deals (Part 6.1 steps 12 and 14).
+// and only shuffles and deals.
 void Tavolo::ImpostaGioco(bool primo) {
     StatoGioco& s = stato_;
     const bool nuovaPartita = !s.PartitaInCorso;

@@ -1,5 +1,5 @@
-// The moves (Part 2.2): the human's click, the computer's move, the movement of a played card,
-// the human's last card, and the answer dispatch AvviaRispostaPC (Part 3.1).
+// The moves: the human's click, the computer's move, the movement of a played card,
+// the human's last card, and the answer dispatch AvviaRispostaPC.
 #include "game/Procedure.h"
 #include "game/Tavolo.h"
 
@@ -22,7 +22,7 @@ void Tavolo::ImgCarta_Click(int indice) {
     // 4. The last three tricks are counted by plays.
     if (s.NumeroCarteRimaste < 1) --s.NumeroCarteRimaste;
     // 6 comes first here: the card is registered before the computer is asked to answer
-    // (AvviaRispostaPC registers it too, Part 3.1); registering is idempotent.
+    // (AvviaRispostaPC registers it too); registering is idempotent.
     s.CartaGiocata = {s.Carta[indice], colore::RosaUmano, colore::Nero};
     RegistraCartaGiocata(s);
     // 5. Move the card.

@@ -1,5 +1,5 @@
 #pragma once
-// The data panel's cells lblDati(0..136) and its two heading lines (Part 7.2), filled by the game
+// The data panel's cells lblDati(0..136) and its two heading lines, filled by the game
 // flow: cell 1 the human's name, 2..8 the deal, then six cells per trick from b = 6 × Manche:
 // b+9, b+10 the computer's and the human's played card, b+11, b+12 PuntiPC and PuntiH after the
 // take, b+13, b+14 the cards then drawn by the computer and by the human.

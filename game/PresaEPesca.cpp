@@ -1,4 +1,4 @@
-// Taking the trick and drawing (Part 2.3): TimerEffettuaLaPresa, TimerPrendicarte, TimerPesca,
+// Taking the trick and drawing: TimerEffettuaLaPresa, TimerPrendicarte, TimerPesca,
 // TimerPescaUltimeDue, the dispatch after the take and GiocaUltimaCartaPC.
 #include "game/Procedure.h"
 #include "game/Tavolo.h"

@@ -11,7 +11,7 @@ namespace mrvelto {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-// Sizes (Part 4.1): the frame ShpCarta is the card's body, the image ImgCarta sits 180 inside it.
+// Sizes: the frame ShpCarta is the card's body, the image ImgCarta sits 180 inside it.
 inline constexpr int kLarghezzaCornice = 1560;
 inline constexpr int kAltezzaCornice = 2760;
 inline constexpr int kLarghezzaImmagine = 1185;
@@ -31,7 +31,7 @@ struct SlotGrafico {
     bool visibile = false;                // image and frame together
     bool scoperta = false;                // true: the face of Carta[k]; false: the back
     Colore riempimento = colore::Bianco;  // fill of ShpCarta(k): white face up, the back colour otherwise
-    bool bordo = false;                   // ImgCarta(k) drawn with a one-line border (Part 4.1, by deck)
+    bool bordo = false;                   // ImgCarta(k) drawn with a one-line border
     void Sposta(Punto img) {
         immagine = img;
         cornice = {img.left - kScartoCornice, img.top - kScartoCornice};
@@ -56,7 +56,7 @@ struct FrameFineGioco {
     Etichetta cmdContinuaOIniziaPartita{"Continua", true, false, false};
 };
 
-// Hand and table places (Part 2.2), image positions.
+// Hand and table places, image positions.
 inline constexpr Punto PosizioneDiManoDelloSlot(int k) {
     if (k == 7) return {9315, 2655};
     if (k == 8) return {9315, 4005};
@@ -91,7 +91,7 @@ struct Presentazione {
     bool EsciVisibile = false;            // fraEsci, the exit question (refuses card clicks)
     Etichetta IstruzioneIniziale;         // lblIstruzioneIniziale, hidden at the first move
     Colore ColoreRetro = rgb(125, 95, 66);  // the back colour: fill of a covered slot and the dots
-    int BordoCarteOpzionali = 0;          // Part 4.1/6.1: the optional deck's faces get a border when not 0
+    int BordoCarteOpzionali = 0;          // the optional deck's faces get a border when not 0
 };
 
 }  // namespace mrvelto

@@ -17,15 +17,15 @@ namespace mrvelto {
 // "PC" leads (the human deals) 1,4,2,5,3,6,7,8.
 int SlotDellaDistribuzione(int passo, Chi giocoIniziatoDa);
 
-// Whether a freshly dealt or drawn card in `slot` is shown face up (Part 4.1): 4..7 always, 8 never,
+// Whether a freshly dealt or drawn card in `slot` is shown face up: 4..7 always, 8 never,
 // 1..3 only when "Mostra carte di Mr. Velto:" is "Si".
 bool SlotScoperto(int slot, const Opzioni& opzioni);
 
-// Whether a face is drawn with a one-line border (Part 4.1 VisualizzaCarte step 4): "Piacentine" yes,
+// Whether a face is drawn with a one-line border: "Piacentine" yes,
 // "Napoletane" no, the optional deck when BordoCarteOpzionali is not 0.
 bool BordoDelMazzo(const Opzioni& opzioni, int BordoCarteOpzionali);
 
-// Per-tick movement of a played card from its hand slot to the table (Part 2.2).
+// Per-tick movement of a played card from its hand slot to the table.
 Punto PassoAnimazione(int slot);
 
 // RegistraCartaGiocata: marks CartaGiocata in CarteGiocate (player colour, text 0xFF0000) and

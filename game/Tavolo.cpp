@@ -92,7 +92,7 @@ void Tavolo::ApplicaOpzioni() {
     imposta(timer_.AnimazionecartePC, opzioni_.IntervalloAnimazione());
     // "Presa automatica:" "No" leaves the interval to the take button (10 ms at its click).
     imposta(timer_.EffettuaLaPresa, opzioni_.IntervalloPresa());
-    // The back colour (Part 4.2, ColoraRetroCarte): the covered slots and the won-game dots.
+    // The back colour: the covered slots and the won-game dots.
     if (const ColoreNominato* retro = CercaColore(opzioni_[OpzColoreRetro])) {
         for (SlotGrafico& g : vista_.Slot)
             if (g.riempimento == vista_.ColoreRetro) g.riempimento = retro->retro;

@@ -1,7 +1,7 @@
 #pragma once
-// The main window's logic: owns the game state (Part 2.1), the option values (Part 4.3), the
+// The main window's logic: owns the game state, the option values, the
 // presentation state and the data panel, registers the flow's named timers on the virtual clock
-// and wires each to its step (Parts 2.2, 2.3, 2.4). The front end draws Vista() and Dati() and
+// and wires each to its step. The front end draws Vista() and Dati() and
 // forwards clicks to the input entry points; the seams (computer player, sounds, music and
 // ceremony, option locks, records) are plugged in from outside.
 //
@@ -85,10 +85,10 @@ public:
     // The civil clock of the heading lines and the records (default: the system's local time).
     void ImpostaCalendario(Calendario calendario);
 
-    // The human's name: label H and data cell 1 (Part 7.1 hands it over).
+    // The human's name: label H and data cell 1.
     void ImpostaNomeGiocatore(const std::string& nome);
 
-    // Start of the main window (end of Part 6.1): sets up the first game as NuovoGioco does
+    // Start of the main window (the last step of its start-up): sets up the first game as NuovoGioco does
     // (shuffle, deal armed) without touching the match counts.
     void Avvia();
     // Re-reads the options that set timer intervals (response speed, take speed, animation) and
@@ -96,7 +96,7 @@ public:
     void ApplicaOpzioni();
 
     // ---- Input entry points.
-    // Click on card image `indice` (1..8). Ignored unless every guard of Part 2.2 step 1 holds.
+    // Click on card image `indice` (1..8). Ignored unless every guard of the human move holds.
     void ImgCarta_Click(int indice);
     // The guard of ImgCarta_Click step 1, for the front end (cursor) and the reference opponents.
     bool ClickAccettato(int indice) const;
@@ -106,7 +106,7 @@ public:
     void cmdContinuaOIniziaPartita_Click();
     // The Enter key: continues from the end-of-game frame while it is shown and its button enabled.
     void TastoInvio();
-    // cmdTornaAlGioco of the archive and data panels (Parts 6.3, 7.2).
+    // cmdTornaAlGioco of the archive and data panels.
     void cmdTornaAlGioco_Click();
 
     // ---- State.
@@ -124,7 +124,7 @@ public:
     FonteCasuale& Caso() { return caso_; }
     ContestoPC& ContestoGiocatore() { return ctxPC_; }
 
-    // Counters for drivers and tests (not part of the specification's state).
+    // Counters for drivers and tests (not part of the game's own state).
     std::uint64_t GiochiConclusi() const { return giochiConclusi_; }
     std::uint64_t PartiteConcluse() const { return partiteConcluse_; }
     // The running game's audit: tricks taken and cards dealt or drawn so far.
@@ -132,7 +132,7 @@ public:
     // Steps that found nothing to do where the flow guarantees something (no card to play, no
     // complete trick, a draw from an exhausted deck): always 0 in a sound flow.
     std::uint64_t Anomalie() const { return anomalie_ + static_cast<std::uint64_t>(corrente_.estrazioni[0]); }
-    // The ceremony of Part 5.2 is running (MostraFineGioco waits for it).
+    // The award ceremony is running (MostraFineGioco waits for it).
     bool CerimoniaInCorso() const { return cerimoniaInCorso_; }
 
     // Hooks. AlTermineDelGioco runs in ConcludiGioco after AggiornaPartita; Cambiato at the end of
@@ -152,7 +152,7 @@ public:
     void TimerPescaUltimeDue_Timer();
     void TimerCommentiFinali_Timer();
 
-    // Procedures of the specification.
+    // The game's named procedures.
     void GiocaCartaPC();
     void GiocaUltimaCartaH();
     void GiocaUltimaCartaPC();

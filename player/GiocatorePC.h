@@ -1,23 +1,19 @@
 #pragma once
 // The seam between the game flow and the computer player: one virtual method per entry point of
-// Part 3.1's calling table. The flow (game/Tavolo) calls them at the points named below; the
+// the computer player's calling table. The flow (game/Tavolo) calls them at the points named below; the
 // player works on the shared state through ContestoPC and leaves its choice in
 // `stato.CartaPCDaGiocare` (1..3). The player's own working tables (PuntiPotenziali, Potenziale,
 // TotaliNormali, Convenienza, ...) live inside the implementation.
 //
 // Who arms TimerAttesaDelPCaMuovere (the computer's move) after each choice:
-//   AnalizzaInizioPC, AnalizzaRispostaPC   the PLAYER, at the end of its chain (Part 3.1 steps 2-4:
-//                                          CalcolaPotenzialeCarte arms its own TimerValoreAggiuntivo,
-//                                          whose step chooses and then calls ctx.ArmaMossa()).
+//   AnalizzaInizioPC, AnalizzaRispostaPC   the PLAYER, at the end of its chain).
 //   TerzultimaGiocataIniziaPC +
 //     AnalisiSecondoLivello                the FLOW (after the deal with an empty stock, and after
 //                                          TimerPescaUltimeDue); it also sets GiocoInCorso and
 //                                          PartitaInCorso.
 //   TerzultimaGiocataRispondePC +
 //     AnalisiSecondoLivelloBis             the FLOW (answer dispatch, NumeroCarteRimaste -1).
-//   PenultimaGiocataIniziaPC               the PLAYER (Part 3.4: at its end it arms the timer and sets
-//                                          GiocoInCorso, PartitaInCorso and PuoiGiocare; use
-//                                          ctx.ArmaMossa() and set PuoiGiocare).
+//   PenultimaGiocataIniziaPC               the PLAYER and set PuoiGiocare).
 //   PenultimaGiocataRispondePC             the FLOW (answer dispatch, NumeroCarteRimaste -3).
 //   last card (n -5, or lead of the last)  the FLOW alone (ScegliUltimaCartaPC / GiocaUltimaCartaPC
 //                                          need no choice and are not part of this interface).
@@ -58,10 +54,10 @@ public:
     // its own (TimerValoreAggiuntivo, 10 ms) adds them to ctx.orologio here; ctx stays valid.
     virtual void Collega(ContestoPC& ctx) { (void)ctx; }
 
-    // Part 3.2: PuntiPotenziali[1..6] of the hand slots. End of the deal, end of each draw
+    // PuntiPotenziali[1..6] of the hand slots. End of the deal, end of each draw
     // (TimerPesca, TimerPescaUltimeDue), before the computer's lead is dispatched.
     virtual void CalcolaPuntiPotenziali(ContestoPC& ctx) { (void)ctx; }
-    // Part 3.1: per-trick reset at the take (TimerEffettuaLaPresa step 5): the first while
+    // Per-trick reset at the take (TimerEffettuaLaPresa step 5): the first while
     // NumeroCarteRimaste > 0, the second otherwise. The flow itself sets NumeroCartaAnalizzata = 1
     // just before AzzeraTabelleAnalisi (it is TimerPesca's phase flag).
     virtual void AzzeraTabelleAnalisi(ContestoPC& ctx) { (void)ctx; }
@@ -80,7 +76,7 @@ public:
     virtual void TerzultimaGiocataRispondePC(ContestoPC& ctx) = 0;
     virtual void AnalisiSecondoLivelloBis(ContestoPC& ctx) { (void)ctx; }
     // The computer leads the second-to-last trick (it took the third-to-last). Player arms and sets
-    // PuoiGiocare (Part 3.4).
+    // PuoiGiocare.
     virtual void PenultimaGiocataIniziaPC(ContestoPC& ctx) = 0;
     // The computer answers in the second-to-last trick (n = -3). The flow arms.
     virtual void PenultimaGiocataRispondePC(ContestoPC& ctx) = 0;

@@ -1,5 +1,5 @@
 #pragma once
-// Interim computer player, until the real one of Parts 3.1-3.6 lands: every choice is the first
+// Interim computer player, for tests and measurements of the flow alone: every choice is the first
 // non-empty hand slot of 1..3; no thinking-time adjustment, no playing level. It arms
 // TimerAttesaDelPCaMuovere exactly where the real player will (see GiocatorePC.h).
 #include "player/GiocatorePC.h"

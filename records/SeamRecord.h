@@ -1,5 +1,5 @@
 #pragma once
-// Seam of the game flow towards Part 6.2 (ranking, hall of fame and match log). At the end of a
+// Seam of the game flow towards the records (ranking, hall of fame and match log). At the end of a
 // match, MostraFineGioco calls AggiornaClassifica with everything it reads, then SalvaRecord.
 // TotalePartite (matches logged so far) gives the data panel's heading "Partita n. N+1".
 #include <string>

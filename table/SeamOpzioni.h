@@ -1,5 +1,5 @@
 #pragma once
-// Seam of the game flow towards Part 4.3 (option locks) and Part 4.2 (random graphic variations at
+// Seam of the game flow towards the options panel (option locks) and the table colours (random graphic variations at
 // a new game). The base class does nothing: until the options panel fills it, no option is locked.
 #include "game/ContestoTavolo.h"
 
@@ -19,7 +19,7 @@ public:
     // AggiornaPartita step 5: between games only the end-of-game option is unlocked; after a match
     // (`partitaFinita`) all options are.
     virtual void SbloccaOpzioni(bool partitaFinita) { (void)partitaFinita; }
-    // NuovoGioco step 2: Part 4.2's random variations when option 0 asks for them now
+    // NuovoGioco step 2: the random colour and pattern variations when option 0 asks for them now
     // (`nuovaPartita`: no match in progress when the game is set up).
     virtual void VariazioniGrafiche(bool nuovaPartita) { (void)nuovaPartita; }
 };

@@ -1,4 +1,4 @@
-// The deal (Part 2.2): order by leader, timing, what is shown, the state after it.
+// The deal: order by leader, timing, what is shown, the state after it.
 #include <gtest/gtest.h>
 
 #include <vector>

@@ -1,4 +1,4 @@
-// End of game and match (Part 2.4): the 60-point rule, the last trick, draws, the match target,
+// End of game and match: the 60-point rule, the last trick, draws, the match target,
 // the ceremony seam, the end-of-game frame, the records seam and the leader's alternation.
 #include <gtest/gtest.h>
 

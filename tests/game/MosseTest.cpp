@@ -1,4 +1,4 @@
-// The moves (Part 2.2): every refused click, the thinking time by option, the card movement.
+// The moves: every refused click, the thinking time by option, the card movement.
 #include <gtest/gtest.h>
 
 #include <vector>

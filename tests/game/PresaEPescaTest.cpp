@@ -1,4 +1,4 @@
-// Taking the trick and drawing (Part 2.3), and the count of the last three tricks.
+// Taking the trick and drawing, and the count of the last three tricks.
 #include <gtest/gtest.h>
 
 #include <vector>
