@@ -9,26 +9,12 @@
 #include "game/VerificaGioco.h"
 #include "player/GiocatoreVelto.h"
 #include "sim/AvversarioEsterno.h"
+#include "sim/Firma.h"
 #include "table/Opzioni.h"
 
 namespace mrvelto::sim {
 
 namespace {
-
-std::uint64_t SplitMix64(std::uint64_t x) {
-    x += 0x9E3779B97F4A7C15ULL;
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
-    return x ^ (x >> 31);
-}
-
-void Mescola(std::uint64_t& firma, std::int64_t valore) {
-    auto v = static_cast<std::uint64_t>(valore);
-    for (int i = 0; i < 8; ++i) {
-        firma ^= (v >> (8 * i)) & 0xFF;
-        firma *= 0x100000001B3ULL;
-    }
-}
 
 OraMinSec OraFissa() { return {}; }
 

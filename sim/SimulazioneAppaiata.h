@@ -9,7 +9,7 @@
 
 #include "game/Avversario.h"
 #include "player/GiocatoriDiRiferimento.h"
-#include "player/GiocatorePC.h"
+#include "player/GiocatorePCProvvisorio.h"
 #include "sim/OpzioniMatch.h"
 
 namespace mrvelto::sim {
@@ -26,22 +26,14 @@ private:
 };
 
 // The computer's seat played by a policy, arming the move where the real player does.
-class GiocatorePCDaPolitica : public GiocatorePC {
+class GiocatorePCDaPolitica : public GiocatorePCSemplice {
 public:
     explicit GiocatorePCDaPolitica(std::unique_ptr<Politica> politica) : politica_(std::move(politica)) {}
-    void AnalizzaInizioPC(ContestoPC& ctx) override { Scegli(ctx), ctx.ArmaMossa(); }
-    void AnalizzaRispostaPC(ContestoPC& ctx) override { Scegli(ctx), ctx.ArmaMossa(); }
-    void TerzultimaGiocataIniziaPC(ContestoPC& ctx) override { Scegli(ctx); }
-    void TerzultimaGiocataRispondePC(ContestoPC& ctx) override { Scegli(ctx); }
-    void PenultimaGiocataIniziaPC(ContestoPC& ctx) override {
-        Scegli(ctx);
-        ctx.ArmaMossa();
-        ctx.stato.PuoiGiocare = true;
-    }
-    void PenultimaGiocataRispondePC(ContestoPC& ctx) override { Scegli(ctx); }
+
+protected:
+    int ScegliSlot(const StatoGioco& stato) override { return politica_->Scegli(stato, Chi::PC); }
 
 private:
-    void Scegli(ContestoPC& ctx) { ctx.stato.CartaPCDaGiocare = politica_->Scegli(ctx.stato, Chi::PC); }
     std::unique_ptr<Politica> politica_;
 };
 
