@@ -8,6 +8,13 @@ namespace mrvelto {
 void Tavolo::ImgCarta_Click(int indice) {
     // 1. Guards.
     if (!ClickAccettato(indice)) return;
+    GiocaCartaH(indice);
+    Notifica();
+}
+
+// The human's move from step 2 on: a click that passed the guards, or the last card played for
+// the human, which is played as a click on it would be.
+void Tavolo::GiocaCartaH(int indice) {
     StatoGioco& s = stato_;
     // 2. Opening instruction; option locks.
     vista_.IstruzioneIniziale.visibile = false;
@@ -29,12 +36,10 @@ void Tavolo::ImgCarta_Click(int indice) {
     if (opzioni_.IntervalloAnimazione() > 0) {
         orologio_.Abilita(timer_.AnimazionecarteH, true);
     } else {
-        vista_.Slot[indice].visibile = false;
         vista_.Slot[indice].Sposta(kPostoInTavolaH);
         vista_.Slot[indice].visibile = true;
         DopoMossaH();
     }
-    Notifica();
 }
 
 void Tavolo::DopoMossaH() {
@@ -195,22 +200,7 @@ void Tavolo::GiocaUltimaCartaH() {
         ++anomalie_;
         return;
     }
-    vista_.IstruzioneIniziale.visibile = false;
-    s.PuoiGiocare = false;
-    vista_.NomeH.evidenziata = false;
-    s.NumeroCartaGiocataDaH = indice;
-    s.UltimaCartaGiocata = s.Valore[indice];
-    suoni_->FermaImpazienza();
-    if (s.NumeroCarteRimaste < 1) --s.NumeroCarteRimaste;
-    s.CartaGiocata = {s.Carta[indice], colore::RosaUmano, colore::Nero};
-    RegistraCartaGiocata(s);
-    if (opzioni_.IntervalloAnimazione() > 0) {
-        orologio_.Abilita(timer_.AnimazionecarteH, true);
-    } else {
-        vista_.Slot[indice].Sposta(kPostoInTavolaH);
-        vista_.Slot[indice].visibile = true;
-        DopoMossaH();
-    }
+    GiocaCartaH(indice);
 }
 
 }  // namespace mrvelto

@@ -166,6 +166,8 @@ public:
 
 private:
     void Notifica();
+    // Human move after the guards: the card leaves the hand for the table.
+    void GiocaCartaH(int indice);
     // Human move, the part after the card reached the table (steps 5.1 / 5.2).
     void DopoMossaH();
     // Computer move reached the table: the take or nothing.
