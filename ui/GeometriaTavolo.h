@@ -37,6 +37,6 @@ inline constexpr int kAltezzaPannelloDestro = 5950;
 inline QRect ListaAlbo() { return {2925 + 150, 30 + 5120, kLarghezzaPannelloDestro - 300, kAltezzaPannelloDestro - 5220}; }
 inline constexpr int kLarghezzaDomandaUscita = 5160;
 inline constexpr int kAltezzaDomandaUscita = 1900;
-inline QRect RispostaUscita(int left, int top, bool si) { return {left + (si ? 300 : 2700), top + 1150, 2160, 480}; }
+inline QRect RispostaUscita(int left, int top, bool si) { return {left + (si ? 220 : 2640), top + 1150, 2300, 480}; }
 
 }  // namespace mrvelto::geometria

@@ -216,7 +216,7 @@ void DisegnaDomandaUscita(QPainter& p, const CornicePrincipale& c, const ColoriP
     p.drawRoundedRect(r, 120, 120);
     Carattere(p, 280, true);
     Testo(p, {r.left() + 200, r.top() + 250, r.width() - 400, 600}, Qs(kDomandaUscita), Qt::white, Qt::AlignCenter);
-    Carattere(p, 210, true);
+    Carattere(p, 185, true);
     for (bool si : {true, false}) {
         const QRect b = geometria::RispostaUscita(pos.left, pos.top, si);
         p.setPen(QPen(QColor(40, 20, 10), 20));
