@@ -2,6 +2,7 @@
 // TimerCommentiFinali, NuovoGioco, MostraNomeLivello; and the first game's set-up.
 #include "game/Procedure.h"
 #include "game/Tavolo.h"
+#include "records/TestoDataOra.h"
 
 namespace mrvelto {
 
@@ -95,7 +96,7 @@ void Tavolo::MostraFineGioco() {
         esito.quando = calendario_();
         record_->AggiornaClassifica(esito);
         record_->SalvaRecord();
-        dati_.Intestazione2 = TestoDataOraPannello(esito.quando);
+        dati_.Intestazione2 = TestoDataOra(esito.quando);
     }
     // 4.
     s.Vincitore = 0;
@@ -162,7 +163,7 @@ void Tavolo::ImpostaGioco(bool primo) {
     }
     dati_.Intestazione1 = "Partita n. " + std::to_string(record_->TotalePartite() + 1) + " - Gioco n. " +
                           std::to_string(s.NumeroGioco);
-    dati_.Intestazione2 = TestoDataOraPannello(calendario_());
+    dati_.Intestazione2 = TestoDataOra(calendario_());
     // 5.
     VisibilitaPunteggi(false);
     // 6. The decks' marks back to white (and the computer player's card table cleared).

@@ -81,12 +81,6 @@ void RiponiCarteGiocate(const StatoGioco& stato, Presentazione& vista) {
 
 std::string NomeLivello(const Opzioni& opzioni) { return std::string("Mr. VELTO ") + opzioni.LetteraLivello(); }
 
-std::string TestoDataOraPannello(const DataOra& d) {
-    const int aa = ((d.anno % 100) + 100) % 100;
-    return std::to_string(d.giorno) + "/" + std::to_string(d.mese) + "/" + (aa < 10 ? "0" : "") + std::to_string(aa) +
-           " - " + std::to_string(d.ora) + ":" + (d.minuto < 10 ? "0" : "") + std::to_string(d.minuto);
-}
-
 std::pair<std::string, std::string> MessaggiFineGioco(bool partitaFinita) {
     if (!partitaFinita)
         return {"Se vuoi continuare subito la Partita con un nuovo Gioco premi il tasto INVIO, altrimenti clicca su una delle seguenti opzioni:",

@@ -45,9 +45,6 @@ void RiponiCarteGiocate(const StatoGioco& stato, Presentazione& vista);
 // "Mr. VELTO A".."Mr. VELTO E" by "Abilità di Mr. Velto:".
 std::string NomeLivello(const Opzioni& opzioni);
 
-// The second heading line of the data panel: "d/m/yy - h:mm" (the minute with two digits).
-std::string TestoDataOraPannello(const DataOra& d);
-
 // The two messages of the end-of-game frame.
 std::pair<std::string, std::string> MessaggiFineGioco(bool partitaFinita);
 
