@@ -1,6 +1,8 @@
 // mrvelto: the game. Options: --autoplay [--fast] [--name NAME] [--matches N] [--seed S].
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "ui/FinestraPrincipale.h"
 
@@ -10,6 +12,11 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) argomenti << QString::fromLocal8Bit(argv[i]);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mrvelto"));
+    // Qt's own dialogs and buttons speak Italian like the rest of the game.
+    QTranslator traduttoreQt;
+    if (traduttoreQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduttoreQt);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Mr. VELTO: Briscola a due contro il computer"));
