@@ -121,14 +121,10 @@ void Tavolo::TimerPrendicarte_Timer() {
 
 void Tavolo::TimerPesca_Timer() {
     StatoGioco& s = stato_;
-    const bool vinceH = s.TurnoDiGioco == Chi::H;
-    const int slotVincitore = vinceH ? s.NumeroCartaGiocataDaH : s.NumeroCartaGiocataDaPC;
-    const int slotPerdente = vinceH ? s.NumeroCartaGiocataDaPC : s.NumeroCartaGiocataDaH;
     const bool prima = s.NumeroCartaAnalizzata == 1;
-    s.NumeroCartaAnalizzata = prima ? 2 : 1;
+    const int slot = SlotCheRiceve();
     --s.NumeroCarteRimaste;
     vista_.CarteRimaste.testo = std::to_string(s.NumeroCarteRimaste);
-    const int slot = prima ? slotVincitore : slotPerdente;
     Estrai(slot);
     MostraSlot(slot);
     if (prima) return;
@@ -137,11 +133,7 @@ void Tavolo::TimerPesca_Timer() {
     pc_->CalcolaPuntiPotenziali(ctxPC_);
     if (s.TurnoDiGioco == Chi::PC) pc_->AnalizzaInizioPC(ctxPC_);  // the player arms the move
     orologio_.Abilita(timer_.Pesca, false);
-    s.PuoiGiocare = true;
-    if (s.AChiTocca == Chi::H) {
-        vista_.NomeH.evidenziata = true;
-        suoni_->AvviaImpazienza();
-    }
+    PescaFinita();
 }
 
 void Tavolo::FinePesca() {
@@ -160,13 +152,9 @@ void Tavolo::FinePesca() {
 
 void Tavolo::TimerPescaUltimeDue_Timer() {
     StatoGioco& s = stato_;
-    const bool vinceH = s.TurnoDiGioco == Chi::H;
-    const int slotVincitore = vinceH ? s.NumeroCartaGiocataDaH : s.NumeroCartaGiocataDaPC;
-    const int slotPerdente = vinceH ? s.NumeroCartaGiocataDaPC : s.NumeroCartaGiocataDaH;
     const bool prima = s.NumeroCartaAnalizzata == 1;
-    s.NumeroCartaAnalizzata = prima ? 2 : 1;
     // First firing: the winner takes the covered stock card; second: the loser the briscola card.
-    const int slot = prima ? slotVincitore : slotPerdente;
+    const int slot = SlotCheRiceve();
     const int da = prima ? kSlotMazzo : kSlotBriscola;
     s.Carta[slot] = s.Carta[da];
     s.Valore[slot] = s.Valore[da];
@@ -187,6 +175,23 @@ void Tavolo::TimerPescaUltimeDue_Timer() {
         ctxPC_.ArmaMossa();
     }
     orologio_.Abilita(timer_.PescaUltimeDue, false);
+    PescaFinita();
+}
+
+// The winner draws at the first firing, the loser at the second; NumeroCartaAnalizzata counts
+// the firings.
+int Tavolo::SlotCheRiceve() {
+    StatoGioco& s = stato_;
+    const bool vinceH = s.TurnoDiGioco == Chi::H;
+    const bool prima = s.NumeroCartaAnalizzata == 1;
+    s.NumeroCartaAnalizzata = prima ? 2 : 1;
+    if (prima == vinceH) return s.NumeroCartaGiocataDaH;
+    return s.NumeroCartaGiocataDaPC;
+}
+
+// Both hands are full again: the human may play when it is his turn.
+void Tavolo::PescaFinita() {
+    StatoGioco& s = stato_;
     s.PuoiGiocare = true;
     if (s.AChiTocca == Chi::H) {
         vista_.NomeH.evidenziata = true;

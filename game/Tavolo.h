@@ -175,7 +175,9 @@ private:
     void AvviaPresa();  // take button or TimerEffettuaLaPresa by Opzione[14]
     void DispatchDopoPresa();
     void FinePresa();   // RiponiCarteGiocate, empty played slots, dispatch
-    void FinePesca();   // data cells of the drawn cards, played slots forgotten
+    void FinePesca();
+    int SlotCheRiceve();  // the hand slot that receives this firing's card
+    void PescaFinita();   // data cells of the drawn cards, played slots forgotten
     void Estrai(int slot);
     void MostraSlot(int slot);  // a freshly dealt or drawn card: face or back by the rules
     void Scopri(int slot);      // face up (fill white, the deck's image border)
