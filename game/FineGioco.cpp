@@ -2,7 +2,7 @@
 // TimerCommentiFinali, NuovoGioco, MostraNomeLivello; and the first game's set-up.
 #include "game/Procedure.h"
 #include "game/Tavolo.h"
-#include "records/TestoDataOra.h"
+#include "game/TestoDataOra.h"
 
 namespace mrvelto {
 

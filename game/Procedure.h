@@ -9,7 +9,7 @@
 #include "game/PannelloDati.h"
 #include "game/Presentazione.h"
 #include "game/StatoGioco.h"
-#include "table/Opzioni.h"
+#include "game/Opzioni.h"
 
 namespace mrvelto {
 

@@ -5,7 +5,7 @@
 
 #include "game/Procedure.h"
 #include "player/GiocatoreVelto.h"
-#include "table/ColoriTavolo.h"
+#include "game/ColoriTavolo.h"
 
 namespace mrvelto {
 

@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/SeamAudio.h"
+#include "game/PorteAudio.h"
 #include "cards/Caso.h"
 #include "game/ContestoTavolo.h"
 #include "game/DataOra.h"
@@ -30,9 +30,9 @@
 #include "game/Presentazione.h"
 #include "game/StatoGioco.h"
 #include "player/GiocatorePC.h"
-#include "records/SeamRecord.h"
-#include "table/Opzioni.h"
-#include "table/SeamOpzioni.h"
+#include "game/PortaRecord.h"
+#include "game/Opzioni.h"
+#include "game/PortaOpzioni.h"
 
 namespace mrvelto {
 

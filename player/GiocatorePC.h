@@ -26,7 +26,7 @@
 #include "cards/Caso.h"
 #include "game/OrologioVirtuale.h"
 #include "game/StatoGioco.h"
-#include "table/Opzioni.h"
+#include "game/Opzioni.h"
 
 namespace mrvelto {
 

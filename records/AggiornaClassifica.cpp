@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "records/NomeGiocatore.h"
-#include "records/TestoDataOra.h"
+#include "game/TestoDataOra.h"
 
 namespace mrvelto {
 

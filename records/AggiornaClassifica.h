@@ -21,7 +21,7 @@
 #include <string>
 
 #include "records/Record.h"
-#include "records/SeamRecord.h"
+#include "game/PortaRecord.h"
 
 namespace mrvelto {
 

@@ -4,7 +4,7 @@
 
 #include "records/FileDati.h"
 #include "records/FormatoRiga.h"
-#include "screens/LinkRegole.h"
+#include "game/LinkRegole.h"
 
 namespace mrvelto {
 

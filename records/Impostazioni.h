@@ -8,9 +8,9 @@
 
 #include "game/DataOra.h"
 #include "records/Avvisi.h"
-#include "screens/PannelloLaterale.h"
-#include "screens/SegnapuntiPartita.h"
-#include "table/Opzioni.h"
+#include "game/PannelloLaterale.h"
+#include "game/SegnapuntiPartita.h"
+#include "game/Opzioni.h"
 
 namespace mrvelto {
 

@@ -12,7 +12,7 @@
 #include "records/Avvisi.h"
 #include "records/Percorsi.h"
 #include "records/Record.h"
-#include "records/SeamRecord.h"
+#include "game/PortaRecord.h"
 
 namespace mrvelto {
 

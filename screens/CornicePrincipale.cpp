@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "records/TestoDataOra.h"
+#include "game/TestoDataOra.h"
 
 namespace mrvelto {
 

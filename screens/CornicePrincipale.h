@@ -26,7 +26,7 @@
 #include "records/RecordSuFile.h"
 #include "screens/MenuComandi.h"
 #include "screens/PannelloRecord.h"
-#include "screens/SegnapuntiPartita.h"
+#include "game/SegnapuntiPartita.h"
 #include "screens/UscitaProgramma.h"
 
 namespace mrvelto {

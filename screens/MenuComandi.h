@@ -8,7 +8,7 @@
 
 #include "cards/Colori.h"
 #include "cards/Indici.h"
-#include "screens/PannelloLaterale.h"
+#include "game/PannelloLaterale.h"
 
 namespace mrvelto {
 

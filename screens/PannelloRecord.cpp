@@ -1,6 +1,6 @@
 #include "screens/PannelloRecord.h"
 
-#include "table/Opzioni.h"
+#include "game/Opzioni.h"
 
 namespace mrvelto {
 

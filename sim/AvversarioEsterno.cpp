@@ -2,7 +2,7 @@
 
 #include "sim/OpzioniMatch.h"
 #include "sim/RispostaEsterna.h"
-#include "table/Opzioni.h"
+#include "game/Opzioni.h"
 
 namespace mrvelto::sim {
 

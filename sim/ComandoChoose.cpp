@@ -8,7 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "player/SceltaJson.h"
+#include "sim/SceltaJson.h"
 
 namespace mrvelto::sim {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <ostream>
 
-#include "table/Opzioni.h"
+#include "game/Opzioni.h"
 
 namespace mrvelto::sim {
 

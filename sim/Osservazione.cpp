@@ -1,6 +1,6 @@
 #include "sim/Osservazione.h"
 
-#include "table/Opzioni.h"
+#include "game/Opzioni.h"
 
 namespace mrvelto::sim {
 

@@ -10,7 +10,7 @@
 #include "player/GiocatoreVelto.h"
 #include "sim/AvversarioEsterno.h"
 #include "sim/Firma.h"
-#include "table/Opzioni.h"
+#include "game/Opzioni.h"
 
 namespace mrvelto::sim {
 

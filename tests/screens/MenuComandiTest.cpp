@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "game/OrologioVirtuale.h"
-#include "screens/LinkRegole.h"
+#include "game/LinkRegole.h"
 #include "screens/MenuComandi.h"
 #include "screens/PannelloRecord.h"
-#include "screens/SegnapuntiPartita.h"
+#include "game/SegnapuntiPartita.h"
 #include "screens/UscitaProgramma.h"
 
 namespace mrvelto {

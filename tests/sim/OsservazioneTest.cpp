@@ -10,7 +10,7 @@
 #include "player/GiocatoreVelto.h"
 #include "sim/Osservazione.h"
 #include "sim/SequenzaGiocate.h"
-#include "table/Opzioni.h"
+#include "game/Opzioni.h"
 
 namespace mrvelto::sim {
 namespace {

@@ -1,4 +1,4 @@
-#include "screens/LinkRegole.h"
+#include "game/LinkRegole.h"
 
 namespace mrvelto {
 

@@ -1,4 +1,4 @@
-#include "screens/PannelloLaterale.h"
+#include "game/PannelloLaterale.h"
 
 namespace mrvelto {
 

@@ -1,4 +1,4 @@
-#include "player/SceltaJson.h"
+#include "sim/SceltaJson.h"
 
 #include <charconv>
 #include <string>

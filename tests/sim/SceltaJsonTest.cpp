@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "player/SceltaJson.h"
+#include "sim/SceltaJson.h"
 
 namespace mrvelto {
 namespace {

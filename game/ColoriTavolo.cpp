@@ -1,4 +1,4 @@
-#include "table/ColoriTavolo.h"
+#include "game/ColoriTavolo.h"
 
 namespace mrvelto {
 

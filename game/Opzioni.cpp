@@ -1,6 +1,6 @@
-#include "table/Opzioni.h"
+#include "game/Opzioni.h"
 
-#include "table/ColoriTavolo.h"
+#include "game/ColoriTavolo.h"
 
 namespace mrvelto {
 

@@ -1,4 +1,4 @@
-#include "screens/SegnapuntiPartita.h"
+#include "game/SegnapuntiPartita.h"
 
 namespace mrvelto {
 

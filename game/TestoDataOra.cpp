@@ -1,4 +1,4 @@
-#include "records/TestoDataOra.h"
+#include "game/TestoDataOra.h"
 
 namespace mrvelto {
 
