@@ -24,17 +24,4 @@ double CasoConSeme::Uniforme() {
     return static_cast<double>(gen_() >> 11) * 0x1.0p-53;
 }
 
-OraMinSec OraDiSistema() {
-    const std::time_t t = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    return {tm.tm_min, tm.tm_sec};
-}
-
-std::unique_ptr<CasoConSeme> CasoDiSistema() {
-    const auto ora = std::chrono::system_clock::now().time_since_epoch();
-    const auto seme = static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(ora).count());
-    return std::make_unique<CasoConSeme>(seme, OraDiSistema);
-}
-
 }  // namespace mrvelto

@@ -42,9 +42,4 @@ private:
     Orologio orologio_;
 };
 
-// The real wall clock, in local time.
-OraMinSec OraDiSistema();
-// Production: seeded once from the clock, minute and second from the real wall clock.
-std::unique_ptr<CasoConSeme> CasoDiSistema();
-
 }  // namespace mrvelto

@@ -2,6 +2,19 @@
 
 namespace mrvelto {
 
+Conduttore::Conduttore(Tavolo& tavolo, OrologioVirtuale& orologio, Giocatore& giocatore)
+    : tavolo_(tavolo), orologio_(orologio), giocatore_(giocatore) {
+    ascolto_ = tavolo_.Eventi().Iscrivi([this](const Evento& e) { giocatore_.Osserva(e, tavolo_.Stato()); });
+}
+
+int Conduttore::CartaDaCliccare() {
+    const int k = giocatore_.Scegli(tavolo_.Stato(), Chi::H);
+    if (k >= 4 && k <= 6 && tavolo_.ClickAccettato(k)) return k;
+    for (int j = 4; j <= 6; ++j)
+        if (tavolo_.ClickAccettato(j)) return j;
+    return 0;
+}
+
 Conduttore::Azione Conduttore::AzionePossibile() const {
     const Presentazione& v = tavolo_.Vista();
     const StatoGioco& s = tavolo_.Stato();
@@ -22,7 +35,7 @@ Conduttore::Azione Conduttore::Agisci() {
     switch (a) {
         case Azione::Continua: tavolo_.TastoInvio(); break;
         case Azione::Presa: tavolo_.cmdEffettuaLaPresa_Click(); break;
-        case Azione::Carta: tavolo_.ImgCarta_Click(avversario_.ScegliCarta(tavolo_)); break;
+        case Azione::Carta: tavolo_.ImgCarta_Click(CartaDaCliccare()); break;
         case Azione::Nessuna: break;
     }
     return a;
@@ -30,7 +43,7 @@ Conduttore::Azione Conduttore::Agisci() {
 
 bool Conduttore::Passo() {
     if (Agisci() != Azione::Nessuna) return true;
-    return tavolo_.Orologio().EseguiProssimo();
+    return orologio_.EseguiProssimo();
 }
 
 template <class Fatto>

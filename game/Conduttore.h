@@ -1,10 +1,12 @@
 #pragma once
 // Drives a table with a player on the human's side: the simulator runs it event to event, the
-// Qt program's --autoplay calls Agisci() after each step of its real-time clock pump (or Passo()
-// with --fast). The human's side acts through the table's input entry points only.
+// program's --autoplay calls Agisci() after each step of its real-time clock pump (or Passo()
+// with --fast). The human's side acts through the table's input entry points only, exactly as a
+// person with a mouse would: the flow is the same one the human meets.
 #include <cstdint>
 
-#include "game/Avversario.h"
+#include "game/Giocatore.h"
+#include "game/OrologioVirtuale.h"
 #include "game/Tavolo.h"
 
 namespace mrvelto {
@@ -13,7 +15,9 @@ class Conduttore {
 public:
     enum class Azione { Nessuna, Carta, Presa, Continua };
 
-    Conduttore(Tavolo& tavolo, AvversarioUmano& avversario) : tavolo_(tavolo), avversario_(avversario) {}
+    // The player hears the table's events for as long as the driver lives. `orologio` is the
+    // table's clock, which Passo() advances.
+    Conduttore(Tavolo& tavolo, OrologioVirtuale& orologio, Giocatore& giocatore);
 
     // Wait for the final comment (TimerCommentiFinali fired, InterdiciSuoni "No") before continuing
     // from the end-of-game frame; false continues as soon as the frame accepts it.
@@ -33,12 +37,17 @@ public:
     bool FinoAPartite(std::uint64_t partite, std::uint64_t limitePassi = UINT64_MAX);
 
     Tavolo& Tavolo_() { return tavolo_; }
+    Giocatore& Giocatore_() { return giocatore_; }
 
 private:
     template <class Fatto>
     bool Fino(Fatto fatto, std::uint64_t limitePassi);
+    // The slot the player chose if the table accepts it, otherwise the first slot it accepts.
+    int CartaDaCliccare();
     Tavolo& tavolo_;
-    AvversarioUmano& avversario_;
+    OrologioVirtuale& orologio_;
+    Giocatore& giocatore_;
+    CanaleEventi::Iscrizione ascolto_;
 };
 
 }  // namespace mrvelto

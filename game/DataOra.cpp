@@ -27,19 +27,7 @@ void CivileDaGiorni(std::int64_t z, int& a, int& m, int& g) {
 }
 }  // namespace
 
-DataOra DataOraDiSistema() {
-    const std::time_t adesso = std::time(nullptr);
-    std::tm locale{};
-    localtime_r(&adesso, &locale);
-    DataOra d;
-    d.giorno = locale.tm_mday;
-    d.mese = locale.tm_mon + 1;
-    d.anno = locale.tm_year + 1900;
-    d.ora = locale.tm_hour;
-    d.minuto = locale.tm_min;
-    d.secondo = locale.tm_sec;
-    return d;
-}
+
 
 DataOra DataOraPiu(const DataOra& inizio, std::int64_t millisecondi) {
     std::int64_t secondi = GiorniDaCivile(inizio.anno, inizio.mese, inizio.giorno) * 86400 + inizio.ora * 3600 +

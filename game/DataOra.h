@@ -17,8 +17,6 @@ struct DataOra {
 
 using Calendario = std::function<DataOra()>;
 
-// The real local date and time.
-DataOra DataOraDiSistema();
 // A fixed starting moment plus `millisecondi` (for virtual time): the simulator's calendar.
 DataOra DataOraPiu(const DataOra& inizio, std::int64_t millisecondi);
 

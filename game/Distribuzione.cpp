@@ -6,15 +6,15 @@ namespace mrvelto {
 
 void Tavolo::TimerDistribuisciCarte_Timer() {
     StatoGioco& s = stato_;
-    // 1. Peek flag; the opening comment's turn.
-    if (opzioni_.MostraCartePC()) s.Sbirciata = true;
-    suoni_->CommentoIniziale();
+    // 1. Peek flag.
+    SegnaSbirciata();
     // 2. The receiving slot; who is to play.
     const int slot = SlotDellaDistribuzione(s.ContatoreDistribuisciCarte, s.GiocoIniziatoDa);
     s.AChiTocca = s.GiocoIniziatoDa == Chi::H ? Chi::H : Chi::PC;
     // 3, 4. Draw and show.
     Estrai(slot);
     MostraSlot(slot);
+    Pubblica(evento::CartaDistribuita{slot, s.ContatoreDistribuisciCarte});
     // 5. Wait for the next firing.
     if (s.ContatoreDistribuisciCarte < 8) {
         ++s.ContatoreDistribuisciCarte;
@@ -24,8 +24,6 @@ void Tavolo::TimerDistribuisciCarte_Timer() {
     orologio_.Abilita(timer_.DistribuisciCarte, false);
     s.CommentoIniziale = false;
     const bool umanoInizia = s.AChiTocca == Chi::H;
-    if (umanoInizia) suoni_->AvviaImpazienza();
-    musica_->AvvioMusicaAllaDistribuzione();
     s.ContatoreDistribuisciCarte = 1;
     const char briscola = s.SemeBriscola();
     const bool segrete = opzioni_.MostraCartePC();
@@ -33,22 +31,21 @@ void Tavolo::TimerDistribuisciCarte_Timer() {
     dati_[8].sfondo = umanoInizia ? colore::RosaUmano : colore::Rosso;
     vista_.CarteRimaste.testo = std::to_string(s.NumeroCarteRimaste);
     vista_.CarteRimaste.visibile = vista_.CarteRimasteScritta.visibile = true;
-    pc_->CalcolaPuntiPotenziali(ctxPC_);
     SegnaBriscoleNelMazzo(s);
+    Pubblica(evento::DistribuzioneFinita{});
     // 7. The first move.
     if (umanoInizia) {
         vista_.NomeH.evidenziata = true;
         s.PuoiGiocare = s.GiocoInCorso = s.PartitaInCorso = true;
+        AvviaImpazienza();
         return;
     }
     vista_.NomePC.evidenziata = true;
-    if (s.NumeroCarteRimaste > 0) {
-        pc_->AnalizzaInizioPC(ctxPC_);
-    } else {
-        pc_->TerzultimaGiocataIniziaPC(ctxPC_);
-        pc_->AnalisiSecondoLivello(ctxPC_);
-        ctxPC_.ArmaMossa();
-    }
+    SceltaPC();
+    if (s.NumeroCarteRimaste > 0)
+        ArmaValoreAggiuntivo();
+    else
+        ArmaMossa();
 }
 
 }  // namespace mrvelto

@@ -22,15 +22,15 @@ void Tavolo::ConcludiGioco() {
     corrente_.PartitePC = s.PartitePC;
     corrente_.GiocoIniziatoDa = s.GiocoIniziatoDa;
     corrente_.fine = orologio_.Adesso();
-    if (AlTermineDelGioco) AlTermineDelGioco(corrente_);
+    Pubblica(evento::GiocoConcluso{corrente_});
     // 2.
-    suoni_->FermaImpazienza();
+    FermaImpazienza();
     // 3. The award ceremony, held only for a winner.
     const std::string& cerimonia = opzioni_[OpzCerimonia];
-    const bool dovuta = s.Vincitore != 0 && (cerimonia == "Al termine di ogni Gioco" ||
-                                             (cerimonia == "Al termine della Partita" && !s.PartitaInCorso));
+    const bool dovuta = s.Vincitore != Chi::Nessuno && (cerimonia == "Al termine di ogni Gioco" ||
+                                                        (cerimonia == "Al termine della Partita" && !s.PartitaInCorso));
     if (dovuta) {
-        const Chi vincitore = s.Vincitore == 2 ? Chi::H : Chi::PC;
+        const Chi vincitore = s.Vincitore;
         cerimoniaInCorso_ = true;
         if (musica_->Cerimonia(vincitore, [this] {
                 cerimoniaInCorso_ = false;
@@ -49,12 +49,12 @@ void Tavolo::AggiornaPartita() {
     s.GiocoInCorso = false;
     // 2.
     vista_.NomeH.evidenziata = vista_.NomePC.evidenziata = false;
-    if (s.Vincitore == 2) {
+    if (s.Vincitore == Chi::H) {
         ++s.PartiteH;
         vista_.NomeH.evidenziata = true;
         if (s.PartiteH >= 1 && s.PartiteH <= 5) vista_.PallinoH[s.PartiteH] = true;
         s.UltimoVincitore = Chi::H;
-    } else if (s.Vincitore == 1) {
+    } else if (s.Vincitore == Chi::PC) {
         ++s.PartitePC;
         vista_.NomePC.evidenziata = true;
         if (s.PartitePC >= 1 && s.PartitePC <= 5) vista_.PallinoPC[s.PartitePC] = true;
@@ -63,7 +63,6 @@ void Tavolo::AggiornaPartita() {
         s.UltimoVincitore = Chi::Nessuno;
     }
     // 3.
-    s.Filtro60Punti = false;
     ImpostaPunteggi();
     VisibilitaPunteggi(true);
     // 4.
@@ -97,9 +96,10 @@ void Tavolo::MostraFineGioco() {
         record_->AggiornaClassifica(esito);
         record_->SalvaRecord();
         dati_.Intestazione2 = TestoDataOra(esito.quando);
+        Pubblica(evento::PartitaConclusa{esito});
     }
     // 4.
-    s.Vincitore = 0;
+    s.Vincitore = Chi::Nessuno;
     // 5.
     vista_.FineGioco.cmdContinuaOIniziaPartita.abilitata = true;
     vista_.FineGioco.posizione = {3420, 3030};
@@ -107,13 +107,14 @@ void Tavolo::MostraFineGioco() {
     for (int i = 2; i < PannelloDati::kCelle; ++i)
         if (!dati_[i].testo.empty()) dati_[i].visibile = true;
     // 6.
-    suoni_->FermaImpazienza();
+    FermaImpazienza();
+    Pubblica(evento::FineGiocoMostrata{});
 }
 
 void Tavolo::TimerCommentiFinali_Timer() {
     stato_.InterdiciSuoni = false;
     orologio_.Abilita(timer_.CommentiFinali, false);
-    if (opzioni_[OpzLoquacita] != "Taciturno") suoni_->CommentoFinale();
+    if (opzioni_[OpzLoquacita] != "Taciturno") Pubblica(evento::CommentoFinale{});
 }
 
 void Tavolo::MostraNomeLivello() {
@@ -166,13 +167,12 @@ void Tavolo::ImpostaGioco(bool primo) {
     dati_.Intestazione2 = TestoDataOra(calendario_());
     // 5.
     VisibilitaPunteggi(false);
-    // 6. The decks' marks back to white (and the computer player's card table cleared).
+    // 6. The decks' marks back to white.
     for (VoceMazzo& v : s.CartaDaEstrarre) v.colore = colore::Bianco;
     for (VoceMazzo& v : s.CarteGiocate) {
         v.colore = colore::Bianco;
         v.coloreTesto = colore::Nero;
     }
-    for (VoceMazzo& v : s.PreseVirtuali) v = VoceMazzo{};
     // 7. The leader alternates (the first game keeps the initial one).
     if (!primo) {
         const Chi prossimo = s.GiocoIniziatoDa == Chi::H ? Chi::PC : Chi::H;
@@ -184,7 +184,7 @@ void Tavolo::ImpostaGioco(bool primo) {
     s.PuntiPC = s.PuntiH = 0;
     s.NumeroCarteRimaste = 34;
     s.Manche = 1;
-    s.Vincitore = 0;
+    s.Vincitore = Chi::Nessuno;
     s.ContatoreDistribuisciCarte = 1;
     s.NumeroCartaGiocataDaH = s.NumeroCartaGiocataDaPC = 0;
     s.CartaPCDaGiocare = 0;
@@ -199,6 +199,7 @@ void Tavolo::ImpostaGioco(bool primo) {
     orologio_.Abilita(timer_.DistribuisciCarte, true);
     // 10.
     s.PuoiGiocare = true;
+    Pubblica(evento::GiocoImpostato{primo, nuovaPartita});
 }
 
 }  // namespace mrvelto

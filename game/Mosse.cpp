@@ -24,14 +24,15 @@ void Tavolo::GiocaCartaH(int indice) {
     vista_.NomeH.evidenziata = false;
     s.NumeroCartaGiocataDaH = indice;
     s.UltimaCartaGiocata = s.Valore[indice];
-    suoni_->FermaImpazienza();
-    if (opzioni_.MostraCartePC()) s.Sbirciata = true;
+    FermaImpazienza();
+    SegnaSbirciata();
     // 4. The last three tricks are counted by plays.
     if (s.NumeroCarteRimaste < 1) --s.NumeroCarteRimaste;
     // 6 comes first here: the card is registered before the computer is asked to answer
     // (AvviaRispostaPC registers it too); registering is idempotent.
     s.CartaGiocata = {s.Carta[indice], colore::RosaUmano, colore::Nero};
     RegistraCartaGiocata(s);
+    Pubblica(evento::CartaGiocata{Chi::H, indice, s.TurnoDiGioco == Chi::PC});
     // 5. Move the card.
     if (opzioni_.IntervalloAnimazione() > 0) {
         orologio_.Abilita(timer_.AnimazionecarteH, true);
@@ -47,12 +48,12 @@ void Tavolo::DopoMossaH() {
     if (s.TurnoDiGioco == Chi::PC) {
         // 5.1 The human answered: the trick is complete.
         s.AChiTocca = Chi::Nessuno;
-        suoni_->CommentoCarta(Chi::H);
+        Pubblica(evento::CartaArrivata{Chi::H, s.NumeroCartaGiocataDaH, true});
         AvviaPresa();
     } else {
         // 5.2 The human led: the computer answers.
         s.AChiTocca = Chi::PC;
-        suoni_->SuonoCarta(Chi::H);
+        Pubblica(evento::CartaArrivata{Chi::H, s.NumeroCartaGiocataDaH, false});
         AvviaRispostaPC();
     }
 }
@@ -66,13 +67,10 @@ void Tavolo::AvviaRispostaPC() {
     }
     const int n = s.NumeroCarteRimaste;
     if (n >= 0) {
-        pc_->AnalizzaRispostaPC(ctxPC_);  // the player arms the move
-    } else if (n == -1) {
-        pc_->TerzultimaGiocataRispondePC(ctxPC_);
-        pc_->AnalisiSecondoLivelloBis(ctxPC_);
-        orologio_.Abilita(timer_.AttesaDelPCaMuovere, true);
-    } else if (n == -3) {
-        pc_->PenultimaGiocataRispondePC(ctxPC_);
+        SceltaPC();
+        ArmaValoreAggiuntivo();
+    } else if (n == -1 || n == -3) {
+        SceltaPC();
         orologio_.Abilita(timer_.AttesaDelPCaMuovere, true);
     } else if (n == -5) {
         ScegliUltimaCartaPC();
@@ -103,9 +101,11 @@ void Tavolo::TimerAttesaDelPCaMuovere_Timer() {
     // 1. Disarm; the interval of the next move from the speed option.
     orologio_.Abilita(timer_.AttesaDelPCaMuovere, false);
     orologio_.ImpostaIntervallo(timer_.AttesaDelPCaMuovere, opzioni_.IntervalloRisposta());
-    // 2. The player's adjustment of that interval, and its playing level.
-    pc_->VariaTempoDiRisposta(ctxPC_);
-    if (opzioni_[OpzAbilita] != "Massima (Livello A)" && stato_.NumeroCarteRimaste >= 1) pc_->ApplicaLivelloDiGioco(ctxPC_);
+    // 2. The player's adjustment of that interval (it times the next move), and its playing level.
+    if (const int delta = pc_->VariaTempoDiRisposta(); delta != 0)
+        orologio_.ImpostaIntervallo(timer_.AttesaDelPCaMuovere, orologio_.Intervallo(timer_.AttesaDelPCaMuovere) + delta);
+    if (opzioni_[OpzAbilita] != "Massima (Livello A)" && stato_.NumeroCarteRimaste >= 1)
+        stato_.CartaPCDaGiocare = pc_->ApplicaLivelloDiGioco(stato_, opzioni_.LetteraLivello(), stato_.CartaPCDaGiocare);
     // 3.
     GiocaCartaPC();
 }
@@ -122,6 +122,9 @@ void Tavolo::GiocaCartaPC() {
     s.NumeroCartaGiocataDaPC = q;
     s.UltimaCartaGiocata = s.Valore[q];
     vista_.NomePC.evidenziata = false;
+    s.CartaGiocata = {s.Carta[q], colore::Rosso, colore::Nero};
+    RegistraCartaGiocata(s);
+    Pubblica(evento::CartaGiocata{Chi::PC, q, s.TurnoDiGioco == Chi::H});
     const bool animazione = opzioni_.IntervalloAnimazione() > 0;
     if (!animazione) {
         SlotGrafico& g = vista_.Slot[q];
@@ -135,17 +138,15 @@ void Tavolo::GiocaCartaPC() {
     if (s.TurnoDiGioco == Chi::H) {
         // The computer answered: with the movement on, comment and take come when it ends.
         if (!animazione) {
-            suoni_->CommentoCarta(Chi::PC);
+            Pubblica(evento::CartaArrivata{Chi::PC, q, true});
             AvviaPresa();
         }
     } else {
         s.AChiTocca = Chi::H;
         s.PuoiGiocare = true;
-        suoni_->AvviaImpazienza();
-        if (!animazione) suoni_->SuonoCarta(Chi::PC);
+        AvviaImpazienza();
+        if (!animazione) Pubblica(evento::CartaArrivata{Chi::PC, q, false});
     }
-    s.CartaGiocata = {s.Carta[q], colore::Rosso, colore::Nero};
-    RegistraCartaGiocata(s);
     if (s.NumeroCarteRimaste == -5) orologio_.Abilita(timer_.UltimacartaH, true);
 }
 
@@ -179,9 +180,9 @@ void Tavolo::TimerAnimazionecartePC_Timer() {
     Scopri(k);
     g.Sposta(kPostoInTavolaPC);
     if (stato_.TurnoDiGioco == Chi::PC) {
-        suoni_->SuonoCarta(Chi::PC);
+        Pubblica(evento::CartaArrivata{Chi::PC, k, false});
     } else {
-        suoni_->CommentoCarta(Chi::PC);
+        Pubblica(evento::CartaArrivata{Chi::PC, k, true});
         AvviaPresa();
     }
 }
@@ -201,6 +202,28 @@ void Tavolo::GiocaUltimaCartaH() {
         return;
     }
     GiocaCartaH(indice);
+}
+
+}  // namespace mrvelto
+
+namespace mrvelto {
+
+void Tavolo::SceltaPC() { stato_.CartaPCDaGiocare = pc_->Scegli(stato_, Chi::PC); }
+
+void Tavolo::ArmaValoreAggiuntivo() {
+    orologio_.ImpostaIntervallo(timer_.ValoreAggiuntivo, 10);
+    orologio_.Abilita(timer_.ValoreAggiuntivo, true);
+}
+
+void Tavolo::TimerValoreAggiuntivo_Timer() {
+    orologio_.Abilita(timer_.ValoreAggiuntivo, false);
+    ArmaMossa();
+}
+
+void Tavolo::ArmaMossa() {
+    orologio_.Abilita(timer_.AttesaDelPCaMuovere, true);
+    stato_.GiocoInCorso = true;
+    stato_.PartitaInCorso = true;
 }
 
 }  // namespace mrvelto

@@ -7,8 +7,22 @@ OrologioVirtuale::Id OrologioVirtuale::AggiungiTimer(std::string nome, Passo pas
     timer.nome = std::move(nome);
     timer.passo = std::move(passo);
     timer.intervallo = intervallo;
+    // A released place is taken again, so that tables built one after another on one clock
+    // (the simulator's paired games) do not grow it.
+    for (std::size_t i = 0; i < timer_.size(); ++i)
+        if (timer_[i].rilasciato) {
+            timer_[i] = std::move(timer);
+            return static_cast<Id>(i);
+        }
     timer_.push_back(std::move(timer));
     return static_cast<Id>(timer_.size() - 1);
+}
+
+void OrologioVirtuale::RilasciaTimer(Id id) {
+    if (id < 0 || static_cast<std::size_t>(id) >= timer_.size()) return;
+    Timer& timer = t(id);
+    timer = Timer{};
+    timer.rilasciato = true;
 }
 
 void OrologioVirtuale::ImpostaPasso(Id id, Passo passo) { t(id).passo = std::move(passo); }

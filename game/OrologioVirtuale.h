@@ -22,6 +22,9 @@ public:
     using Passo = std::function<void()>;
 
     Id AggiungiTimer(std::string nome, Passo passo = {}, int intervallo = 0);
+    // The timer never fires again and its step is dropped (with whatever it captured); its id may
+    // be handed out again by a later AggiungiTimer.
+    void RilasciaTimer(Id id);
     void ImpostaPasso(Id id, Passo passo);
 
     void Abilita(Id id, bool abilitato);
@@ -52,6 +55,7 @@ private:
         bool abilitato = false;
         Millisecondi scadenza = 0;
         std::uint64_t ordine = 0;  // when its countdown started: breaks ties
+        bool rilasciato = false;
         bool attivo() const { return abilitato && intervallo > 0; }
     };
     const Timer& t(Id id) const { return timer_.at(static_cast<std::size_t>(id)); }

@@ -15,7 +15,7 @@ void Tavolo::TimerEffettuaLaPresa_Timer() {
         ++anomalie_;  // no complete trick on the table
         return;
     }
-    if (s.NumeroCarteRimaste != -6) suoni_->SuonoPresa();
+    if (s.NumeroCarteRimaste != -6) Pubblica(evento::InizioPresa{});
     // 2. Decide, score, the winner leads.
     const EsitoPresa esito = DecidiPresa(s.TurnoDiGioco, s.Seme[pc], s.Valore[pc], s.Seme[h], s.Valore[h], s.SemeBriscola());
     int& totale = esito.vincitore == Chi::H ? s.PuntiH : s.PuntiPC;
@@ -27,19 +27,16 @@ void Tavolo::TimerEffettuaLaPresa_Timer() {
     for (VoceMazzo& v : s.CarteGiocate)
         if (v.coloreTesto == colore::Blu) v.coloreTesto = esito.vincitore == Chi::PC ? colore::Bianco : colore::Nero;
     // 4.
+    const int manche = s.Manche;
     RegistraPresa(s, dati_);
     ++corrente_.prese;
-    // 5. The computer player's per-trick reset.
-    if (s.NumeroCarteRimaste > 0) {
-        s.NumeroCartaAnalizzata = 1;
-        pc_->AzzeraTabelleAnalisi(ctxPC_);
-    } else {
-        pc_->AzzeraTabelleAnalisiFinale(ctxPC_);
-    }
+    // 5. The draw starts from its first firing; the players' per-trick reset.
+    if (s.NumeroCarteRimaste > 0) s.NumeroCartaAnalizzata = 1;
+    Pubblica(evento::PresaEffettuata{esito.vincitore, esito.punti, manche});
     // 6.
-    if (totale > 60) s.Vincitore = esito.vincitore == Chi::PC ? 1 : 2;
+    if (totale > 60) s.Vincitore = esito.vincitore;
     // 7. The 60-point rule ends the game here.
-    if (opzioni_[OpzConclusioneGioco] == "Appena uno supera 60 punti" && s.Vincitore != 0) {
+    if (opzioni_[OpzConclusioneGioco] == "Appena uno supera 60 punti" && s.Vincitore != Chi::Nessuno) {
         RiponiCarteGiocate(s, vista_);
         if (s.NumeroCarteRimaste < 1) {
             s.Svuota(pc);
@@ -80,7 +77,8 @@ void Tavolo::DispatchDopoPresa() {
         if (s.TurnoDiGioco == Chi::H) {
             s.GiocoInCorso = s.PartitaInCorso = s.PuoiGiocare = true;
         } else {
-            pc_->PenultimaGiocataIniziaPC(ctxPC_);  // the player arms the move
+            SceltaPC();
+            ArmaMossa();
             s.PuoiGiocare = true;
         }
     } else if (n == -4) {
@@ -127,11 +125,15 @@ void Tavolo::TimerPesca_Timer() {
     vista_.CarteRimaste.testo = std::to_string(s.NumeroCarteRimaste);
     Estrai(slot);
     MostraSlot(slot);
+    Pubblica(evento::CartaPescata{slot <= 3 ? Chi::PC : Chi::H, slot});
     if (prima) return;
     // Second firing.
     FinePesca();
-    pc_->CalcolaPuntiPotenziali(ctxPC_);
-    if (s.TurnoDiGioco == Chi::PC) pc_->AnalizzaInizioPC(ctxPC_);  // the player arms the move
+    Pubblica(evento::PescaFinita{});
+    if (s.TurnoDiGioco == Chi::PC) {
+        SceltaPC();
+        ArmaValoreAggiuntivo();
+    }
     orologio_.Abilita(timer_.Pesca, false);
     PescaFinita();
 }
@@ -164,15 +166,15 @@ void Tavolo::TimerPescaUltimeDue_Timer() {
     MostraSlot(slot);
     --s.NumeroCarteRimaste;
     vista_.CarteRimaste.testo = std::to_string(s.NumeroCarteRimaste);
+    Pubblica(evento::CartaPescata{slot <= 3 ? Chi::PC : Chi::H, slot});
     if (prima) return;
     // Second firing.
     vista_.CarteRimaste.visibile = vista_.CarteRimasteScritta.visibile = false;
     FinePesca();
-    pc_->CalcolaPuntiPotenziali(ctxPC_);
+    Pubblica(evento::PescaFinita{});
     if (s.TurnoDiGioco == Chi::PC) {
-        pc_->TerzultimaGiocataIniziaPC(ctxPC_);
-        pc_->AnalisiSecondoLivello(ctxPC_);
-        ctxPC_.ArmaMossa();
+        SceltaPC();
+        ArmaMossa();
     }
     orologio_.Abilita(timer_.PescaUltimeDue, false);
     PescaFinita();
@@ -195,7 +197,7 @@ void Tavolo::PescaFinita() {
     s.PuoiGiocare = true;
     if (s.AChiTocca == Chi::H) {
         vista_.NomeH.evidenziata = true;
-        suoni_->AvviaImpazienza();
+        AvviaImpazienza();
     }
 }
 

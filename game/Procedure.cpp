@@ -37,7 +37,6 @@ Punto PassoAnimazione(int slot) {
 void RegistraCartaGiocata(StatoGioco& stato) {
     const int n = PosizioneNelMazzo(stato.CartaGiocata.testo);
     if (n == 0) return;
-    stato.PreseVirtuali[n].coloreTesto = colore::Verde;
     stato.CarteGiocate[n].colore = stato.CartaGiocata.colore == colore::RosaUmano ? colore::RosaUmano : colore::Rosso;
     stato.CarteGiocate[n].coloreTesto = colore::Blu;
 }
@@ -46,10 +45,7 @@ void SegnaBriscoleNelMazzo(StatoGioco& stato) {
     const auto seme = kSemi.find(stato.SemeBriscola());
     if (seme == std::string_view::npos) return;
     const int primo = static_cast<int>(seme) * 10 + 1;
-    for (int n = primo; n < primo + 10; ++n) {
-        stato.CarteGiocate[n].colore = colore::GialloChiaro;
-        stato.PreseVirtuali[n].colore = colore::Giallo;
-    }
+    for (int n = primo; n < primo + 10; ++n) stato.CarteGiocate[n].colore = colore::GialloChiaro;
 }
 
 void RegistraPresa(StatoGioco& stato, PannelloDati& dati) {

@@ -28,11 +28,10 @@ bool BordoDelMazzo(const Opzioni& opzioni, int BordoCarteOpzionali);
 // Per-tick movement of a played card from its hand slot to the table.
 Punto PassoAnimazione(int slot);
 
-// RegistraCartaGiocata: marks CartaGiocata in CarteGiocate (player colour, text 0xFF0000) and
-// PreseVirtuali (text 0x00FF00).
+// RegistraCartaGiocata: marks CartaGiocata in CarteGiocate (player colour, text 0xFF0000).
 void RegistraCartaGiocata(StatoGioco& stato);
 
-// The briscola suit's ten positions coloured after the deal: CarteGiocate 0x80FFFF, PreseVirtuali 0x00FFFF.
+// The briscola suit's ten positions of CarteGiocate coloured 0x80FFFF after the deal.
 void SegnaBriscoleNelMazzo(StatoGioco& stato);
 
 // RegistraPresa: the taken trick into cells b+9..b+12 with b = 6 × Manche, the winner

@@ -1,5 +1,5 @@
 #pragma once
-// The state that the game flow and the computer player share: the card slots, the two decks,
+// The game state of the flow: the card slots, the two decks,
 // the counters, the turn and the game and match flags. Each field starts at its initial value.
 #include <string>
 
@@ -9,10 +9,6 @@
 namespace mrvelto {
 
 struct StatoGioco : Mazzo, SlotCarte {
-    // The computer player's per-card table in deck order: briscola positions coloured 0x00FFFF
-    // after the deal, a played card's text coloured 0x00FF00.
-    Da1<VoceMazzo, 40> PreseVirtuali;
-
     // Cards left in the stock (briscola included) while positive; from 0 on, counts the plays of
     // the last three tricks down to -6, which ends the game.
     int NumeroCarteRimaste = 34;
@@ -31,10 +27,10 @@ struct StatoGioco : Mazzo, SlotCarte {
     bool PuoiGiocare = false;      // the human may play now
     int NumeroCartaGiocataDaH = 0;   // 4..6, 0 when none
     int NumeroCartaGiocataDaPC = 0;  // 1..3, 0 when none
-    int CartaPCDaGiocare = 0;        // 1..3, the computer player's choice
+    int CartaPCDaGiocare = 0;        // 1..3, the computer's card to play at its move
     VoceMazzo CartaGiocata;          // colour 0x8080FF the human played it, 255 the computer
     int UltimaCartaGiocata = 4;      // Valore of the card just played
-    int Vincitore = 0;               // who passed 60 points: 1 the computer, 2 the human, 0 nobody
+    Chi Vincitore = Chi::Nessuno;    // who passed 60 points
     Chi UltimoVincitore = Chi::Nessuno;
 
     bool GiocoInCorso = false;
@@ -43,7 +39,6 @@ struct StatoGioco : Mazzo, SlotCarte {
     bool CommentoIniziale = false;
     bool EtichettaAperturaGioco = false;
     bool InterdiciSuoni = false;
-    bool Filtro60Punti = false;
 
     char SemeBriscola() const { return Seme[kSlotBriscola]; }
 };

@@ -3,20 +3,32 @@
 // PresaEPesca.cpp (take and draw) and FineGioco.cpp (end of game and match, new game).
 #include "game/Tavolo.h"
 
-#include "game/Procedure.h"
-#include "player/GiocatoreVelto.h"
 #include "game/ColoriTavolo.h"
+#include "game/Procedure.h"
 
 namespace mrvelto {
 
-Tavolo::Tavolo(OrologioVirtuale& orologio, FonteCasuale& caso, Opzioni opzioni)
+namespace {
+
+// The computer's default until a player is plugged in: its first card.
+class PrimaCarta : public Giocatore {
+public:
+    int Scegli(const StatoGioco& stato, Chi posto) override {
+        const int primo = posto == Chi::PC ? 1 : 4;
+        for (int k = primo; k < primo + 3; ++k)
+            if (!stato.Carta[k].empty()) return k;
+        return 0;
+    }
+};
+
+}  // namespace
+
+Tavolo::Tavolo(OrologioVirtuale& orologio, FonteCasuale& caso, Calendario calendario, Opzioni opzioni)
     : orologio_(orologio),
       caso_(caso),
+      calendario_(std::move(calendario)),
       opzioni_(std::move(opzioni)),
-      ctxPC_{stato_, opzioni_, caso_, orologio_, -1},
-      ctx_{stato_, opzioni_, caso_, orologio_, vista_, dati_},
-      pcProvvisorio_(std::make_unique<GiocatoreVelto>()),
-      calendario_(DataOraDiSistema) {
+      primaCarta_(std::make_unique<PrimaCarta>()) {
     auto aggiungi = [this](const char* nome, void (Tavolo::*passo)(), int intervallo) {
         return orologio_.AggiungiTimer(nome, [this, passo] {
             (this->*passo)();
@@ -33,43 +45,48 @@ Tavolo::Tavolo(OrologioVirtuale& orologio, FonteCasuale& caso, Opzioni opzioni)
     timer_.Pesca = aggiungi("TimerPesca", &Tavolo::TimerPesca_Timer, 530);
     timer_.PescaUltimeDue = aggiungi("TimerPescaUltimeDue", &Tavolo::TimerPescaUltimeDue_Timer, 500);
     timer_.CommentiFinali = aggiungi("TimerCommentiFinali", &Tavolo::TimerCommentiFinali_Timer, 900);
-    ctxPC_.TimerAttesaDelPCaMuovere = timer_.AttesaDelPCaMuovere;
+    timer_.ValoreAggiuntivo = aggiungi("TimerValoreAggiuntivo", &Tavolo::TimerValoreAggiuntivo_Timer, 10);
 
-    suoni_ = &suoniNulli_;
     musica_ = &musicaNulla_;
     blocchi_ = &blocchiNulli_;
     record_ = &recordInMemoria_;
-    ImpostaGiocatorePC(nullptr);
+    pc_ = primaCarta_.get();
 
     MostraNomeLivello();
     ApplicaOpzioni();
 }
 
-Tavolo::~Tavolo() = default;
+Tavolo::~Tavolo() {
+    // The timers' steps point at this table: the clock may outlive it.
+    for (OrologioVirtuale::Id id : {timer_.DistribuisciCarte, timer_.AttesaDelPCaMuovere, timer_.AnimazionecarteH, timer_.AnimazionecartePC,
+                                    timer_.UltimacartaH, timer_.EffettuaLaPresa, timer_.Prendicarte, timer_.Pesca, timer_.PescaUltimeDue,
+                                    timer_.CommentiFinali, timer_.ValoreAggiuntivo})
+        orologio_.RilasciaTimer(id);
+}
 
-void Tavolo::ImpostaGiocatorePC(GiocatorePC* giocatore) {
-    pc_ = giocatore ? giocatore : pcProvvisorio_.get();
-    // Collega once per player: a player adds its own timers to the clock there.
-    for (const GiocatorePC* g : pcCollegati_)
-        if (g == pc_) return;
-    pcCollegati_.push_back(pc_);
-    pc_->Collega(ctxPC_);
-}
-void Tavolo::ImpostaSuoni(SuoniECommenti* suoni) {
-    suoni_ = suoni ? suoni : &suoniNulli_;
-    suoni_->Collega(ctx_);
-}
-void Tavolo::ImpostaMusica(MusicaECerimonia* musica) {
-    musica_ = musica ? musica : &musicaNulla_;
-    musica_->Collega(ctx_);
-}
-void Tavolo::ImpostaBlocchiOpzioni(BlocchiOpzioni* blocchi) {
-    blocchi_ = blocchi ? blocchi : &blocchiNulli_;
-    blocchi_->Collega(ctx_);
-}
+void Tavolo::ImpostaGiocatorePC(Giocatore* giocatore) { pc_ = giocatore ? giocatore : primaCarta_.get(); }
+void Tavolo::ImpostaMusica(MusicaECerimonia* musica) { musica_ = musica ? musica : &musicaNulla_; }
+void Tavolo::ImpostaBlocchiOpzioni(BlocchiOpzioni* blocchi) { blocchi_ = blocchi ? blocchi : &blocchiNulli_; }
 void Tavolo::ImpostaRecord(RecordPartite* record) { record_ = record ? record : &recordInMemoria_; }
-void Tavolo::ImpostaCalendario(Calendario calendario) {
-    calendario_ = calendario ? std::move(calendario) : Calendario(DataOraDiSistema);
+
+void Tavolo::Pubblica(const Evento& e) {
+    pc_->Osserva(e, stato_);
+    eventi_.Pubblica(e);
+}
+
+void Tavolo::Notifica() { eventi_.Pubblica(evento::PassoConcluso{}); }
+
+void Tavolo::ImpostaOpzione(int n, std::string valore) {
+    opzioni_[n] = std::move(valore);
+    ApplicaOpzione(n);
+    Notifica();
+}
+
+void Tavolo::RipristinaOpzioni(const Opzioni& opzioni) {
+    opzioni_ = opzioni;
+    for (int n = 0; n < kNumeroOpzioni; ++n)
+        if (n != OpzVelocitaRisposta && n != OpzAnimazione && n != OpzPresaAutomatica) ApplicaOpzione(n);
+    Notifica();
 }
 
 void Tavolo::ImpostaNomeGiocatore(const std::string& nome) {
@@ -79,29 +96,59 @@ void Tavolo::ImpostaNomeGiocatore(const std::string& nome) {
     Notifica();
 }
 
-void Tavolo::Notifica() {
-    if (Cambiato) Cambiato();
+void Tavolo::ApplicaOpzioni() {
+    for (int n = 0; n < kNumeroOpzioni; ++n) ApplicaOpzione(n);
+    Notifica();
 }
 
-void Tavolo::ApplicaOpzioni() {
+// What option `n` drives. A changed option applies only its own effects, so that the intervals a
+// settings file restored stay as they were until the option behind them changes.
+void Tavolo::ApplicaOpzione(int n) {
     auto imposta = [this](OrologioVirtuale::Id id, int ms) {
         if (ms > 0 && orologio_.Intervallo(id) != ms) orologio_.ImpostaIntervallo(id, ms);
     };
-    imposta(timer_.AttesaDelPCaMuovere, opzioni_.IntervalloRisposta());
-    imposta(timer_.AnimazionecarteH, opzioni_.IntervalloAnimazione());
-    imposta(timer_.AnimazionecartePC, opzioni_.IntervalloAnimazione());
-    // "Presa automatica:" "No" leaves the interval to the take button (10 ms at its click).
-    imposta(timer_.EffettuaLaPresa, opzioni_.IntervalloPresa());
-    // The back colour: the covered slots and the won-game dots.
-    if (const ColoreNominato* retro = CercaColore(opzioni_[OpzColoreRetro])) {
-        for (SlotGrafico& g : vista_.Slot)
-            if (g.riempimento == vista_.ColoreRetro) g.riempimento = retro->retro;
-        vista_.ColoreRetro = retro->retro;
+    switch (n) {
+        case OpzVelocitaRisposta: imposta(timer_.AttesaDelPCaMuovere, opzioni_.IntervalloRisposta()); break;
+        case OpzAnimazione:
+            imposta(timer_.AnimazionecarteH, opzioni_.IntervalloAnimazione());
+            imposta(timer_.AnimazionecartePC, opzioni_.IntervalloAnimazione());
+            break;
+        // "Presa automatica:" "No" leaves the interval to the take button (10 ms at its click).
+        case OpzPresaAutomatica: imposta(timer_.EffettuaLaPresa, opzioni_.IntervalloPresa()); break;
+        case OpzColoreRetro:
+            // The back colour: the covered slots and the won-game dots.
+            if (const ColoreNominato* retro = CercaColore(opzioni_[OpzColoreRetro])) {
+                for (SlotGrafico& g : vista_.Slot)
+                    if (g.riempimento == vista_.ColoreRetro) g.riempimento = retro->retro;
+                vista_.ColoreRetro = retro->retro;
+            }
+            break;
+        case OpzConclusionePartita: vista_.NumeroColonnePallini = opzioni_.GiochiPerPartita(); break;
+        case OpzPunteggio:
+            if (stato_.GiocoInCorso || !vista_.FineGioco.visibile) VisibilitaPunteggi(false);
+            break;
+        case OpzAbilita: MostraNomeLivello(); break;
+        default: break;
     }
-    vista_.NumeroColonnePallini = opzioni_.GiochiPerPartita();
-    if (stato_.GiocoInCorso || !vista_.FineGioco.visibile) VisibilitaPunteggi(false);
-    MostraNomeLivello();
-    Notifica();
+}
+
+void Tavolo::RipristinaIntervalli(const IntervalliSalvati& i) {
+    orologio_.ImpostaIntervallo(timer_.AttesaDelPCaMuovere, i.AttesaDelPCaMuovere);
+    orologio_.ImpostaIntervallo(timer_.EffettuaLaPresa, i.EffettuaLaPresa);
+    orologio_.ImpostaIntervallo(timer_.AnimazionecartePC, i.AnimazionecartePC);
+    orologio_.ImpostaIntervallo(timer_.AnimazionecarteH, i.AnimazionecarteH);
+}
+
+void Tavolo::RipristinaPunteggi(const PunteggiVisibili& p) {
+    vista_.PuntiPC.visibile = p.PuntiPC;
+    vista_.PuntiPCScritta.visibile = p.PuntiPCScritta;
+    vista_.PuntiH.visibile = p.PuntiH;
+    vista_.PuntiHScritta.visibile = p.PuntiHScritta;
+}
+
+void Tavolo::ImpostaIntestazioneDati(std::string riga1, std::string riga2) {
+    dati_.Intestazione1 = std::move(riga1);
+    dati_.Intestazione2 = std::move(riga2);
 }
 
 void Tavolo::VisibilitaPunteggi(bool tutti) {
@@ -131,6 +178,16 @@ void Tavolo::Scopri(int slot) {
     s.scoperta = true;
     s.riempimento = colore::Bianco;
     s.bordo = BordoDelMazzo(opzioni_, vista_.BordoCarteOpzionali);
+}
+
+void Tavolo::AvviaImpazienza() { Pubblica(evento::TurnoUmanoIniziato{}); }
+void Tavolo::FermaImpazienza() { Pubblica(evento::TurnoUmanoFinito{}); }
+
+void Tavolo::SegnaSbirciata() {
+    if (!opzioni_.MostraCartePC()) return;
+    const bool prima = !stato_.Sbirciata;
+    stato_.Sbirciata = true;
+    if (prima) Pubblica(evento::Sbirciata{});
 }
 
 void Tavolo::Estrai(int slot) {
@@ -164,7 +221,7 @@ void Tavolo::cmdContinuaOIniziaPartita_Click() {
     const Etichetta& pulsante = vista_.FineGioco.cmdContinuaOIniziaPartita;
     if (!vista_.FineGioco.visibile || !pulsante.abilitata || stato_.InterdiciSuoni) return;
     orologio_.Abilita(timer_.CommentiFinali, false);
-    musica_->ChiudiInno();
+    Pubblica(evento::ContinuaDopoFineGioco{});
     NuovoGioco();
     Notifica();
 }

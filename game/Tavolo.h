@@ -1,19 +1,17 @@
 #pragma once
-// The main window's logic: owns the game state, the option values, the
-// presentation state and the data panel, registers the flow's named timers on the virtual clock
-// and wires each to its step. The front end draws Vista() and Dati() and
-// forwards clicks to the input entry points; the seams (computer player, sounds, music and
-// ceremony, option locks, records) are plugged in from outside.
+// The main window's table: owns the game state, the option values, the presentation state and the
+// data panel, registers the flow's named timers on the clock and wires each to its step. What
+// happened is published on Eventi(); the computer player answers through the Giocatore port; the
+// ceremony, the option locks and the records answer through their ports. Everything else reads
+// the table through its const accessors and acts through its named input and commands.
 //
-//   OrologioVirtuale orologio;                 // pumped by real time (Qt) or event to event (sim)
-//   auto caso = CasoDiSistema();               // or CasoConSeme(seed, OraDaOrologioVirtuale(orologio))
-//   Tavolo tavolo(orologio, *caso);            // options at their initial values
-//   tavolo.ImpostaNomeGiocatore("Mario");
-//   tavolo.Avvia();                            // shuffles and arms the deal of the first game
+//   OrologioVirtuale orologio;                          // pumped by real time or event to event
+//   CasoConSeme caso(seme, OraDaOrologioVirtuale(orologio));
+//   Tavolo tavolo(orologio, caso, calendario);          // options at their initial values
+//   tavolo.ImpostaGiocatorePC(&velto);
+//   auto iscrizione = tavolo.Eventi().Iscrivi([](const Evento& e) { ... });
+//   tavolo.Avvia();                                     // shuffles and arms the deal of the first game
 //   ... tavolo.ImgCarta_Click(5); tavolo.cmdEffettuaLaPresa_Click(); tavolo.TastoInvio();
-//
-// Every step runs from the clock's dispatch or from an input call, one at a time; after either,
-// the front end redraws (the Cambiato hook is called at the end of each).
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -21,18 +19,18 @@
 #include <string>
 #include <vector>
 
-#include "game/PorteAudio.h"
 #include "cards/Caso.h"
-#include "game/ContestoTavolo.h"
 #include "game/DataOra.h"
+#include "game/Eventi.h"
+#include "game/Giocatore.h"
+#include "game/Opzioni.h"
 #include "game/OrologioVirtuale.h"
 #include "game/PannelloDati.h"
+#include "game/PortaOpzioni.h"
+#include "game/PortaRecord.h"
+#include "game/PortaCerimonia.h"
 #include "game/Presentazione.h"
 #include "game/StatoGioco.h"
-#include "player/GiocatorePC.h"
-#include "game/PortaRecord.h"
-#include "game/Opzioni.h"
-#include "game/PortaOpzioni.h"
 
 namespace mrvelto {
 
@@ -40,6 +38,7 @@ namespace mrvelto {
 struct TimerTavolo {
     OrologioVirtuale::Id DistribuisciCarte = -1;    // 450 ms, 8 firings
     OrologioVirtuale::Id AttesaDelPCaMuovere = -1;  // by Opzione[19] (500 at start)
+    OrologioVirtuale::Id ValoreAggiuntivo = -1;     // 10 ms: the computer's choice completes while the stock lasts
     OrologioVirtuale::Id AnimazionecarteH = -1;     // by Opzione[6] (40 at start)
     OrologioVirtuale::Id AnimazionecartePC = -1;
     OrologioVirtuale::Id UltimacartaH = -1;         // 550
@@ -50,11 +49,11 @@ struct TimerTavolo {
     OrologioVirtuale::Id CommentiFinali = -1;       // 900
 };
 
-// What a finished game looked like; handed to AlTermineDelGioco (simulator checks, autoplay).
+// What a finished game looked like; published with evento::GiocoConcluso.
 struct EsitoGioco {
     int PuntiH = 0;
     int PuntiPC = 0;
-    int Vincitore = 0;             // as it was at ConcludiGioco: 2 human, 1 computer, 0 nobody
+    Chi Vincitore = Chi::Nessuno;  // as it was at ConcludiGioco: who passed 60
     Chi UltimoVincitore = Chi::Nessuno;
     int prese = 0;                 // tricks taken in the game
     int NumeroCarteRimaste = 0;    // at the end: -6 after 20 tricks
@@ -69,21 +68,20 @@ struct EsitoGioco {
 
 class Tavolo {
 public:
-    Tavolo(OrologioVirtuale& orologio, FonteCasuale& caso, Opzioni opzioni = Opzioni{});
+    Tavolo(OrologioVirtuale& orologio, FonteCasuale& caso, Calendario calendario, Opzioni opzioni = Opzioni{});
     ~Tavolo();
     Tavolo(const Tavolo&) = delete;
     Tavolo& operator=(const Tavolo&) = delete;
 
-    // ---- Seams. Not owned: each must outlive the table. nullptr puts back the built-in default
-    // (Mr. VELTO, player/GiocatoreVelto.h; silent sounds; no ceremony; no locks; match count in
-    // memory). A computer player is connected (GiocatorePC::Collega) once, the first time it is set.
-    void ImpostaGiocatorePC(GiocatorePC* giocatore);
-    void ImpostaSuoni(SuoniECommenti* suoni);
+    // ---- Ports. Not owned: each must outlive the table. nullptr puts back the built-in default
+    // (the computer plays its first card; no ceremony; no locks; match count in memory).
+    void ImpostaGiocatorePC(Giocatore* giocatore);
     void ImpostaMusica(MusicaECerimonia* musica);
     void ImpostaBlocchiOpzioni(BlocchiOpzioni* blocchi);
     void ImpostaRecord(RecordPartite* record);
-    // The civil clock of the heading lines and the records (default: the system's local time).
-    void ImpostaCalendario(Calendario calendario);
+
+    // What happened, in order. The computer's player hears each event first.
+    CanaleEventi& Eventi() { return eventi_; }
 
     // The human's name: label H and data cell 1.
     void ImpostaNomeGiocatore(const std::string& nome);
@@ -91,14 +89,43 @@ public:
     // Start of the main window (the last step of its start-up): sets up the first game as NuovoGioco does
     // (shuffle, deal armed) without touching the match counts.
     void Avvia();
-    // Re-reads the options that set timer intervals (response speed, take speed, animation) and
-    // the presentation they drive (scores, won-game columns). The options panel calls it.
+
+    // ---- Commands of the window around the table.
+    // An option changed: its value, then what it drives (timer intervals, scores, dot columns).
+    void ImpostaOpzione(int n, std::string valore);
+    // The settings read at start-up: the options as saved, applied but for the timer intervals,
+    // which the settings file keeps on its own lines (RipristinaIntervalli).
+    void RipristinaOpzioni(const Opzioni& opzioni);
+    // Applies every option: the timer intervals they set (response speed, take speed,
+    // animation) and the presentation they drive (scores, back colour, won-game columns, level).
     void ApplicaOpzioni();
+    // Applies what option `n` alone drives.
+    void ApplicaOpzione(int n);
+    // The timer intervals kept in the settings file, restored as they were saved.
+    struct IntervalliSalvati {
+        int AttesaDelPCaMuovere, EffettuaLaPresa, AnimazionecartePC, AnimazionecarteH;
+    };
+    void RipristinaIntervalli(const IntervalliSalvati& intervalli);
+    // The score labels' visibility as the settings file kept it.
+    struct PunteggiVisibili {
+        bool PuntiPC, PuntiPCScritta, PuntiH, PuntiHScritta;
+    };
+    void RipristinaPunteggi(const PunteggiVisibili& p);
+    // The data panel's two heading lines.
+    void ImpostaIntestazioneDati(std::string riga1, std::string riga2);
+    // The peek flag as the settings file kept it.
+    void RipristinaSbirciata(bool sbirciata) { stato_.Sbirciata = sbirciata; }
+    // Who leads the first game (before Avvia).
+    void ImpostaChiIniziaIlPrimoGioco(Chi chi) { stato_.GiocoIniziatoDa = chi; }
+    // The exit question is shown: card clicks are refused meanwhile.
+    void ImpostaDomandaUscita(bool visibile) { vista_.EsciVisibile = visibile; }
+    // A sound or comment is playing / has ended (the end-of-game frame waits for it).
+    void ImpostaInterdiciSuoni(bool si) { stato_.InterdiciSuoni = si; }
 
     // ---- Input entry points.
     // Click on card image `indice` (1..8). Ignored unless every guard of the human move holds.
     void ImgCarta_Click(int indice);
-    // The guard of ImgCarta_Click step 1, for the front end (cursor) and the reference opponents.
+    // The guard of ImgCarta_Click step 1, for the front end (cursor) and the drivers.
     bool ClickAccettato(int indice) const;
     // Click on the take button: arms the take at 10 ms unless the take is already armed.
     void cmdEffettuaLaPresa_Click();
@@ -109,20 +136,13 @@ public:
     // cmdTornaAlGioco of the archive and data panels.
     void cmdTornaAlGioco_Click();
 
-    // ---- State.
-    StatoGioco& Stato() { return stato_; }
+    // ---- State, read-only.
     const StatoGioco& Stato() const { return stato_; }
-    Opzioni& Opz() { return opzioni_; }
     const Opzioni& Opz() const { return opzioni_; }
     const Presentazione& Vista() const { return vista_; }
-    Presentazione& Vista() { return vista_; }
     const PannelloDati& Dati() const { return dati_; }
-    PannelloDati& Dati() { return dati_; }
     const TimerTavolo& Timer() const { return timer_; }
-    OrologioVirtuale& Orologio() { return orologio_; }
     const OrologioVirtuale& Orologio() const { return orologio_; }
-    FonteCasuale& Caso() { return caso_; }
-    ContestoPC& ContestoGiocatore() { return ctxPC_; }
 
     // Counters for drivers and tests (not part of the game's own state).
     std::uint64_t GiochiConclusi() const { return giochiConclusi_; }
@@ -135,14 +155,10 @@ public:
     // The award ceremony is running (MostraFineGioco waits for it).
     bool CerimoniaInCorso() const { return cerimoniaInCorso_; }
 
-    // Hooks. AlTermineDelGioco runs in ConcludiGioco after AggiornaPartita; Cambiato at the end of
-    // every step and input call.
-    std::function<void(const EsitoGioco&)> AlTermineDelGioco;
-    std::function<void()> Cambiato;
-
     // ---- The steps (public so that tests can drive them; normally run by the clock).
     void TimerDistribuisciCarte_Timer();
     void TimerAttesaDelPCaMuovere_Timer();
+    void TimerValoreAggiuntivo_Timer();
     void TimerAnimazionecarteH_Timer();
     void TimerAnimazionecartePC_Timer();
     void TimerUltimacartaH_Timer();
@@ -165,13 +181,18 @@ public:
     void MostraNomeLivello();
 
 private:
+    void Pubblica(const Evento& e);
     void Notifica();
+    // The computer's choice for the stage now, into CartaPCDaGiocare.
+    void SceltaPC();
+    // While the stock lasts the choice completes 10 ms later, on TimerValoreAggiuntivo.
+    void ArmaValoreAggiuntivo();
+    // The end of a choice: the computer's move armed; the game and the match are in progress.
+    void ArmaMossa();
     // Human move after the guards: the card leaves the hand for the table.
     void GiocaCartaH(int indice);
     // Human move, the part after the card reached the table (steps 5.1 / 5.2).
     void DopoMossaH();
-    // Computer move reached the table: the take or nothing.
-    void DopoMossaPCArrivata();
     void AvviaPresa();  // take button or TimerEffettuaLaPresa by Opzione[14]
     void DispatchDopoPresa();
     void FinePresa();   // RiponiCarteGiocate, empty played slots, dispatch
@@ -184,29 +205,28 @@ private:
     void ImpostaPunteggi();
     void VisibilitaPunteggi(bool tutti);
     void ImpostaGioco(bool primo);
+    void AvviaImpazienza();
+    void FermaImpazienza();
+    void SegnaSbirciata();
 
     OrologioVirtuale& orologio_;
     FonteCasuale& caso_;
+    Calendario calendario_;
     StatoGioco stato_;
     Opzioni opzioni_;
     Presentazione vista_;
     PannelloDati dati_;
     TimerTavolo timer_;
-    ContestoPC ctxPC_;
-    ContestoTavolo ctx_;
+    CanaleEventi eventi_;
 
-    std::unique_ptr<GiocatorePC> pcProvvisorio_;
-    SuoniECommenti suoniNulli_;
+    std::unique_ptr<Giocatore> primaCarta_;
     MusicaECerimonia musicaNulla_;
     BlocchiOpzioni blocchiNulli_;
     RecordInMemoria recordInMemoria_;
-    GiocatorePC* pc_ = nullptr;
-    std::vector<const GiocatorePC*> pcCollegati_;
-    SuoniECommenti* suoni_ = nullptr;
+    Giocatore* pc_ = nullptr;
     MusicaECerimonia* musica_ = nullptr;
     BlocchiOpzioni* blocchi_ = nullptr;
     RecordPartite* record_ = nullptr;
-    Calendario calendario_;
 
     bool cerimoniaInCorso_ = false;
     std::uint64_t anomalie_ = 0;

@@ -27,10 +27,10 @@ std::string VerificaGioco(const EsitoGioco& e, bool sessantaPunti) {
         if (e.PuntiH <= 60 && e.PuntiPC <= 60) return "game ended after " + n(e.prese) + " tricks with nobody above 60";
         if (e.PuntiH + e.PuntiPC > 120) return "more than 120 points";
     }
-    const int vincitore = e.PuntiH > 60 ? 2 : e.PuntiPC > 60 ? 1 : 0;
-    if (e.Vincitore != vincitore) return "Vincitore " + n(e.Vincitore) + " with scores " + n(e.PuntiH) + "-" + n(e.PuntiPC);
-    const Chi ultimo = vincitore == 2 ? Chi::H : vincitore == 1 ? Chi::PC : Chi::Nessuno;
-    if (e.UltimoVincitore != ultimo) return std::string("UltimoVincitore ") + TestoDi(e.UltimoVincitore);
+    const Chi vincitore = e.PuntiH > 60 ? Chi::H : e.PuntiPC > 60 ? Chi::PC : Chi::Nessuno;
+    if (e.Vincitore != vincitore)
+        return std::string("Vincitore ") + TestoDi(e.Vincitore) + " with scores " + n(e.PuntiH) + "-" + n(e.PuntiPC);
+    if (e.UltimoVincitore != vincitore) return std::string("UltimoVincitore ") + TestoDi(e.UltimoVincitore);
     return {};
 }
 

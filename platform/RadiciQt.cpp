@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <cstdlib>
 
 namespace mrvelto {
 
@@ -12,7 +13,7 @@ Radici RadiciDelProgramma() {
     if (!QDir(media).exists()) media = QDir::cleanPath(eseguibile.filePath(QStringLiteral("../share/mrvelto")));
     QString utente = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (utente.isEmpty()) utente = QDir::home().filePath(QStringLiteral(".local/share/mrvelto"));
-    return RadiciDaAmbiente(media.toStdString(), utente.toStdString());
+    return RadiciDaAmbiente({media.toStdString(), utente.toStdString()}, std::getenv("MRVELTO_HOME"), std::getenv("MRVELTO_MEDIA"));
 }
 
 }  // namespace mrvelto

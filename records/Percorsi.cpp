@@ -54,10 +54,9 @@ std::filesystem::path MappaPercorso(std::string_view percorso, const Radici& rad
     return risultato;
 }
 
-Radici RadiciDaAmbiente(const std::filesystem::path& mediaPredefinito, const std::filesystem::path& utentePredefinito) {
-    Radici radici{mediaPredefinito, utentePredefinito};
-    if (const char* home = std::getenv("MRVELTO_HOME"); home && *home) radici.utente = home;
-    if (const char* media = std::getenv("MRVELTO_MEDIA"); media && *media) radici.media = media;
+Radici RadiciDaAmbiente(Radici radici, const char* casa, const char* media) {
+    if (casa && *casa) radici.utente = casa;
+    if (media && *media) radici.media = media;
     return radici;
 }
 

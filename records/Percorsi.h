@@ -19,8 +19,9 @@ inline constexpr std::string_view kPrefissoInstallazione = "C:\\Programmi\\MrVel
 // mapped path leaves its root.
 std::filesystem::path MappaPercorso(std::string_view percorso, const Radici& radici);
 
-// The roots from the environment: MRVELTO_HOME moves the writable folders, MRVELTO_MEDIA the media.
-// `mediaPredefinito` and `utentePredefinito` are the installation's and the platform's own.
-Radici RadiciDaAmbiente(const std::filesystem::path& mediaPredefinito, const std::filesystem::path& utentePredefinito);
+// The roots with the environment's say: MRVELTO_HOME (`casa`) moves the writable folders,
+// MRVELTO_MEDIA (`media`) the media; nullptr or empty leaves the installation's and the
+// platform's own (`predefinite`).
+Radici RadiciDaAmbiente(Radici predefinite, const char* casa, const char* media);
 
 }  // namespace mrvelto

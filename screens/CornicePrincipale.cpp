@@ -14,13 +14,14 @@ int IntervalloImpazienza(std::string_view carattere) {
     return 0;
 }
 
-CornicePrincipale::CornicePrincipale(Tavolo& tavolo, const Radici& radici, PassiCornice* passi, Calendario calendario)
+CornicePrincipale::CornicePrincipale(Tavolo& tavolo, OrologioVirtuale& orologio, const Radici& radici, Calendario calendario,
+                                     PassiCornice* passi)
     : tavolo_(tavolo),
       radici_(radici),
       passi_(passi ? passi : &passiNulli_),
-      calendario_(calendario ? std::move(calendario) : Calendario(DataOraDiSistema)),
+      calendario_(std::move(calendario)),
       record_(radici, avvisi_),
-      uscita_(tavolo.Orologio(), [this] { SalvaImpostazioni(); }, [this] {
+      uscita_(orologio, [this] { SalvaImpostazioni(); }, [this] {
           if (Chiudi) Chiudi();
       }),
       percorsoImpostazioni_(MappaPercorso(kFileImpostazioni, radici)) {}
@@ -31,21 +32,13 @@ CornicePrincipale::~CornicePrincipale() {
 }
 
 void CornicePrincipale::ApplicaImpostazioni(const Impostazioni& imp) {
-    tavolo_.Opz() = imp.opzioni;
-    tavolo_.Stato().Sbirciata = imp.Sbirciata;
-    OrologioVirtuale& o = tavolo_.Orologio();
-    const TimerTavolo& t = tavolo_.Timer();
-    o.ImpostaIntervallo(t.AttesaDelPCaMuovere, imp.IntervalloAttesaDelPCaMuovere);
-    o.ImpostaIntervallo(t.EffettuaLaPresa, imp.IntervalloEffettuaLaPresa);
-    o.ImpostaIntervallo(t.AnimazionecartePC, imp.IntervalloAnimazionecartePC);
-    o.ImpostaIntervallo(t.AnimazionecarteH, imp.IntervalloAnimazionecarteH);
+    tavolo_.RipristinaOpzioni(imp.opzioni);
+    tavolo_.RipristinaSbirciata(imp.Sbirciata);
+    tavolo_.RipristinaIntervalli({imp.IntervalloAttesaDelPCaMuovere, imp.IntervalloEffettuaLaPresa, imp.IntervalloAnimazionecartePC,
+                                  imp.IntervalloAnimazionecarteH});
     segnapunti_ = imp.segnapunti;
     colonneSegnapunti_ = imp.opzioni.GiochiPerPartita();
-    Presentazione& v = tavolo_.Vista();
-    v.PuntiPC.visibile = imp.PuntiPCVisibile;
-    v.PuntiPCScritta.visibile = imp.PuntiPCScrittaVisibile;
-    v.PuntiH.visibile = imp.PuntiHVisibile;
-    v.PuntiHScritta.visibile = imp.PuntiHScrittaVisibile;
+    tavolo_.RipristinaPunteggi({imp.PuntiPCVisibile, imp.PuntiPCScrittaVisibile, imp.PuntiHVisibile, imp.PuntiHScrittaVisibile});
     continuaregole_ = imp.Continuaregole;
 }
 
@@ -98,8 +91,8 @@ void CornicePrincipale::Avvio() {
     passi_->MostraPaginaRegole(continuaregole_);
     // 6.
     passi_->MostraColonneCartePC(tavolo_.Opz()[OpzMostraCarte] != "No");
-    // 7. The score display by "Visualizzazione Punteggio:" (with the intervals the options imply).
-    tavolo_.ApplicaOpzioni();
+    // 7. The score display by "Visualizzazione Punteggio:".
+    tavolo_.ApplicaOpzione(OpzPunteggio);
     // 8.
     passi_->MostraTitoloBrano(tavolo_.Opz()[OpzTitoli] == "Si");
     // 9.
@@ -109,15 +102,14 @@ void CornicePrincipale::Avvio() {
     tavolo_.ImpostaRecord(&record_);
     // 11. The deck style read at step 2 may name the optional deck only now known.
     LeggiCarteOpzionali(MappaPercorso(kFileCarteOpzionali, radici_), opzionali_, avvisi_);
-    std::string& stile = tavolo_.Opz()[OpzStileCarte];
+    const std::string stile = tavolo_.Opz()[OpzStileCarte];
     if (stile != "Napoletane" && stile != "Piacentine" && !(opzionali_.Installate() && stile == opzionali_.NomeCarteOpzionali)) {
         avvisi_.Aggiungi("Lo stile di carte \"" + stile + "\" delle impostazioni non è disponibile: si torna alle carte " +
                          std::string(ValoreInizialeOpzione(OpzStileCarte)) + ".");
-        stile = std::string(ValoreInizialeOpzione(OpzStileCarte));
+        tavolo_.ImpostaOpzione(OpzStileCarte, std::string(ValoreInizialeOpzione(OpzStileCarte)));
     }
     // 12.
-    tavolo_.Dati().Intestazione1 = "Partita n. " + std::to_string(record_.TotalePartite() + 1) + " - Gioco n. 1";
-    tavolo_.Dati().Intestazione2 = TestoDataOra(adesso);
+    tavolo_.ImpostaIntestazioneDati("Partita n. " + std::to_string(record_.TotalePartite() + 1) + " - Gioco n. 1", TestoDataOra(adesso));
     // 13.
     if (const int ms = IntervalloImpazienza(tavolo_.Opz()[OpzCarattere])) passi_->IntervalloImpazienza(ms);
     // 14.
@@ -128,7 +120,7 @@ void CornicePrincipale::lblComandi_Click(int k) {
     switch (menu_.Click(k)) {
         case EffettoMenu::ChiediUscita:
             uscita_.Chiedi();
-            tavolo_.Vista().EsciVisibile = uscita_.DomandaVisibile();
+            tavolo_.ImpostaDomandaUscita(uscita_.DomandaVisibile());
             break;
         case EffettoMenu::FermaImpazienza:
             passi_->FermaImpazienza();
@@ -150,7 +142,7 @@ Fuoco CornicePrincipale::cmdSetFocusAlbo() {
 bool CornicePrincipale::ChiusuraRichiesta() {
     if (uscita_.PuoChiudere()) return true;
     uscita_.Chiedi();
-    tavolo_.Vista().EsciVisibile = uscita_.DomandaVisibile();
+    tavolo_.ImpostaDomandaUscita(uscita_.DomandaVisibile());
     return false;
 }
 
@@ -158,7 +150,7 @@ void CornicePrincipale::RispostaSiUscita() { uscita_.RispostaSi(); }
 
 void CornicePrincipale::RispostaNoUscita() {
     uscita_.RispostaNo();
-    tavolo_.Vista().EsciVisibile = uscita_.DomandaVisibile();
+    tavolo_.ImpostaDomandaUscita(uscita_.DomandaVisibile());
 }
 
 }  // namespace mrvelto

@@ -4,8 +4,8 @@
 // The table (game state, options, presentation) is the flow's Tavolo; this object reads and
 // writes it at start-up and exit.
 //
-//   Tavolo tavolo(orologio, *caso);
-//   CornicePrincipale cornice(tavolo, RadiciDelProgramma());
+//   Tavolo tavolo(orologio, caso, calendario);
+//   CornicePrincipale cornice(tavolo, orologio, radici, calendario);
 //   cornice.Chiudi = [&] { window.close(); };
 //   cornice.Avvio();                               // the window's start-up, steps 1..14
 //   for (auto& testo : cornice.PrendiAvvisi()) ... // show each once
@@ -55,7 +55,9 @@ int IntervalloImpazienza(std::string_view carattere);
 class CornicePrincipale {
 public:
     // `passi` may be nullptr (nothing done for those steps); it must outlive this object.
-    CornicePrincipale(Tavolo& tavolo, const Radici& radici, PassiCornice* passi = nullptr, Calendario calendario = DataOraDiSistema);
+    // `orologio` is the table's clock (the exit's timer lives there); `calendario` the civil clock.
+    CornicePrincipale(Tavolo& tavolo, OrologioVirtuale& orologio, const Radici& radici, Calendario calendario,
+                      PassiCornice* passi = nullptr);
     CornicePrincipale(const CornicePrincipale&) = delete;
     CornicePrincipale& operator=(const CornicePrincipale&) = delete;
     ~CornicePrincipale();

@@ -1,30 +1,24 @@
 #include "sim/Avversari.h"
 
 #include "player/GiocatoreVelto.h"
+#include "player/GiocatoriDiRiferimento.h"
 #include "sim/AvversarioEsterno.h"
-#include "sim/SimulazioneAppaiata.h"
 
 namespace mrvelto::sim {
 
 const std::vector<VoceAvversario>& Avversari() {
     static const std::vector<VoceAvversario> voci = {
         {"random", "a uniformly random legal hand card",
-         [](std::uint64_t seme, const OpzioniMatch&) -> std::unique_ptr<AvversarioUmano> {
-             return std::make_unique<AvversarioCasuale>(seme);
-         }},
+         [](std::uint64_t seme, const OpzioniMatch&) { return CreaGiocatore("random", 'A', seme); }},
         {"greedy", "takes a trick worth points with its cheapest winning card, otherwise throws its lowest",
-         [](std::uint64_t seme, const OpzioniMatch&) -> std::unique_ptr<AvversarioUmano> {
-             return std::make_unique<AvversarioDaPolitica>(CreaPolitica("greedy", 'A', seme));
-         }},
+         [](std::uint64_t seme, const OpzioniMatch&) { return CreaGiocatore("greedy", 'A', seme); }},
         {"velto", "Mr. VELTO itself at --opponent-level, from the human's side",
-         [](std::uint64_t seme, const OpzioniMatch& o) -> std::unique_ptr<AvversarioUmano> {
-             return std::make_unique<AvversarioDaPolitica>(CreaPolitica("velto", o.livelloAvversario, seme));
-         }},
+         [](std::uint64_t seme, const OpzioniMatch& o) { return CreaGiocatore("velto", o.livelloAvversario, seme); }},
     };
     return voci;
 }
 
-std::unique_ptr<AvversarioUmano> CreaAvversario(const std::string& nome, std::uint64_t seme, const OpzioniMatch& opzioni) {
+std::unique_ptr<Giocatore> CreaAvversario(const std::string& nome, std::uint64_t seme, const OpzioniMatch& opzioni) {
     // Not in the list: it needs --opponent-cmd, and it starts the program only at its first line.
     if (nome == kNomeAvversarioEsterno && !opzioni.comandoAvversario.empty())
         return std::make_unique<AvversarioEsterno>(opzioni.comandoAvversario, opzioni.timeoutAvversarioMs, seme);
@@ -34,6 +28,6 @@ std::unique_ptr<AvversarioUmano> CreaAvversario(const std::string& nome, std::ui
 }
 
 // Its level comes from option 12, which --level sets.
-std::unique_ptr<GiocatorePC> CreaGiocatorePC(const OpzioniMatch&) { return std::make_unique<GiocatoreVelto>(); }
+std::unique_ptr<Giocatore> CreaGiocatorePC(const OpzioniMatch&, FonteCasuale& caso) { return std::make_unique<GiocatoreVelto>(caso); }
 
 }  // namespace mrvelto::sim

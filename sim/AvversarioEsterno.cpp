@@ -26,16 +26,10 @@ void SessioneEsterna::Collega(Tavolo& tavolo) {
     contesto_.conclusionePartita = tavolo.Opz()[OpzConclusionePartita];
     sequenza_.Azzera();
     giocoAperto_ = false;
-    // After every step: each step plays at most one card, so the order is exact.
-    tavolo.Cambiato = [this, &tavolo, prima = std::move(tavolo.Cambiato)] {
-        if (prima) prima();
-        sequenza_.Aggiorna(tavolo.Stato());
-    };
-    tavolo.AlTermineDelGioco = [this, &tavolo, prima = std::move(tavolo.AlTermineDelGioco)](const EsitoGioco& e) {
-        if (prima) prima(e);
-        sequenza_.Aggiorna(tavolo.Stato());
-        FineGioco(e);
-    };
+    ascolto_ = tavolo.Eventi().Iscrivi([this, &tavolo](const Evento& e) {
+        sequenza_.Osserva(e, tavolo.Stato());
+        if (const auto* fine = std::get_if<evento::GiocoConcluso>(&e)) FineGioco(fine->esito);
+    });
 }
 
 std::string SessioneEsterna::DoveMossa() const {
@@ -62,7 +56,6 @@ void SessioneEsterna::Invia(const nlohmann::ordered_json& riga, const std::strin
 
 int SessioneEsterna::Scegli(const StatoGioco& s, Chi posto, std::uint64_t seme, const std::function<bool(int)>& ammessa) {
     Avvia();
-    sequenza_.Aggiorna(s);
     if (!giocoAperto_) {
         ++giochi_;
         if (s.NumeroGioco == 1 || partite_ == 0) ++partite_;
@@ -111,12 +104,8 @@ void SessioneEsterna::FineGioco(const EsitoGioco& e) {
     sequenza_.Azzera();
 }
 
-int AvversarioEsterno::ScegliCarta(const Tavolo& tavolo) {
-    return sessione_.Scegli(tavolo.Stato(), Chi::H, seme_, [&tavolo](int k) { return tavolo.ClickAccettato(k); });
-}
-
-int PoliticaEsterna::Scegli(const StatoGioco& stato, Chi posto) {
-    return sessione_.Scegli(stato, posto, seme_, [&stato](int k) { return !stato.Carta[k].empty(); });
+int GiocatoreEsterno::Scegli(const StatoGioco& stato, Chi posto) {
+    return sessione_->Scegli(stato, posto, seme_, [&stato](int k) { return !stato.Carta[k].empty(); });
 }
 
 std::unique_ptr<SessioneEsterna> CreaSessioneEsterna(const OpzioniMatch& o) {
@@ -124,8 +113,8 @@ std::unique_ptr<SessioneEsterna> CreaSessioneEsterna(const OpzioniMatch& o) {
     return std::make_unique<SessioneEsterna>(o.comandoAvversario, o.timeoutAvversarioMs);
 }
 
-void CollegaAlTavolo(AvversarioUmano& avversario, Tavolo& tavolo) {
-    if (auto* esterno = dynamic_cast<AvversarioEsterno*>(&avversario)) esterno->Sessione().Collega(tavolo);
+void CollegaAlTavolo(Giocatore& giocatore, Tavolo& tavolo) {
+    if (auto* esterno = dynamic_cast<AvversarioEsterno*>(&giocatore)) esterno->Sessione().Collega(tavolo);
 }
 
 }  // namespace mrvelto::sim

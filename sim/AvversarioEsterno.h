@@ -12,9 +12,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "game/Avversario.h"
+#include "game/Giocatore.h"
 #include "game/Tavolo.h"
-#include "player/GiocatoriDiRiferimento.h"
 #include "sim/Osservazione.h"
 #include "sim/ProcessoFiglio.h"
 #include "sim/SequenzaGiocate.h"
@@ -36,8 +35,8 @@ public:
     SessioneEsterna(const SessioneEsterna&) = delete;
     SessioneEsterna& operator=(const SessioneEsterna&) = delete;
 
-    // The games that follow are played on `tavolo`: its hooks keep the cards played in order and
-    // send the end of each game. Call it after the table's own hooks are set (it chains them).
+    // The games that follow are played on `tavolo`: its events keep the cards played in order and
+    // send the end of each game.
     void Collega(Tavolo& tavolo);
     // One move of `posto`: the start line first if its game has not been announced yet, then the
     // observation; returns the slot the program chose. `seme` is the seed a built-in opponent
@@ -58,6 +57,7 @@ private:
     int timeoutMs_;
     std::unique_ptr<ProcessoFiglio> processo_;
     SequenzaGiocate sequenza_;
+    CanaleEventi::Iscrizione ascolto_;
     ContestoOsservazione contesto_;
     std::uint64_t giochi_ = 0;
     std::uint64_t partite_ = 0;
@@ -65,37 +65,40 @@ private:
     int presa_ = 0;  // the trick of the move being asked
 };
 
-// The human's seat of a plain match, played by the program (owns its session).
-class AvversarioEsterno : public AvversarioUmano {
+// A seat played by the program through a session: `seme` is what a built-in opponent would use for
+// its random choices there (the protocol hands it on).
+class GiocatoreEsterno : public Giocatore {
 public:
-    AvversarioEsterno(std::string comando, int timeoutMs, std::uint64_t seme)
-        : sessione_(std::move(comando), timeoutMs), seme_(seme) {}
-    int ScegliCarta(const Tavolo& tavolo) override;
-    std::string Nome() const override { return "external"; }
-    SessioneEsterna& Sessione() { return sessione_; }
-
-private:
-    SessioneEsterna sessione_;
-    std::uint64_t seme_;
-};
-
-// Either seat of a --paired deal, played by the program through a shared session.
-class PoliticaEsterna : public Politica {
-public:
-    PoliticaEsterna(SessioneEsterna& sessione, std::uint64_t seme) : sessione_(sessione), seme_(seme) {}
+    GiocatoreEsterno(SessioneEsterna& sessione, std::uint64_t seme) : sessione_(&sessione), seme_(seme) {}
     int Scegli(const StatoGioco& stato, Chi posto) override;
     std::string Nome() const override { return "external"; }
 
+protected:
+    explicit GiocatoreEsterno(std::uint64_t seme) : seme_(seme) {}
+    SessioneEsterna* sessione_ = nullptr;
+
 private:
-    SessioneEsterna& sessione_;
     std::uint64_t seme_;
+};
+
+// The human's seat of a plain match, played by the program with a session of its own.
+class AvversarioEsterno : public GiocatoreEsterno {
+public:
+    AvversarioEsterno(std::string comando, int timeoutMs, std::uint64_t seme)
+        : GiocatoreEsterno(seme), propria_(std::move(comando), timeoutMs) {
+        sessione_ = &propria_;
+    }
+    SessioneEsterna& Sessione() { return propria_; }
+
+private:
+    SessioneEsterna propria_;
 };
 
 // The name --opponent-cmd gives the opponent in summaries.
 inline constexpr const char* kNomeAvversarioEsterno = "external";
 // The session of a --paired run; nullptr unless the options name a command.
 std::unique_ptr<SessioneEsterna> CreaSessioneEsterna(const OpzioniMatch& o);
-// Hooks the table for an external opponent; nothing for any other.
-void CollegaAlTavolo(AvversarioUmano& avversario, Tavolo& tavolo);
+// Connects an external opponent to the table it plays on; nothing for any other player.
+void CollegaAlTavolo(Giocatore& giocatore, Tavolo& tavolo);
 
 }  // namespace mrvelto::sim

@@ -94,8 +94,7 @@ Json RigaFine(const EsitoGioco& e, const ContestoOsservazione& c, const std::vec
     j["seat"] = TestoDi(c.posto);
     const bool h = c.posto == Chi::H;
     j["points"] = h ? Coppia(e.PuntiH, e.PuntiPC) : Coppia(e.PuntiPC, e.PuntiH);
-    const int mio = h ? 2 : 1;  // Vincitore: 2 the human's seat passed 60, 1 the computer's, 0 nobody
-    j["result"] = e.Vincitore == 0 ? "draw" : e.Vincitore == mio ? "win" : "loss";
+    j["result"] = e.Vincitore == Chi::Nessuno ? "draw" : e.Vincitore == c.posto ? "win" : "loss";
     j["games_won"] = h ? Coppia(e.PartiteH, e.PartitePC) : Coppia(e.PartitePC, e.PartiteH);
     j["match_over"] = e.partitaFinita;
     j["played"] = Giocate(giocate, c.posto);

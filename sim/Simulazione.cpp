@@ -19,23 +19,21 @@ RisultatoSimulazione Simula(const OpzioniMatch& o) {
         r.violazione = "unknown opponent \"" + o.avversario + "\"";
         return r;
     }
-    auto giocatore = CreaGiocatorePC(o);
-
     OrologioVirtuale orologio;
     CasoConSeme caso(o.seme, OraDaOrologioVirtuale(orologio));
+    auto giocatore = CreaGiocatorePC(o, caso);
     Opzioni opzioni;
     for (const auto& [n, valore] : o.opzioni) opzioni[n] = valore;
-    Tavolo tavolo(orologio, caso, opzioni);
-    tavolo.ImpostaGiocatorePC(giocatore.get());
     const DataOra inizio{};
-    tavolo.ImpostaCalendario([&orologio, inizio] { return DataOraPiu(inizio, orologio.Adesso()); });
+    Tavolo tavolo(orologio, caso, [&orologio, inizio] { return DataOraPiu(inizio, orologio.Adesso()); }, opzioni);
+    tavolo.ImpostaGiocatorePC(giocatore.get());
     tavolo.ImpostaNomeGiocatore(avversario->Nome());
     const bool sessanta = tavolo.Opz()[OpzConclusioneGioco] == "Appena uno supera 60 punti";
 
-    tavolo.AlTermineDelGioco = [&](const EsitoGioco& e) {
+    auto fineGioco = [&](const EsitoGioco& e) {
         ++r.giochi;
-        if (e.Vincitore == 2) ++r.vintiH;
-        else if (e.Vincitore == 1) ++r.vintiPC;
+        if (e.Vincitore == Chi::H) ++r.vintiH;
+        else if (e.Vincitore == Chi::PC) ++r.vintiPC;
         else ++r.pareggi;
         if (e.partitaFinita) ++r.partite;
         r.puntiH += static_cast<std::uint64_t>(e.PuntiH);
@@ -57,8 +55,11 @@ RisultatoSimulazione Simula(const OpzioniMatch& o) {
         }
     };
 
-    CollegaAlTavolo(*avversario, tavolo);  // after the hooks above: it chains them
-    Conduttore conduttore(tavolo, *avversario);
+    auto ascolto = tavolo.Eventi().Iscrivi([&](const Evento& e) {
+        if (const auto* fine = std::get_if<evento::GiocoConcluso>(&e)) fineGioco(fine->esito);
+    });
+    CollegaAlTavolo(*avversario, tavolo);
+    Conduttore conduttore(tavolo, orologio, *avversario);
     const auto t0 = std::chrono::steady_clock::now();
     tavolo.Avvia();
     const std::uint64_t passi0 = orologio.PassiEseguiti();

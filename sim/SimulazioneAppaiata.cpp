@@ -8,6 +8,7 @@
 #include "game/Tavolo.h"
 #include "game/VerificaGioco.h"
 #include "player/GiocatoreVelto.h"
+#include "player/GiocatoriDiRiferimento.h"
 #include "sim/AvversarioEsterno.h"
 #include "sim/Firma.h"
 #include "game/Opzioni.h"
@@ -37,38 +38,40 @@ EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t
     for (const auto& [n, valore] : o.opzioni) opzioni[n] = valore;
     opzioni[OpzAbilita] = TestoLivello(veltoAlPC ? o.livello : o.livelloAvversario);
 
-    std::unique_ptr<GiocatorePC> pc;
-    std::unique_ptr<AvversarioUmano> h;
-    auto avversario = [&](std::uint64_t seme) -> std::unique_ptr<Politica> {
-        if (esterno) return std::make_unique<PoliticaEsterna>(*esterno, seme);
-        return CreaPolitica(o.avversario, o.livelloAvversario, seme);
+    std::unique_ptr<Giocatore> pc;
+    std::unique_ptr<Giocatore> h;
+    auto avversario = [&](std::uint64_t seme) -> std::unique_ptr<Giocatore> {
+        if (esterno) return std::make_unique<GiocatoreEsterno>(*esterno, seme);
+        return CreaGiocatore(o.avversario, o.livelloAvversario, seme);
     };
     if (veltoAlPC) {
-        pc = std::make_unique<GiocatoreVelto>(&casoPC);
-        h = std::make_unique<AvversarioDaPolitica>(avversario(SplitMix64(semeGiocatori ^ 0x5A5A)));
+        pc = std::make_unique<GiocatoreVelto>(casoPC);
+        h = avversario(SplitMix64(semeGiocatori ^ 0x5A5A));
     } else {
         if (avversarioVelto)
-            pc = std::make_unique<GiocatoreVelto>(&casoPC);
+            pc = std::make_unique<GiocatoreVelto>(casoPC);
         else
-            pc = std::make_unique<GiocatorePCDaPolitica>(avversario(SplitMix64(semeGiocatori ^ 0xA5A5)));
-        h = std::make_unique<AvversarioDaPolitica>(std::make_unique<PoliticaVelto>(o.livello, SplitMix64(semeGiocatori ^ 0x5A5A)));
+            pc = avversario(SplitMix64(semeGiocatori ^ 0xA5A5));
+        h = CreaGiocatore("velto", o.livello, SplitMix64(semeGiocatori ^ 0x5A5A));
     }
 
-    Tavolo tavolo(orologio, caso, opzioni);
+    Tavolo tavolo(orologio, caso, [&orologio] { return DataOraPiu(DataOra{}, orologio.Adesso()); }, opzioni);
     tavolo.ImpostaGiocatorePC(pc.get());
-    tavolo.ImpostaCalendario([&orologio] { return DataOraPiu(DataOra{}, orologio.Adesso()); });
     tavolo.ImpostaNomeGiocatore(h->Nome());
-    tavolo.Stato().GiocoIniziatoDa = primo;
+    tavolo.ImpostaChiIniziaIlPrimoGioco(primo);
     const bool sessanta = tavolo.Opz()[OpzConclusioneGioco] == "Appena uno supera 60 punti";
     EsitoPartita r;
-    tavolo.AlTermineDelGioco = [&](const EsitoGioco& e) {
+    auto ascolto = tavolo.Eventi().Iscrivi([&](const Evento& ev) {
+        const auto* fine = std::get_if<evento::GiocoConcluso>(&ev);
+        if (!fine) return;
+        const EsitoGioco& e = fine->esito;
         r.ok = true;
         r.esito = e;
         r.violazione = VerificaGioco(e, sessanta);
         if (r.violazione.empty() && tavolo.Anomalie() != 0) r.violazione = "the flow found no card to play or no trick to take";
-    };
-    if (esterno) esterno->Collega(tavolo);  // after the hook above: it chains it
-    Conduttore conduttore(tavolo, *h);
+    });
+    if (esterno) esterno->Collega(tavolo);
+    Conduttore conduttore(tavolo, orologio, *h);
     tavolo.Avvia();
     if (!conduttore.FinoAGiochi(1, o.limitePassiPerGioco) || !r.ok) r.violazione = "the flow got stuck";
     return r;
@@ -111,9 +114,9 @@ RisultatoAppaiato SimulaAppaiata(const OpzioniMatch& o) {
             }
             const int mie = veltoAlPC ? e.esito.PuntiPC : e.esito.PuntiH;
             const int sue = veltoAlPC ? e.esito.PuntiH : e.esito.PuntiPC;
-            const int vincitore = e.esito.Vincitore;  // 1 computer's seat, 2 human's, 0 nobody
-            const bool vinto = (vincitore == 1 && veltoAlPC) || (vincitore == 2 && !veltoAlPC);
-            if (vincitore == 0) {
+            const Chi vincitore = e.esito.Vincitore;  // by seat
+            const bool vinto = (vincitore == Chi::PC && veltoAlPC) || (vincitore == Chi::H && !veltoAlPC);
+            if (vincitore == Chi::Nessuno) {
                 ++r.pareggi;
                 somma += 0.5;
             } else if (vinto) {
@@ -142,14 +145,6 @@ RisultatoAppaiato SimulaAppaiata(const OpzioniMatch& o) {
         r.intervallo = MezzoIntervallo95(media, var, perMano.size());
     }
     return r;
-}
-
-int AvversarioDaPolitica::ScegliCarta(const Tavolo& tavolo) {
-    const int k = politica_->Scegli(tavolo.Stato(), Chi::H);
-    if (k >= 4 && k <= 6 && tavolo.ClickAccettato(k)) return k;
-    for (int j = 4; j <= 6; ++j)
-        if (tavolo.ClickAccettato(j)) return j;
-    return 0;
 }
 
 }  // namespace mrvelto::sim

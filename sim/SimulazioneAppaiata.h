@@ -7,35 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "game/Avversario.h"
-#include "player/GiocatoriDiRiferimento.h"
-#include "player/GiocatorePCProvvisorio.h"
 #include "sim/OpzioniMatch.h"
 
 namespace mrvelto::sim {
-
-// The human's seat played by a policy, through the table's click only.
-class AvversarioDaPolitica : public AvversarioUmano {
-public:
-    explicit AvversarioDaPolitica(std::unique_ptr<Politica> politica) : politica_(std::move(politica)) {}
-    int ScegliCarta(const Tavolo& tavolo) override;
-    std::string Nome() const override { return politica_->Nome(); }
-
-private:
-    std::unique_ptr<Politica> politica_;
-};
-
-// The computer's seat played by a policy, arming the move where the real player does.
-class GiocatorePCDaPolitica : public GiocatorePCSemplice {
-public:
-    explicit GiocatorePCDaPolitica(std::unique_ptr<Politica> politica) : politica_(std::move(politica)) {}
-
-protected:
-    int ScegliSlot(const StatoGioco& stato) override { return politica_->Scegli(stato, Chi::PC); }
-
-private:
-    std::unique_ptr<Politica> politica_;
-};
 
 // Mr. VELTO's side against the opponent, whatever the seat.
 struct RisultatoAppaiato {

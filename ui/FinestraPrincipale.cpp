@@ -10,8 +10,9 @@
 #include "game/OraVirtuale.h"
 #include "platform/PompaTimer.h"
 #include "platform/RadiciQt.h"
+#include "platform/SistemaReale.h"
 #include "ui/PittorePannelli.h"
-#include "table/ColoriTavolo.h"
+#include "game/ColoriTavolo.h"
 #include "ui/DisegnoCarta.h"
 #include "ui/GeometriaTavolo.h"
 
@@ -30,32 +31,38 @@ FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* pare
     setWindowTitle(QStringLiteral("Mr. VELTO"));
     resize(kLarghezzaTwip / kTwipPerPixel, kAltezzaTwip / kTwipPerPixel);
     setFocusPolicy(Qt::StrongFocus);
-    if (avvio_.seme != 0)
-        caso_ = std::make_unique<CasoConSeme>(avvio_.seme, OraDaOrologioVirtuale(orologio_));
-    else
-        caso_ = CasoDiSistema();
-    tavolo_ = std::make_unique<Tavolo>(orologio_, *caso_);
-    tavolo_->ImpostaGiocatorePC(&velto_);
-    tavolo_->ImpostaNomeGiocatore(avvio_.nome.toStdString());
-    tavolo_->Cambiato = [this] { Ridisegna(); };
-    cornice_ = std::make_unique<CornicePrincipale>(*tavolo_, RadiciDelProgramma());
-    cornice_->Chiudi = [this] { Esci(); };
+    AmbienteProgramma ambiente;
+    const quint64 seme = avvio_.seme;
+    ambiente.caso = [seme](const OrologioVirtuale& orologio) -> std::unique_ptr<FonteCasuale> {
+        if (seme != 0) return std::make_unique<CasoConSeme>(seme, OraDaOrologioVirtuale(orologio));
+        return CasoDiSistema();
+    };
+    ambiente.calendario = DataOraDiSistema;
+    ambiente.radici = RadiciDelProgramma();
+    AvvioProgramma inizio;
+    inizio.nome = avvio_.nome.toStdString();
+    inizio.autoplay = avvio_.autoplay;
+    inizio.semeAutoplay = avvio_.seme;
+    inizio.partite = avvio_.partite;
+    programma_ = std::make_unique<Programma>(std::move(ambiente), std::move(inizio));
+    programma_->Chiudi = [this] { Esci(); };
+    ridisegno_ = Tavolo_().Eventi().Iscrivi([this](const Evento& e) {
+        if (std::holds_alternative<evento::PassoConcluso>(e)) Ridisegna();
+    });
 
-    pompa_ = new PompaTimer(orologio_, this);
+    pompa_ = new PompaTimer(Orologio(), this);
     if (avvio_.autoplay) {
-        automatico_ = std::make_unique<AvversarioCasuale>(avvio_.seme ^ 0x5eed);
-        conduttore_ = std::make_unique<Conduttore>(*tavolo_, *automatico_);
         timerAutomatico_ = new QTimer(this);
         connect(timerAutomatico_, &QTimer::timeout, this, &FinestraPrincipale::PassoAutomatico);
         timerAutomatico_->start(avvio_.veloce ? 0 : 350);
     }
-    cornice_->Avvio();
+    programma_->Avvia();
     if (!(avvio_.autoplay && avvio_.veloce)) pompa_->Ripianifica();
     QTimer::singleShot(0, this, &FinestraPrincipale::MostraAvvisi);
 }
 
 void FinestraPrincipale::MostraAvvisi() {
-    for (const std::string& testo : cornice_->PrendiAvvisi()) {
+    for (const std::string& testo : Cornice().PrendiAvvisi()) {
         // A player at the table reads them in a box; an unattended run must not stop on one.
         if (avvio_.autoplay)
             fprintf(stderr, "mrvelto: %s\n", testo.c_str());
@@ -67,7 +74,6 @@ void FinestraPrincipale::MostraAvvisi() {
 void FinestraPrincipale::Esci() {
     chiusa_ = true;
     if (timerAutomatico_) timerAutomatico_->stop();
-    orologio_.FermaTutti();
     emit Finito();
     close();
 }
@@ -75,7 +81,7 @@ void FinestraPrincipale::Esci() {
 void FinestraPrincipale::closeEvent(QCloseEvent* event) {
     // The window manager's close asks the exit question, as "Esci" does; the window goes only
     // once the exit has saved the settings and its timer has fired.
-    if (chiusa_ || cornice_->ChiusuraRichiesta()) {
+    if (chiusa_ || Cornice().ChiusuraRichiesta()) {
         event->accept();
         return;
     }
@@ -85,13 +91,12 @@ void FinestraPrincipale::closeEvent(QCloseEvent* event) {
 }
 
 FinestraPrincipale::~FinestraPrincipale() {
-    // The table's hook points back at this window: detach it before the members go.
-    if (tavolo_) tavolo_->Cambiato = nullptr;
-    orologio_.FermaTutti();
+    // The redraw subscription points back at this window: end it before the program goes.
+    ridisegno_.Rilascia();
 }
 
 QColor FinestraPrincipale::ColoreTavolo() const {
-    const ColoreNominato* c = CercaColore(tavolo_->Opz()[OpzColoreTavolo]);
+    const ColoreNominato* c = CercaColore(Tavolo_().Opz()[OpzColoreTavolo]);
     return Qc(c ? c->tavolo : rgb(169, 88, 65));
 }
 
@@ -105,7 +110,7 @@ QTransform FinestraPrincipale::Trasformazione() const {
 
 void FinestraPrincipale::Ridisegna() {
     // A records save may have left a message about a data file: show it once, outside the step.
-    if (cornice_ && !cornice_->AvvisiFile().Vuoto()) QTimer::singleShot(0, this, &FinestraPrincipale::MostraAvvisi);
+    if (programma_ && !Cornice().AvvisiFile().Vuoto()) QTimer::singleShot(0, this, &FinestraPrincipale::MostraAvvisi);
     if (avvio_.autoplay && avvio_.veloce)
         repaint();  // every step is drawn, even when time jumps
     else
@@ -113,31 +118,17 @@ void FinestraPrincipale::Ridisegna() {
 }
 
 void FinestraPrincipale::PassoAutomatico() {
-    if (finito_) {
-        // On the way out only the clock runs, until the exit's timer ends the program.
-        if (avvio_.veloce && !orologio_.EseguiProssimo()) timerAutomatico_->stop();
+    if (avvio_.veloce) {
+        // Time jumps from step to step: the pump stays idle and the program runs event to event.
+        if (!programma_->PassoAutomatico()) timerAutomatico_->stop();
         return;
     }
-    if (avvio_.veloce) {
-        if (!conduttore_->Passo()) timerAutomatico_->stop();
-    } else if (conduttore_->Agisci() != Conduttore::Azione::Nessuna) {
+    const bool eraConcluso = programma_->AutoplayConcluso();
+    if (programma_->AgisciAutomatico()) pompa_->Ripianifica();
+    if (!eraConcluso && programma_->AutoplayConcluso()) {
+        // Only the clock runs now, at its real pace, until the exit's timer ends the program.
+        timerAutomatico_->stop();
         pompa_->Ripianifica();
-    }
-    ControllaFine();
-}
-
-void FinestraPrincipale::ControllaFine() {
-    if (avvio_.partite <= 0 || finito_) return;
-    if (tavolo_->PartiteConcluse() >= static_cast<std::uint64_t>(avvio_.partite)) {
-        // The program's own way out: the exit question answered yes (settings written), then
-        // the exit timer ends the program.
-        finito_ = true;
-        cornice_->lblComandi_Click(ComandoEsci);
-        cornice_->RispostaSiUscita();
-        if (!avvio_.veloce) {
-            timerAutomatico_->stop();
-            pompa_->Ripianifica();
-        }
     }
 }
 
@@ -166,8 +157,8 @@ void FinestraPrincipale::DisegnaEtichetta(QPainter& p, const QRect& r, const Eti
 }
 
 void FinestraPrincipale::DisegnaSlot(QPainter& p, int k) {
-    const SlotGrafico& s = tavolo_->Vista().Slot[k];
-    const std::string& codice = tavolo_->Stato().Carta[k];
+    const SlotGrafico& s = Tavolo_().Vista().Slot[k];
+    const std::string& codice = Tavolo_().Stato().Carta[k];
     if (!s.visibile) return;
     const QRect corpo = RettangoloCornice(s);
     const QRect immagine = RettangoloImmagine(s);
@@ -181,7 +172,7 @@ void FinestraPrincipale::DisegnaSlot(QPainter& p, int k) {
 }
 
 void FinestraPrincipale::DisegnaFineGioco(QPainter& p) {
-    const FrameFineGioco& f = tavolo_->Vista().FineGioco;
+    const FrameFineGioco& f = Tavolo_().Vista().FineGioco;
     if (!f.visibile) return;
     const QRect r(f.posizione.left, f.posizione.top, geometria::kLarghezzaFineGioco, geometria::kAltezzaFineGioco);
     p.setPen(QPen(QColor(40, 20, 10), 30));
@@ -210,7 +201,7 @@ void FinestraPrincipale::DisegnaFineGioco(QPainter& p) {
 }
 
 void FinestraPrincipale::Disegna(QPainter& p) {
-    const Presentazione& v = tavolo_->Vista();
+    const Presentazione& v = Tavolo_().Vista();
     p.fillRect(QRect(0, 0, kLarghezzaTwip, kAltezzaTwip), ColoreTavolo());
 
     const QColor testo(255, 240, 220);
@@ -223,9 +214,9 @@ void FinestraPrincipale::Disegna(QPainter& p) {
     DisegnaEtichetta(p, geometria::kCarteRimasteScritta, v.CarteRimasteScritta, testo, 240);
     DisegnaEtichetta(p, geometria::kCarteRimaste, v.CarteRimaste, testo, 260);
 
-    DisegnaSegnapunti(p, *cornice_, *tavolo_);
+    DisegnaSegnapunti(p, Cornice(), Tavolo_());
     const ColoriPannelli colori{ColoreTavolo(), ColoreTavolo().darker(125), testo};
-    DisegnaMenu(p, *cornice_, colori);
+    DisegnaMenu(p, Cornice(), colori);
 
     // Cards: the stock under the briscola is drawn first, hand cards, then played ones on top.
     for (int k : {7, 8, 1, 2, 3, 4, 5, 6}) DisegnaSlot(p, k);
@@ -248,9 +239,9 @@ void FinestraPrincipale::Disegna(QPainter& p) {
         p.setPen(testo);
         p.drawText(geometria::kIstruzione, Qt::AlignCenter, QString::fromStdString(v.IstruzioneIniziale.testo));
     }
-    DisegnaPannelli(p, *cornice_, *tavolo_, colori);
+    DisegnaPannelli(p, Cornice(), Tavolo_(), colori);
     DisegnaFineGioco(p);
-    DisegnaDomandaUscita(p, *cornice_, colori);
+    DisegnaDomandaUscita(p, Cornice(), colori);
 }
 
 void FinestraPrincipale::mousePressEvent(QMouseEvent* event) {
@@ -259,47 +250,47 @@ void FinestraPrincipale::mousePressEvent(QMouseEvent* event) {
     const QTransform inversa = Trasformazione().inverted(&ok);
     if (!ok) return;
     const QPoint t = inversa.map(event->position()).toPoint();
-    const Presentazione& v = tavolo_->Vista();
-    const UscitaProgramma& uscita = cornice_->Uscita();
+    const Presentazione& v = Tavolo_().Vista();
+    const UscitaProgramma& uscita = Cornice().Uscita();
     if (uscita.DomandaVisibile()) {
         const Posizione pos = uscita.PosizioneDomanda();
-        if (geometria::RispostaUscita(pos.left, pos.top, true).contains(t)) cornice_->RispostaSiUscita();
-        if (geometria::RispostaUscita(pos.left, pos.top, false).contains(t)) cornice_->RispostaNoUscita();
+        if (geometria::RispostaUscita(pos.left, pos.top, true).contains(t)) Cornice().RispostaSiUscita();
+        if (geometria::RispostaUscita(pos.left, pos.top, false).contains(t)) Cornice().RispostaNoUscita();
         pompa_->Ripianifica();
         update();
         return;
     }
     for (int k = 1; k <= 5; ++k) {
         if (geometria::VoceMenu(k).contains(t)) {
-            cornice_->lblComandi_Click(k);
+            Cornice().lblComandi_Click(k);
             pompa_->Ripianifica();
             update();
             return;
         }
     }
-    if (cornice_->Menu().fraPannello[PannelloAlboIdx].visibile && geometria::ListaAlbo().contains(t)) {
+    if (Cornice().Menu().fraPannello[PannelloAlboIdx].visibile && geometria::ListaAlbo().contains(t)) {
         // A click on the log moves the focus to the hidden button whose action may close the
         // panel, so that Enter goes on with the match.
-        if (cornice_->LstAlbo_Click() == Fuoco::SetFocusAlbo) cornice_->cmdSetFocusAlbo();
+        if (Cornice().LstAlbo_Click() == Fuoco::SetFocusAlbo) Cornice().cmdSetFocusAlbo();
         update();
         return;
     }
     if (v.PuntiPC.visibile && geometria::kPuntiPC.contains(t)) {
-        cornice_->PuntiPC_Click();
+        Cornice().PuntiPC_Click();
         Ridisegna();
         return;
     }
     if (v.FineGioco.visibile) {
         const QRect pr = geometria::PulsanteFineGioco(v.FineGioco.posizione.left, v.FineGioco.posizione.top);
-        if (pr.contains(t)) tavolo_->cmdContinuaOIniziaPartita_Click();
+        if (pr.contains(t)) Tavolo_().cmdContinuaOIniziaPartita_Click();
     } else if (v.cmdEffettuaLaPresa.visibile && geometria::kPresa.contains(t)) {
-        tavolo_->cmdEffettuaLaPresa_Click();
+        Tavolo_().cmdEffettuaLaPresa_Click();
     } else {
         // The topmost card under the pointer, in reverse drawing order.
         for (int k : {6, 5, 4, 3, 2, 1, 8, 7}) {
             const SlotGrafico& s = v.Slot[k];
             if (s.visibile && RettangoloImmagine(s).contains(t)) {
-                tavolo_->ImgCarta_Click(k);
+                Tavolo_().ImgCarta_Click(k);
                 break;
             }
         }
@@ -309,7 +300,7 @@ void FinestraPrincipale::mousePressEvent(QMouseEvent* event) {
 
 void FinestraPrincipale::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        tavolo_->TastoInvio();
+        Tavolo_().TastoInvio();
         pompa_->Ripianifica();
         return;
     }

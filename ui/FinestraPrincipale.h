@@ -4,12 +4,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "game/Avversario.h"
-#include "game/Conduttore.h"
-#include "game/OrologioVirtuale.h"
-#include "game/Tavolo.h"
-#include "player/GiocatoreVelto.h"
-#include "screens/CornicePrincipale.h"
+#include "screens/Programma.h"
 
 class QTimer;
 
@@ -36,9 +31,10 @@ public:
     ~FinestraPrincipale() override;
 
     QColor ColoreTavolo() const;
-    Tavolo& Tavolo_() { return *tavolo_; }
-    CornicePrincipale& Cornice() { return *cornice_; }
-    OrologioVirtuale& Orologio() { return orologio_; }
+    Programma& Programma_() { return *programma_; }
+    Tavolo& Tavolo_() { return programma_->Tavolo_(); }
+    CornicePrincipale& Cornice() { return programma_->Cornice(); }
+    OrologioVirtuale& Orologio() { return programma_->Orologio(); }
     // Twips to pixels for the current size: the table is scaled to fit and centred.
     QTransform Trasformazione() const;
 
@@ -59,21 +55,14 @@ private:
     void DisegnaFineGioco(QPainter& p);
     void Ridisegna();
     void PassoAutomatico();
-    void ControllaFine();
     void MostraAvvisi();
     void Esci();
 
     AvvioFinestra avvio_;
-    OrologioVirtuale orologio_;
-    std::unique_ptr<FonteCasuale> caso_;
-    std::unique_ptr<Tavolo> tavolo_;
-    std::unique_ptr<CornicePrincipale> cornice_;
-    GiocatoreVelto velto_;
-    std::unique_ptr<AvversarioCasuale> automatico_;
-    std::unique_ptr<Conduttore> conduttore_;
+    std::unique_ptr<Programma> programma_;
+    CanaleEventi::Iscrizione ridisegno_;
     PompaTimer* pompa_ = nullptr;
     QTimer* timerAutomatico_ = nullptr;
-    bool finito_ = false;   // the autoplay has played its matches and is on its way out
     bool chiusa_ = false;   // the exit has run its course: the window may close
 };
 

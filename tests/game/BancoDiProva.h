@@ -3,37 +3,61 @@
 #include <functional>
 #include <memory>
 
+#include <random>
+
 #include "game/Conduttore.h"
 #include "game/OraVirtuale.h"
 #include "game/Tavolo.h"
-#include "player/GiocatorePCProvvisorio.h"
 
 namespace mrvelto::test {
 
-// The interim player, recording when it was asked to choose and how it armed the move.
-class GiocatorePCSpia : public GiocatorePCProvvisorio {
+// Plays the first card of its hand, recording what the flow asked of it.
+class GiocatorePCSpia : public Giocatore {
 public:
-    int variazione = 0;  // added by VariaTempoDiRisposta
+    int variazione = 0;  // returned by VariaTempoDiRisposta
     int chiamateLivello = 0;
-    void VariaTempoDiRisposta(ContestoPC& ctx) override {
-        if (variazione != 0)
-            ctx.orologio.ImpostaIntervallo(ctx.TimerAttesaDelPCaMuovere,
-                                           ctx.orologio.Intervallo(ctx.TimerAttesaDelPCaMuovere) + variazione);
+    int scelte = 0;
+    int Scegli(const StatoGioco& stato, Chi posto) override {
+        ++scelte;
+        const int primo = posto == Chi::PC ? 1 : 4;
+        for (int k = primo; k < primo + 3; ++k)
+            if (!stato.Carta[k].empty()) return k;
+        return 0;
     }
-    void ApplicaLivelloDiGioco(ContestoPC&) override { ++chiamateLivello; }
+    int VariaTempoDiRisposta() override { return variazione; }
+    int ApplicaLivelloDiGioco(const StatoGioco&, char, int scelta) override {
+        ++chiamateLivello;
+        return scelta;
+    }
+};
+
+// The human's side: a uniformly random card of the hand, from its own stream.
+class GiocatoreCasuale : public Giocatore {
+public:
+    explicit GiocatoreCasuale(std::uint64_t seme) : gen_(seme) {}
+    int Scegli(const StatoGioco& stato, Chi posto) override {
+        const int primo = posto == Chi::PC ? 1 : 4;
+        int carte[3], n = 0;
+        for (int k = primo; k < primo + 3; ++k)
+            if (!stato.Carta[k].empty()) carte[n++] = k;
+        if (n == 0) return 0;
+        return carte[std::uniform_int_distribution<int>(0, n - 1)(gen_)];
+    }
+
+private:
+    std::mt19937_64 gen_;
 };
 
 struct Banco {
     explicit Banco(std::uint64_t seme = 1, Opzioni opzioni = Opzioni{})
         : caso(seme, OraDaOrologioVirtuale(orologio)),
-          tavolo(orologio, caso, std::move(opzioni)),
+          tavolo(orologio, caso, [this] { return DataOraPiu(DataOra{}, orologio.Adesso()); }, std::move(opzioni)),
           avversario(seme * 7919 + 1),
-          conduttore(tavolo, avversario) {
+          conduttore(tavolo, orologio, avversario) {
         tavolo.ImpostaGiocatorePC(&pc);
-        tavolo.ImpostaCalendario([this] { return DataOraPiu(DataOra{}, orologio.Adesso()); });
         tavolo.ImpostaNomeGiocatore("Prova");
     }
-    StatoGioco& s() { return tavolo.Stato(); }
+    const StatoGioco& s() { return tavolo.Stato(); }
     const Presentazione& v() { return tavolo.Vista(); }
     const TimerTavolo& t() { return tavolo.Timer(); }
     bool Armato(OrologioVirtuale::Id id) { return orologio.Abilitato(id); }
@@ -64,7 +88,7 @@ struct Banco {
     CasoConSeme caso;
     Tavolo tavolo;
     GiocatorePCSpia pc;
-    AvversarioCasuale avversario;
+    GiocatoreCasuale avversario;
     Conduttore conduttore;
 };
 

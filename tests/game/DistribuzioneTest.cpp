@@ -54,9 +54,14 @@ TEST(Distribuzione, ComputerLeadsTheSecondGameSoTheHumanDealsStartingWithSlot1) 
     for (int i = 0; i < 8; ++i) EXPECT_EQ(ordine[static_cast<std::size_t>(i)].first, atteso[i]) << "firing " << i + 1;
     EXPECT_EQ(b.s().AChiTocca, Chi::PC);
     EXPECT_TRUE(b.v().NomePC.evidenziata);
-    // The computer's choice is made at once and its move armed.
-    EXPECT_TRUE(b.Armato(b.t().AttesaDelPCaMuovere));
+    // The computer's choice is made at once; while the stock lasts it completes 10 ms later,
+    // when the move is armed.
     EXPECT_EQ(b.s().CartaPCDaGiocare, 1);
+    EXPECT_TRUE(b.Armato(b.t().ValoreAggiuntivo));
+    EXPECT_FALSE(b.Armato(b.t().AttesaDelPCaMuovere));
+    b.orologio.Avanza(10);
+    EXPECT_TRUE(b.Armato(b.t().AttesaDelPCaMuovere));
+    EXPECT_TRUE(b.s().GiocoInCorso && b.s().PartitaInCorso);
 }
 
 TEST(Distribuzione, SlotOrderTableForBothLeaders) {
@@ -90,12 +95,11 @@ TEST(Distribuzione, AfterTheDealEverySlotIsFilledAndShownByTheRules) {
     EXPECT_EQ(b.v().CarteRimasteScritta.testo, "Carte rimaste:");
     EXPECT_TRUE(b.v().CarteRimasteScritta.visibile);
     EXPECT_FALSE(b.s().Sbirciata);
-    // The briscola suit's positions are marked for the computer player.
+    // The briscola suit's positions are marked.
     const char seme = b.s().SemeBriscola();
     for (int n = 1; n <= 40; ++n) {
         const bool briscola = MazzoOrdinato()[n][1] == seme;
         EXPECT_EQ(b.s().CarteGiocate[n].colore, briscola ? colore::GialloChiaro : colore::Bianco) << n;
-        EXPECT_EQ(b.s().PreseVirtuali[n].colore, briscola ? colore::Giallo : colore::Bianco) << n;
     }
     // Data panel: cells 2..8 are the dealt cards of slots 1..7; the briscola cell by leader.
     for (int i = 1; i <= 7; ++i) EXPECT_EQ(b.tavolo.Dati()[i + 1].testo, b.s().Carta[i]) << i;

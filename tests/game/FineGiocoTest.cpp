@@ -14,25 +14,27 @@ class CerimoniaFinta : public MusicaECerimonia {
 public:
     std::vector<Chi> cerimonie;
     std::function<void()> alTermine;
-    int inniChiusi = 0;
     bool Cerimonia(Chi vincitore, std::function<void()> fine) override {
         cerimonie.push_back(vincitore);
         alTermine = std::move(fine);
         return true;
     }
-    void ChiudiInno() override { ++inniChiusi; }
 };
 
-class SuoniFinti : public SuoniECommenti {
+// Speaks the final comment when the table says it is time, holding the sounds while `parla`.
+class SuoniFinti {
 public:
-    StatoGioco* stato = nullptr;
+    explicit SuoniFinti(Tavolo& tavolo)
+        : ascolto_(tavolo.Eventi().Iscrivi([this, &tavolo](const Evento& e) {
+              if (!std::holds_alternative<evento::CommentoFinale>(e)) return;
+              ++commentiFinali;
+              if (parla) tavolo.ImpostaInterdiciSuoni(true);
+          })) {}
     int commentiFinali = 0;
-    bool parla = false;  // the final comment keeps InterdiciSuoni "Si"
-    void Collega(ContestoTavolo& ctx) override { stato = &ctx.stato; }
-    void CommentoFinale() override {
-        ++commentiFinali;
-        if (parla) stato->InterdiciSuoni = true;
-    }
+    bool parla = false;
+
+private:
+    CanaleEventi::Iscrizione ascolto_;
 };
 
 class RecordFinti : public RecordPartite {
@@ -60,7 +62,7 @@ TEST(FineGioco, SixtyPointRuleEndsTheGameAtTheTakeThatPassesSixty) {
             EXPECT_LE(std::stoi(b.tavolo.Dati()[b0 + 11].testo), 60);
             EXPECT_LE(std::stoi(b.tavolo.Dati()[b0 + 12].testo), 60);
         }
-        EXPECT_EQ(e.Vincitore, e.PuntiH > 60 ? 2 : 1);
+        EXPECT_EQ(e.Vincitore, e.PuntiH > 60 ? Chi::H : Chi::PC);
         EXPECT_FALSE(b.s().GiocoInCorso);
         // Cards are still in the hands: they are not played.
         int inMano = 0;
@@ -72,7 +74,7 @@ TEST(FineGioco, SixtyPointRuleEndsTheGameAtTheTakeThatPassesSixty) {
         EXPECT_TRUE(b.Armato(b.t().CommentiFinali));
         EXPECT_FALSE(b.Armato(b.t().Pesca));
         EXPECT_FALSE(b.Armato(b.t().AttesaDelPCaMuovere));
-        EXPECT_EQ(b.s().Vincitore, 0) << "reset by MostraFineGioco";
+        EXPECT_EQ(b.s().Vincitore, Chi::Nessuno) << "reset by MostraFineGioco";
     }
     EXPECT_GT(anticipati, 20);
 }
@@ -82,16 +84,16 @@ TEST(FineGioco, UntilTheLastTrickAlwaysPlays20TricksAndKeepsTheFirstWinner) {
     for (std::uint64_t seme = 1; seme <= 30; ++seme) {
         Banco b(seme, ConOpzioni({{OpzConclusioneGioco, "Fino all'ultima presa"}}));
         b.tavolo.Avvia();
-        int primo = 0;
+        Chi primo = Chi::Nessuno;
         int mancheDelPrimo = 0;
         while (b.tavolo.GiochiConclusi() == 0) {
             ASSERT_LT(b.orologio.PassiEseguiti(), 100000u);
             ASSERT_TRUE(b.conduttore.Passo());
-            if (primo == 0 && b.s().Vincitore != 0) {
+            if (primo == Chi::Nessuno && b.s().Vincitore != Chi::Nessuno) {
                 primo = b.s().Vincitore;
                 mancheDelPrimo = b.s().Manche;
             }
-            if (primo != 0 && b.tavolo.GiochiConclusi() == 0) {
+            if (primo != Chi::Nessuno && b.tavolo.GiochiConclusi() == 0) {
                 ASSERT_EQ(b.s().Vincitore, primo);
             }
         }
@@ -99,10 +101,10 @@ TEST(FineGioco, UntilTheLastTrickAlwaysPlays20TricksAndKeepsTheFirstWinner) {
         EXPECT_EQ(e.prese, 20);
         EXPECT_EQ(e.NumeroCarteRimaste, -6);
         EXPECT_EQ(e.PuntiH + e.PuntiPC, 120);
-        EXPECT_EQ(e.Vincitore, e.PuntiH > 60 ? 2 : e.PuntiPC > 60 ? 1 : 0);
+        EXPECT_EQ(e.Vincitore, e.PuntiH > 60 ? Chi::H : e.PuntiPC > 60 ? Chi::PC : Chi::Nessuno);
         // Passed 60 before the last take: the first winner is kept to the end. (A pass at the last
         // take is seen only in the game's result: MostraFineGioco resets Vincitore in that step.)
-        if (primo != 0) {
+        if (primo != Chi::Nessuno) {
             EXPECT_EQ(e.Vincitore, primo);
             if (mancheDelPrimo <= 20) ++passatiPrima;
         }
@@ -162,9 +164,13 @@ TEST(FineGioco, CeremonyAtTheEndOfTheMatchOnly) {
         EXPECT_FALSE(b.v().FineGioco.visibile);
         cerimonia.alTermine();
         EXPECT_TRUE(b.v().FineGioco.visibile);
+        int continuati = 0;
+        auto ascolto = b.tavolo.Eventi().Iscrivi([&](const Evento& e) {
+            continuati += std::holds_alternative<evento::ContinuaDopoFineGioco>(e);
+        });
         b.orologio.Avanza(900);
         b.tavolo.TastoInvio();
-        EXPECT_EQ(cerimonia.inniChiusi, static_cast<int>(b.tavolo.GiochiConclusi()));
+        EXPECT_EQ(continuati, 1) << "the anthem's player hears the player go on";
         return;
     }
 }
@@ -234,9 +240,8 @@ TEST(FineGioco, TheLeaderAlternatesAcrossGamesAndMatches) {
 }
 
 TEST(FineGioco, FrameMessagesCommentAndContinue) {
-    SuoniFinti suoni;
     Banco b(15);
-    b.tavolo.ImpostaSuoni(&suoni);
+    SuoniFinti suoni(b.tavolo);
     b.tavolo.Avvia();
     ASSERT_TRUE(b.Fino([&] { return b.tavolo.GiochiConclusi() == 1; }));
     ASSERT_TRUE(b.s().PartitaInCorso);
@@ -260,7 +265,7 @@ TEST(FineGioco, FrameMessagesCommentAndContinue) {
     EXPECT_EQ(suoni.commentiFinali, 1);
     b.tavolo.TastoInvio();
     EXPECT_TRUE(b.v().FineGioco.visibile) << "continued while a comment was playing";
-    b.s().InterdiciSuoni = false;
+    b.tavolo.ImpostaInterdiciSuoni(false);
     b.tavolo.TastoInvio();
     EXPECT_FALSE(b.v().FineGioco.visibile);
     EXPECT_FALSE(b.v().FineGioco.cmdContinuaOIniziaPartita.abilitata);
@@ -277,8 +282,7 @@ TEST(FineGioco, FrameMessagesCommentAndContinue) {
     EXPECT_EQ(b.tavolo.Dati().Intestazione1, "Partita n. 1 - Gioco n. 2");
     // A "Taciturno" computer says nothing at the end.
     Banco c(15, ConOpzioni({{OpzLoquacita, "Taciturno"}}));
-    SuoniFinti muti;
-    c.tavolo.ImpostaSuoni(&muti);
+    SuoniFinti muti(c.tavolo);
     c.tavolo.Avvia();
     ASSERT_TRUE(c.Fino([&] { return c.tavolo.GiochiConclusi() == 1; }));
     c.SoloOrologioFino([&] { return !c.Armato(c.t().CommentiFinali); });

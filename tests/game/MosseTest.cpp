@@ -84,9 +84,9 @@ TEST(ClickRifiutato, WhileTheComputersCardIsMoving) {
 TEST(ClickRifiutato, WhileTheExitQuestionIsShown) {
     Banco b;
     b.Distribuisci();
-    b.tavolo.Vista().EsciVisibile = true;
+    b.tavolo.ImpostaDomandaUscita(true);
     for (int k : {4, 5, 6}) AttendiRifiuto(b, k, "exit frame shown");
-    b.tavolo.Vista().EsciVisibile = false;
+    b.tavolo.ImpostaDomandaUscita(false);
     EXPECT_TRUE(b.tavolo.ClickAccettato(4));
 }
 
@@ -258,7 +258,7 @@ TEST(Animazione, TheHumansCardReachesItsTablePlaceInSixTicks) {
             EXPECT_EQ(ticks.back().cornice, (Punto{6120, 3150}));
             // The computer is asked for its answer only when the card has arrived.
             EXPECT_EQ(b.s().AChiTocca, Chi::PC);
-            EXPECT_TRUE(b.Armato(b.t().AttesaDelPCaMuovere));
+            EXPECT_TRUE(b.Armato(b.t().ValoreAggiuntivo));
         }
 }
 
@@ -298,13 +298,13 @@ TEST(Animazione, WithoutAnimationCardsArePlacedAtOnce) {
     const int q = b.s().NumeroCartaGiocataDaPC;
     EXPECT_EQ(b.v().Slot[q].immagine, (Punto{4500, 3330}));
     EXPECT_TRUE(b.v().Slot[q].scoperta);
-    // The played cards are registered for the computer player.
+    // The played cards are registered.
     const int posH = PosizioneNelMazzo(b.s().Carta[6]);
     const int posPC = PosizioneNelMazzo(b.s().Carta[q]);
     EXPECT_EQ(b.s().CarteGiocate[posH].colore, colore::RosaUmano);
     EXPECT_EQ(b.s().CarteGiocate[posPC].colore, colore::Rosso);
     EXPECT_EQ(b.s().CarteGiocate[posH].coloreTesto, colore::Blu);
-    EXPECT_EQ(b.s().PreseVirtuali[posPC].coloreTesto, colore::Verde);
+    EXPECT_EQ(b.s().CarteGiocate[posPC].coloreTesto, colore::Blu);
     EXPECT_EQ(b.s().CartaGiocata.testo, b.s().Carta[q]);
     EXPECT_EQ(b.s().CartaGiocata.colore, colore::Rosso);
 }

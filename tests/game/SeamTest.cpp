@@ -1,6 +1,8 @@
 // The seams are called where the flow says: option locks, graphic variations, sounds.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
 #include <vector>
 
 #include "BancoDiProva.h"
@@ -18,16 +20,10 @@ public:
     void VariazioniGrafiche(bool nuova) override { variazioni.push_back(nuova); }
 };
 
-class SuoniContati : public SuoniECommenti {
-public:
-    int iniziali = 0, carte = 0, commenti = 0, prese = 0, avvii = 0, fermi = 0;
-    void CommentoIniziale() override { ++iniziali; }
-    void SuonoCarta(Chi) override { ++carte; }
-    void CommentoCarta(Chi) override { ++commenti; }
-    void SuonoPresa() override { ++prese; }
-    void AvviaImpazienza() override { ++avvii; }
-    void FermaImpazienza() override { ++fermi; }
-};
+template <class E>
+std::size_t Indice() {
+    return Evento(std::in_place_type<E>, E{}).index();
+}
 
 TEST(Seam, OptionLocksAndGraphicVariations) {
     BlocchiFinti blocchi;
@@ -50,25 +46,62 @@ TEST(Seam, OptionLocksAndGraphicVariations) {
     EXPECT_TRUE(blocchi.variazioni.back());
 }
 
-TEST(Seam, SoundsOfADealAndATrick) {
-    SuoniContati suoni;
+// Counts the table's events by kind.
+struct Conteggio {
+    explicit Conteggio(Tavolo& tavolo)
+        : ascolto(tavolo.Eventi().Iscrivi([this](const Evento& e) { ++perTipo[e.index()]; })) {}
+    std::array<int, std::variant_size_v<Evento>> perTipo{};
+    CanaleEventi::Iscrizione ascolto;
+};
+
+TEST(Seam, EventsOfADealAndATrick) {
     Banco b(9);
-    b.tavolo.ImpostaSuoni(&suoni);
+    Conteggio n(b.tavolo);
     b.Distribuisci();
-    EXPECT_EQ(suoni.iniziali, 8);
-    EXPECT_EQ(suoni.avvii, 1) << "the human leads: impatience starts";
+    EXPECT_EQ(n.perTipo[Indice<evento::GiocoImpostato>()], 1);
+    EXPECT_EQ(n.perTipo[Indice<evento::CartaDistribuita>()], 8);
+    EXPECT_EQ(n.perTipo[Indice<evento::DistribuzioneFinita>()], 1);
+    EXPECT_EQ(n.perTipo[Indice<evento::TurnoUmanoIniziato>()], 1) << "the human leads: impatience starts";
     b.tavolo.ImgCarta_Click(4);
-    EXPECT_EQ(suoni.fermi, 1);
-    EXPECT_EQ(suoni.carte, 1) << "the human led: card noise";
+    EXPECT_EQ(n.perTipo[Indice<evento::TurnoUmanoFinito>()], 1);
+    EXPECT_EQ(n.perTipo[Indice<evento::CartaGiocata>()], 1);
     ASSERT_TRUE(b.SoloOrologioFino([&] { return b.s().Manche == 2; }));
-    EXPECT_EQ(suoni.commenti, 1) << "the computer answered: card comment";
-    EXPECT_EQ(suoni.prese, 1);
+    EXPECT_EQ(b.pc.scelte, 1) << "the computer was asked once, to answer";
+    EXPECT_EQ(n.perTipo[Indice<evento::CartaGiocata>()], 2);
+    EXPECT_EQ(n.perTipo[Indice<evento::CartaArrivata>()], 2) << "the human's card, then the computer's answer";
+    EXPECT_EQ(n.perTipo[Indice<evento::InizioPresa>()], 1);
+    EXPECT_EQ(n.perTipo[Indice<evento::PresaEffettuata>()], 1);
+    ASSERT_TRUE(b.SoloOrologioFino([&] { return !b.Armato(b.t().Pesca); }));
+    EXPECT_EQ(n.perTipo[Indice<evento::CartaPescata>()], 2);
+    EXPECT_EQ(n.perTipo[Indice<evento::PescaFinita>()], 1);
 }
 
-TEST(Seam, ChangedIsCalledAfterEveryStepAndInput) {
+// Played, arrived, then the take: in that order for each card, the answer's arrival last.
+TEST(Seam, EachCardIsPlayedBeforeItArrivesAndTheTakeComesAfterBoth) {
+    Banco b(12, ConOpzioni({{OpzAnimazione, "Veloce"}}));
+    std::vector<std::string> storia;
+    auto ascolto = b.tavolo.Eventi().Iscrivi([&](const Evento& e) {
+        if (const auto* g = std::get_if<evento::CartaGiocata>(&e)) storia.push_back(std::string("giocata ") + TestoDi(g->chi));
+        if (const auto* a = std::get_if<evento::CartaArrivata>(&e))
+            storia.push_back(std::string("arrivata ") + TestoDi(a->chi) + (a->risposta ? " risposta" : ""));
+        if (const auto* p = std::get_if<evento::PresaEffettuata>(&e)) storia.push_back(std::string("presa ") + TestoDi(p->vincitore));
+    });
+    b.tavolo.Avvia();
+    ASSERT_TRUE(b.Fino([&] { return b.s().Manche == 3; }));
+    ASSERT_GE(storia.size(), 10u);
+    for (std::size_t i = 0; i + 5 <= storia.size(); i += 5) {
+        EXPECT_EQ(storia[i].rfind("giocata ", 0), 0u) << i;
+        EXPECT_EQ(storia[i + 1].rfind("arrivata ", 0), 0u) << i;
+        EXPECT_EQ(storia[i + 2].rfind("giocata ", 0), 0u) << i;
+        EXPECT_NE(storia[i + 3].find("risposta"), std::string::npos) << i;
+        EXPECT_EQ(storia[i + 4].rfind("presa ", 0), 0u) << i;
+    }
+}
+
+TEST(Seam, PassoConclusoAfterEveryStepAndInput) {
     Banco b(10);
     int cambi = 0;
-    b.tavolo.Cambiato = [&] { ++cambi; };
+    auto ascolto = b.tavolo.Eventi().Iscrivi([&](const Evento& e) { cambi += std::holds_alternative<evento::PassoConcluso>(e); });
     b.tavolo.Avvia();
     EXPECT_EQ(cambi, 1);
     b.SoloOrologioFino([&] { return !b.Armato(b.t().DistribuisciCarte); });
@@ -77,6 +110,35 @@ TEST(Seam, ChangedIsCalledAfterEveryStepAndInput) {
     EXPECT_EQ(cambi, 10);
     b.tavolo.ImgCarta_Click(5);  // refused: nothing to redraw
     EXPECT_EQ(cambi, 10);
+}
+
+// Subscribers come and go while events are being published.
+TEST(Seam, SubscriptionsEndWhenReleasedEvenFromInsideACall) {
+    CanaleEventi canale;
+    int a = 0, b = 0, c = 0;
+    CanaleEventi::Iscrizione ib;
+    CanaleEventi::Iscrizione ic;
+    auto ia = canale.Iscrivi([&](const Evento&) {
+        ++a;
+        ib.Rilascia();  // b hears nothing from here on, this publication included
+        if (!ic.Attiva()) ic = canale.Iscrivi([&](const Evento&) { ++c; });
+    });
+    ib = canale.Iscrivi([&](const Evento&) { ++b; });
+    canale.Pubblica(evento::PassoConcluso{});
+    EXPECT_EQ(a, 1);
+    EXPECT_EQ(b, 0);
+    EXPECT_EQ(c, 0) << "a subscriber added during a publication hears the next one";
+    canale.Pubblica(evento::PassoConcluso{});
+    EXPECT_EQ(c, 1);
+    ia.Rilascia();
+    canale.Pubblica(evento::PassoConcluso{});
+    EXPECT_EQ(a, 2);
+    EXPECT_EQ(canale.Iscritti(), 1u);
+    {
+        auto temporanea = canale.Iscrivi([&](const Evento&) { ++b; });
+        EXPECT_EQ(canale.Iscritti(), 2u);
+    }
+    EXPECT_EQ(canale.Iscritti(), 1u);
 }
 
 }  // namespace

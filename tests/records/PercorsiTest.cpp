@@ -23,16 +23,13 @@ TEST(Percorsi, NothingEscapesItsRoot) {
 }
 
 TEST(Percorsi, EnvironmentMovesTheRoots) {
-    setenv("MRVELTO_HOME", "/tmp/casa", 1);
-    unsetenv("MRVELTO_MEDIA");
-    auto r = RadiciDaAmbiente("/m", "/u");
+    const Radici predefinite{"/m", "/u"};
+    auto r = RadiciDaAmbiente(predefinite, "/tmp/casa", nullptr);
     EXPECT_EQ(r.utente, "/tmp/casa");
     EXPECT_EQ(r.media, "/m");
-    setenv("MRVELTO_MEDIA", "/altrove", 1);
-    EXPECT_EQ(RadiciDaAmbiente("/m", "/u").media, "/altrove");
-    unsetenv("MRVELTO_HOME");
-    unsetenv("MRVELTO_MEDIA");
-    EXPECT_EQ(RadiciDaAmbiente("/m", "/u").utente, "/u");
+    EXPECT_EQ(RadiciDaAmbiente(predefinite, nullptr, "/altrove").media, "/altrove");
+    EXPECT_EQ(RadiciDaAmbiente(predefinite, "", "").utente, "/u");
+    EXPECT_EQ(RadiciDaAmbiente(predefinite, "", "").media, "/m");
 }
 
 }  // namespace

@@ -204,7 +204,7 @@ TEST(Osservazione, FromTheComputersSeatTheSidesAreMirrored) {
     EsitoGioco e;
     e.PuntiH = 50;
     e.PuntiPC = 70;
-    e.Vincitore = 1;
+    e.Vincitore = Chi::PC;
     e.PartitePC = 3;
     e.partitaFinita = false;
     const Json f = RigaFine(e, c, {});
@@ -213,7 +213,7 @@ TEST(Osservazione, FromTheComputersSeatTheSidesAreMirrored) {
     EXPECT_EQ(f["games_won"], (Json{{"you", 3}, {"opponent", 0}}));
     c.posto = Chi::H;
     EXPECT_EQ(RigaFine(e, c, {})["result"], "loss");
-    e.Vincitore = 0;
+    e.Vincitore = Chi::Nessuno;
     EXPECT_EQ(RigaFine(e, c, {})["result"], "draw");
 }
 

@@ -1,0 +1,93 @@
+#pragma once
+// The program's root: owns the clock, the random source, the calendar, the paths, the table with
+// Mr. VELTO and the main window's logic, and knows which of its three modes is on. The windows
+// draw it and forward input to it; the platform pumps its clock with real time.
+//
+//   Programma programma(ambiente, avvio);   // the real things come from platform/
+//   programma.Avvia();                      // the main window's start-up and the first deal
+//   ... programma.Tavolo_().ImgCarta_Click(5); programma.Cornice().lblComandi_Click(3);
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "cards/Caso.h"
+#include "game/Conduttore.h"
+#include "game/DataOra.h"
+#include "game/Giocatore.h"
+#include "game/OrologioVirtuale.h"
+#include "game/Tavolo.h"
+#include "records/Percorsi.h"
+#include "screens/CornicePrincipale.h"
+
+namespace mrvelto {
+
+// Avvio: the start-up window (name, symbols, theme tune); Gioco: the table; Analisi: the review
+// of a saved or just-finished game.
+enum class Modo { Avvio, Gioco, Analisi };
+
+// What the program takes from outside the core.
+struct AmbienteProgramma {
+    // The random source, given the program's clock (a seeded source reads its minute and second).
+    std::function<std::unique_ptr<FonteCasuale>(const OrologioVirtuale&)> caso;
+    Calendario calendario;
+    Radici radici;
+};
+
+// How this run starts.
+struct AvvioProgramma {
+    std::string nome = "Giocatore";
+    bool autoplay = false;  // a built-in player clicks for the human
+    std::uint64_t semeAutoplay = 0;
+    int partite = 0;        // with autoplay: matches to play before leaving (0 = no limit)
+};
+
+class Programma {
+public:
+    Programma(AmbienteProgramma ambiente, AvvioProgramma avvio);
+    ~Programma();
+    Programma(const Programma&) = delete;
+    Programma& operator=(const Programma&) = delete;
+
+    // The main window's start-up: settings, records, the first deal. Mode Gioco from here on.
+    void Avvia();
+
+    Modo ModoCorrente() const { return modo_; }
+    OrologioVirtuale& Orologio() { return orologio_; }
+    Tavolo& Tavolo_() { return *tavolo_; }
+    const Tavolo& Tavolo_() const { return *tavolo_; }
+    CornicePrincipale& Cornice() { return *cornice_; }
+    const CornicePrincipale& Cornice() const { return *cornice_; }
+    const AvvioProgramma& Avvio() const { return avvio_; }
+
+    // ---- Autoplay (nothing without it).
+    // One action of the built-in player if the table accepts one now; true if it acted.
+    bool AgisciAutomatico();
+    // One event: the built-in player's action, or else the clock's next step (time jumps to it).
+    // False when nothing can happen any more.
+    bool PassoAutomatico();
+    // The built-in player has played its matches: the exit question is answered yes (settings
+    // written) and the exit's timer armed. Checked after each automatic action or step.
+    bool AutoplayConcluso() const { return concluso_; }
+
+    // Ends the program; the front end sets it (called when the exit's timer fires).
+    std::function<void()> Chiudi;
+
+private:
+    void ControllaFineAutoplay();
+
+    AvvioProgramma avvio_;
+    OrologioVirtuale orologio_;
+    std::unique_ptr<FonteCasuale> caso_;
+    Calendario calendario_;
+    Radici radici_;
+    std::unique_ptr<Giocatore> velto_;
+    std::unique_ptr<Tavolo> tavolo_;
+    std::unique_ptr<CornicePrincipale> cornice_;
+    std::unique_ptr<Giocatore> automatico_;
+    std::unique_ptr<Conduttore> conduttore_;
+    Modo modo_ = Modo::Avvio;
+    bool concluso_ = false;
+};
+
+}  // namespace mrvelto
