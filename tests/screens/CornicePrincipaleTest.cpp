@@ -249,6 +249,42 @@ TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOn
     EXPECT_EQ(RigheSalvate(file)[6], "0");
 }
 
+// Line 5 brings back the peek flag of the match the last run was playing: the first match of this
+// run is marked as peeked even when the cards are covered before the deal, the next one is not.
+TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
+    Impostazioni scritte;
+    scritte.opzioni[OpzMostraCarte] = "Si";
+    scritte.opzioni[OpzConclusionePartita] = "Al meglio di 3 Giochi";
+    {
+        Finestra f(casa_, 10);
+        const fs::path file = f.cornice.PercorsoImpostazioni();
+        ScriviImpostazioniIniziali(file, scritte);
+        ASSERT_EQ(RigheSalvate(file)[4], "\"Si\"");
+        f.cornice.Avvio();
+        EXPECT_TRUE(f.cornice.PrendiAvvisi().empty());
+        EXPECT_TRUE(f.tavolo.Stato().Sbirciata);
+        f.tavolo.Opz()[OpzMostraCarte] = "No";  // before the first card is dealt
+        f.GiocaPartite(1);
+        f.GiocaPartite(1);
+        const auto albo = f.cornice.PannelloAlbo().LstAlbo;
+        ASSERT_GE(albo.size(), 2u);
+        EXPECT_NE(albo[0].find(" * "), std::string::npos) << albo[0];
+        EXPECT_EQ(albo[1].find(" * "), std::string::npos) << albo[1];
+        ASSERT_TRUE(f.cornice.SalvaImpostazioni());
+        const auto righe = RigheSalvate(file);
+        ASSERT_EQ(righe.size(), 43u);
+        EXPECT_EQ(righe[3], "\"No\"");
+        EXPECT_EQ(righe[4], "\"No\"");
+    }
+    // A file whose line 5 differs from line 4 (not one this program writes): the flag is the line's.
+    Finestra g(casa_, 11);
+    ScriviImpostazioniIniziali(g.cornice.PercorsoImpostazioni(), Impostazioni{}, {{5, "\"Si\""}});
+    g.cornice.Avvio();
+    EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
+    EXPECT_EQ(g.tavolo.Opz()[OpzMostraCarte], "No");
+    EXPECT_TRUE(g.tavolo.Stato().Sbirciata);
+}
+
 TEST_F(CornicePrincipaleTest, AnUnknownDeckStyleFallsBackAndIsReportedOnce) {
     {
         Finestra f(casa_, 3);
