@@ -1,12 +1,13 @@
 // Games per second of the game flow on virtual time: the same composition as `mrvelto-sim match`
 // (a table, its timers and handlers, the random reference opponent on the human's side), with the
-// interim computer player (the flow's own cost) and with Mr. VELTO (the table's default player).
+// table's default first-card player (the flow's own cost) and with Mr. VELTO.
 #include <benchmark/benchmark.h>
 
 #include "game/Conduttore.h"
 #include "game/OraVirtuale.h"
 #include "game/Tavolo.h"
-#include "player/GiocatorePCProvvisorio.h"
+#include "player/GiocatoreVelto.h"
+#include "player/GiocatoriDiRiferimento.h"
 
 namespace mrvelto {
 namespace {
@@ -14,12 +15,11 @@ namespace {
 void GiochiSulTavolo(benchmark::State& state, bool provvisorio) {
     OrologioVirtuale orologio;
     CasoConSeme caso(1, OraDaOrologioVirtuale(orologio));
-    Tavolo tavolo(orologio, caso);
-    GiocatorePCProvvisorio interim;
-    if (provvisorio) tavolo.ImpostaGiocatorePC(&interim);
-    tavolo.ImpostaCalendario([] { return DataOra{}; });
-    AvversarioCasuale avversario(2);
-    Conduttore conduttore(tavolo, avversario);
+    Tavolo tavolo(orologio, caso, [] { return DataOra{}; });
+    GiocatoreVelto velto(caso);
+    if (!provvisorio) tavolo.ImpostaGiocatorePC(&velto);
+    auto avversario = CreaGiocatore("random", 'A', 2);
+    Conduttore conduttore(tavolo, orologio, *avversario);
     tavolo.Avvia();
     std::uint64_t giochi = 0;
     for (auto _ : state) {

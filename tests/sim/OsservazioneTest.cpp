@@ -18,19 +18,18 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // Plays the first card it may, after checking the observation it would be sent.
-class Osservatore : public AvversarioUmano {
+class Osservatore : public Giocatore {
 public:
-    explicit Osservatore(const SequenzaGiocate& seq) : seq_(seq) {}
-    int ScegliCarta(const Tavolo& t) override {
-        const StatoGioco& s = t.Stato();
+    Osservatore(const SequenzaGiocate& seq, const Opzioni& opzioni) : seq_(seq), opzioni_(opzioni) {}
+    int Scegli(const StatoGioco& s, Chi) override {
         ContestoOsservazione c;
-        c.conclusioneGioco = t.Opz()[OpzConclusioneGioco];
-        c.conclusionePartita = t.Opz()[OpzConclusionePartita];
+        c.conclusioneGioco = opzioni_[OpzConclusioneGioco];
+        c.conclusionePartita = opzioni_[OpzConclusionePartita];
         const Json j = RigaMossa(s, c, seq_.Giocate());
         Controlla(s, j);
         ++mosse;
         for (int k = 4; k <= 6; ++k)
-            if (t.ClickAccettato(k)) return k;
+            if (!s.Carta[k].empty()) return k;
         return 0;
     }
     std::string Nome() const override { return "osservatore"; }
@@ -38,6 +37,7 @@ public:
     bool vistaCartaInTavola = false, vistaBriscolaScoperta = false, vistaBriscolaNascosta = false;
 
 private:
+    const Opzioni& opzioni_;
     void Controlla(const StatoGioco& s, const Json& j) {
         SCOPED_TRACE(j.dump());
         ASSERT_EQ(j["hand"].size(), 3u);
@@ -115,20 +115,20 @@ TEST(Osservazione, ShowsOneSeatOnlyAndThePlayedCardsInTheirOrder) {
         CasoConSeme caso(seme, OraDaOrologioVirtuale(orologio));
         Opzioni opzioni;
         opzioni[OpzConclusioneGioco] = "Fino all'ultima presa";
-        Tavolo tavolo(orologio, caso, opzioni);
-        GiocatoreVelto velto;
+        Tavolo tavolo(orologio, caso, [] { return DataOra{}; }, opzioni);
+        GiocatoreVelto velto(caso);
         tavolo.ImpostaGiocatorePC(&velto);
         SequenzaGiocate seq;
-        tavolo.Cambiato = [&] { seq.Aggiorna(tavolo.Stato()); };
         int finiti = 0;
-        tavolo.AlTermineDelGioco = [&](const EsitoGioco&) {
-            seq.Aggiorna(tavolo.Stato());
+        auto ascolto = tavolo.Eventi().Iscrivi([&](const Evento& e) {
+            seq.Osserva(e, tavolo.Stato());
+            if (!std::holds_alternative<evento::GiocoConcluso>(e)) return;
             EXPECT_EQ(seq.Giocate().size(), 40u);
             ConfrontaConPannello(tavolo, seq.Giocate());
             ++finiti;
-        };
-        Osservatore oss(seq);
-        Conduttore conduttore(tavolo, oss);
+        });
+        Osservatore oss(seq, tavolo.Opz());
+        Conduttore conduttore(tavolo, orologio, oss);
         tavolo.Avvia();
         ASSERT_TRUE(conduttore.FinoAGiochi(4, 1'000'000));
         EXPECT_EQ(finiti, 4);

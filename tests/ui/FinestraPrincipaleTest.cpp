@@ -73,7 +73,7 @@ TEST(FinestraPrincipale, TakeButtonTakesTheTrickWhenTheTakeIsNotAutomatic) {
     FinestraPrincipale f(Avvio(13));
     f.show();
     auto& t = f.Tavolo_();
-    t.Opz()[OpzPresaAutomatica] = "No";
+    t.ImpostaOpzione(OpzPresaAutomatica, "No");
     t.ApplicaOpzioni();
     Distribuisci(f);
     while (!t.ClickAccettato(4)) ASSERT_TRUE(f.Orologio().EseguiProssimo());
