@@ -49,6 +49,42 @@ TEST(FiltroSessantaPuntiRisponde, AvoidsACardThatLetsTheHumanPassSixty) {
     EXPECT_TRUE(s.Filtro60Punti);      // the chosen total was 61, whoever takes it
 }
 
+// Sixty is half the deck, not a win: only 61 or more passes, for either side.
+TEST(FiltroSessantaPuntiRisponde, SixtyPointsDoNotPassSixty) {
+    {  // the human would reach 60: not dangerous, the choice stays
+        StatoGioco s;
+        TabellePC tab;
+        Totali(tab, {-60, 40, 41});
+        s.CartaPCDaGiocare = 1;
+        FiltroSessantaPuntiRispondePC(s, tab);
+        EXPECT_NE(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
+        EXPECT_EQ(s.CartaPCDaGiocare, 1);
+        EXPECT_FALSE(s.Filtro60Punti);
+    }
+    {  // 61 for the human is
+        StatoGioco s;
+        TabellePC tab;
+        Totali(tab, {-61, 40, 41});
+        s.CartaPCDaGiocare = 1;
+        FiltroSessantaPuntiRispondePC(s, tab);
+        EXPECT_EQ(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
+        EXPECT_EQ(s.CartaPCDaGiocare, 3);
+    }
+    {  // the computer reaching 60, with the chosen card or another, wins nothing yet
+        StatoGioco s;
+        TabellePC tab;
+        Totali(tab, {60, 60, 40});
+        s.CartaPCDaGiocare = 1;
+        FiltroSessantaPuntiRispondePC(s, tab);
+        EXPECT_EQ(s.CartaPCDaGiocare, 1);
+        EXPECT_FALSE(s.Filtro60Punti);
+        s.CartaPCDaGiocare = 3;
+        FiltroSessantaPuntiRispondePC(s, tab);
+        EXPECT_EQ(s.CartaPCDaGiocare, 3);
+        EXPECT_FALSE(s.Filtro60Punti);
+    }
+}
+
 TEST(FiltroSessantaPuntiRisponde, LeavesTheChoiceWhenEveryCardLoses) {
     StatoGioco s;
     TabellePC tab;
@@ -87,6 +123,36 @@ TEST(FiltroSessantaPuntiInizia, AvoidsACardThatLetsTheHumanPassSixty) {
     EXPECT_EQ(tab.TotaliPotenziali[2].sfondo, colore::Magenta);
     EXPECT_EQ(s.CartaPCDaGiocare, 3);
     EXPECT_FALSE(s.Filtro60Punti);
+}
+
+TEST(FiltroSessantaPuntiInizia, SixtyPointsDoNotPassSixty) {
+    {  // the human would reach 60 against card 1: not dangerous
+        StatoGioco s;
+        TabellePC tab;
+        Totali(tab, {-60, 40, 40, 30, 30, 30, 30, 30, 30});
+        s.CartaPCDaGiocare = 1;
+        FiltroSessantaPuntiIniziaPC(s, tab);
+        EXPECT_NE(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
+        EXPECT_EQ(s.CartaPCDaGiocare, 1);
+    }
+    {  // 61 is
+        StatoGioco s;
+        TabellePC tab;
+        Totali(tab, {-61, 40, 40, 30, 30, 30, 30, 30, 30});
+        s.CartaPCDaGiocare = 1;
+        FiltroSessantaPuntiIniziaPC(s, tab);
+        EXPECT_EQ(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
+        EXPECT_EQ(s.CartaPCDaGiocare, 2);
+    }
+    {  // card 1 reaches 60 against one reply and 61 against the others: no sure win
+        StatoGioco s;
+        TabellePC tab;
+        Totali(tab, {60, 61, 61, 40, 40, 40, 40, 40, 40});
+        s.CartaPCDaGiocare = 3;
+        FiltroSessantaPuntiIniziaPC(s, tab);
+        EXPECT_EQ(s.CartaPCDaGiocare, 3);
+        EXPECT_FALSE(s.Filtro60Punti);
+    }
 }
 
 TEST(FiltroSessantaPuntiInizia, LeavesTheChoiceWhenEveryCardLoses) {

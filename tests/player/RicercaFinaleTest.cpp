@@ -137,6 +137,37 @@ TEST(RicercaTerzultima, ALeafWhereTheComputerTakesAllHasTheSumOfTheSixCards) {
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(tab.Peggiore[i].sfondo, colore::Rosso);
 }
 
+// With no card worth points every leaf is 0, so every choice in the search is a tie: the follower
+// keeps the second leaf of each pair and the leader the later of the two kept.
+TEST(RicercaTerzultima, TiesKeepTheLaterLeafWhoeverLeads) {
+    auto caso = Caso(7);
+    auto segniDeiGruppi = [](const TabellePC& tab, int foglie, Colore primo) {
+        for (int g = 1; g < foglie; g += 4) {
+            ASSERT_EQ(tab.PrimoLivello[(g + 3) / 4].sfondo, primo) << "foglia " << g;
+            EXPECT_NE(tab.SecondoLivello[g].testo, colore::Blu) << "foglia " << g;
+            EXPECT_NE(tab.SecondoLivello[g].testo, colore::Verde) << "foglia " << g;
+            EXPECT_EQ(tab.SecondoLivello[g + 1].testo, colore::Blu) << "foglia " << g + 1;
+            EXPECT_NE(tab.SecondoLivello[g + 2].testo, colore::Blu) << "foglia " << g + 2;
+            EXPECT_NE(tab.SecondoLivello[g + 2].testo, colore::Verde) << "foglia " << g + 2;
+            EXPECT_EQ(tab.SecondoLivello[g + 3].testo, colore::Verde) << "foglia " << g + 3;
+        }
+    };
+    {  // the computer leads diamonds and takes every first trick, so it leads the next one too
+        StatoGioco s = test::ConMazzo('b', {"2d", "4d", "5d"}, {"6s", "7s", "2c"}, 0, Chi::PC, 0, {});
+        TabellePC tab;
+        TerzultimaGiocataIniziaPC(s, tab);
+        AnalisiSecondoLivello(s, tab, caso);
+        segniDeiGruppi(tab, 36, colore::Bianco);
+    }
+    {  // the human leads 6s and takes against any diamond, so it leads the next trick
+        StatoGioco s = test::ConMazzo('b', {"2d", "4d", "5d"}, {"6s", "7s", "2c"}, -1, Chi::H, 4, {});
+        TabellePC tab;
+        TerzultimaGiocataRispondePC(s, tab);
+        AnalisiSecondoLivelloBis(s, tab, caso);
+        segniDeiGruppi(tab, 12, colore::Rosso);
+    }
+}
+
 TEST(RicercaTerzultima, EqualBestCardsAreChosenUniformly) {
     StatoGioco base = test::ConMazzo('b', {"Ab", "3b", "Rb"}, {"Ad", "3s", "Cc"}, 0, Chi::PC, 0, {});
     auto caso = Caso(4);

@@ -100,8 +100,14 @@ TEST(FinestraPrincipale, EndOfGameFrameContinuesOnEnter) {
     ASSERT_TRUE(t.Vista().FineGioco.visibile);
     while (t.Orologio().Abilitato(t.Timer().CommentiFinali) || !t.Vista().FineGioco.cmdContinuaOIniziaPartita.abilitata)
         ASSERT_TRUE(f.Orologio().EseguiProssimo());
-    const QImage img = f.grab().toImage();  // the frame is drawn without trouble
-    EXPECT_FALSE(img.isNull());
+    // The frame is on the table, lighter than the cloth, with its button enabled.
+    const QImage img = f.grab().toImage();
+    const FrameFineGioco& fine = t.Vista().FineGioco;
+    const QPoint corpo = f.Trasformazione().map(QPointF(fine.posizione.left + 100, fine.posizione.top + 1500)).toPoint();
+    EXPECT_EQ(img.pixel(corpo), f.ColoreTavolo().lighter(125).rgb());
+    const QRect pulsante = geometria::PulsanteFineGioco(fine.posizione.left, fine.posizione.top);
+    const QPoint dentro = f.Trasformazione().map(QPointF(pulsante.left() + 150, pulsante.center().y())).toPoint();
+    EXPECT_EQ(img.pixel(dentro), qRgb(235, 235, 225));
     QKeyEvent invio(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(&f, &invio);
     EXPECT_FALSE(t.Vista().FineGioco.visibile);
