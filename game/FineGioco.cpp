@@ -154,7 +154,7 @@ void Tavolo::ImpostaGioco(bool primo) {
     // 4. Match and game numbers, the data panel's heading.
     if (nuovaPartita) {
         s.PartitePC = s.PartiteH = 0;
-        s.Sbirciata = false;
+        if (!primo) s.Sbirciata = false;  // the first game keeps the flag the saved settings gave
         s.NumeroGioco = 1;
         vista_.PallinoH.fill(false);
         vista_.PallinoPC.fill(false);

@@ -92,6 +92,10 @@ void Tavolo::ApplicaOpzioni() {
     imposta(timer_.AnimazionecartePC, opzioni_.IntervalloAnimazione());
     // "Presa automatica:" "No" leaves the interval to the take button (10 ms at its click).
     imposta(timer_.EffettuaLaPresa, opzioni_.IntervalloPresa());
+    ApplicaPresentazioneOpzioni();
+}
+
+void Tavolo::ApplicaPresentazioneOpzioni() {
     // The back colour: the covered slots and the won-game dots.
     if (const ColoreNominato* retro = CercaColore(opzioni_[OpzColoreRetro])) {
         for (SlotGrafico& g : vista_.Slot)

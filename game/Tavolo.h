@@ -94,6 +94,8 @@ public:
     // Re-reads the options that set timer intervals (response speed, take speed, animation) and
     // the presentation they drive (scores, won-game columns). The options panel calls it.
     void ApplicaOpzioni();
+    // Only that presentation: the window's start-up, whose intervals are the saved ones.
+    void ApplicaPresentazioneOpzioni();
 
     // ---- Input entry points.
     // Click on card image `indice` (1..8). Ignored unless every guard of the human move holds.

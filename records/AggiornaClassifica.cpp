@@ -32,10 +32,10 @@ void Inserisci(Righe& righe, int i, RigaClassifica nuova) {
     righe[i] = std::move(nuova);
 }
 
-void Perdente(Righe& righe, const std::string& nome, const std::string& data) {
+// A loss leaves "Ultima Data" alone: it is the date of the last match won.
+void Perdente(Righe& righe, const std::string& nome) {
     if (int i = Cerca(righe, nome)) {
         righe[i].NumeroPartitePerse += 1;
-        righe[i].DataPartitaVinta = data;
         Mostra(righe[i]);
         // Down past the following rows with the same wins and fewer losses.
         int fine = i;
@@ -49,7 +49,7 @@ void Perdente(Righe& righe, const std::string& nome, const std::string& data) {
     }
     for (int i = 1; i <= kRigheClassifica; ++i) {
         if (righe[i].Vuota() || righe[i].NumeroPartiteVinte == 0) {
-            RigaClassifica r{nome, 0, 1, data};
+            RigaClassifica r{nome, 0, 1, ""};
             Mostra(r);
             Inserisci(righe, i, std::move(r));
             return;
@@ -98,7 +98,7 @@ std::string VoceAlbo(int numero, const EsitoPartita& esito) {
 }
 
 void AggiornaRighe(Righe& righe, const std::string& vincitore, const std::string& perdente, const std::string& data) {
-    Perdente(righe, perdente, data);
+    Perdente(righe, perdente);
     Vincitore(righe, vincitore, data);
 }
 

@@ -6,10 +6,10 @@
 // - Rows rank by matches won, then by fewer matches lost; between equal rows the one that got
 //   there first stays above.
 // - The loser (the human's name, or "Mr. VELTO") is handled first: found, it gets one more loss
-//   and today's date ("Ultima Data" is the date of the player's last match) and moves down past the
-//   following rows with the same wins and fewer losses; not found, it enters at the first row
-//   without wins (the rows from there move down, row 10 drops out), or not at all when every row
-//   has wins.
+//   and moves down past the following rows with the same wins and fewer losses; not found, it
+//   enters at the first row without wins (the rows from there move down, row 10 drops out), or not
+//   at all when every row has wins. Its date stays as it was ("Ultima Data" is the date of the
+//   last match won), so a new loser's row has none.
 // - The winner found gets one more win and today's date and moves up past the rows above it that
 //   now rank lower. A winner not yet ranked enters with one win where that record ranks (below
 //   every row with more wins, or one win and no loss), pushing the rest down; not at all when
@@ -33,7 +33,7 @@ std::string VoceAlbo(int numero, const EsitoPartita& esito);
 // entry (so that SalvaRecord keeps it). Returns the entry.
 std::string AggiornaClassifica(Record& r, const EsitoPartita& esito);
 
-// The ranking update alone: `perdente` loses to `vincitore` on `data`.
+// The ranking update alone: `perdente` loses to `vincitore`, whose row takes `data`.
 void AggiornaRighe(Da1<RigaClassifica, kRigheClassifica>& righe, const std::string& vincitore, const std::string& perdente,
                    const std::string& data);
 

@@ -26,7 +26,7 @@ struct RigaClassifica {
     std::string NomeVincitore;
     int NumeroPartiteVinte = 0;   // "V"
     int NumeroPartitePerse = 0;   // "P"
-    std::string DataPartitaVinta; // "Ultima Data", d/m/yy
+    std::string DataPartitaVinta; // "Ultima Data", d/m/yy: the last match won (none yet: empty)
     bool PosizioneVisibile = false;  // lblPosizioneClassifica(i)
     bool VinteVisibile = false;      // lblNumeroPartiteVinte(i)
     bool PerseVisibile = false;      // lblNumeroPartitePerse(i)

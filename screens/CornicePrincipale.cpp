@@ -6,6 +6,13 @@
 
 namespace mrvelto {
 
+namespace {
+
+// What a click on the take button sets on TimerEffettuaLaPresa.
+constexpr int kIntervalloPresaDelPulsante = 10;
+
+}  // namespace
+
 int IntervalloImpazienza(std::string_view carattere) {
     if (carattere == "Abbastanza tollerante") return 667;
     if (carattere == "Impaziente") return 500;
@@ -56,8 +63,10 @@ Impostazioni CornicePrincipale::ImpostazioniCorrenti() {
     const OrologioVirtuale& o = tavolo_.Orologio();
     const TimerTavolo& t = tavolo_.Timer();
     imp.IntervalloAttesaDelPCaMuovere = std::max(1, o.Intervallo(t.AttesaDelPCaMuovere));
-    // The take button arms the take at 10 ms for one trick: the option's own interval is the setting.
-    imp.IntervalloEffettuaLaPresa = tavolo_.Opz().IntervalloPresa();
+    // The take button's 10 ms outlives its trick when the take waits for the button (nothing puts
+    // the interval back then): it is no setting, the option's own interval is.
+    const int presa = o.Intervallo(t.EffettuaLaPresa);
+    imp.IntervalloEffettuaLaPresa = presa == kIntervalloPresaDelPulsante ? tavolo_.Opz().IntervalloPresa() : presa;
     imp.IntervalloAnimazionecartePC = std::max(1, o.Intervallo(t.AnimazionecartePC));
     imp.IntervalloAnimazionecarteH = std::max(1, o.Intervallo(t.AnimazionecarteH));
     imp.segnapunti = Segnapunti();
@@ -98,8 +107,9 @@ void CornicePrincipale::Avvio() {
     passi_->MostraPaginaRegole(continuaregole_);
     // 6.
     passi_->MostraColonneCartePC(tavolo_.Opz()[OpzMostraCarte] != "No");
-    // 7. The score display by "Visualizzazione Punteggio:" (with the intervals the options imply).
-    tavolo_.ApplicaOpzioni();
+    // 7. The score display by "Visualizzazione Punteggio:". Not the intervals the options imply:
+    // those set at step 2 are the saved ones, which the computer's pace may have moved.
+    tavolo_.ApplicaPresentazioneOpzioni();
     // 8.
     passi_->MostraTitoloBrano(tavolo_.Opz()[OpzTitoli] == "Si");
     // 9.

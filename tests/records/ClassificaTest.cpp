@@ -49,8 +49,45 @@ TEST(Classifica, ANewLoserEntersAtTheFirstRowWithoutWins) {
     Righe r = Tabella({{"Anna", 2, 0}, {"Bruno", 0, 2}});
     AggiornaRighe(r, "Anna", "Mr. VELTO", "2/2/26");
     EXPECT_EQ(Contenuto(r), (std::vector<Voce>{{"Anna", 3, 0}, {"Mr. VELTO", 0, 1}, {"Bruno", 0, 2}}));
-    EXPECT_EQ(r[2].DataPartitaVinta, "2/2/26");
     EXPECT_TRUE(r[2].PosizioneVisibile && r[2].VinteVisibile && r[2].PerseVisibile);
+}
+
+// "Ultima Data" is the date of the last match won: a loss leaves it as it was, and a loser new to
+// the ranking has won nothing yet.
+TEST(Classifica, OnlyTheWinnersRowTakesTheMatchDate) {
+    Record r;
+    r.Classifica = Tabella({{"Anna", 2, 1}, {"Bruno", 1, 3}});
+    auto data = [&r](const std::string& nome) {
+        for (int i = 1; i <= kRigheClassifica; ++i)
+            if (r.Classifica[i].NomeVincitore == nome) return r.Classifica[i].DataPartitaVinta;
+        return std::string("(not ranked)");
+    };
+    EsitoPartita e;
+    e.vincitore = Chi::PC;
+    e.letteraLivello = 'C';
+
+    e.nomeH = "Bruno";  // known loser
+    e.quando = DataOra{14, 3, 2026, 18, 7, 0};
+    AggiornaClassifica(r, e);
+    ASSERT_EQ(Contenuto(r.Classifica), (std::vector<Voce>{{"Anna", 2, 1}, {"Mr. VELTO", 1, 0}, {"Bruno", 1, 4}}));
+    EXPECT_EQ(data("Mr. VELTO"), "14/3/26");
+    EXPECT_EQ(data("Bruno"), "1/1/26");
+    EXPECT_EQ(data("Anna"), "1/1/26");
+
+    e.nomeH = "Carla";  // new loser
+    e.quando = DataOra{15, 3, 2026, 9, 0, 0};
+    AggiornaClassifica(r, e);
+    ASSERT_EQ(Contenuto(r.Classifica),
+              (std::vector<Voce>{{"Mr. VELTO", 2, 0}, {"Anna", 2, 1}, {"Bruno", 1, 4}, {"Carla", 0, 1}}));
+    EXPECT_EQ(data("Mr. VELTO"), "15/3/26");
+    EXPECT_EQ(data("Carla"), "");
+    EXPECT_EQ(data("Bruno"), "1/1/26");
+
+    // The undated row goes through the file and back as it is.
+    const FileRecord f = ScriviRecord(r);
+    Record letto;
+    ASSERT_TRUE(LeggiRecordDa(&f.classifica, &f.albo, &f.partite, letto).Integro());
+    EXPECT_EQ(letto.Classifica[4], r.Classifica[4]);
 }
 
 TEST(Classifica, ANewWinnerEntersWhereOneWinRanksAndRowTenDropsOut) {

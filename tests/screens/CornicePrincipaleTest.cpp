@@ -176,6 +176,115 @@ TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
     EXPECT_EQ(passi.fermate, 1);
 }
 
+// The settings file as the window finds it at start-up, with `righe` (1..43) replaced.
+void ScriviImpostazioniIniziali(const fs::path& percorso, const Impostazioni& imp, std::initializer_list<std::pair<int, std::string>> righe = {}) {
+    const std::string byte = ScriviImpostazioni(imp);
+    std::vector<std::string> linee;
+    for (std::string_view r : DividiRighe(byte)) linee.emplace_back(r);
+    for (const auto& [n, testo] : righe) linee.at(static_cast<std::size_t>(n - 1)) = testo;
+    fs::create_directories(percorso.parent_path());
+    std::ofstream out(percorso, std::ios::binary);
+    for (const std::string& l : linee) out << l << "\r\n";
+}
+
+std::vector<std::string> RigheSalvate(const fs::path& percorso) {
+    std::vector<std::string> v;
+    for (std::string_view r : DividiRighe(Leggi(percorso))) v.emplace_back(r);
+    return v;
+}
+
+// The computer's pace adjustments move the response interval away from the speed option's, and
+// the file keeps whatever the timers held: the start-up must not put the options' values back.
+TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOnlyWhenItChanges) {
+    Impostazioni scritte;
+    scritte.opzioni[OpzVelocitaRisposta] = "Media";  // 1000
+    scritte.opzioni[OpzPresaAutomatica] = "Lenta";   // 1950
+    scritte.opzioni[OpzAnimazione] = "Veloce";       // 30 for both
+    scritte.IntervalloAttesaDelPCaMuovere = 1130;
+    scritte.IntervalloEffettuaLaPresa = 1700;
+    scritte.IntervalloAnimazionecartePC = 55;
+    scritte.IntervalloAnimazionecarteH = 65;
+    Finestra f(casa_, 9);
+    const fs::path file = f.cornice.PercorsoImpostazioni();
+    ScriviImpostazioniIniziali(file, scritte);
+    f.cornice.Avvio();
+    EXPECT_TRUE(f.cornice.PrendiAvvisi().empty());
+    const TimerTavolo& t = f.tavolo.Timer();
+    EXPECT_EQ(f.orologio.Intervallo(t.AttesaDelPCaMuovere), 1130);
+    EXPECT_EQ(f.orologio.Intervallo(t.EffettuaLaPresa), 1700);
+    EXPECT_EQ(f.orologio.Intervallo(t.AnimazionecartePC), 55);
+    EXPECT_EQ(f.orologio.Intervallo(t.AnimazionecarteH), 65);
+    ASSERT_TRUE(f.cornice.SalvaImpostazioni());
+    auto righe = RigheSalvate(file);
+    ASSERT_EQ(righe.size(), 43u);
+    EXPECT_EQ(righe[2], "1130");
+    EXPECT_EQ(righe[6], "1700");
+    EXPECT_EQ(righe[27], "55");
+    EXPECT_EQ(righe[28], "65");
+
+    // Changed in the options panel, each option sets the interval it stands for.
+    Opzioni& o = f.tavolo.Opz();
+    o[OpzVelocitaRisposta] = "Lenta";
+    o[OpzPresaAutomatica] = "Veloce";
+    o[OpzAnimazione] = "Lenta";
+    f.tavolo.ApplicaOpzioni();
+    ASSERT_TRUE(f.cornice.SalvaImpostazioni());
+    righe = RigheSalvate(file);
+    ASSERT_EQ(righe.size(), 43u);
+    EXPECT_EQ(righe[2], "1250");
+    EXPECT_EQ(righe[6], "1150");
+    EXPECT_EQ(righe[27], "80");
+    EXPECT_EQ(righe[28], "80");
+
+    // When the take waits for the button, what the button leaves on the timer is not a setting.
+    scritte.opzioni[OpzPresaAutomatica] = "No";
+    scritte.opzioni[OpzConclusionePartita] = "Al meglio di 3 Giochi";
+    Finestra g(casa_, 12);
+    ScriviImpostazioniIniziali(file, scritte);
+    g.cornice.Avvio();
+    ASSERT_TRUE(g.cornice.SalvaImpostazioni());
+    EXPECT_EQ(RigheSalvate(file)[6], "1700");
+    g.GiocaPartite(1);
+    ASSERT_TRUE(g.cornice.SalvaImpostazioni());
+    EXPECT_EQ(RigheSalvate(file)[6], "0");
+}
+
+// Line 5 brings back the peek flag of the match the last run was playing: the first match of this
+// run is marked as peeked even when the cards are covered before the deal, the next one is not.
+TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
+    Impostazioni scritte;
+    scritte.opzioni[OpzMostraCarte] = "Si";
+    scritte.opzioni[OpzConclusionePartita] = "Al meglio di 3 Giochi";
+    {
+        Finestra f(casa_, 10);
+        const fs::path file = f.cornice.PercorsoImpostazioni();
+        ScriviImpostazioniIniziali(file, scritte);
+        ASSERT_EQ(RigheSalvate(file)[4], "\"Si\"");
+        f.cornice.Avvio();
+        EXPECT_TRUE(f.cornice.PrendiAvvisi().empty());
+        EXPECT_TRUE(f.tavolo.Stato().Sbirciata);
+        f.tavolo.Opz()[OpzMostraCarte] = "No";  // before the first card is dealt
+        f.GiocaPartite(1);
+        f.GiocaPartite(1);
+        const auto albo = f.cornice.PannelloAlbo().LstAlbo;
+        ASSERT_GE(albo.size(), 2u);
+        EXPECT_NE(albo[0].find(" * "), std::string::npos) << albo[0];
+        EXPECT_EQ(albo[1].find(" * "), std::string::npos) << albo[1];
+        ASSERT_TRUE(f.cornice.SalvaImpostazioni());
+        const auto righe = RigheSalvate(file);
+        ASSERT_EQ(righe.size(), 43u);
+        EXPECT_EQ(righe[3], "\"No\"");
+        EXPECT_EQ(righe[4], "\"No\"");
+    }
+    // A file whose line 5 differs from line 4 (not one this program writes): the flag is the line's.
+    Finestra g(casa_, 11);
+    ScriviImpostazioniIniziali(g.cornice.PercorsoImpostazioni(), Impostazioni{}, {{5, "\"Si\""}});
+    g.cornice.Avvio();
+    EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
+    EXPECT_EQ(g.tavolo.Opz()[OpzMostraCarte], "No");
+    EXPECT_TRUE(g.tavolo.Stato().Sbirciata);
+}
+
 TEST_F(CornicePrincipaleTest, AnUnknownDeckStyleFallsBackAndIsReportedOnce) {
     {
         Finestra f(casa_, 3);
