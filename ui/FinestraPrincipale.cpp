@@ -11,7 +11,7 @@
 #include "platform/PompaTimer.h"
 #include "platform/RadiciQt.h"
 #include "ui/PittorePannelli.h"
-#include "table/ColoriTavolo.h"
+#include "game/ColoriTavolo.h"
 #include "ui/DisegnoCarta.h"
 #include "ui/GeometriaTavolo.h"
 
