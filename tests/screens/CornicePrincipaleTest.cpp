@@ -190,7 +190,8 @@ void ScriviImpostazioniIniziali(const fs::path& percorso, const Impostazioni& im
 
 std::vector<std::string> RigheSalvate(const fs::path& percorso) {
     std::vector<std::string> v;
-    for (std::string_view r : DividiRighe(Leggi(percorso))) v.emplace_back(r);
+    const std::string testo = Leggi(percorso);  // the lines point into it
+    for (std::string_view r : DividiRighe(testo)) v.emplace_back(r);
     return v;
 }
 
