@@ -32,5 +32,22 @@ TEST(GiocatoreGoloso, ThrowsTheLowestWhenItCannotTake) {
     EXPECT_EQ(g.Scegli(s, Chi::PC), 2);  // none beats the briscola ace: 4d is the lowest
 }
 
+TEST(GiocatoriDiRiferimento, PlayOnlyCardsOfTheirOwnHandOnEitherSeat) {
+    StatoGioco s = test::ConMazzo('b', {"", "2s", "Rc"}, {"3d", "", "7c"}, -2).stato;
+    GiocatorePrimaCarta prima;
+    EXPECT_EQ(prima.Scegli(s, Chi::PC), 2);
+    EXPECT_EQ(prima.Scegli(s, Chi::H), 4);
+    GiocatoreCasuale caso(3);
+    for (int n = 0; n < 50; ++n) {
+        const int pc = caso.Scegli(s, Chi::PC), h = caso.Scegli(s, Chi::H);
+        EXPECT_TRUE(pc == 2 || pc == 3) << pc;
+        EXPECT_TRUE(h == 4 || h == 6) << h;
+    }
+    s.Svuota(2);
+    s.Svuota(3);
+    EXPECT_EQ(prima.Scegli(s, Chi::PC), 0);
+    EXPECT_EQ(caso.Scegli(s, Chi::PC), 0);
+}
+
 }  // namespace
 }  // namespace mrvelto
