@@ -4,18 +4,34 @@ namespace mrvelto {
 
 namespace {
 
-constexpr int kValoriRango[10] = {2, 4, 5, 6, 7, 8, 12, 16, 40, 44};
 constexpr int kPuntiRango[10] = {0, 0, 0, 0, 0, 2, 3, 4, 10, 11};
 
 int PosizioneRango(int valore) {
-    for (int r = 0; r < 10; ++r)
-        if (kValoriRango[r] == valore) return r + 1;
-    return 0;
+    switch (valore) {
+        case 2: return 1;
+        case 4: return 2;
+        case 5: return 3;
+        case 6: return 4;
+        case 7: return 5;
+        case 8: return 6;
+        case 12: return 7;
+        case 16: return 8;
+        case 40: return 9;
+        case 44: return 10;
+        default: return 0;
+    }
 }
 
+// The suit's block of ten in deck order, 0 for no suit.
+static_assert(kSemi == "dscb");
 int BloccoSeme(char seme) {
-    const auto p = kSemi.find(seme);
-    return p == std::string_view::npos ? 0 : static_cast<int>(p) + 1;
+    switch (seme) {
+        case 'd': return 1;
+        case 's': return 2;
+        case 'c': return 3;
+        case 'b': return 4;
+        default: return 0;
+    }
 }
 
 void SegnaMano(const StatoGioco& stato, TabellePC& tab, int primo) {
