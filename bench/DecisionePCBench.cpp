@@ -16,7 +16,7 @@ std::vector<std::string> Giocate(const std::array<std::string, 3>& pc, const std
     return v;
 }
 
-StatoGioco Posizione(int stock, Chi turno, std::array<std::string, 3> pc, std::array<std::string, 3> h, int giocataH = 0) {
+Situazione Posizione(int stock, Chi turno, std::array<std::string, 3> pc, std::array<std::string, 3> h, int giocataH = 0) {
     PosizionePC p;
     p.semeBriscola = 'b';
     p.NumeroCarteRimaste = stock;
@@ -25,15 +25,16 @@ StatoGioco Posizione(int stock, Chi turno, std::array<std::string, 3> pc, std::a
     p.manoH = h;
     p.NumeroCartaGiocataDaH = giocataH;
     if (stock <= 0) p.giocate = Giocate(pc, h);
-    return StatoDaPosizione(p);
+    return SituazioneDaPosizione(p);
 }
 
-// One whole decision (analysis, choice, thinking-time draw) on fresh working tables.
-void Decisione(benchmark::State& state, StatoGioco stato) {
+// One whole decision (analysis, choice, thinking-time draw) on fresh working tables that know
+// the position's cards.
+void Decisione(benchmark::State& state, const Situazione& posizione) {
     CasoConSeme caso(1, [] { return OraMinSec{12, 34}; });
     for (auto _ : state) {
-        TabellePC tab;
-        const EsitoDecisione e = DecidiMossa(stato, tab, caso, 'A');
+        TabellePC tab = posizione.tab;
+        const EsitoDecisione e = DecidiMossa(posizione.stato, tab, caso, 'A');
         benchmark::DoNotOptimize(e.scelta);
     }
     state.SetItemsProcessed(state.iterations());

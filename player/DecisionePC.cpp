@@ -36,8 +36,7 @@ Fase FaseDi(const StatoGioco& stato) {
     return Fase::Nessuna;
 }
 
-bool AvviaRispostaPC(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso) {
-    stato.AChiTocca = Chi::PC;
+bool AvviaRispostaPC(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso) {
     switch (stato.NumeroCarteRimaste) {
         case -1:
             TerzultimaGiocataRispondePC(stato, tab);
@@ -47,7 +46,7 @@ bool AvviaRispostaPC(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso) {
             PenultimaGiocataRispondePC(stato, tab);
             return true;
         case -5:
-            stato.CartaPCDaGiocare = UnicaCarta(stato);
+            tab.CartaPCDaGiocare = UnicaCarta(stato);
             return true;
         default:
             if (stato.NumeroCarteRimaste < 0) return false;
@@ -57,19 +56,11 @@ bool AvviaRispostaPC(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso) {
     }
 }
 
-EsitoDecisione DecidiMossa(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso, char livello) {
-    EsitoDecisione esito;
-    esito.fase = FaseDi(stato);
-    tab.TestoCartaPCDaGiocare = colore::Nero;
-    switch (esito.fase) {
+void AnalisiEScelta(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso, Fase fase) {
+    switch (fase) {
         case Fase::IniziaConMazzo:
-            CalcolaPuntiPotenziali(stato, tab);
             AnalizzaInizioPC(stato, tab);
             ValoreAggiuntivoIniziaPC(stato, tab);
-            break;
-        case Fase::RispondeConMazzo:
-            CalcolaPuntiPotenziali(stato, tab);
-            AvviaRispostaPC(stato, tab, caso);
             break;
         case Fase::IniziaTerzultima:
             TerzultimaGiocataIniziaPC(stato, tab);
@@ -79,20 +70,30 @@ EsitoDecisione DecidiMossa(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso
             PenultimaGiocataIniziaPC(stato, tab);
             break;
         case Fase::Ultima:
-            stato.CartaPCDaGiocare = UnicaCarta(stato);
+            tab.CartaPCDaGiocare = UnicaCarta(stato);
             break;
+        case Fase::RispondeConMazzo:
         case Fase::RispondeTerzultima:
         case Fase::RispondePenultima:
             AvviaRispostaPC(stato, tab, caso);
             break;
         case Fase::Nessuna:
-            return esito;
+            break;
     }
-    esito.calcolata = stato.CartaPCDaGiocare;
+}
+
+EsitoDecisione DecidiMossa(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso, char livello) {
+    EsitoDecisione esito;
+    esito.fase = FaseDi(stato);
+    tab.TestoCartaPCDaGiocare = colore::Nero;
+    if (esito.fase == Fase::Nessuna) return esito;
+    if (esito.fase == Fase::IniziaConMazzo || esito.fase == Fase::RispondeConMazzo) CalcolaPuntiPotenziali(stato, tab);
+    AnalisiEScelta(stato, tab, caso, esito.fase);
+    esito.calcolata = tab.CartaPCDaGiocare;
     // The move's own draws: the thinking time first, then the level while the stock lasts.
     VariaTempoDiRisposta(caso);
     if (livello != 'A' && stato.NumeroCarteRimaste >= 1) esito.sostituita = ApplicaLivelloDiGioco(stato, tab, livello, caso);
-    esito.scelta = stato.CartaPCDaGiocare;
+    esito.scelta = tab.CartaPCDaGiocare;
     if (esito.fase == Fase::IniziaTerzultima || esito.fase == Fase::RispondeTerzultima) {
         for (int i = 1; i <= 3; ++i)
             if (tab.Peggiore[i].sfondo == colore::Rosso) esito.candidati.push_back(i);

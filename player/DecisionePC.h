@@ -1,8 +1,9 @@
 #pragma once
 // One whole decision of the computer, at once: the analysis of the stage named by
 // NumeroCarteRimaste and TurnoDiGioco, the choice, then the thinking-time draw and the playing
-// level, in the order the game runs them across its timers. For the simulator, the benchmarks
-// and the tests; the game itself goes through GiocatoreVelto.
+// level, in the order the game runs them at the move. GiocatoreVelto runs the same analysis and
+// choice on the tables it keeps through the game; DecidiMossa serves the simulator's `choose`,
+// the benchmarks and the tests.
 #include <vector>
 
 #include "cards/Caso.h"
@@ -25,6 +26,15 @@ enum class Fase {
 // The stage from NumeroCarteRimaste (after the human's play) and TurnoDiGioco.
 Fase FaseDi(const StatoGioco& stato);
 
+// The stage's analysis and choice into tab.CartaPCDaGiocare, the random tie draw of the
+// third-to-last search included. With the stock not empty it reads PuntiPotenziali as the last
+// deal or draw left them. Nothing for Fase::Nessuna.
+void AnalisiEScelta(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso, Fase fase);
+
+// The answer dispatch: what the computer does after the human's card, by NumeroCarteRimaste.
+// Runs the stage's analysis and choice at once; false when it has nothing to answer.
+bool AvviaRispostaPC(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso);
+
 struct EsitoDecisione {
     int scelta = 0;               // slot 1..3 played
     std::vector<int> candidati;   // equal best slots of the third-to-last search; otherwise {scelta}
@@ -33,12 +43,9 @@ struct EsitoDecisione {
     Fase fase = Fase::Nessuna;
 };
 
-// The stage's analysis and choice; CartaPCDaGiocare holds the result. `tab` should be fresh or
-// reset, as after a take.
-EsitoDecisione DecidiMossa(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso, char livello);
-
-// The answer dispatch: what the computer does after the human's card, by NumeroCarteRimaste.
-// Runs the stage's analysis and choice at once; false when it has nothing to answer.
-bool AvviaRispostaPC(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso);
+// The stage's analysis and choice (rating the hands first while the stock lasts), then the move's
+// own draws. `tab` holds the card memory of the position (SituazioneDaPosizione) and is otherwise
+// fresh or reset, as after a take; tab.CartaPCDaGiocare holds the result.
+EsitoDecisione DecidiMossa(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso, char livello);
 
 }  // namespace mrvelto

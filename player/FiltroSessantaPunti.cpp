@@ -7,43 +7,43 @@ bool Rosso(const CasellaI& c) { return c.sfondo == colore::Rosso; }
 bool Bianco(const CasellaI& c) { return c.sfondo == colore::Bianco; }
 }  // namespace
 
-void FiltroSessantaPuntiIniziaPC(StatoGioco& stato, TabellePC& tab) {
-    if (stato.CartaPCDaGiocare < 1 || stato.CartaPCDaGiocare > 3) return;  // nothing chosen to test
-    tab.CartaPCDaGiocare2 = stato.CartaPCDaGiocare;
+void FiltroSessantaPuntiIniziaPC(TabellePC& tab) {
+    if (tab.CartaPCDaGiocare < 1 || tab.CartaPCDaGiocare > 3) return;  // nothing chosen to test
+    tab.CartaPCDaGiocare2 = tab.CartaPCDaGiocare;
     for (int k = 1; k <= 9; ++k)
         if (Rosso(tab.TotaliNormali[k]) && tab.TotaliNormali[k].Valore() > 60) tab.TotaliPotenziali[(k - 1) / 3 + 1].sfondo = colore::Magenta;
     int pericolose = 0;
     for (int c = 1; c <= 3; ++c) pericolose += tab.TotaliPotenziali[c].sfondo == colore::Magenta;
     if (pericolose == 3) {  // every card loses
-        stato.Filtro60Punti = true;
+        tab.Filtro60Punti = true;
         return;
     }
     for (int r = 0; r <= 6; r += 3) {
         int vincenti = 0;
         for (int k = r + 1; k <= r + 3; ++k) vincenti += Bianco(tab.TotaliNormali[k]) && tab.TotaliNormali[k].Valore() > 60;
         if (vincenti == 3) {
-            stato.CartaPCDaGiocare = r / 3 + 1;
-            stato.Filtro60Punti = true;
+            tab.CartaPCDaGiocare = r / 3 + 1;
+            tab.Filtro60Punti = true;
         }
     }
-    if (tab.TotaliPotenziali[stato.CartaPCDaGiocare].sfondo == colore::Magenta) {
+    if (tab.TotaliPotenziali[tab.CartaPCDaGiocare].sfondo == colore::Magenta) {
         for (int c = 1; c <= 3; ++c)
             if (tab.TotaliPotenziali[c].sfondo == colore::Bianco) {
-                stato.CartaPCDaGiocare = c;
+                tab.CartaPCDaGiocare = c;
                 break;
             }
     }
 }
 
-void FiltroSessantaPuntiRispondePC(StatoGioco& stato, TabellePC& tab) {
-    if (stato.CartaPCDaGiocare < 1 || stato.CartaPCDaGiocare > 3) return;
-    if (tab.TotaliNormali[stato.CartaPCDaGiocare].Valore() >= 61) {
-        stato.Filtro60Punti = true;
+void FiltroSessantaPuntiRispondePC(TabellePC& tab) {
+    if (tab.CartaPCDaGiocare < 1 || tab.CartaPCDaGiocare > 3) return;
+    if (tab.TotaliNormali[tab.CartaPCDaGiocare].Valore() >= 61) {
+        tab.Filtro60Punti = true;
     } else {
         for (int c = 1; c <= 3; ++c)
             if (Bianco(tab.TotaliNormali[c]) && tab.TotaliNormali[c].Valore() > 60) {
-                stato.CartaPCDaGiocare = c;
-                stato.Filtro60Punti = true;
+                tab.CartaPCDaGiocare = c;
+                tab.Filtro60Punti = true;
                 break;
             }
     }
@@ -54,10 +54,10 @@ void FiltroSessantaPuntiRispondePC(StatoGioco& stato, TabellePC& tab) {
             ++pericolose;
         }
     if (pericolose == 3) {
-        stato.Filtro60Punti = true;
-    } else if (tab.TotaliPotenziali[stato.CartaPCDaGiocare].sfondo == colore::Magenta) {
+        tab.Filtro60Punti = true;
+    } else if (tab.TotaliPotenziali[tab.CartaPCDaGiocare].sfondo == colore::Magenta) {
         for (int c = 1; c <= 3; ++c)
-            if (tab.TotaliPotenziali[c].sfondo == colore::Bianco) stato.CartaPCDaGiocare = c;
+            if (tab.TotaliPotenziali[c].sfondo == colore::Bianco) tab.CartaPCDaGiocare = c;
     }
 }
 

@@ -1,81 +1,95 @@
 #include "player/GiocatoreVelto.h"
 
+#include <variant>
+
+#include "player/DecisionePC.h"
 #include "player/LivelliDiGioco.h"
 #include "player/PotenzialeCarte.h"
-#include "player/RicercaPenultima.h"
 #include "player/RicercaTerzultima.h"
-#include "player/SceltaInizio.h"
-#include "player/SceltaRisposta.h"
 #include "player/TabellaCoppie.h"
 
 namespace mrvelto {
 
-void GiocatoreVelto::Collega(ContestoPC& ctx) {
-    if (ctx_ == &ctx) return;  // adopted again by the same table: its timer is already there
-    ctx_ = &ctx;
-    timerValoreAggiuntivo_ = ctx.orologio.AggiungiTimer("TimerValoreAggiuntivo", [this] { PassoValoreAggiuntivo(); }, 10);
-}
+GiocatoreVelto::GiocatoreVelto(FonteCasuale& caso, char livello) : caso_(caso), livello_(livello) {}
 
-void GiocatoreVelto::CalcolaPuntiPotenziali(ContestoPC& ctx) { mrvelto::CalcolaPuntiPotenziali(ctx.stato, tab_); }
-void GiocatoreVelto::AzzeraTabelleAnalisi(ContestoPC& ctx) { mrvelto::AzzeraTabelleAnalisi(ctx.stato, tab_); }
-void GiocatoreVelto::AzzeraTabelleAnalisiFinale(ContestoPC&) { mrvelto::AzzeraTabelleAnalisiFinale(tab_); }
+GiocatoreVelto::GiocatoreVelto(std::uint64_t seme, char livello)
+    : casoProprio_(std::make_unique<CasoConSeme>(seme, [] { return OraMinSec{}; })), caso_(*casoProprio_), livello_(livello) {}
 
-void GiocatoreVelto::ArmaValoreAggiuntivo(ContestoPC& ctx) {
-    ctx.orologio.ImpostaIntervallo(timerValoreAggiuntivo_, 10);
-    ctx.orologio.Abilita(timerValoreAggiuntivo_, true);
-}
-
-void GiocatoreVelto::AnalizzaInizioPC(ContestoPC& ctx) {
+int GiocatoreVelto::Scegli(const StatoGioco& stato, Chi posto) {
+    if (posto == Chi::H) return ScegliAlPostoH(stato);
     tab_.TestoCartaPCDaGiocare = colore::Nero;
-    mrvelto::AnalizzaInizioPC(ctx.stato, tab_);
-    ArmaValoreAggiuntivo(ctx);
+    AnalisiEScelta(stato, tab_, caso_, FaseDi(stato));
+    return tab_.CartaPCDaGiocare;
 }
 
-void GiocatoreVelto::AnalizzaRispostaPC(ContestoPC& ctx) {
-    tab_.TestoCartaPCDaGiocare = colore::Nero;
-    mrvelto::AnalizzaRispostaPC(ctx.stato, tab_);
-    ArmaValoreAggiuntivo(ctx);
+int GiocatoreVelto::ScegliAlPostoH(const StatoGioco& stato) {
+    const StatoGioco vista = VistaDalPosto(stato, Chi::H);
+    if (stato.NumeroCarteRimaste == 34) filtro60PuntiH_ = false;  // a new game
+    // Fresh tables for every move, with the cards seen so far.
+    TabellePC tab;
+    tab.PreseVirtuali = tab_.PreseVirtuali;
+    tab.Filtro60Punti = filtro60PuntiH_;
+    CartaDaRispondereNonVista(vista, tab);
+    const int scelta = DecidiMossa(vista, tab, caso_, livello_).scelta;
+    filtro60PuntiH_ = tab.Filtro60Punti;
+    return scelta == 0 ? 0 : scelta + 3;
 }
 
-void GiocatoreVelto::PassoValoreAggiuntivo() {
-    ContestoPC& ctx = *ctx_;
-    ctx.orologio.Abilita(timerValoreAggiuntivo_, false);
-    if (ctx.stato.TurnoDiGioco == Chi::H)
-        ValoreAggiuntivo(ctx.stato, tab_);
-    else
-        ValoreAggiuntivoIniziaPC(ctx.stato, tab_);
-    ctx.ArmaMossa();
+int GiocatoreVelto::VariaTempoDiRisposta() { return mrvelto::VariaTempoDiRisposta(caso_); }
+
+int GiocatoreVelto::ApplicaLivelloDiGioco(const StatoGioco& stato, char livello, int scelta) {
+    tab_.CartaPCDaGiocare = scelta;
+    mrvelto::ApplicaLivelloDiGioco(stato, tab_, livello, caso_);
+    return tab_.CartaPCDaGiocare;
 }
 
-void GiocatoreVelto::TerzultimaGiocataIniziaPC(ContestoPC& ctx) {
-    tab_.TestoCartaPCDaGiocare = colore::Nero;
-    mrvelto::TerzultimaGiocataIniziaPC(ctx.stato, tab_);
-}
-void GiocatoreVelto::AnalisiSecondoLivello(ContestoPC& ctx) { mrvelto::AnalisiSecondoLivello(ctx.stato, tab_, Caso(ctx)); }
-void GiocatoreVelto::TerzultimaGiocataRispondePC(ContestoPC& ctx) {
-    tab_.TestoCartaPCDaGiocare = colore::Nero;
-    mrvelto::TerzultimaGiocataRispondePC(ctx.stato, tab_);
-}
-void GiocatoreVelto::AnalisiSecondoLivelloBis(ContestoPC& ctx) { mrvelto::AnalisiSecondoLivelloBis(ctx.stato, tab_, Caso(ctx)); }
-
-void GiocatoreVelto::PenultimaGiocataIniziaPC(ContestoPC& ctx) {
-    tab_.TestoCartaPCDaGiocare = colore::Nero;
-    mrvelto::PenultimaGiocataIniziaPC(ctx.stato, tab_);
-    ctx.ArmaMossa();
-    ctx.stato.PuoiGiocare = true;
-}
-void GiocatoreVelto::PenultimaGiocataRispondePC(ContestoPC& ctx) {
-    tab_.TestoCartaPCDaGiocare = colore::Nero;
-    mrvelto::PenultimaGiocataRispondePC(ctx.stato, tab_);
-}
-
-void GiocatoreVelto::VariaTempoDiRisposta(ContestoPC& ctx) {
-    const int delta = mrvelto::VariaTempoDiRisposta(Caso(ctx));
-    if (delta != 0) ctx.orologio.ImpostaIntervallo(ctx.TimerAttesaDelPCaMuovere, ctx.orologio.Intervallo(ctx.TimerAttesaDelPCaMuovere) + delta);
+void GiocatoreVelto::Osserva(const Evento& e, const StatoGioco& stato) {
+    if (std::holds_alternative<evento::GiocoImpostato>(e)) {
+        DimenticaCarte(tab_);
+        tab_.CartaPCDaGiocare = 0;
+    } else if (std::holds_alternative<evento::DistribuzioneFinita>(e)) {
+        CalcolaPuntiPotenziali(stato, tab_);
+        SegnaBriscole(stato, tab_);
+    } else if (const auto* g = std::get_if<evento::CartaGiocata>(&e)) {
+        SegnaCartaGiocata(stato, tab_, g->slot);
+    } else if (std::holds_alternative<evento::PresaEffettuata>(e)) {
+        if (stato.NumeroCarteRimaste > 0)
+            AzzeraTabelleAnalisi(tab_);
+        else
+            AzzeraTabelleAnalisiFinale(tab_);
+    } else if (std::holds_alternative<evento::PescaFinita>(e)) {
+        CalcolaPuntiPotenziali(stato, tab_);
+    } else if (std::holds_alternative<evento::GiocoConcluso>(e)) {
+        tab_.Filtro60Punti = false;
+    }
 }
 
-void GiocatoreVelto::ApplicaLivelloDiGioco(ContestoPC& ctx) {
-    mrvelto::ApplicaLivelloDiGioco(ctx.stato, tab_, ctx.opzioni.LetteraLivello(), Caso(ctx));
+StatoGioco VistaDalPosto(const StatoGioco& s, Chi posto) {
+    StatoGioco m = s;
+    if (posto == Chi::PC) return m;
+    for (int k = 1; k <= 3; ++k) {
+        m.Carta[k] = s.Carta[k + 3];
+        m.Valore[k] = s.Valore[k + 3];
+        m.Seme[k] = s.Seme[k + 3];
+        m.Carta[k + 3] = s.Carta[k];
+        m.Valore[k + 3] = s.Valore[k];
+        m.Seme[k + 3] = s.Seme[k];
+    }
+    auto scambia = [](Chi c) { return c == Chi::PC ? Chi::H : c == Chi::H ? Chi::PC : c; };
+    m.PuntiPC = s.PuntiH;
+    m.PuntiH = s.PuntiPC;
+    m.TurnoDiGioco = scambia(s.TurnoDiGioco);
+    m.AChiTocca = scambia(s.AChiTocca);
+    m.GiocoIniziatoDa = scambia(s.GiocoIniziatoDa);
+    m.NumeroCartaGiocataDaH = s.NumeroCartaGiocataDaPC != 0 ? s.NumeroCartaGiocataDaPC + 3 : 0;
+    m.NumeroCartaGiocataDaPC = s.NumeroCartaGiocataDaH != 0 ? s.NumeroCartaGiocataDaH - 3 : 0;
+    return m;
+}
+
+void CartaDaRispondereNonVista(const StatoGioco& vista, TabellePC& tab) {
+    if (vista.TurnoDiGioco != Chi::H || vista.NumeroCartaGiocataDaH == 0) return;
+    const int n = PosizioneNelMazzo(vista.Carta[vista.NumeroCartaGiocataDaH]);
+    if (n != 0) tab.PreseVirtuali[n].stato = StatoCarta::NonVista;
 }
 
 }  // namespace mrvelto

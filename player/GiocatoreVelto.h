@@ -1,45 +1,53 @@
 #pragma once
-// Mr. VELTO: the computer player the table adopts. It rates the cards and builds the pair table
-// while the stock lasts, choosing 10 ms later on its own TimerValoreAggiuntivo; it searches the
-// last three tricks; and it applies its playing level and thinking time.
-#include "player/GiocatorePC.h"
+// Mr. VELTO, on either seat. On the computer's seat it keeps its working tables through the game
+// from the table's events: while the stock lasts it rates the cards and builds the pair table,
+// then it searches the last three tricks; the table lets it vary its thinking time and apply its
+// playing level at the move. On the human's seat it reads the table mirrored and decides as the
+// computer would, the move's draws included.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "cards/Caso.h"
+#include "game/Giocatore.h"
 #include "player/TabellePC.h"
 
 namespace mrvelto {
 
-class GiocatoreVelto : public GiocatorePC {
+class GiocatoreVelto : public Giocatore {
 public:
-    // The game draws its chance from the table's source; a simulator that replays a deal with the
-    // seats swapped gives the player a source of its own, so that its draws leave the deal alone.
-    explicit GiocatoreVelto(FonteCasuale* casoProprio = nullptr) : casoProprio_(casoProprio) {}
+    // Draws from `caso`: the table's source, or one of its own, so that a deal replayed with the
+    // seats swapped stays the same. `livello` ('A'..'E') is the level it plays at on the human's
+    // seat; on the computer's seat the table names the level at the move.
+    explicit GiocatoreVelto(FonteCasuale& caso, char livello = 'A');
+    // With a source of its own seeded with `seme`, its clock standing at 00:00.
+    GiocatoreVelto(std::uint64_t seme, char livello);
 
-    void Collega(ContestoPC& ctx) override;
-    void CalcolaPuntiPotenziali(ContestoPC& ctx) override;
-    void AzzeraTabelleAnalisi(ContestoPC& ctx) override;
-    void AzzeraTabelleAnalisiFinale(ContestoPC& ctx) override;
-    void AnalizzaInizioPC(ContestoPC& ctx) override;
-    void AnalizzaRispostaPC(ContestoPC& ctx) override;
-    void TerzultimaGiocataIniziaPC(ContestoPC& ctx) override;
-    void AnalisiSecondoLivello(ContestoPC& ctx) override;
-    void TerzultimaGiocataRispondePC(ContestoPC& ctx) override;
-    void AnalisiSecondoLivelloBis(ContestoPC& ctx) override;
-    void PenultimaGiocataIniziaPC(ContestoPC& ctx) override;
-    void PenultimaGiocataRispondePC(ContestoPC& ctx) override;
-    void VariaTempoDiRisposta(ContestoPC& ctx) override;
-    void ApplicaLivelloDiGioco(ContestoPC& ctx) override;
+    std::string Nome() const override { return std::string("velto ") + livello_; }
+    int Scegli(const StatoGioco& stato, Chi posto) override;
+    int VariaTempoDiRisposta() override;
+    int ApplicaLivelloDiGioco(const StatoGioco& stato, char livello, int scelta) override;
+    void Osserva(const Evento& e, const StatoGioco& stato) override;
 
+    // The tables of the computer's seat, as the last event or analysis left them.
     const TabellePC& Tabelle() const { return tab_; }
-    OrologioVirtuale::Id TimerValoreAggiuntivo() const { return timerValoreAggiuntivo_; }
 
 private:
-    void PassoValoreAggiuntivo();
-    void ArmaValoreAggiuntivo(ContestoPC& ctx);
-    FonteCasuale& Caso(ContestoPC& ctx) { return casoProprio_ ? *casoProprio_ : ctx.caso; }
+    int ScegliAlPostoH(const StatoGioco& stato);
 
+    std::unique_ptr<FonteCasuale> casoProprio_;
+    FonteCasuale& caso_;
+    char livello_;
     TabellePC tab_;
-    ContestoPC* ctx_ = nullptr;
-    OrologioVirtuale::Id timerValoreAggiuntivo_ = -1;
-    FonteCasuale* casoProprio_ = nullptr;
+    bool filtro60PuntiH_ = false;  // the human's seat's own flag, one per game
 };
+
+// The table as Mr. VELTO reads it from `posto`: unchanged for the computer's seat; for the
+// human's, hands, scores, turn and played slots swapped.
+StatoGioco VistaDalPosto(const StatoGioco& stato, Chi posto);
+
+// The card memory as the mirrored view reads it: the card being answered not yet counted as
+// played (the computer reads the human's card before it is marked).
+void CartaDaRispondereNonVista(const StatoGioco& vista, TabellePC& tab);
 
 }  // namespace mrvelto

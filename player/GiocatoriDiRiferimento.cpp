@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "player/DecisionePC.h"
+#include "player/GiocatoreVelto.h"
 
 namespace mrvelto {
 
@@ -18,7 +18,7 @@ int CartaInTavola(const StatoGioco& s, Chi posto) {
 
 }  // namespace
 
-int PoliticaCasuale::Scegli(const StatoGioco& stato, Chi posto) {
+int GiocatoreCasuale::Scegli(const StatoGioco& stato, Chi posto) {
     int slot[3], n = 0;
     for (int k = Primo(posto); k < Primo(posto) + 3; ++k)
         if (!stato.Carta[k].empty()) slot[n++] = k;
@@ -27,7 +27,7 @@ int PoliticaCasuale::Scegli(const StatoGioco& stato, Chi posto) {
     return slot[d(gen_)];
 }
 
-int PoliticaGolosa::Scegli(const StatoGioco& s, Chi posto) {
+int GiocatoreGoloso::Scegli(const StatoGioco& s, Chi posto) {
     const char briscola = s.SemeBriscola();
     auto costo = [&](int k) { return std::make_tuple(s.Seme[k] == briscola, PuntiDelValore(s.Valore[k]), s.Valore[k]); };
     auto piuBassa = [&](auto ammessa) {
@@ -48,52 +48,19 @@ int PoliticaGolosa::Scegli(const StatoGioco& s, Chi posto) {
     return piuBassa([](int) { return true; });
 }
 
-PoliticaVelto::PoliticaVelto(char livello, std::uint64_t seme) : livello_(livello), caso_(seme, [] { return OraMinSec{}; }) {}
-
-int PoliticaVelto::Scegli(const StatoGioco& stato, Chi posto) {
-    StatoGioco vista = VistaDalPosto(stato, posto);
-    if (posto == Chi::H) {
-        if (stato.NumeroCarteRimaste == 34) filtro60Punti_ = false;  // a new game
-        vista.Filtro60Punti = filtro60Punti_;
-    }
-    TabellePC tab;
-    const int scelta = DecidiMossa(vista, tab, caso_, livello_).scelta;
-    if (posto == Chi::H) filtro60Punti_ = vista.Filtro60Punti;
-    if (scelta == 0) return 0;
-    return posto == Chi::PC ? scelta : scelta + 3;
+int GiocatorePrimaCarta::Scegli(const StatoGioco& stato, Chi posto) {
+    for (int k = Primo(posto); k < Primo(posto) + 3; ++k)
+        if (!stato.Carta[k].empty()) return k;
+    return 0;
 }
 
-StatoGioco VistaDalPosto(const StatoGioco& s, Chi posto) {
-    StatoGioco m = s;
-    if (posto == Chi::PC) return m;
-    for (int k = 1; k <= 3; ++k) {
-        m.Carta[k] = s.Carta[k + 3];
-        m.Valore[k] = s.Valore[k + 3];
-        m.Seme[k] = s.Seme[k + 3];
-        m.Carta[k + 3] = s.Carta[k];
-        m.Valore[k + 3] = s.Valore[k];
-        m.Seme[k + 3] = s.Seme[k];
+std::unique_ptr<Giocatore> CreaGiocatore(const std::string& nome, char livello, std::uint64_t seme, FonteCasuale* casoVelto) {
+    if (nome == "random") return std::make_unique<GiocatoreCasuale>(seme);
+    if (nome == "greedy") return std::make_unique<GiocatoreGoloso>();
+    if (nome == "velto") {
+        if (casoVelto) return std::make_unique<GiocatoreVelto>(*casoVelto, livello);
+        return std::make_unique<GiocatoreVelto>(seme, livello);
     }
-    auto scambia = [](Chi c) { return c == Chi::PC ? Chi::H : c == Chi::H ? Chi::PC : c; };
-    m.PuntiPC = s.PuntiH;
-    m.PuntiH = s.PuntiPC;
-    m.TurnoDiGioco = scambia(s.TurnoDiGioco);
-    m.AChiTocca = scambia(s.AChiTocca);
-    m.GiocoIniziatoDa = scambia(s.GiocoIniziatoDa);
-    m.NumeroCartaGiocataDaH = s.NumeroCartaGiocataDaPC != 0 ? s.NumeroCartaGiocataDaPC + 3 : 0;
-    m.NumeroCartaGiocataDaPC = s.NumeroCartaGiocataDaH != 0 ? s.NumeroCartaGiocataDaH - 3 : 0;
-    if (m.TurnoDiGioco == Chi::H && m.NumeroCartaGiocataDaH != 0) {
-        const int h = m.NumeroCartaGiocataDaH;
-        const int n = PosizioneNelMazzo(m.Carta[h]);
-        if (n != 0) m.PreseVirtuali[n].coloreTesto = colore::Nero;
-    }
-    return m;
-}
-
-std::unique_ptr<Politica> CreaPolitica(const std::string& nome, char livello, std::uint64_t seme) {
-    if (nome == "random") return std::make_unique<PoliticaCasuale>(seme);
-    if (nome == "greedy") return std::make_unique<PoliticaGolosa>();
-    if (nome == "velto") return std::make_unique<PoliticaVelto>(livello, seme);
     return nullptr;
 }
 

@@ -1,31 +1,24 @@
 #pragma once
-// Players that can sit on either side of the table, for the simulator's matches: a random card,
-// a plain greedy player, and Mr. VELTO itself seen from the side it sits on. Each chooses one of
-// its own hand slots (1..3 on the computer's side, 4..6 on the human's) from the game state.
+// Players that choose by a plain rule, on either seat: the simulator's reference opponents (a
+// random card, a plain greedy player) and the first card of the hand for tests of the flow. Each
+// chooses one of its own hand slots (1..3 on the computer's seat, 4..6 on the human's); none
+// varies its thinking time or plays at a level.
 #include <cstdint>
 #include <memory>
 #include <random>
 #include <string>
 
 #include "cards/Caso.h"
-#include "game/StatoGioco.h"
+#include "game/Giocatore.h"
 
 namespace mrvelto {
 
-class Politica {
-public:
-    virtual ~Politica() = default;
-    // Called when `posto` must play; returns a slot of its hand that holds a card.
-    virtual int Scegli(const StatoGioco& stato, Chi posto) = 0;
-    virtual std::string Nome() const = 0;
-};
-
 // A uniformly random card of the hand.
-class PoliticaCasuale : public Politica {
+class GiocatoreCasuale : public Giocatore {
 public:
-    explicit PoliticaCasuale(std::uint64_t seme) : gen_(seme) {}
-    int Scegli(const StatoGioco& stato, Chi posto) override;
+    explicit GiocatoreCasuale(std::uint64_t seme) : gen_(seme) {}
     std::string Nome() const override { return "random"; }
+    int Scegli(const StatoGioco& stato, Chi posto) override;
 
 private:
     std::mt19937_64 gen_;
@@ -35,32 +28,20 @@ private:
 // points, it takes with its cheapest winning card; otherwise, and when leading, it throws its
 // lowest card. Cheapest and lowest: a plain card before a briscola, then fewer points, then the
 // lower Valore.
-class PoliticaGolosa : public Politica {
+class GiocatoreGoloso : public Giocatore {
 public:
-    int Scegli(const StatoGioco& stato, Chi posto) override;
     std::string Nome() const override { return "greedy"; }
-};
-
-// Mr. VELTO at a playing level, deciding at once as the computer would in that position: on the
-// human's side it sees the table mirrored (its hand in slots 1..3, the other in 4..6).
-class PoliticaVelto : public Politica {
-public:
-    PoliticaVelto(char livello, std::uint64_t seme);
     int Scegli(const StatoGioco& stato, Chi posto) override;
-    std::string Nome() const override { return std::string("velto ") + livello_; }
-
-private:
-    char livello_;
-    CasoConSeme caso_;
-    bool filtro60Punti_ = false;  // its own 60-point flag on the human's side, one per game
 };
 
-// The state as the computer player would read it from `posto`: unchanged for the computer's side;
-// for the human's, hands, scores and turn swapped, and the card being answered not yet counted
-// as played (the computer reads the human's card before it is marked).
-StatoGioco VistaDalPosto(const StatoGioco& stato, Chi posto);
+// The first slot of the hand that holds a card; 0 when the hand is empty.
+class GiocatorePrimaCarta : public Giocatore {
+public:
+    int Scegli(const StatoGioco& stato, Chi posto) override;
+};
 
-// nullptr for an unknown name ("random", "greedy", "velto").
-std::unique_ptr<Politica> CreaPolitica(const std::string& nome, char livello, std::uint64_t seme);
+// "random", "greedy" or "velto" (Mr. VELTO at `livello`, drawing from `casoVelto` when given,
+// otherwise from a source of its own seeded with `seme`); nullptr for an unknown name.
+std::unique_ptr<Giocatore> CreaGiocatore(const std::string& nome, char livello, std::uint64_t seme, FonteCasuale* casoVelto = nullptr);
 
 }  // namespace mrvelto

@@ -23,18 +23,18 @@ int SogliaLivello(char lettera) {
     }
 }
 
-bool ApplicaLivelloDiGioco(StatoGioco& stato, TabellePC& tab, char lettera, FonteCasuale& caso) {
+bool ApplicaLivelloDiGioco(const StatoGioco& stato, TabellePC& tab, char lettera, FonteCasuale& caso) {
     if (lettera == 'A' || stato.NumeroCarteRimaste <= 0) return false;
     const int r = IndiceCasuale(120, caso);
     if (r < SogliaLivello(lettera)) return false;
-    ScegliCartaACaso(stato, tab, caso);
+    ScegliCartaACaso(tab, caso);
     return true;
 }
 
-void ScegliCartaACaso(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso) {
+void ScegliCartaACaso(TabellePC& tab, FonteCasuale& caso) {
     const int r = IndiceCasuale(3, caso);
-    tab.CartaPCDaGiocare2 = stato.CartaPCDaGiocare;
-    stato.CartaPCDaGiocare = r;
+    tab.CartaPCDaGiocare2 = tab.CartaPCDaGiocare;
+    tab.CartaPCDaGiocare = r;
     tab.TestoCartaPCDaGiocare = colore::Verde;
 }
 

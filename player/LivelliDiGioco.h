@@ -14,10 +14,10 @@ int VariaTempoDiRisposta(FonteCasuale& caso);
 // The draw in 1..120 from which level `lettera` ('A'..'E') plays a random card; 121 for never.
 int SogliaLivello(char lettera);
 
-// Draws r in 1..120 and plays a random card when r reaches the level's band. Never at level A nor
+// Draws r in 1..120 and chooses a random card when r reaches the level's band. Never at level A nor
 // once the stock is empty. True when ScegliCartaACaso ran.
-bool ApplicaLivelloDiGioco(StatoGioco& stato, TabellePC& tab, char lettera, FonteCasuale& caso);
+bool ApplicaLivelloDiGioco(const StatoGioco& stato, TabellePC& tab, char lettera, FonteCasuale& caso);
 // A slot drawn in 1..3 (possibly the computed one), its text marked green.
-void ScegliCartaACaso(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso);
+void ScegliCartaACaso(TabellePC& tab, FonteCasuale& caso);
 
 }  // namespace mrvelto

@@ -61,8 +61,9 @@ std::optional<std::string> ErrorePosizione(const PosizionePC& p) {
     return std::nullopt;
 }
 
-StatoGioco StatoDaPosizione(const PosizionePC& p) {
-    StatoGioco s;
+Situazione SituazioneDaPosizione(const PosizionePC& p) {
+    Situazione r;
+    StatoGioco& s = r.stato;
     for (int i = 0; i < 3; ++i) {
         if (!p.manoPC[static_cast<std::size_t>(i)].empty()) s.Metti(i + 1, p.manoPC[static_cast<std::size_t>(i)]);
         if (!p.manoH[static_cast<std::size_t>(i)].empty()) s.Metti(i + 4, p.manoH[static_cast<std::size_t>(i)]);
@@ -74,13 +75,13 @@ StatoGioco StatoDaPosizione(const PosizionePC& p) {
     s.NumeroCartaGiocataDaH = p.NumeroCartaGiocataDaH;
     s.PuntiPC = p.PuntiPC;
     s.PuntiH = p.PuntiH;
-    PreparaPreseVirtuali(s);
+    PreparaPreseVirtuali(s, r.tab);
     for (const auto& c : p.giocate) {
         const int n = PosizioneNelMazzo(c);
-        s.PreseVirtuali[n].coloreTesto = colore::Verde;
+        r.tab.PreseVirtuali[n].stato = StatoCarta::Giocata;
         s.CarteGiocate[n].coloreTesto = colore::Blu;
     }
-    return s;
+    return r;
 }
 
 }  // namespace mrvelto

@@ -1,13 +1,14 @@
 #pragma once
 // A position as the computer sees it when it must play, in plain terms (card codes, the stock
-// count, the scores), checked for consistency and turned into the game state the player reads.
-// `mrvelto-sim choose` and the tests build their positions with it.
+// count, the scores), checked for consistency and turned into the game state and the player's
+// card memory. `mrvelto-sim choose`, the benchmarks and the tests build their positions with it.
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "game/StatoGioco.h"
+#include "player/TabellePC.h"
 
 namespace mrvelto {
 
@@ -26,7 +27,14 @@ struct PosizionePC {
 // The first inconsistency found, as a message; nothing when the position can occur in a game.
 std::optional<std::string> ErrorePosizione(const PosizionePC& p);
 
-// The state of the game at that position: slots, briscola suit, played marks, counters.
-StatoGioco StatoDaPosizione(const PosizionePC& p);
+// What a decision reads at a position: the table, and the computer's tables as fresh ones with
+// the card memory of that point of the game (briscola suit and cards played marked).
+struct Situazione {
+    StatoGioco stato;
+    TabellePC tab;
+};
+
+// The position as the game would have it: slots, briscola suit, played marks, counters.
+Situazione SituazioneDaPosizione(const PosizionePC& p);
 
 }  // namespace mrvelto

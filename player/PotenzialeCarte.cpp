@@ -1,47 +1,60 @@
 #include "player/PotenzialeCarte.h"
 
-#include <string>
-
 namespace mrvelto {
 
 namespace {
 
-constexpr int kValoriRango[10] = {2, 4, 5, 6, 7, 8, 12, 16, 40, 44};
+constexpr int kPuntiRango[10] = {0, 0, 0, 0, 0, 2, 3, 4, 10, 11};
 
 int PosizioneRango(int valore) {
-    for (int r = 0; r < 10; ++r)
-        if (kValoriRango[r] == valore) return r + 1;
-    return 0;
+    switch (valore) {
+        case 2: return 1;
+        case 4: return 2;
+        case 5: return 3;
+        case 6: return 4;
+        case 7: return 5;
+        case 8: return 6;
+        case 12: return 7;
+        case 16: return 8;
+        case 40: return 9;
+        case 44: return 10;
+        default: return 0;
+    }
 }
 
+// The suit's block of ten in deck order, 0 for no suit.
+static_assert(kSemi == "dscb");
 int BloccoSeme(char seme) {
-    const auto p = kSemi.find(seme);
-    return p == std::string_view::npos ? 0 : static_cast<int>(p) + 1;
+    switch (seme) {
+        case 'd': return 1;
+        case 's': return 2;
+        case 'c': return 3;
+        case 'b': return 4;
+        default: return 0;
+    }
 }
 
-float Testo(const VoceMazzo& v) { return v.testo.empty() ? 0.0f : static_cast<float>(std::stoi(v.testo)); }
-
-void SegnaMano(StatoGioco& stato, int primo) {
+void SegnaMano(const StatoGioco& stato, TabellePC& tab, int primo) {
     for (int s = primo; s < primo + 3; ++s) {
         const int n = IndiceCarta(stato.Valore[s], stato.Seme[s]);
-        // A card already marked played keeps its mark: with the card movement on, the human's
-        // card is marked before the answer is analysed, and losing the mark would count it again.
-        if (n != 0 && stato.PreseVirtuali[n].coloreTesto != colore::Verde) stato.PreseVirtuali[n].coloreTesto = colore::Rosso;
+        // A card already marked played keeps its mark: the human's card may be registered before
+        // the answer is analysed, and losing the mark would count it again.
+        if (n != 0 && tab.PreseVirtuali[n].stato != StatoCarta::Giocata) tab.PreseVirtuali[n].stato = StatoCarta::InMano;
     }
 }
 
 // Fills the forty entries for the card in slot k: signed points of the trick c led, n answering.
-// Block by block: the five low cards, then the five scoring ones, the sign by the block's colour.
-void Valuta(StatoGioco& stato, bool cBriscola) {
-    const int k = stato.NumeroCartaAnalizzata;
+// Block by block: the five low cards, then the five scoring ones, the sign by the block's mark.
+void Valuta(const StatoGioco& stato, TabellePC& tab, int k, bool cBriscola) {
     const int pc = PuntiDelValore(stato.Valore[k]);
     const int c = IndiceCarta(stato.Valore[k], stato.Seme[k]);
     if (c == 0) return;  // an empty slot has nothing to rate
+    auto& pv = tab.PreseVirtuali;
     for (int blocco = 0; blocco < 4; ++blocco) {
-        const bool bloccoBriscola = stato.PreseVirtuali[blocco * 10 + 1].colore == colore::Giallo;
+        const bool bloccoBriscola = pv[blocco * 10 + 1].briscola;
         for (int r = 1; r <= 10; ++r) {
             const int n = blocco * 10 + r;
-            const int somma = pc + PuntiDelValore(kValoriRango[r - 1]);
+            const int somma = pc + kPuntiRango[r - 1];
             int v;
             if (!cBriscola)
                 v = bloccoBriscola ? -somma : somma;
@@ -49,14 +62,14 @@ void Valuta(StatoGioco& stato, bool cBriscola) {
                 v = somma;
             else
                 v = n > c ? -somma : somma;  // same block as c: the stronger briscole take
-            stato.PreseVirtuali[n].testo = std::to_string(v);
+            pv[n].punti = v;
         }
     }
     if (!cBriscola) {
         const int fine = (c - 1) / 10 * 10 + 10;
-        for (int n = c + 1; n <= fine; ++n) stato.PreseVirtuali[n].testo = std::to_string(-(pc + PuntiDelValore(kValoriRango[n - (fine - 9)])));
+        for (int n = c + 1; n <= fine; ++n) pv[n].punti = -(pc + kPuntiRango[n - (fine - 9)]);
     }
-    stato.PreseVirtuali[c].testo = std::to_string(0);
+    pv[c].punti = 0;
 }
 
 }  // namespace
@@ -73,25 +86,39 @@ void CalcolaPuntiPotenziali(const StatoGioco& stato, TabellePC& tab) {
     }
 }
 
-void PreparaPreseVirtuali(StatoGioco& stato) {
+void PreparaPreseVirtuali(const StatoGioco& stato, TabellePC& tab) {
     const int blocco = BloccoSeme(stato.SemeBriscola());
     for (int n = 1; n <= 40; ++n) {
-        VoceMazzo& v = stato.PreseVirtuali[n];
-        v.coloreTesto = colore::Nero;
-        v.colore = blocco != 0 && (n - 1) / 10 + 1 == blocco ? colore::Giallo : colore::Bianco;
+        VocePresa& v = tab.PreseVirtuali[n];
+        v.stato = StatoCarta::NonVista;
+        v.briscola = blocco != 0 && (n - 1) / 10 + 1 == blocco;
     }
 }
 
-void SegnaManoDelPC(StatoGioco& stato) { SegnaMano(stato, 1); }
-void SegnaManoDiH(StatoGioco& stato) { SegnaMano(stato, 4); }
-void ValutaCartaNormale(StatoGioco& stato) { Valuta(stato, false); }
-void ValutaBriscola(StatoGioco& stato) { Valuta(stato, true); }
+void DimenticaCarte(TabellePC& tab) { tab.PreseVirtuali.fill(VocePresa{}); }
 
-void CalcolaPotenziale(StatoGioco& stato, TabellePC& tab) {
-    const int k = stato.NumeroCartaAnalizzata;
+void SegnaBriscole(const StatoGioco& stato, TabellePC& tab) {
+    const int blocco = BloccoSeme(stato.SemeBriscola());
+    if (blocco == 0) return;
+    for (int n = 10 * (blocco - 1) + 1; n <= 10 * blocco; ++n) tab.PreseVirtuali[n].briscola = true;
+}
+
+void SegnaCartaGiocata(const StatoGioco& stato, TabellePC& tab, int slot) {
+    if (slot < 1 || slot > 6) return;
+    const int n = PosizioneNelMazzo(stato.Carta[slot]);
+    if (n != 0) tab.PreseVirtuali[n].stato = StatoCarta::Giocata;
+}
+
+void SegnaManoDelPC(const StatoGioco& stato, TabellePC& tab) { SegnaMano(stato, tab, 1); }
+void SegnaManoDiH(const StatoGioco& stato, TabellePC& tab) { SegnaMano(stato, tab, 4); }
+void ValutaCartaNormale(const StatoGioco& stato, TabellePC& tab, int k) { Valuta(stato, tab, k, false); }
+void ValutaBriscola(const StatoGioco& stato, TabellePC& tab, int k) { Valuta(stato, tab, k, true); }
+
+void CalcolaPotenziale(const StatoGioco& stato, TabellePC& tab, int k) {
+    // In deck order, one card at a time: the single-precision sum depends on it.
     float somma = 0.0f;
-    for (const VoceMazzo& v : stato.PreseVirtuali)
-        if (v.coloreTesto == colore::Nero) somma += Testo(v);
+    for (const VocePresa& v : tab.PreseVirtuali)
+        if (v.stato == StatoCarta::NonVista) somma += static_cast<float>(v.punti.value_or(0));
     tab.MediaValori = somma;
     tab.NumeroPrese = stato.NumeroCarteRimaste + 3;
     float potenziale = somma / static_cast<float>(tab.NumeroPrese);
@@ -108,29 +135,28 @@ void CalcolaPotenziale(StatoGioco& stato, TabellePC& tab) {
     tab.Potenziale[k] = potenziale;
 }
 
-void CalcolaPotenzialeCarte(StatoGioco& stato, TabellePC& tab) {
+void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
     // The played marks are never cleared within a game, so the first trick of a game clears any
     // left by the previous game; only the card being answered may already be this game's.
     if (stato.NumeroCarteRimaste == 34) {
         const int h = stato.TurnoDiGioco == Chi::H ? stato.NumeroCartaGiocataDaH : 0;
         const int sulTavolo = h >= 4 && h <= 6 ? IndiceCarta(stato.Valore[h], stato.Seme[h]) : 0;
-        const bool marcata = sulTavolo != 0 && stato.PreseVirtuali[sulTavolo].coloreTesto == colore::Verde;
-        PreparaPreseVirtuali(stato);
-        if (marcata) stato.PreseVirtuali[sulTavolo].coloreTesto = colore::Verde;
+        const bool marcata = sulTavolo != 0 && tab.PreseVirtuali[sulTavolo].stato == StatoCarta::Giocata;
+        PreparaPreseVirtuali(stato, tab);
+        if (marcata) tab.PreseVirtuali[sulTavolo].stato = StatoCarta::Giocata;
     }
     for (int k = 1; k <= 6; ++k) {
-        for (VoceMazzo& v : stato.PreseVirtuali)
-            if (v.coloreTesto != colore::Verde) v.coloreTesto = colore::Nero;
-        stato.NumeroCartaAnalizzata = k;
+        for (VocePresa& v : tab.PreseVirtuali)
+            if (v.stato != StatoCarta::Giocata) v.stato = StatoCarta::NonVista;
         if (k < 4)
-            SegnaManoDelPC(stato);
+            SegnaManoDelPC(stato, tab);
         else
-            SegnaManoDiH(stato);
+            SegnaManoDiH(stato, tab);
         if (stato.Seme[k] == stato.SemeBriscola())
-            ValutaBriscola(stato);
+            ValutaBriscola(stato, tab, k);
         else
-            ValutaCartaNormale(stato);
-        CalcolaPotenziale(stato, tab);
+            ValutaCartaNormale(stato, tab, k);
+        CalcolaPotenziale(stato, tab, k);
     }
 }
 

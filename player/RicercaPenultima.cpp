@@ -27,7 +27,7 @@ void Combinazione(const StatoGioco& stato, TabellePC& tab, int n, Chi leader, in
 
 }  // namespace
 
-void PenultimaGiocataIniziaPC(StatoGioco& stato, TabellePC& tab) {
+void PenultimaGiocataIniziaPC(const StatoGioco& stato, TabellePC& tab) {
     auto& sl = tab.SecondoLivello;
     Rimaste(stato, tab, 1, 21);
     Rimaste(stato, tab, 4, 23);
@@ -44,10 +44,10 @@ void PenultimaGiocataIniziaPC(StatoGioco& stato, TabellePC& tab) {
         (primo ? x : y) = sl[z].Valore();
         primo = false;
     }
-    stato.CartaPCDaGiocare = x < y ? Slot(tab, 22) : Slot(tab, 21);
+    tab.CartaPCDaGiocare = x < y ? Slot(tab, 22) : Slot(tab, 21);
 }
 
-void PenultimaGiocataRispondePC(StatoGioco& stato, TabellePC& tab) {
+void PenultimaGiocataRispondePC(const StatoGioco& stato, TabellePC& tab) {
     auto& sl = tab.SecondoLivello;
     Rimaste(stato, tab, 4, 21);
     Rimaste(stato, tab, 1, 23);
@@ -57,7 +57,7 @@ void PenultimaGiocataRispondePC(StatoGioco& stato, TabellePC& tab) {
         const int altraPC = Slot(tab, n == 1 ? 24 : 23);
         Combinazione(stato, tab, n, Chi::H, pc, stato.NumeroCartaGiocataDaH, altraPC, altraH);
     }
-    stato.CartaPCDaGiocare = sl[25].Valore() < sl[26].Valore() ? Slot(tab, 24) : Slot(tab, 23);
+    tab.CartaPCDaGiocare = sl[25].Valore() < sl[26].Valore() ? Slot(tab, 24) : Slot(tab, 23);
 }
 
 }  // namespace mrvelto

@@ -6,9 +6,9 @@
 
 namespace mrvelto {
 
-// The computer leads. Arming the computer's move is the caller's.
-void PenultimaGiocataIniziaPC(StatoGioco& stato, TabellePC& tab);
+// The computer leads.
+void PenultimaGiocataIniziaPC(const StatoGioco& stato, TabellePC& tab);
 // The computer answers the human's card in NumeroCartaGiocataDaH.
-void PenultimaGiocataRispondePC(StatoGioco& stato, TabellePC& tab);
+void PenultimaGiocataRispondePC(const StatoGioco& stato, TabellePC& tab);
 
 }  // namespace mrvelto

@@ -61,7 +61,7 @@ void PrimoLivello(const StatoGioco& stato, TabellePC& tab, bool risposta) {
     }
 }
 
-void SecondoLivello(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso, bool risposta) {
+void SecondoLivello(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso, bool risposta) {
     const int foglie = risposta ? 12 : 36;
     auto& sl = tab.SecondoLivello;
     tab.ContatorePrimoLivello = 1;
@@ -115,7 +115,7 @@ void SecondoLivello(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso, bool 
     if (peggiore(3) >= tab.RisultatoMigliore) tab.RisultatoMigliore = peggiore(3);
     for (int i = 1; i <= 3; ++i)
         if (peggiore(i) == tab.RisultatoMigliore) tab.Peggiore[i].sfondo = colore::Rosso;
-    ScegliUnaDelleTre(stato, tab, caso);
+    ScegliUnaDelleTre(tab, caso);
     tab.ContatorePrimoLivello = 1;
     tab.ContatoreSecondoLivello = 1;
 }
@@ -131,16 +131,16 @@ int ValoreDiPresa(const StatoGioco& stato, Chi leader, int slotPC, int slotH, Ch
 
 void TerzultimaGiocataIniziaPC(const StatoGioco& stato, TabellePC& tab) { PrimoLivello(stato, tab, false); }
 void TerzultimaGiocataRispondePC(const StatoGioco& stato, TabellePC& tab) { PrimoLivello(stato, tab, true); }
-void AnalisiSecondoLivello(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso) { SecondoLivello(stato, tab, caso, false); }
-void AnalisiSecondoLivelloBis(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso) { SecondoLivello(stato, tab, caso, true); }
+void AnalisiSecondoLivello(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso) { SecondoLivello(stato, tab, caso, false); }
+void AnalisiSecondoLivelloBis(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso) { SecondoLivello(stato, tab, caso, true); }
 void SegueterzultimaGiocata(const StatoGioco& stato, TabellePC& tab) { Segue(stato, tab, false); }
 void SegueterzultimaGiocataBis(const StatoGioco& stato, TabellePC& tab) { Segue(stato, tab, true); }
 
-void ScegliUnaDelleTre(StatoGioco& stato, const TabellePC& tab, FonteCasuale& caso) {
+void ScegliUnaDelleTre(TabellePC& tab, FonteCasuale& caso) {
     for (;;) {
         const int r = IndiceCasuale(3, caso);
         if (tab.Peggiore[r].sfondo == colore::Rosso) {
-            stato.CartaPCDaGiocare = r;
+            tab.CartaPCDaGiocare = r;
             return;
         }
     }

@@ -13,16 +13,16 @@ int ValoreDiPresa(const StatoGioco& stato, Chi leader, int slotPC, int slotH, Ch
 
 // The computer leads: the nine first tricks, then the 36 ways the two last tricks follow.
 void TerzultimaGiocataIniziaPC(const StatoGioco& stato, TabellePC& tab);
-void AnalisiSecondoLivello(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso);
+void AnalisiSecondoLivello(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso);
 // The computer answers the human's card in NumeroCartaGiocataDaH: three first tricks, 12 leaves.
 void TerzultimaGiocataRispondePC(const StatoGioco& stato, TabellePC& tab);
-void AnalisiSecondoLivelloBis(StatoGioco& stato, TabellePC& tab, FonteCasuale& caso);
+void AnalisiSecondoLivelloBis(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso);
 
 // A..D of the leaf ContatoreSecondoLivello (the answer's twin takes the human's played slot).
 void SegueterzultimaGiocata(const StatoGioco& stato, TabellePC& tab);
 void SegueterzultimaGiocataBis(const StatoGioco& stato, TabellePC& tab);
 // A uniform choice among the slots whose Peggiore is marked best.
-void ScegliUnaDelleTre(StatoGioco& stato, const TabellePC& tab, FonteCasuale& caso);
+void ScegliUnaDelleTre(TabellePC& tab, FonteCasuale& caso);
 // Clears the search tables and counters; Peggiore back to 300.
 void RiazzeraValori(TabellePC& tab);
 

@@ -19,7 +19,7 @@ CasellaF& DellaRiga(TabellePC& tab, int r, Colore sfondo) {
 
 }  // namespace
 
-void ValoreAggiuntivoIniziaPC(StatoGioco& stato, TabellePC& tab) {
+void ValoreAggiuntivoIniziaPC(const StatoGioco& stato, TabellePC& tab) {
     auto& conv = tab.Convenienza;
     // Lowest of each row: the human's best reply.
     for (int r = 1; r <= 3; ++r) {
@@ -61,7 +61,7 @@ void ValoreAggiuntivoIniziaPC(StatoGioco& stato, TabellePC& tab) {
 
     if (tab.ContatoreRisposteMultiple == 1) {
         for (int k = 1; k <= 9; ++k)
-            if (conv[k].sfondo == colore::Rosso && conv[k].Valore() == tab.ValorePiuAlto) stato.CartaPCDaGiocare = Riga(k);
+            if (conv[k].sfondo == colore::Rosso && conv[k].Valore() == tab.ValorePiuAlto) tab.CartaPCDaGiocare = Riga(k);
     } else {
         // Second level: the second-worst case of the tied rows.
         tab.ContatoreRisposteMultiple = 1;
@@ -72,7 +72,7 @@ void ValoreAggiuntivoIniziaPC(StatoGioco& stato, TabellePC& tab) {
             if (v > massimo) {
                 massimo = v;
                 tab.ValorePiuAlto = v;
-                stato.CartaPCDaGiocare = Riga(k);
+                tab.CartaPCDaGiocare = Riga(k);
                 tab.ContatoreRisposteMultiple = 1;
             } else if (v == massimo) {
                 ++tab.ContatoreRisposteMultiple;
@@ -92,7 +92,7 @@ void ValoreAggiuntivoIniziaPC(StatoGioco& stato, TabellePC& tab) {
                 if (v > massimo) {
                     massimo = v;
                     tab.ValorePiuAlto = v;
-                    stato.CartaPCDaGiocare = Riga(k);
+                    tab.CartaPCDaGiocare = Riga(k);
                 } else if (v == massimo) {
                     ++tab.ContatoreRisposteMultiple;
                     tab.SfondoCartaPCDaGiocare = kSecondo;
@@ -103,13 +103,13 @@ void ValoreAggiuntivoIniziaPC(StatoGioco& stato, TabellePC& tab) {
                 for (int k = 1; k <= 9; ++k)
                     if (conv[k].sfondo == colore::Bianco && conv[k].Valore() == tab.ValorePiuAlto && stato.Valore[Riga(k)] < limite) {
                         limite = stato.Valore[Riga(k)];
-                        stato.CartaPCDaGiocare = Riga(k);
+                        tab.CartaPCDaGiocare = Riga(k);
                     }
             }
         }
     }
     tab.ContatoreRisposteMultiple = 1;
-    if (!stato.Filtro60Punti) FiltroSessantaPuntiIniziaPC(stato, tab);
+    if (!tab.Filtro60Punti) FiltroSessantaPuntiIniziaPC(tab);
     tab.SfondoCartaPCDaGiocare = colore::Bianco;
 }
 

@@ -7,7 +7,7 @@
 namespace mrvelto {
 
 // Chooses CartaPCDaGiocare from Convenienza[1..9] and runs the lead's 60-point filter while
-// Filtro60Punti is off. Arming the computer's move is the caller's.
-void ValoreAggiuntivoIniziaPC(StatoGioco& stato, TabellePC& tab);
+// Filtro60Punti is off.
+void ValoreAggiuntivoIniziaPC(const StatoGioco& stato, TabellePC& tab);
 
 }  // namespace mrvelto

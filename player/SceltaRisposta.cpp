@@ -50,8 +50,8 @@ int ScegliPerValoriAggiuntivi(const StatoGioco& stato, TabellePC& tab) {
 
 }  // namespace
 
-void ValoreAggiuntivo(StatoGioco& stato, TabellePC& tab) {
-    stato.CartaPCDaGiocare = 0;
+void ValoreAggiuntivo(const StatoGioco& stato, TabellePC& tab) {
+    tab.CartaPCDaGiocare = 0;
     float massimo = tab.Convenienza[1].Valore();
     tab.ValorePiuAlto = massimo;
     for (int c = 2; c <= 3; ++c) {
@@ -76,12 +76,12 @@ void ValoreAggiuntivo(StatoGioco& stato, TabellePC& tab) {
     auto valore = [&](int c) { return stato.Valore[c]; };
     if (tab.ContatoreRisposteMultiple == 1) {
         for (int c = 1; c <= 3; ++c)
-            if (Migliore(tab, c)) stato.CartaPCDaGiocare = c;
+            if (Migliore(tab, c)) tab.CartaPCDaGiocare = c;
     } else if (tab.ContatoreRisposteMultiple == tab.NumeroBriscole) {
-        stato.CartaPCDaGiocare = PiuBassa(50, [&](int c) { return Migliore(tab, c); }, valore);
+        tab.CartaPCDaGiocare = PiuBassa(50, [&](int c) { return Migliore(tab, c); }, valore);
     } else if (tab.ContatoreRisposteMultiple - tab.NumeroBriscole == 1) {
         for (int c = 1; c <= 3; ++c)
-            if (MiglioreNonBriscola(tab, c)) stato.CartaPCDaGiocare = c;
+            if (MiglioreNonBriscola(tab, c)) tab.CartaPCDaGiocare = c;
     } else {
         // What the human still holds of each tied suit: the smallest signed sum of Valori.
         for (int c = 1; c <= 3; ++c) {
@@ -104,9 +104,9 @@ void ValoreAggiuntivo(StatoGioco& stato, TabellePC& tab) {
                 }
             }
         }
-        stato.CartaPCDaGiocare = ScegliPerValoriAggiuntivi(stato, tab);
+        tab.CartaPCDaGiocare = ScegliPerValoriAggiuntivi(stato, tab);
     }
-    if (!stato.Filtro60Punti) FiltroSessantaPuntiRispondePC(stato, tab);
+    if (!tab.Filtro60Punti) FiltroSessantaPuntiRispondePC(tab);
 }
 
 }  // namespace mrvelto

@@ -7,7 +7,7 @@
 namespace mrvelto {
 
 // Chooses CartaPCDaGiocare from Convenienza[1..3] and runs the answer's 60-point filter while
-// Filtro60Punti is off. Arming the computer's move is the caller's.
-void ValoreAggiuntivo(StatoGioco& stato, TabellePC& tab);
+// Filtro60Punti is off.
+void ValoreAggiuntivo(const StatoGioco& stato, TabellePC& tab);
 
 }  // namespace mrvelto

@@ -36,28 +36,27 @@ void ValutaCoppia(const StatoGioco& stato, TabellePC& tab, int k, int i, int j) 
     tab.ContatoreCaselle = k + 1;
 }
 
-void AnalizzaInizioPC(StatoGioco& stato, TabellePC& tab) {
+void AnalizzaInizioPC(const StatoGioco& stato, TabellePC& tab) {
     CalcolaPotenzialeCarte(stato, tab);
     for (int i = 1; i <= 3; ++i)
         for (int j = 4; j <= 6; ++j) ValutaCoppia(stato, tab, 3 * (i - 1) + (j - 3), i, j);
 }
 
-void AnalizzaRispostaPC(StatoGioco& stato, TabellePC& tab) {
+void AnalizzaRispostaPC(const StatoGioco& stato, TabellePC& tab) {
     CalcolaPotenzialeCarte(stato, tab);
     for (int i = 1; i <= 3; ++i) ValutaCoppia(stato, tab, i, i, stato.NumeroCartaGiocataDaH);
 }
 
-void AzzeraTabelleAnalisi(StatoGioco& stato, TabellePC& tab) {
-    stato.NumeroCartaAnalizzata = 1;
+void AzzeraTabelleAnalisi(TabellePC& tab) {
     tab.ContatoreRisposteMultiple = 1;
     tab.NumeroBriscole = 0;
     tab.TotaliValoriAggiuntivi = 0;
     tab.TotaliRossi = 0;
     tab.TotaliVerdi = 0;
     tab.ValorePiuAlto.reset();
-    for (VoceMazzo& v : stato.PreseVirtuali) {
-        v.testo.clear();
-        if (v.coloreTesto != colore::Verde) v.coloreTesto = colore::Nero;
+    for (VocePresa& v : tab.PreseVirtuali) {
+        v.punti.reset();
+        if (v.stato != StatoCarta::Giocata) v.stato = StatoCarta::NonVista;
     }
     for (int k = 1; k <= 9; ++k) {
         tab.TotaliNormali[k].Svuota();

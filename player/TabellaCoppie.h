@@ -14,12 +14,13 @@ float BonusBriscola(int valore);
 void ValutaCoppia(const StatoGioco& stato, TabellePC& tab, int k, int i, int j);
 
 // The nine lead pairs (computer slot outer, human slot inner) after rating the cards.
-void AnalizzaInizioPC(StatoGioco& stato, TabellePC& tab);
+void AnalizzaInizioPC(const StatoGioco& stato, TabellePC& tab);
 // The three answers to the human's card in NumeroCartaGiocataDaH, after rating the cards.
-void AnalizzaRispostaPC(StatoGioco& stato, TabellePC& tab);
+void AnalizzaRispostaPC(const StatoGioco& stato, TabellePC& tab);
 
 // Clears the tables of one trick; the first while there are cards to draw, the second after.
-void AzzeraTabelleAnalisi(StatoGioco& stato, TabellePC& tab);
+// The played marks of PreseVirtuali stay.
+void AzzeraTabelleAnalisi(TabellePC& tab);
 void AzzeraTabelleAnalisiFinale(TabellePC& tab);
 
 }  // namespace mrvelto

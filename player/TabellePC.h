@@ -1,7 +1,9 @@
 #pragma once
-// The computer player's working tables: the card ratings, the pair table of a trick, the choice
-// marks and the endgame search. Their colours are flags that the choice procedures read back, so
-// they are kept beside each entry exactly as the procedures set them.
+// The computer player's working tables: its memory of the cards, the card ratings, the pair table
+// of a trick, the choice and its marks, and the endgame search. They belong to the player, which
+// keeps them up to date from the table's events; the game state is only read. Colours kept beside
+// an entry are flags that the choice procedures read back, exactly as the procedures set them.
+#include <cstdint>
 #include <optional>
 
 #include "cards/Colori.h"
@@ -28,7 +30,27 @@ namespace colore {
 inline constexpr Colore Magenta = 0xFF00FF;  // a card that lets the human pass 60
 }  // namespace colore
 
+// Where a card of the deck stands for the card being rated (its text colour in the table).
+enum class StatoCarta : std::uint8_t {
+    NonVista,  // 0: unseen, counted in the average
+    InMano,    // 255: in the same hand as the card being rated
+    Giocata,   // 0x00FF00: played in this game, never counted again
+};
+
+// One card of PreseVirtuali, in deck order: the signed points of the trick between the card
+// being rated and this one; the briscola suit's ten cards carry the background 0x00FFFF.
+struct VocePresa {
+    std::optional<int> punti;
+    StatoCarta stato = StatoCarta::NonVista;
+    bool briscola = false;
+
+    bool operator==(const VocePresa&) const = default;
+};
+
 struct TabellePC {
+    // The cards of the deck as the player has seen them go.
+    Da1<VocePresa, 40> PreseVirtuali;
+
     // Card ratings of the six hand slots.
     Da1<std::optional<float>, 6> PuntiPotenziali;
     Da1<std::optional<float>, 6> Potenziale;
@@ -49,8 +71,10 @@ struct TabellePC {
     int TotaliValoriAggiuntivi = 0;
     int TotaliRossi = 0;
     int TotaliVerdi = 0;
+    bool Filtro60Punti = false;  // the 60-point filter has decided; off again at the end of a game
 
-    // The choice's marks beside StatoGioco::CartaPCDaGiocare, and the choice kept before a change.
+    // The choice (hand slot 1..3, 0 before the first), its marks, and the choice kept before a change.
+    int CartaPCDaGiocare = 0;
     int CartaPCDaGiocare2 = 0;
     Colore SfondoCartaPCDaGiocare = colore::Bianco;  // 0x8080FF while a lead tie survives level 3
     Colore TestoCartaPCDaGiocare = colore::Nero;     // green: replaced at random by the level

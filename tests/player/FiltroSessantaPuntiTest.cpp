@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "Posizioni.h"
 #include "player/FiltroSessantaPunti.h"
 
 namespace mrvelto {
@@ -17,36 +16,32 @@ void Totali(TabellePC& tab, std::initializer_list<int> totali) {
 }
 
 TEST(FiltroSessantaPuntiRisponde, KeepsAChoiceThatAlreadyPassesSixty) {
-    StatoGioco s;
     TabellePC tab;
     Totali(tab, {50, 65, 62});
-    s.CartaPCDaGiocare = 3;
-    FiltroSessantaPuntiRispondePC(s, tab);
-    EXPECT_EQ(s.CartaPCDaGiocare, 3);
-    EXPECT_TRUE(s.Filtro60Punti);
+    tab.CartaPCDaGiocare = 3;
+    FiltroSessantaPuntiRispondePC(tab);
+    EXPECT_EQ(tab.CartaPCDaGiocare, 3);
+    EXPECT_TRUE(tab.Filtro60Punti);
 }
 
 TEST(FiltroSessantaPuntiRisponde, SwitchesToTheFirstCardThatPassesSixty) {
-    StatoGioco s;
     TabellePC tab;
     Totali(tab, {50, 61, 64});
-    s.CartaPCDaGiocare = 1;
-    FiltroSessantaPuntiRispondePC(s, tab);
-    EXPECT_EQ(s.CartaPCDaGiocare, 2);
-    EXPECT_TRUE(s.Filtro60Punti);
+    tab.CartaPCDaGiocare = 1;
+    FiltroSessantaPuntiRispondePC(tab);
+    EXPECT_EQ(tab.CartaPCDaGiocare, 2);
+    EXPECT_TRUE(tab.Filtro60Punti);
 }
 
 TEST(FiltroSessantaPuntiRisponde, AvoidsACardThatLetsTheHumanPassSixty) {
-    StatoGioco s;
     TabellePC tab;
     Totali(tab, {-50, 40, 41});
-    s.PuntiH = 50;
     tab.TotaliNormali[1].valore = 61;  // the human takes with 61
-    s.CartaPCDaGiocare = 1;
-    FiltroSessantaPuntiRispondePC(s, tab);
+    tab.CartaPCDaGiocare = 1;
+    FiltroSessantaPuntiRispondePC(tab);
     EXPECT_EQ(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
-    EXPECT_EQ(s.CartaPCDaGiocare, 3);  // the last safe card
-    EXPECT_TRUE(s.Filtro60Punti);      // the chosen total was 61, whoever takes it
+    EXPECT_EQ(tab.CartaPCDaGiocare, 3);  // the last safe card
+    EXPECT_TRUE(tab.Filtro60Punti);      // the chosen total was 61, whoever takes it
 }
 
 // Sixty is half the deck, not a win: only 61 or more passes, for either side.
@@ -86,43 +81,39 @@ TEST(FiltroSessantaPuntiRisponde, SixtyPointsDoNotPassSixty) {
 }
 
 TEST(FiltroSessantaPuntiRisponde, LeavesTheChoiceWhenEveryCardLoses) {
-    StatoGioco s;
     TabellePC tab;
     Totali(tab, {-61, -70, -62});
-    s.CartaPCDaGiocare = 2;
-    FiltroSessantaPuntiRispondePC(s, tab);
-    EXPECT_EQ(s.CartaPCDaGiocare, 2);
-    EXPECT_TRUE(s.Filtro60Punti);
+    tab.CartaPCDaGiocare = 2;
+    FiltroSessantaPuntiRispondePC(tab);
+    EXPECT_EQ(tab.CartaPCDaGiocare, 2);
+    EXPECT_TRUE(tab.Filtro60Punti);
 }
 
 TEST(FiltroSessantaPuntiInizia, LeadsTheCardThatPassesSixtyAgainstEveryReply) {
-    StatoGioco s;
     TabellePC tab;
     Totali(tab, {40, 40, 40, 61, 70, 62, 61, 20, 61});
-    s.CartaPCDaGiocare = 1;
-    FiltroSessantaPuntiIniziaPC(s, tab);
-    EXPECT_EQ(s.CartaPCDaGiocare, 2);
+    tab.CartaPCDaGiocare = 1;
+    FiltroSessantaPuntiIniziaPC(tab);
+    EXPECT_EQ(tab.CartaPCDaGiocare, 2);
     EXPECT_EQ(tab.CartaPCDaGiocare2, 1);
-    EXPECT_TRUE(s.Filtro60Punti);
+    EXPECT_TRUE(tab.Filtro60Punti);
     // A later row that also qualifies overwrites.
-    StatoGioco t;
     TabellePC tab2;
     Totali(tab2, {40, 40, 40, 61, 70, 62, 61, 61, 61});
-    t.CartaPCDaGiocare = 1;
-    FiltroSessantaPuntiIniziaPC(t, tab2);
-    EXPECT_EQ(t.CartaPCDaGiocare, 3);
+    tab2.CartaPCDaGiocare = 1;
+    FiltroSessantaPuntiIniziaPC(tab2);
+    EXPECT_EQ(tab2.CartaPCDaGiocare, 3);
 }
 
 TEST(FiltroSessantaPuntiInizia, AvoidsACardThatLetsTheHumanPassSixty) {
-    StatoGioco s;
     TabellePC tab;
     Totali(tab, {-61, 40, 40, 30, -62, 30, 30, 30, 30});
-    s.CartaPCDaGiocare = 1;
-    FiltroSessantaPuntiIniziaPC(s, tab);
+    tab.CartaPCDaGiocare = 1;
+    FiltroSessantaPuntiIniziaPC(tab);
     EXPECT_EQ(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
     EXPECT_EQ(tab.TotaliPotenziali[2].sfondo, colore::Magenta);
-    EXPECT_EQ(s.CartaPCDaGiocare, 3);
-    EXPECT_FALSE(s.Filtro60Punti);
+    EXPECT_EQ(tab.CartaPCDaGiocare, 3);
+    EXPECT_FALSE(tab.Filtro60Punti);
 }
 
 TEST(FiltroSessantaPuntiInizia, SixtyPointsDoNotPassSixty) {
@@ -156,13 +147,12 @@ TEST(FiltroSessantaPuntiInizia, SixtyPointsDoNotPassSixty) {
 }
 
 TEST(FiltroSessantaPuntiInizia, LeavesTheChoiceWhenEveryCardLoses) {
-    StatoGioco s;
     TabellePC tab;
     Totali(tab, {-61, 40, 40, 30, -62, 30, 30, 30, -65});
-    s.CartaPCDaGiocare = 2;
-    FiltroSessantaPuntiIniziaPC(s, tab);
-    EXPECT_EQ(s.CartaPCDaGiocare, 2);
-    EXPECT_TRUE(s.Filtro60Punti);
+    tab.CartaPCDaGiocare = 2;
+    FiltroSessantaPuntiIniziaPC(tab);
+    EXPECT_EQ(tab.CartaPCDaGiocare, 2);
+    EXPECT_TRUE(tab.Filtro60Punti);
 }
 
 }  // namespace

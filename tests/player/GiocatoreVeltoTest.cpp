@@ -1,106 +1,272 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 
 #include "Posizioni.h"
-#include "game/Avversario.h"
-#include "game/Conduttore.h"
-#include "game/Tavolo.h"
+#include "TavolaDiProva.h"
 #include "player/DecisionePC.h"
 #include "player/GiocatoreVelto.h"
+#include "player/GiocatoriDiRiferimento.h"
+#include "player/PotenzialeCarte.h"
 
 namespace mrvelto {
 namespace {
 
-struct Banco {
-    OrologioVirtuale orologio;
-    CasoConSeme caso{3, [] { return OraMinSec{10, 20}; }};
-    Opzioni opzioni;
-    StatoGioco stato;
-    OrologioVirtuale::Id attesa = orologio.AggiungiTimer("TimerAttesaDelPCaMuovere", {}, 500);
-    ContestoPC ctx{stato, opzioni, caso, orologio, attesa};
-    GiocatoreVelto velto;
-    Banco() { velto.Collega(ctx); }
+CasoConSeme Caso(std::uint64_t seme) { return CasoConSeme(seme, [] { return OraMinSec{10, 20}; }); }
+
+// The events that bring a player to the first move of a game dealt as `s`.
+void Distribuisci(Giocatore& g, const StatoGioco& s) {
+    g.Osserva(evento::GiocoImpostato{false, false}, s);
+    g.Osserva(evento::DistribuzioneFinita{}, s);
+}
+
+// A card played earlier in the game, seen as it left a hand.
+void Registra(Giocatore& g, const std::string& carta) {
+    StatoGioco mano;
+    mano.Metti(1, carta);
+    g.Osserva(evento::CartaGiocata{Chi::PC, 1, false}, mano);
+}
+
+TEST(GiocatoreVelto, ChoosesAtOnceWhatTheStagesAnalysisGives) {
+    auto caso = Caso(3);
+    {
+        GiocatoreVelto velto(caso);
+        const StatoGioco s = test::ConMazzo('b', {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}).stato;
+        Distribuisci(velto, s);
+        EXPECT_EQ(velto.Scegli(s, Chi::PC), 2);
+        EXPECT_TRUE(velto.Tabelle().Convenienza[9].Piena());  // the whole pair table of a lead
+    }
+    {
+        GiocatoreVelto velto(caso);
+        const StatoGioco s = test::ConMazzo('b', {"3d", "2b", "5c"}, {"Ad", "7s", "4s"}, 34, Chi::H, 4).stato;
+        Distribuisci(velto, s);
+        velto.Osserva(evento::CartaGiocata{Chi::H, 4, false}, s);
+        EXPECT_EQ(velto.Scegli(s, Chi::PC), 2);
+        EXPECT_FALSE(velto.Tabelle().Convenienza[4].Piena());  // three pairs when answering
+    }
+    {
+        GiocatoreVelto velto(caso);
+        EXPECT_EQ(velto.Scegli(test::ConMazzo('b', {"3b", "Fd", ""}, {"2d", "", "Ad"}, -2, Chi::PC).stato, Chi::PC), 1);
+        EXPECT_EQ(velto.Scegli(test::ConMazzo('b', {"", "", "Rd"}, {"", "Ad", ""}, -5, Chi::H, 5).stato, Chi::PC), 3);
+    }
+}
+
+TEST(GiocatoreVelto, ThinkingTimeMovesTheNextMoveByTheTabledSteps) {
+    auto caso = Caso(4);
+    GiocatoreVelto velto(caso);
+    std::set<int> visti;
+    for (int n = 0; n < 400; ++n) visti.insert(velto.VariaTempoDiRisposta());
+    EXPECT_EQ(visti, (std::set<int>{-150, -100, -50, 0, 50, 100, 150}));
+}
+
+// The memory the table used to mark: a game set up clears it, the end of the deal marks the
+// briscola suit's ten cards, a card leaving a hand is played for the rest of the game.
+TEST(GiocatoreVelto, EventsMarkTheCardsAsTheTableDid) {
+    auto caso = Caso(5);
+    GiocatoreVelto velto(caso);
+    StatoGioco s = test::ConMazzo('c', {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}).stato;
+    Distribuisci(velto, s);
+    Registra(velto, "Ab");  // left over from a game that the next set-up forgets
+    Distribuisci(velto, s);
+    velto.Osserva(evento::CartaGiocata{Chi::PC, 2, false}, s);
+    velto.Osserva(evento::CartaGiocata{Chi::H, 5, true}, s);
+    velto.Osserva(evento::CartaGiocata{Chi::H, 5, true}, s);  // registered again before the answer
+    for (int n = 1; n <= 40; ++n) {
+        const std::string& carta = MazzoOrdinato()[n];
+        const VocePresa& v = velto.Tabelle().PreseVirtuali[n];
+        EXPECT_EQ(v.briscola, carta[1] == 'c') << carta;
+        EXPECT_EQ(v.stato, carta == "2s" || carta == "Fb" ? StatoCarta::Giocata : StatoCarta::NonVista) << carta;
+        EXPECT_FALSE(v.punti.has_value()) << carta;
+    }
+    for (int k = 1; k <= 6; ++k) EXPECT_EQ(*velto.Tabelle().PuntiPotenziali[k], static_cast<float>(PuntiDiCarta(s.Carta[k]))) << k;
+}
+
+TEST(GiocatoreVelto, ATakeClearsTheTrickAndTheDrawRatesTheNewCards) {
+    auto caso = Caso(6);
+    GiocatoreVelto velto(caso);
+    StatoGioco s = test::ConMazzo('b', {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}, 20, Chi::PC, 0,
+                                  {"2d", "4d", "5d", "6d", "7d", "2c", "4c", "5c", "6c", "4s", "2b", "4b", "5b", "6b"}).stato;
+    Distribuisci(velto, s);
+    velto.Scegli(s, Chi::PC);
+    velto.Osserva(evento::CartaGiocata{Chi::PC, 2, false}, s);
+    const TabellePC& t = velto.Tabelle();
+    const VocePresa& tre = t.PreseVirtuali[PosizioneNelMazzo("3d")];
+    ASSERT_TRUE(t.Convenienza[1].Piena());
+    ASSERT_EQ(tre.stato, StatoCarta::InMano);  // the human's hand, rated last
+    ASSERT_TRUE(tre.punti.has_value());
+    velto.Osserva(evento::PresaEffettuata{Chi::PC, 0, 8}, s);
+    for (int k = 1; k <= 9; ++k) EXPECT_FALSE(t.Convenienza[k].Piena()) << k;
+    EXPECT_EQ(t.PreseVirtuali[PosizioneNelMazzo("2s")].stato, StatoCarta::Giocata);
+    EXPECT_EQ(tre.stato, StatoCarta::NonVista);
+    EXPECT_FALSE(tre.punti.has_value());
+    s.Metti(2, "Cb");
+    velto.Osserva(evento::PescaFinita{}, s);
+    EXPECT_EQ(*t.PuntiPotenziali[2], 3.0f);
+
+    // With the stock empty a take clears the endgame search only.
+    StatoGioco f = test::ConMazzo('b', {"Ab", "3b", "Rb"}, {"Ad", "3s", "Cc"}, 0).stato;
+    velto.Scegli(f, Chi::PC);
+    ASSERT_TRUE(t.SecondoLivello[36].Piena());
+    f.NumeroCarteRimaste = -2;
+    velto.Osserva(evento::PresaEffettuata{Chi::PC, 0, 18}, f);
+    EXPECT_FALSE(t.SecondoLivello[36].Piena());
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(t.Peggiore[i].Valore(), 300);
+}
+
+TEST(GiocatoreVelto, TheSixtyPointFilterDecidesOncePerGame) {
+    auto caso = Caso(7);
+    GiocatoreVelto velto(caso);
+    // 58 points: taking the human's 3d with the Ad passes 60.
+    const StatoGioco s = test::ConMazzo('b', {"4s", "Ad", "5c"}, {"3d", "6s", "7s"}, 20, Chi::H, 4, {}, 58, 30).stato;
+    Distribuisci(velto, s);
+    EXPECT_EQ(velto.Scegli(s, Chi::PC), 2);
+    EXPECT_TRUE(velto.Tabelle().Filtro60Punti);
+    velto.Osserva(evento::PresaEffettuata{Chi::PC, 21, 8}, s);
+    EXPECT_TRUE(velto.Tabelle().Filtro60Punti);
+    velto.Osserva(evento::GiocoConcluso{test::EsitoNonLetto()}, s);
+    EXPECT_FALSE(velto.Tabelle().Filtro60Punti);
+}
+
+TEST(VistaDalPosto, SwapsTheSidesAndLeavesTheAnsweredCardUnseen) {
+    auto [s, tab] = test::ConMazzo('b', {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}, 32, Chi::PC, 0, {"2d", "4d", "5d", "6d"}, 7, 3);
+    s.NumeroCartaGiocataDaPC = 1;
+    tab.PreseVirtuali[PosizioneNelMazzo("Ad")].stato = StatoCarta::Giocata;  // marked when played
+    const StatoGioco m = VistaDalPosto(s, Chi::H);
+    CartaDaRispondereNonVista(m, tab);
+    EXPECT_EQ(m.Carta[1], "3d");
+    EXPECT_EQ(m.Carta[6], "Rc");
+    EXPECT_EQ(m.TurnoDiGioco, Chi::H);
+    EXPECT_EQ(m.NumeroCartaGiocataDaH, 4);
+    EXPECT_EQ(m.PuntiPC, 3);
+    EXPECT_EQ(m.PuntiH, 7);
+    EXPECT_EQ(tab.PreseVirtuali[PosizioneNelMazzo("Ad")].stato, StatoCarta::NonVista);
+    EXPECT_EQ(tab.PreseVirtuali[PosizioneNelMazzo("2d")].stato, StatoCarta::Giocata);
+    EXPECT_EQ(FaseDi(m), Fase::RispondeConMazzo);
+}
+
+TEST(GiocatoreVelto, OnTheHumansSeatChoosesAsTheComputerWouldInTheMirror) {
+    const StatoGioco s = test::ConMazzo('b', {"3d", "Fb", "7c"}, {"Ad", "2s", "Rc"}, 34, Chi::H).stato;
+    GiocatoreVelto v(1, 'A');
+    EXPECT_EQ(v.Scegli(s, Chi::H), 5);  // the 2s, as the computer leads it with this hand
+
+    // Positions of every stage from the computer's side, played from the human's seat: the same
+    // decision, draws included, with the card being answered still unseen.
+    std::mt19937 gen(31);
+    const int stock[] = {30, 30, 16, 16, 4, 0, -1, -2, -3};
+    for (int prova = 0; prova < 900; ++prova) {
+        std::vector<std::string> mazzo(MazzoOrdinato().begin(), MazzoOrdinato().end());
+        std::shuffle(mazzo.begin(), mazzo.end(), gen);
+        PosizionePC p;
+        p.semeBriscola = kSemi[gen() % 4];
+        p.NumeroCarteRimaste = stock[prova % 9];
+        const int n = p.NumeroCarteRimaste;
+        p.TurnoDiGioco = n > 0 ? (gen() % 2 ? Chi::PC : Chi::H) : n % 2 == 0 ? Chi::PC : Chi::H;
+        const int carte = n >= -1 ? 3 : 2;
+        auto carta = mazzo.begin();
+        for (int i = 0; i < carte; ++i) {
+            p.manoPC[static_cast<std::size_t>(i)] = *carta++;
+            p.manoH[static_cast<std::size_t>(i)] = *carta++;
+        }
+        p.giocate.assign(carta, carta + (n > 0 ? 34 - n : 34 + 2 * (3 - carte)));
+        if (p.TurnoDiGioco == Chi::H) p.NumeroCartaGiocataDaH = 4 + static_cast<int>(gen() % static_cast<unsigned>(carte));
+        p.PuntiPC = static_cast<int>(gen() % 50);
+        p.PuntiH = static_cast<int>(gen() % 50);
+        const auto errore = ErrorePosizione(p);
+        ASSERT_FALSE(errore) << *errore;
+        const char livello = "ACE"[prova % 3];
+        const std::uint64_t seme = 100 + static_cast<std::uint64_t>(prova);
+
+        Situazione dalPC = SituazioneDaPosizione(p);
+        CasoConSeme caso(seme, [] { return OraMinSec{}; });
+        const EsitoDecisione atteso = DecidiMossa(dalPC.stato, dalPC.tab, caso, livello);
+
+        // The same table with the seats swapped, and the events that marked its cards.
+        StatoGioco t = dalPC.stato;
+        for (int k = 1; k <= 3; ++k) {
+            t.Svuota(k);
+            t.Svuota(k + 3);
+            if (!p.manoH[static_cast<std::size_t>(k - 1)].empty()) t.Metti(k, p.manoH[static_cast<std::size_t>(k - 1)]);
+            if (!p.manoPC[static_cast<std::size_t>(k - 1)].empty()) t.Metti(k + 3, p.manoPC[static_cast<std::size_t>(k - 1)]);
+        }
+        t.TurnoDiGioco = p.TurnoDiGioco == Chi::PC ? Chi::H : Chi::PC;
+        t.NumeroCartaGiocataDaH = 0;
+        t.NumeroCartaGiocataDaPC = p.NumeroCartaGiocataDaH != 0 ? p.NumeroCartaGiocataDaH - 3 : 0;
+        t.PuntiPC = p.PuntiH;
+        t.PuntiH = p.PuntiPC;
+        GiocatoreVelto velto(seme, livello);
+        Distribuisci(velto, t);
+        for (const auto& c : p.giocate) Registra(velto, c);
+        if (t.NumeroCartaGiocataDaPC != 0) velto.Osserva(evento::CartaGiocata{Chi::PC, t.NumeroCartaGiocataDaPC, false}, t);
+        ASSERT_EQ(velto.Scegli(t, Chi::H), atteso.scelta + 3) << "prova " << prova;
+    }
+}
+
+// Mr. VELTO on the computer's seat, each of its choices checked against the same decision taken
+// from scratch: fresh tables with the cards played so far (followed here from the events) and
+// the 60-point flag as the decisions of the game left it.
+class SceltaDaZero : public Giocatore {
+public:
+    explicit SceltaDaZero(Giocatore& g) : g_(g) {}
+    int Scegli(const StatoGioco& s, Chi posto) override {
+        TabellePC tab;
+        PreparaPreseVirtuali(s, tab);
+        for (const auto& c : giocate_) tab.PreseVirtuali[PosizioneNelMazzo(c)].stato = StatoCarta::Giocata;
+        tab.Filtro60Punti = filtro_;
+        auto caso = Caso(0);
+        const EsitoDecisione atteso = DecidiMossa(s, tab, caso, 'A');
+        filtro_ = tab.Filtro60Punti;
+        const int k = g_.Scegli(s, posto);
+        if (atteso.fase == Fase::IniziaTerzultima || atteso.fase == Fase::RispondeTerzultima) {
+            EXPECT_NE(std::find(atteso.candidati.begin(), atteso.candidati.end(), k), atteso.candidati.end());
+            ++terzultime;
+        } else {
+            EXPECT_EQ(k, atteso.calcolata) << "stock " << s.NumeroCarteRimaste;
+        }
+        ++scelte;
+        return k;
+    }
+    int VariaTempoDiRisposta() override { return g_.VariaTempoDiRisposta(); }
+    int ApplicaLivelloDiGioco(const StatoGioco& s, char livello, int scelta) override { return g_.ApplicaLivelloDiGioco(s, livello, scelta); }
+    void Osserva(const Evento& e, const StatoGioco& s) override {
+        if (std::holds_alternative<evento::GiocoImpostato>(e)) {
+            giocate_.clear();
+            filtro_ = false;
+        } else if (const auto* g = std::get_if<evento::CartaGiocata>(&e)) {
+            giocate_.push_back(s.Carta[g->slot]);
+        }
+        g_.Osserva(e, s);
+    }
+
+    int scelte = 0;
+    int terzultime = 0;
+
+private:
+    Giocatore& g_;
+    std::vector<std::string> giocate_;
+    bool filtro_ = false;
 };
 
-TEST(GiocatoreVelto, TheChoiceFollowsTheAnalysisTenMillisecondsLaterAndArmsTheMove) {
-    Banco b;
-    b.stato = test::ConMazzo('b', {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"});
-    b.velto.CalcolaPuntiPotenziali(b.ctx);
-    b.velto.AnalizzaInizioPC(b.ctx);
-    EXPECT_TRUE(b.orologio.Abilitato(b.velto.TimerValoreAggiuntivo()));
-    EXPECT_EQ(b.orologio.Intervallo(b.velto.TimerValoreAggiuntivo()), 10);
-    EXPECT_FALSE(b.orologio.Abilitato(b.attesa));
-    EXPECT_TRUE(b.velto.Tabelle().Convenienza[9].Piena());  // the pair table is built at once
-    b.orologio.Avanza(9);
-    EXPECT_FALSE(b.orologio.Abilitato(b.attesa));
-    b.orologio.Avanza(1);
-    EXPECT_FALSE(b.orologio.Abilitato(b.velto.TimerValoreAggiuntivo()));
-    EXPECT_TRUE(b.orologio.Abilitato(b.attesa));
-    EXPECT_TRUE(b.stato.GiocoInCorso);
-    EXPECT_TRUE(b.stato.PartitaInCorso);
-    EXPECT_EQ(b.stato.CartaPCDaGiocare, 2);
-}
-
-TEST(GiocatoreVelto, AnswersThroughTheSameTimer) {
-    Banco b;
-    b.stato = test::ConMazzo('b', {"3d", "2b", "5c"}, {"Ad", "7s", "4s"}, 34, Chi::H, 4);
-    b.velto.CalcolaPuntiPotenziali(b.ctx);
-    b.velto.AnalizzaRispostaPC(b.ctx);
-    b.orologio.Avanza(10);
-    EXPECT_EQ(b.stato.CartaPCDaGiocare, 2);
-    EXPECT_TRUE(b.orologio.Abilitato(b.attesa));
-}
-
-TEST(GiocatoreVelto, SecondToLastLeadArmsTheMoveAndLetsTheHumanPlay) {
-    Banco b;
-    b.stato = test::ConMazzo('b', {"3b", "Fd", ""}, {"2d", "", "Ad"}, -2, Chi::PC);
-    b.velto.PenultimaGiocataIniziaPC(b.ctx);
-    EXPECT_EQ(b.stato.CartaPCDaGiocare, 1);
-    EXPECT_TRUE(b.orologio.Abilitato(b.attesa));
-    EXPECT_TRUE(b.stato.PuoiGiocare);
-}
-
-TEST(GiocatoreVelto, ThinkingTimeMovesTheNextMovesInterval) {
-    Banco b;
-    std::set<int> visti;
-    for (int n = 0; n < 400; ++n) {
-        b.orologio.ImpostaIntervallo(b.attesa, 1000);
-        b.velto.VariaTempoDiRisposta(b.ctx);
-        visti.insert(b.orologio.Intervallo(b.attesa));
+// Whole games: every game ends cleanly, every choice is the one its position gives, and
+// Mr. VELTO, who sees the random player's hand, wins most games.
+TEST(GiocatoreVelto, PlaysWholeGamesFollowingTheTablesEvents) {
+    auto caso = Caso(9);
+    GiocatoreVelto velto(caso);
+    SceltaDaZero controllato(velto);
+    GiocatoreCasuale avversario(5);
+    test::TavolaDiProva tavola{controllato, avversario};
+    std::mt19937 gen(17);
+    int vinti = 0;
+    for (int g = 0; g < 40; ++g) {
+        const auto esito = tavola.Gioca(g % 2 ? Chi::PC : Chi::H, gen);
+        ASSERT_FALSE(HasFatalFailure());
+        EXPECT_EQ(esito.puntiPC + esito.puntiH, 120);
+        EXPECT_EQ(esito.prese, 20);
+        vinti += esito.puntiPC > 60;
     }
-    EXPECT_EQ(visti, (std::set<int>{850, 900, 950, 1000, 1050, 1100, 1150}));
-}
-
-TEST(GiocatoreVelto, AdoptedTwiceByTheSameTableAddsOneTimer) {
-    Banco b;
-    const auto id = b.velto.TimerValoreAggiuntivo();
-    b.velto.Collega(b.ctx);
-    EXPECT_EQ(b.velto.TimerValoreAggiuntivo(), id);
-}
-
-// Whole games through the real flow: the table's default player is Mr. VELTO, every game ends
-// cleanly, and at level A no choice is ever replaced.
-TEST(GiocatoreVelto, PlaysWholeGamesOnTheTable) {
-    OrologioVirtuale orologio;
-    CasoConSeme caso(9, [] { return OraMinSec{1, 2}; });
-    Opzioni opzioni;
-    opzioni[OpzConclusioneGioco] = "Fino all'ultima presa";
-    Tavolo tavolo(orologio, caso, opzioni);
-    AvversarioCasuale avversario(5);
-    Conduttore conduttore(tavolo, avversario);
-    int giochi = 0, vinti = 0;
-    tavolo.AlTermineDelGioco = [&](const EsitoGioco& e) {
-        ++giochi;
-        vinti += e.Vincitore == 1;
-        EXPECT_EQ(e.PuntiH + e.PuntiPC, 120);
-        EXPECT_EQ(e.prese, 20);
-    };
-    tavolo.Avvia();
-    ASSERT_TRUE(conduttore.FinoAGiochi(40, 10'000'000));
-    EXPECT_EQ(giochi, 40);
-    EXPECT_EQ(tavolo.Anomalie(), 0u);
-    EXPECT_GT(vinti, 30);  // it sees the random player's hand
+    EXPECT_EQ(controllato.scelte, 40 * 20);
+    EXPECT_EQ(controllato.terzultime, 40);
+    EXPECT_GT(vinti, 30);
 }
 
 }  // namespace

@@ -15,11 +15,10 @@ CasoConSeme Caso(std::uint64_t seme) { return CasoConSeme(seme, [] { return OraM
 TEST(LivelliDiGioco, LevelANeverReplacesAChoice) {
     auto caso = Caso(1);
     for (int n = 0; n < 5000; ++n) {
-        StatoGioco s = test::ConMazzo('b', {"Rd", "2s", "4s"}, {"5s", "6s", "7s"});
-        s.CartaPCDaGiocare = 2;
-        TabellePC tab;
+        auto [s, tab] = test::ConMazzo('b', {"Rd", "2s", "4s"}, {"5s", "6s", "7s"});
+        tab.CartaPCDaGiocare = 2;
         EXPECT_FALSE(ApplicaLivelloDiGioco(s, tab, 'A', caso));
-        EXPECT_EQ(s.CartaPCDaGiocare, 2);
+        EXPECT_EQ(tab.CartaPCDaGiocare, 2);
         EXPECT_EQ(tab.TestoCartaPCDaGiocare, colore::Nero);
     }
 }
@@ -31,15 +30,14 @@ TEST(LivelliDiGioco, LowerLevelsReplaceAboutOneInSixFiveFourThreeWhileTheStockLa
         const int prove = 30000;
         int sostituite = 0, diverse = 0;
         for (int n = 0; n < prove; ++n) {
-            StatoGioco s = test::ConMazzo('b', {"Rd", "2s", "4s"}, {"5s", "6s", "7s"}, 20 - 2 * (n % 10), Chi::PC, 0,
-                                          std::vector<std::string>(static_cast<std::size_t>(14 + 2 * (n % 10)), "2d"));
-            s.CartaPCDaGiocare = 1;
-            TabellePC tab;
+            auto [s, tab] = test::ConMazzo('b', {"Rd", "2s", "4s"}, {"5s", "6s", "7s"}, 20 - 2 * (n % 10), Chi::PC, 0,
+                                           std::vector<std::string>(static_cast<std::size_t>(14 + 2 * (n % 10)), "2d"));
+            tab.CartaPCDaGiocare = 1;
             if (ApplicaLivelloDiGioco(s, tab, lettera, caso)) {
                 ++sostituite;
                 EXPECT_EQ(tab.TestoCartaPCDaGiocare, colore::Verde);
                 EXPECT_EQ(tab.CartaPCDaGiocare2, 1);
-                diverse += s.CartaPCDaGiocare != 1;
+                diverse += tab.CartaPCDaGiocare != 1;
             }
         }
         const double sigma = std::sqrt(prove * p * (1 - p));
@@ -54,10 +52,10 @@ TEST(LivelliDiGioco, NoReplacementOnceTheStockIsEmpty) {
         for (int n = 0; n < 500; ++n) {
             StatoGioco s;
             s.NumeroCarteRimaste = stock;
-            s.CartaPCDaGiocare = 1;
             TabellePC tab;
+            tab.CartaPCDaGiocare = 1;
             EXPECT_FALSE(ApplicaLivelloDiGioco(s, tab, 'E', caso));
-            EXPECT_EQ(s.CartaPCDaGiocare, 1);
+            EXPECT_EQ(tab.CartaPCDaGiocare, 1);
         }
 }
 
@@ -74,8 +72,7 @@ TEST(LivelliDiGioco, ADecisionReportsTheComputedChoiceAndTheReplacement) {
     auto caso = Caso(5);
     int sostituite = 0;
     for (int n = 0; n < 3000; ++n) {
-        StatoGioco s = test::ConMazzo('b', {"Rd", "2s", "4s"}, {"5s", "6s", "7s"});
-        TabellePC tab;
+        auto [s, tab] = test::ConMazzo('b', {"Rd", "2s", "4s"}, {"5s", "6s", "7s"});
         const EsitoDecisione e = DecidiMossa(s, tab, caso, 'E');
         EXPECT_EQ(e.candidati, std::vector<int>{e.scelta});
         if (!e.sostituita) EXPECT_EQ(e.scelta, e.calcolata);

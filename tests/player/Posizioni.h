@@ -9,7 +9,7 @@ namespace mrvelto::test {
 
 // A position with the stock not empty: `giocate` fills up with low cards nobody holds so that
 // the played count fits the stock (unless the test lists them all itself).
-inline StatoGioco ConMazzo(char briscola, std::array<std::string, 3> pc, std::array<std::string, 3> h, int stock = 34,
+inline Situazione ConMazzo(char briscola, std::array<std::string, 3> pc, std::array<std::string, 3> h, int stock = 34,
                            Chi turno = Chi::PC, int giocataH = 0, std::vector<std::string> giocate = {}, int puntiPC = 0,
                            int puntiH = 0) {
     PosizionePC p;
@@ -22,7 +22,7 @@ inline StatoGioco ConMazzo(char briscola, std::array<std::string, 3> pc, std::ar
     p.giocate = std::move(giocate);
     p.PuntiPC = puntiPC;
     p.PuntiH = puntiH;
-    return StatoDaPosizione(p);
+    return SituazioneDaPosizione(p);
 }
 
 }  // namespace mrvelto::test

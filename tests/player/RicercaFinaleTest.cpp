@@ -84,8 +84,7 @@ TEST(RicercaTerzultima, WorstCaseOfEveryLeadMatchesMinimax) {
     auto caso = Caso(1);
     for (int prova = 0; prova < 3000; ++prova) {
         const Finale f = FinaleACaso(gen, 3);
-        StatoGioco s = test::ConMazzo(f.briscola, f.pc, f.h, 0, Chi::PC, 0, f.giocate);
-        TabellePC tab;
+        auto [s, tab] = test::ConMazzo(f.briscola, f.pc, f.h, 0, Chi::PC, 0, f.giocate);
         TerzultimaGiocataIniziaPC(s, tab);
         AnalisiSecondoLivello(s, tab, caso);
         const Minimax mm{f.briscola};
@@ -96,7 +95,7 @@ TEST(RicercaTerzultima, WorstCaseOfEveryLeadMatchesMinimax) {
             migliore = std::max(migliore, atteso);
         }
         ASSERT_EQ(tab.RisultatoMigliore, migliore);
-        ASSERT_EQ(tab.Peggiore[s.CartaPCDaGiocare].Valore(), migliore);
+        ASSERT_EQ(tab.Peggiore[tab.CartaPCDaGiocare].Valore(), migliore);
         ASSERT_EQ(tab.ContatorePrimoLivello, 1);
         ASSERT_EQ(tab.ContatoreSecondoLivello, 1);
     }
@@ -108,8 +107,7 @@ TEST(RicercaTerzultima, WorstCaseOfEveryAnswerMatchesMinimaxAndIgnoresTheHumansO
     for (int prova = 0; prova < 3000; ++prova) {
         const Finale f = FinaleACaso(gen, 3);
         const int giocata = 4 + static_cast<int>(gen() % 3);
-        StatoGioco s = test::ConMazzo(f.briscola, f.pc, f.h, -1, Chi::H, giocata, f.giocate);
-        TabellePC tab;
+        auto [s, tab] = test::ConMazzo(f.briscola, f.pc, f.h, -1, Chi::H, giocata, f.giocate);
         TerzultimaGiocataRispondePC(s, tab);
         AnalisiSecondoLivelloBis(s, tab, caso);
         const Minimax mm{f.briscola};
@@ -121,15 +119,14 @@ TEST(RicercaTerzultima, WorstCaseOfEveryAnswerMatchesMinimaxAndIgnoresTheHumansO
                                mm.Valore(Minimax::Senza(Mano(f.pc), mia), Minimax::Senza(Mano(f.h), carta), vincitore);
             ASSERT_EQ(tab.Peggiore[i].Valore(), atteso) << "prova " << prova << " carta " << i;
         }
-        ASSERT_EQ(tab.Peggiore[s.CartaPCDaGiocare].Valore(), tab.RisultatoMigliore);
+        ASSERT_EQ(tab.Peggiore[tab.CartaPCDaGiocare].Valore(), tab.RisultatoMigliore);
         for (int k = 4; k <= 9; ++k) ASSERT_FALSE(tab.PrimoLivello[k].Piena());
     }
 }
 
 TEST(RicercaTerzultima, ALeafWhereTheComputerTakesAllHasTheSumOfTheSixCards) {
     // Three briscole against three plain cards: every leaf is taken by the computer.
-    StatoGioco s = test::ConMazzo('b', {"Ab", "3b", "Rb"}, {"Ad", "3s", "Cc"}, 0, Chi::PC, 0, {});
-    TabellePC tab;
+    auto [s, tab] = test::ConMazzo('b', {"Ab", "3b", "Rb"}, {"Ad", "3s", "Cc"}, 0, Chi::PC, 0, {});
     auto caso = Caso(3);
     TerzultimaGiocataIniziaPC(s, tab);
     AnalisiSecondoLivello(s, tab, caso);
@@ -169,16 +166,16 @@ TEST(RicercaTerzultima, TiesKeepTheLaterLeafWhoeverLeads) {
 }
 
 TEST(RicercaTerzultima, EqualBestCardsAreChosenUniformly) {
-    StatoGioco base = test::ConMazzo('b', {"Ab", "3b", "Rb"}, {"Ad", "3s", "Cc"}, 0, Chi::PC, 0, {});
+    const Situazione base = test::ConMazzo('b', {"Ab", "3b", "Rb"}, {"Ad", "3s", "Cc"}, 0, Chi::PC, 0, {});
     auto caso = Caso(4);
     std::map<int, int> volte;
     const int prove = 6000;
     for (int n = 0; n < prove; ++n) {
-        StatoGioco s = base;
-        TabellePC tab;
+        const StatoGioco& s = base.stato;
+        TabellePC tab = base.tab;
         TerzultimaGiocataIniziaPC(s, tab);
         AnalisiSecondoLivello(s, tab, caso);
-        ++volte[s.CartaPCDaGiocare];
+        ++volte[tab.CartaPCDaGiocare];
     }
     ASSERT_EQ(volte.size(), 3u);
     for (auto [slot, n] : volte) EXPECT_NEAR(n, prove / 3, 4 * std::sqrt(prove * 2.0 / 9)) << slot;
@@ -187,17 +184,17 @@ TEST(RicercaTerzultima, EqualBestCardsAreChosenUniformly) {
 TEST(RicercaTerzultima, OnlyTheBestSlotsAreDrawn) {
     // Only slot 2 has the best worst case: the draw retries until it comes up.
     Finale f{'b', {"2d", "Ab", "4c"}, {"3d", "5s", "6c"}, {}};
-    StatoGioco base = test::ConMazzo(f.briscola, f.pc, f.h, 0, Chi::PC, 0, {});
+    const Situazione base = test::ConMazzo(f.briscola, f.pc, f.h, 0, Chi::PC, 0, {});
     auto caso = Caso(5);
     for (int n = 0; n < 200; ++n) {
-        StatoGioco s = base;
-        TabellePC tab;
+        const StatoGioco& s = base.stato;
+        TabellePC tab = base.tab;
         TerzultimaGiocataIniziaPC(s, tab);
         AnalisiSecondoLivello(s, tab, caso);
         int migliori = 0;
         for (int i = 1; i <= 3; ++i) migliori += tab.Peggiore[i].sfondo == colore::Rosso;
-        ASSERT_EQ(tab.Peggiore[s.CartaPCDaGiocare].sfondo, colore::Rosso);
-        if (migliori == 1) ASSERT_EQ(s.CartaPCDaGiocare, 2);
+        ASSERT_EQ(tab.Peggiore[tab.CartaPCDaGiocare].sfondo, colore::Rosso);
+        if (migliori == 1) ASSERT_EQ(tab.CartaPCDaGiocare, 2);
     }
 }
 
@@ -214,8 +211,7 @@ TEST(RicercaPenultima, LeadAndAnswerPlayAMinimaxBestCardLowerSlotOnTies) {
         if (risposta)
             do giocata = 4 + static_cast<int>(gen() % 3);
             while (f.h[static_cast<std::size_t>(giocata - 4)].empty());
-        StatoGioco s = test::ConMazzo(f.briscola, f.pc, f.h, risposta ? -3 : -2, risposta ? Chi::H : Chi::PC, giocata, {});
-        TabellePC tab;
+        auto [s, tab] = test::ConMazzo(f.briscola, f.pc, f.h, risposta ? -3 : -2, risposta ? Chi::H : Chi::PC, giocata, {});
         if (risposta)
             PenultimaGiocataRispondePC(s, tab);
         else
@@ -236,7 +232,7 @@ TEST(RicercaPenultima, LeadAndAnswerPlayAMinimaxBestCardLowerSlotOnTies) {
         int migliore = -1000, slot = 0;
         for (auto [i, v] : valori)
             if (v > migliore) migliore = v, slot = i;
-        ASSERT_EQ(s.CartaPCDaGiocare, slot) << "prova " << prova;
+        ASSERT_EQ(tab.CartaPCDaGiocare, slot) << "prova " << prova;
     }
 }
 
@@ -244,10 +240,9 @@ TEST(RicercaPenultima, WeighsBothTricksNotTheCurrentOneAlone) {
     // Briscola b; the human leads 2d and keeps Ad; the computer holds Fd and 3b. Taking with 3b
     // is worth more now (+40) but leaves Fd under Ad (-52): -12. Fd takes (+8), then 3b takes
     // Ad (+84): 92.
-    StatoGioco s = test::ConMazzo('b', {"Fd", "", "3b"}, {"2d", "Ad", ""}, -3, Chi::H, 4, {});
-    TabellePC tab;
+    auto [s, tab] = test::ConMazzo('b', {"Fd", "", "3b"}, {"2d", "Ad", ""}, -3, Chi::H, 4, {});
     PenultimaGiocataRispondePC(s, tab);
-    EXPECT_EQ(s.CartaPCDaGiocare, 1);
+    EXPECT_EQ(tab.CartaPCDaGiocare, 1);
     EXPECT_EQ(tab.SecondoLivello[25].Valore(), 92);
     EXPECT_EQ(tab.SecondoLivello[26].Valore(), -12);
     EXPECT_EQ(tab.SecondoLivello[21].Valore(), 4);  // the human's slots, lower first
@@ -256,17 +251,15 @@ TEST(RicercaPenultima, WeighsBothTricksNotTheCurrentOneAlone) {
 }
 
 TEST(RicercaPenultima, EqualTotalsLeadTheLowerSlot) {
-    StatoGioco s = test::ConMazzo('b', {"", "2d", "4d"}, {"5s", "", "6s"}, -2, Chi::PC, 0, {});
-    TabellePC tab;
+    auto [s, tab] = test::ConMazzo('b', {"", "2d", "4d"}, {"5s", "", "6s"}, -2, Chi::PC, 0, {});
     PenultimaGiocataIniziaPC(s, tab);
-    EXPECT_EQ(s.CartaPCDaGiocare, 2);
+    EXPECT_EQ(tab.CartaPCDaGiocare, 2);
     // A combination in which the human takes both tricks is negative: none here (all 0 points).
     for (int z = 25; z <= 28; ++z) EXPECT_EQ(tab.SecondoLivello[z].Valore(), 0);
 }
 
 TEST(RicercaPenultima, AHumanSweepIsTheNegativeSumOfTheFourCards) {
-    StatoGioco s = test::ConMazzo('b', {"Fd", "Cs", ""}, {"Ab", "3b", ""}, -2, Chi::PC, 0, {});
-    TabellePC tab;
+    auto [s, tab] = test::ConMazzo('b', {"Fd", "Cs", ""}, {"Ab", "3b", ""}, -2, Chi::PC, 0, {});
     PenultimaGiocataIniziaPC(s, tab);
     for (int n = 1; n <= 4; ++n) {
         EXPECT_EQ(tab.SecondoLivello[n + 24].Valore(), -(8 + 12 + 44 + 40));
@@ -275,8 +268,7 @@ TEST(RicercaPenultima, AHumanSweepIsTheNegativeSumOfTheFourCards) {
 }
 
 TEST(DecidiMossa, TheLastTrickPlaysTheOnlyCardAndAfterPlayingNothingIsAsked) {
-    StatoGioco s = test::ConMazzo('b', {"", "", "Rd"}, {"", "Ad", ""}, -5, Chi::H, 5, {});
-    TabellePC tab;
+    auto [s, tab] = test::ConMazzo('b', {"", "", "Rd"}, {"", "Ad", ""}, -5, Chi::H, 5, {});
     auto caso = Caso(6);
     EXPECT_EQ(DecidiMossa(s, tab, caso, 'E').scelta, 3);
     s.NumeroCarteRimaste = -2;

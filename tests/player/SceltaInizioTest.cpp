@@ -8,18 +8,18 @@ namespace {
 
 // The lead choice over nine given convenience values, the stock far from the 60-point filter.
 struct Inizio {
-    StatoGioco s = test::ConMazzo('b', {"4d", "5s", "6c"}, {"7d", "7s", "7c"});
+    StatoGioco s = test::ConMazzo('b', {"4d", "5s", "6c"}, {"7d", "7s", "7c"}).stato;
     TabellePC tab;
     explicit Inizio(std::array<float, 9> conv) {
         for (int k = 1; k <= 9; ++k) {
             tab.Convenienza[k].valore = conv[static_cast<std::size_t>(k - 1)];
             tab.TotaliNormali[k].valore = 0;
         }
-        s.Filtro60Punti = true;
+        tab.Filtro60Punti = true;
     }
     int Scegli() {
         ValoreAggiuntivoIniziaPC(s, tab);
-        return s.CartaPCDaGiocare;
+        return tab.CartaPCDaGiocare;
     }
 };
 

@@ -12,13 +12,13 @@ struct Risposta {
     StatoGioco s;
     TabellePC tab;
     Risposta(std::array<std::string, 3> pc, std::array<std::string, 3> h, std::array<float, 3> conv)
-        : s(test::ConMazzo('b', std::move(pc), std::move(h), 34, Chi::H, 4)) {
+        : s(test::ConMazzo('b', std::move(pc), std::move(h), 34, Chi::H, 4).stato) {
         for (int c = 1; c <= 3; ++c) tab.Convenienza[c].valore = conv[static_cast<std::size_t>(c - 1)];
-        s.Filtro60Punti = true;
+        tab.Filtro60Punti = true;
     }
     int Scegli() {
         ValoreAggiuntivo(s, tab);
-        return s.CartaPCDaGiocare;
+        return tab.CartaPCDaGiocare;
     }
 };
 
@@ -88,7 +88,7 @@ TEST(SceltaRisposta, TwoCardsOfTheSameSuitInTheHumansHandKeepTheSmallestValueAnd
     b.Scegli();
     EXPECT_EQ(b.tab.ValAgg[1].Valore(), -49);
     EXPECT_EQ(b.tab.ValAgg[1].sfondo, colore::Verde);
-    EXPECT_EQ(b.s.CartaPCDaGiocare, 2);  // no red entry: 6s, white, is played
+    EXPECT_EQ(b.tab.CartaPCDaGiocare, 2);  // no red entry: 6s, white, is played
 }
 
 TEST(SceltaRisposta, TheHumansLedCardIsNotCountedAmongItsSuitCards) {

@@ -10,9 +10,8 @@ namespace {
 using test::ConMazzo;
 
 TEST(TabellaCoppie, LeadingWithTwoBriscoleAgainstPlainCardsTakesTheirSixPairs) {
-    StatoGioco s = ConMazzo('c', {"2c", "Ac", "Rd"}, {"3s", "As", "3d"}, 20, Chi::PC, 0,
-                            {"2d", "4d", "5d", "6d", "7d", "2s", "4s", "5s", "6s", "7s", "2b", "4b", "5b", "6b"}, 10, 20);
-    TabellePC tab;
+    auto [s, tab] = ConMazzo('c', {"2c", "Ac", "Rd"}, {"3s", "As", "3d"}, 20, Chi::PC, 0,
+                             {"2d", "4d", "5d", "6d", "7d", "2s", "4s", "5s", "6s", "7s", "2b", "4b", "5b", "6b"}, 10, 20);
     CalcolaPuntiPotenziali(s, tab);
     AnalizzaInizioPC(s, tab);
     for (int k = 1; k <= 6; ++k) EXPECT_EQ(tab.TotaliNormali[k].sfondo, colore::Bianco) << k;
@@ -24,8 +23,7 @@ TEST(TabellaCoppie, LeadingWithTwoBriscoleAgainstPlainCardsTakesTheirSixPairs) {
 }
 
 TEST(TabellaCoppie, ConvenienceAddsTheLosersBonus) {
-    StatoGioco s = ConMazzo('c', {"2c", "Ac", "Rd"}, {"3s", "As", "Cc"});
-    TabellePC tab;
+    auto [s, tab] = ConMazzo('c', {"2c", "Ac", "Rd"}, {"3s", "As", "Cc"});
     CalcolaPuntiPotenziali(s, tab);
     AnalizzaInizioPC(s, tab);
     const auto& pot = tab.Potenziale;
@@ -46,8 +44,7 @@ TEST(TabellaCoppie, ConvenienceAddsTheLosersBonus) {
 }
 
 TEST(TabellaCoppie, AnsweringAPlainCardWithAnotherPlainSuitGivesTheTrickToTheHuman) {
-    StatoGioco s = ConMazzo('b', {"As", "2d", "Ab"}, {"4c", "6s", "7s"}, 34, Chi::H, 4);
-    TabellePC tab;
+    auto [s, tab] = ConMazzo('b', {"As", "2d", "Ab"}, {"4c", "6s", "7s"}, 34, Chi::H, 4);
     CalcolaPuntiPotenziali(s, tab);
     AnalizzaRispostaPC(s, tab);
     EXPECT_EQ(tab.TotaliNormali[1].sfondo, colore::Rosso);
@@ -59,21 +56,19 @@ TEST(TabellaCoppie, AnsweringAPlainCardWithAnotherPlainSuitGivesTheTrickToTheHum
 }
 
 TEST(TabellaCoppie, ResetClearsTheTrickButKeepsPlayedMarks) {
-    StatoGioco s = ConMazzo('b', {"As", "2d", "Ab"}, {"4c", "6s", "7s"}, 32, Chi::PC, 0, {"2c", "2s", "2b", "4b"});
-    TabellePC tab;
+    auto [s, tab] = ConMazzo('b', {"As", "2d", "Ab"}, {"4c", "6s", "7s"}, 32, Chi::PC, 0, {"2c", "2s", "2b", "4b"});
     CalcolaPuntiPotenziali(s, tab);
     AnalizzaInizioPC(s, tab);
     tab.ValAgg[2].valore = 5;
-    AzzeraTabelleAnalisi(s, tab);
+    AzzeraTabelleAnalisi(tab);
     for (int k = 1; k <= 9; ++k) {
         EXPECT_FALSE(tab.Convenienza[k].Piena());
         EXPECT_EQ(tab.TotaliNormali[k].sfondo, colore::Bianco);
     }
     EXPECT_FALSE(tab.ValAgg[2].Piena());
-    EXPECT_EQ(s.NumeroCartaAnalizzata, 1);
-    EXPECT_EQ(s.PreseVirtuali[PosizioneNelMazzo("2c")].coloreTesto, colore::Verde);
-    EXPECT_EQ(s.PreseVirtuali[PosizioneNelMazzo("As")].coloreTesto, colore::Nero);
-    EXPECT_TRUE(s.PreseVirtuali[1].testo.empty());
+    EXPECT_EQ(tab.PreseVirtuali[PosizioneNelMazzo("2c")].stato, StatoCarta::Giocata);
+    EXPECT_EQ(tab.PreseVirtuali[PosizioneNelMazzo("As")].stato, StatoCarta::NonVista);
+    for (const VocePresa& v : tab.PreseVirtuali) EXPECT_FALSE(v.punti.has_value());
 }
 
 }  // namespace
