@@ -4,38 +4,46 @@
 
 namespace mrvelto {
 
-CanaleEventi::Iscrizione CanaleEventi::Iscrivi(Ricevitore ricevitore) {
-    const std::uint64_t id = prossimo_++;
-    voci_.push_back(std::make_unique<Voce>(Voce{id, std::move(ricevitore)}));
-    return Iscrizione(this, id);
+void CanaleEventi::Iscrizione::Rilascia() {
+    if (auto r = registro_.lock()) r->Disiscrivi(id_);
+    registro_.reset();
 }
 
-void CanaleEventi::Disiscrivi(std::uint64_t id) {
-    for (auto& v : voci_)
+CanaleEventi::Iscrizione CanaleEventi::Iscrivi(Ricevitore ricevitore) {
+    Registro& r = *registro_;
+    const std::uint64_t id = r.prossimo++;
+    r.voci.push_back(std::make_unique<Voce>(Voce{id, std::move(ricevitore)}));
+    return Iscrizione(registro_, id);
+}
+
+void CanaleEventi::Registro::Disiscrivi(std::uint64_t id) {
+    for (auto& v : voci)
         if (v->id == id) v->attiva = false;
-    daCompattare_ = true;
-    if (annidamento_ == 0) {
-        std::erase_if(voci_, [](const auto& v) { return !v->attiva; });
-        daCompattare_ = false;
-    }
+    daCompattare = true;
+    if (annidamento == 0) Compatta();
+}
+
+void CanaleEventi::Registro::Compatta() {
+    std::erase_if(voci, [](const auto& v) { return !v->attiva; });
+    daCompattare = false;
 }
 
 void CanaleEventi::Pubblica(const Evento& e) {
-    ++annidamento_;
+    // The registry stays alive through the publication even if a subscriber ends the channel's owner.
+    const std::shared_ptr<Registro> r = registro_;
+    ++r->annidamento;
     // By index and up to the count at the start: a subscriber added meanwhile hears later events only.
-    const std::size_t n = voci_.size();
+    const std::size_t n = r->voci.size();
     for (std::size_t i = 0; i < n; ++i) {
-        Voce* v = voci_[i].get();
+        Voce* v = r->voci[i].get();
         if (v->attiva) v->ricevitore(e);
     }
-    if (--annidamento_ == 0 && daCompattare_) {
-        std::erase_if(voci_, [](const auto& v) { return !v->attiva; });
-        daCompattare_ = false;
-    }
+    if (--r->annidamento == 0 && r->daCompattare) r->Compatta();
 }
 
 std::size_t CanaleEventi::Iscritti() const {
-    return static_cast<std::size_t>(std::count_if(voci_.begin(), voci_.end(), [](const auto& v) { return v->attiva; }));
+    const auto& voci = registro_->voci;
+    return static_cast<std::size_t>(std::count_if(voci.begin(), voci.end(), [](const auto& v) { return v->attiva; }));
 }
 
 }  // namespace mrvelto

@@ -85,35 +85,35 @@ using Evento = std::variant<evento::GiocoImpostato, evento::CartaDistribuita, ev
 
 // Any number of subscribers, called in the order they subscribed. A subscription ends when its
 // handle is released (or destroyed); a subscriber may end its own or another's while being called.
+// A handle may outlive its channel: releasing it then does nothing.
 class CanaleEventi {
+    struct Registro;
+
 public:
     using Ricevitore = std::function<void(const Evento&)>;
 
     class Iscrizione {
     public:
         Iscrizione() = default;
-        Iscrizione(CanaleEventi* canale, std::uint64_t id) : canale_(canale), id_(id) {}
+        Iscrizione(std::weak_ptr<Registro> registro, std::uint64_t id) : registro_(std::move(registro)), id_(id) {}
         Iscrizione(Iscrizione&& altra) noexcept { *this = std::move(altra); }
         Iscrizione& operator=(Iscrizione&& altra) noexcept {
             if (this != &altra) {
                 Rilascia();
-                canale_ = altra.canale_;
+                registro_ = std::move(altra.registro_);
                 id_ = altra.id_;
-                altra.canale_ = nullptr;
+                altra.registro_.reset();
             }
             return *this;
         }
         Iscrizione(const Iscrizione&) = delete;
         Iscrizione& operator=(const Iscrizione&) = delete;
         ~Iscrizione() { Rilascia(); }
-        void Rilascia() {
-            if (canale_) canale_->Disiscrivi(id_);
-            canale_ = nullptr;
-        }
-        bool Attiva() const { return canale_ != nullptr; }
+        void Rilascia();
+        bool Attiva() const { return !registro_.expired(); }
 
     private:
-        CanaleEventi* canale_ = nullptr;
+        std::weak_ptr<Registro> registro_;
         std::uint64_t id_ = 0;
     };
 
@@ -126,17 +126,22 @@ public:
     std::size_t Iscritti() const;
 
 private:
-    void Disiscrivi(std::uint64_t id);
     struct Voce {
         std::uint64_t id;
         Ricevitore ricevitore;
         bool attiva = true;
     };
-    // Held by pointer, so that a subscriber being called stays in place while others come and go.
-    std::vector<std::unique_ptr<Voce>> voci_;
-    std::uint64_t prossimo_ = 1;
-    int annidamento_ = 0;  // publications running: removals only blank the entry meanwhile
-    bool daCompattare_ = false;
+    // Shared with the handles (weakly), so that a handle can tell whether its channel still exists.
+    struct Registro {
+        // Held by pointer, so that a subscriber being called stays in place while others come and go.
+        std::vector<std::unique_ptr<Voce>> voci;
+        std::uint64_t prossimo = 1;
+        int annidamento = 0;  // publications running: removals only blank the entry meanwhile
+        bool daCompattare = false;
+        void Disiscrivi(std::uint64_t id);
+        void Compatta();
+    };
+    std::shared_ptr<Registro> registro_ = std::make_shared<Registro>();
 };
 
 }  // namespace mrvelto

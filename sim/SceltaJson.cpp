@@ -115,8 +115,7 @@ RichiestaScelta LeggiRichiestaScelta(const json& j) {
 }
 
 nlohmann::ordered_json RispostaScelta(const RichiestaScelta& richiesta) {
-    StatoGioco stato = StatoDaPosizione(richiesta.posizione);
-    TabellePC tab;
+    auto [stato, tab] = SituazioneDaPosizione(richiesta.posizione);
     CasoConSeme caso(richiesta.seme, [] { return OraMinSec{}; });
     const EsitoDecisione e = DecidiMossa(stato, tab, caso, richiesta.livello);
 

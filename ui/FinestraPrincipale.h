@@ -33,6 +33,7 @@ public:
     QColor ColoreTavolo() const;
     Programma& Programma_() { return *programma_; }
     Tavolo& Tavolo_() { return programma_->Tavolo_(); }
+    const Tavolo& Tavolo_() const { return programma_->Tavolo_(); }
     CornicePrincipale& Cornice() { return programma_->Cornice(); }
     OrologioVirtuale& Orologio() { return programma_->Orologio(); }
     // Twips to pixels for the current size: the table is scaled to fit and centred.

@@ -141,5 +141,17 @@ TEST(Seam, SubscriptionsEndWhenReleasedEvenFromInsideACall) {
     EXPECT_EQ(canale.Iscritti(), 1u);
 }
 
+// A listener may be destroyed after the table it listens to (members and locals in any order).
+TEST(Seam, ASubscriptionMayOutliveItsChannel) {
+    CanaleEventi::Iscrizione orfana;
+    {
+        CanaleEventi canale;
+        orfana = canale.Iscrivi([](const Evento&) {});
+        EXPECT_TRUE(orfana.Attiva());
+    }
+    EXPECT_FALSE(orfana.Attiva());
+    orfana.Rilascia();  // nothing left to release, and nothing touched
+}
+
 }  // namespace
 }  // namespace mrvelto::test

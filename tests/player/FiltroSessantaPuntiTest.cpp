@@ -47,36 +47,33 @@ TEST(FiltroSessantaPuntiRisponde, AvoidsACardThatLetsTheHumanPassSixty) {
 // Sixty is half the deck, not a win: only 61 or more passes, for either side.
 TEST(FiltroSessantaPuntiRisponde, SixtyPointsDoNotPassSixty) {
     {  // the human would reach 60: not dangerous, the choice stays
-        StatoGioco s;
         TabellePC tab;
         Totali(tab, {-60, 40, 41});
-        s.CartaPCDaGiocare = 1;
-        FiltroSessantaPuntiRispondePC(s, tab);
+        tab.CartaPCDaGiocare = 1;
+        FiltroSessantaPuntiRispondePC(tab);
         EXPECT_NE(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
-        EXPECT_EQ(s.CartaPCDaGiocare, 1);
-        EXPECT_FALSE(s.Filtro60Punti);
+        EXPECT_EQ(tab.CartaPCDaGiocare, 1);
+        EXPECT_FALSE(tab.Filtro60Punti);
     }
     {  // 61 for the human is
-        StatoGioco s;
         TabellePC tab;
         Totali(tab, {-61, 40, 41});
-        s.CartaPCDaGiocare = 1;
-        FiltroSessantaPuntiRispondePC(s, tab);
+        tab.CartaPCDaGiocare = 1;
+        FiltroSessantaPuntiRispondePC(tab);
         EXPECT_EQ(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
-        EXPECT_EQ(s.CartaPCDaGiocare, 3);
+        EXPECT_EQ(tab.CartaPCDaGiocare, 3);
     }
     {  // the computer reaching 60, with the chosen card or another, wins nothing yet
-        StatoGioco s;
         TabellePC tab;
         Totali(tab, {60, 60, 40});
-        s.CartaPCDaGiocare = 1;
-        FiltroSessantaPuntiRispondePC(s, tab);
-        EXPECT_EQ(s.CartaPCDaGiocare, 1);
-        EXPECT_FALSE(s.Filtro60Punti);
-        s.CartaPCDaGiocare = 3;
-        FiltroSessantaPuntiRispondePC(s, tab);
-        EXPECT_EQ(s.CartaPCDaGiocare, 3);
-        EXPECT_FALSE(s.Filtro60Punti);
+        tab.CartaPCDaGiocare = 1;
+        FiltroSessantaPuntiRispondePC(tab);
+        EXPECT_EQ(tab.CartaPCDaGiocare, 1);
+        EXPECT_FALSE(tab.Filtro60Punti);
+        tab.CartaPCDaGiocare = 3;
+        FiltroSessantaPuntiRispondePC(tab);
+        EXPECT_EQ(tab.CartaPCDaGiocare, 3);
+        EXPECT_FALSE(tab.Filtro60Punti);
     }
 }
 
@@ -118,31 +115,28 @@ TEST(FiltroSessantaPuntiInizia, AvoidsACardThatLetsTheHumanPassSixty) {
 
 TEST(FiltroSessantaPuntiInizia, SixtyPointsDoNotPassSixty) {
     {  // the human would reach 60 against card 1: not dangerous
-        StatoGioco s;
         TabellePC tab;
         Totali(tab, {-60, 40, 40, 30, 30, 30, 30, 30, 30});
-        s.CartaPCDaGiocare = 1;
-        FiltroSessantaPuntiIniziaPC(s, tab);
+        tab.CartaPCDaGiocare = 1;
+        FiltroSessantaPuntiIniziaPC(tab);
         EXPECT_NE(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
-        EXPECT_EQ(s.CartaPCDaGiocare, 1);
+        EXPECT_EQ(tab.CartaPCDaGiocare, 1);
     }
     {  // 61 is
-        StatoGioco s;
         TabellePC tab;
         Totali(tab, {-61, 40, 40, 30, 30, 30, 30, 30, 30});
-        s.CartaPCDaGiocare = 1;
-        FiltroSessantaPuntiIniziaPC(s, tab);
+        tab.CartaPCDaGiocare = 1;
+        FiltroSessantaPuntiIniziaPC(tab);
         EXPECT_EQ(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
-        EXPECT_EQ(s.CartaPCDaGiocare, 2);
+        EXPECT_EQ(tab.CartaPCDaGiocare, 2);
     }
     {  // card 1 reaches 60 against one reply and 61 against the others: no sure win
-        StatoGioco s;
         TabellePC tab;
         Totali(tab, {60, 61, 61, 40, 40, 40, 40, 40, 40});
-        s.CartaPCDaGiocare = 3;
-        FiltroSessantaPuntiIniziaPC(s, tab);
-        EXPECT_EQ(s.CartaPCDaGiocare, 3);
-        EXPECT_FALSE(s.Filtro60Punti);
+        tab.CartaPCDaGiocare = 3;
+        FiltroSessantaPuntiIniziaPC(tab);
+        EXPECT_EQ(tab.CartaPCDaGiocare, 3);
+        EXPECT_FALSE(tab.Filtro60Punti);
     }
 }
 

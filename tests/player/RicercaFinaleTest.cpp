@@ -150,15 +150,17 @@ TEST(RicercaTerzultima, TiesKeepTheLaterLeafWhoeverLeads) {
         }
     };
     {  // the computer leads diamonds and takes every first trick, so it leads the next one too
-        StatoGioco s = test::ConMazzo('b', {"2d", "4d", "5d"}, {"6s", "7s", "2c"}, 0, Chi::PC, 0, {});
-        TabellePC tab;
+        Situazione sit = test::ConMazzo('b', {"2d", "4d", "5d"}, {"6s", "7s", "2c"}, 0, Chi::PC, 0, {});
+        const StatoGioco& s = sit.stato;
+        TabellePC& tab = sit.tab;
         TerzultimaGiocataIniziaPC(s, tab);
         AnalisiSecondoLivello(s, tab, caso);
         segniDeiGruppi(tab, 36, colore::Bianco);
     }
     {  // the human leads 6s and takes against any diamond, so it leads the next trick
-        StatoGioco s = test::ConMazzo('b', {"2d", "4d", "5d"}, {"6s", "7s", "2c"}, -1, Chi::H, 4, {});
-        TabellePC tab;
+        Situazione sit = test::ConMazzo('b', {"2d", "4d", "5d"}, {"6s", "7s", "2c"}, -1, Chi::H, 4, {});
+        const StatoGioco& s = sit.stato;
+        TabellePC& tab = sit.tab;
         TerzultimaGiocataRispondePC(s, tab);
         AnalisiSecondoLivelloBis(s, tab, caso);
         segniDeiGruppi(tab, 12, colore::Rosso);

@@ -138,14 +138,12 @@ TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
     {
         Finestra f(casa_, 1);
         f.cornice.Avvio();
-        Opzioni& o = f.tavolo.Opz();
-        o[OpzAbilita] = "Bassa (Livello D)";
-        o[OpzVelocitaRisposta] = "Media";
-        o[OpzConclusionePartita] = "Al meglio di 5 Giochi";
-        o[OpzVariazioniGrafiche] = "No";
-        o[OpzCarattere] = "Nervosetto";
-        o[OpzPunteggio] = "Solo il Giocatore umano";
-        f.tavolo.ApplicaOpzioni();
+        f.tavolo.ImpostaOpzione(OpzAbilita, "Bassa (Livello D)");
+        f.tavolo.ImpostaOpzione(OpzVelocitaRisposta, "Media");
+        f.tavolo.ImpostaOpzione(OpzConclusionePartita, "Al meglio di 5 Giochi");
+        f.tavolo.ImpostaOpzione(OpzVariazioniGrafiche, "No");
+        f.tavolo.ImpostaOpzione(OpzCarattere, "Nervosetto");
+        f.tavolo.ImpostaOpzione(OpzPunteggio, "Solo il Giocatore umano");
         f.cornice.lblComandi_Click(ComandoPartita);
         f.cornice.ImpostaContinuaregole("Clicca qui per continuare > 4");
         f.cornice.lblComandi_Click(ComandoEsci);
@@ -225,11 +223,9 @@ TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOn
     EXPECT_EQ(righe[28], "65");
 
     // Changed in the options panel, each option sets the interval it stands for.
-    Opzioni& o = f.tavolo.Opz();
-    o[OpzVelocitaRisposta] = "Lenta";
-    o[OpzPresaAutomatica] = "Veloce";
-    o[OpzAnimazione] = "Lenta";
-    f.tavolo.ApplicaOpzioni();
+    f.tavolo.ImpostaOpzione(OpzVelocitaRisposta, "Lenta");
+    f.tavolo.ImpostaOpzione(OpzPresaAutomatica, "Veloce");
+    f.tavolo.ImpostaOpzione(OpzAnimazione, "Lenta");
     ASSERT_TRUE(f.cornice.SalvaImpostazioni());
     righe = RigheSalvate(file);
     ASSERT_EQ(righe.size(), 43u);

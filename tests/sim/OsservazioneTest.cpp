@@ -139,24 +139,21 @@ TEST(Osservazione, ShowsOneSeatOnlyAndThePlayedCardsInTheirOrder) {
     }
 }
 
-// A look taken only now and then (not after every step) still orders the new cards by the tricks.
-TEST(SequenzaGiocate, OrdersABatchOfNewCardsByReplayingTheTricks) {
+// The order of play comes from the events, not from the state: a card is listed when it leaves a hand.
+TEST(SequenzaGiocate, ListsTheCardsAsTheyLeaveTheHandsAndStartsAgainWithEachGame) {
     StatoGioco s;
-    s.Metti(7, "2b");  // briscola: bastoni
-    s.GiocoIniziatoDa = Chi::H;
-    auto gioca = [&](const char* carta, Chi chi) {
-        VoceMazzo& v = s.CarteGiocate[PosizioneNelMazzo(carta)];
-        v.colore = chi == Chi::H ? colore::RosaUmano : colore::Rosso;
-        s.CartaGiocata = {carta, v.colore, colore::Nero};
-    };
     SequenzaGiocate seq;
-    // Human leads Ad, computer takes with 3b (briscola) and leads 4c; human answers Fc and takes.
-    gioca("Ad", Chi::H);
-    gioca("3b", Chi::PC);
-    gioca("4c", Chi::PC);
-    seq.Aggiorna(s);
-    gioca("Fc", Chi::H);
-    seq.Aggiorna(s);
+    auto gioca = [&](const char* carta, Chi chi, int slot, bool risposta) {
+        s.Metti(slot, carta);
+        seq.Osserva(evento::CartaGiocata{chi, slot, risposta}, s);
+        seq.Osserva(evento::CartaArrivata{chi, slot}, s);  // arriving adds nothing
+    };
+    seq.Osserva(evento::GiocoImpostato{true, true}, s);
+    // Human leads Ad, computer takes with 3b and leads 4c; human answers Fc.
+    gioca("Ad", Chi::H, 4, false);
+    gioca("3b", Chi::PC, 1, true);
+    gioca("4c", Chi::PC, 2, false);
+    gioca("Fc", Chi::H, 6, true);
     ASSERT_EQ(seq.Giocate().size(), 4u);
     const char* attese[] = {"Ad", "3b", "4c", "Fc"};
     const Chi chi[] = {Chi::H, Chi::PC, Chi::PC, Chi::H};
@@ -164,10 +161,8 @@ TEST(SequenzaGiocate, OrdersABatchOfNewCardsByReplayingTheTricks) {
         EXPECT_EQ(seq.Giocate()[i].carta, attese[i]);
         EXPECT_EQ(seq.Giocate()[i].chi, chi[i]);
     }
-    // A new game clears the marks: the list starts again.
-    for (VoceMazzo& v : s.CarteGiocate) v.colore = colore::Bianco;
-    gioca("7s", Chi::PC);
-    seq.Aggiorna(s);
+    seq.Osserva(evento::GiocoImpostato{false, false}, s);
+    gioca("7s", Chi::PC, 3, false);
     ASSERT_EQ(seq.Giocate().size(), 1u);
     EXPECT_EQ(seq.Giocate()[0].carta, "7s");
 }

@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include "game/Conduttore.h"
+#include "player/GiocatoriDiRiferimento.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/GeometriaTavolo.h"
 
@@ -74,7 +76,6 @@ TEST(FinestraPrincipale, TakeButtonTakesTheTrickWhenTheTakeIsNotAutomatic) {
     f.show();
     auto& t = f.Tavolo_();
     t.ImpostaOpzione(OpzPresaAutomatica, "No");
-    t.ApplicaOpzioni();
     Distribuisci(f);
     while (!t.ClickAccettato(4)) ASSERT_TRUE(f.Orologio().EseguiProssimo());
     Clicca(f, CentroSlot(f, 4));
@@ -94,8 +95,8 @@ TEST(FinestraPrincipale, EndOfGameFrameContinuesOnEnter) {
     FinestraPrincipale f(Avvio(11));
     f.show();
     auto& t = f.Tavolo_();
-    AvversarioCasuale giocatore(3);
-    Conduttore c(t, giocatore);
+    GiocatoreCasuale giocatore(3);
+    Conduttore c(t, f.Orologio(), giocatore);
     ASSERT_TRUE(c.FinoAGiochi(1, 100000));
     ASSERT_TRUE(t.Vista().FineGioco.visibile);
     while (t.Orologio().Abilitato(t.Timer().CommentiFinali) || !t.Vista().FineGioco.cmdContinuaOIniziaPartita.abilitata)

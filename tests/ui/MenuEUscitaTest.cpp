@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "game/Conduttore.h"
+#include "player/GiocatoriDiRiferimento.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/GeometriaTavolo.h"
 
@@ -45,8 +46,8 @@ TEST(MenuComandiQt, AClickOnTheLogAtTheEndOfAGameHandsEnterBackToTheMatch) {
     FinestraPrincipale f(Avvio());
     f.show();
     auto& t = f.Tavolo_();
-    AvversarioCasuale giocatore(2);
-    Conduttore c(t, giocatore);
+    GiocatoreCasuale giocatore(2);
+    Conduttore c(t, f.Orologio(), giocatore);
     ASSERT_TRUE(c.FinoAGiochi(1, 100000));
     Clicca(f, geometria::VoceMenu(ComandoAlbo).center());
     ASSERT_TRUE(f.Cornice().Menu().fraPannello[PannelloAlboIdx].visibile);
