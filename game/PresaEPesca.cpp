@@ -140,13 +140,13 @@ void Tavolo::TimerPesca_Timer() {
 
 void Tavolo::FinePesca() {
     StatoGioco& s = stato_;
-    const int b = 6 * (s.Manche - 1);
+    const int manche = s.Manche - 1;  // the trick just taken
     const char briscola = s.SemeBriscola();
     const bool visibili = opzioni_.MostraCartePC();
-    if (b + 14 < PannelloDati::kCelle) {
-        ScriviCarta(dati_, b + 13, s.Carta[s.NumeroCartaGiocataDaPC], briscola, visibili);
-        ScriviCarta(dati_, b + 14, s.Carta[s.NumeroCartaGiocataDaH], briscola, visibili);
-        dati_[b + 13].coloreTesto = dati_[b + 14].coloreTesto = colore::Nero;
+    if (manche <= kManchePannello) {
+        ScriviCarta(dati_, CellaDellaManche(manche, ColonnaDati::PescaPC), s.Carta[s.NumeroCartaGiocataDaPC], briscola, visibili);
+        ScriviCarta(dati_, CellaDellaManche(manche, ColonnaDati::PescaH), s.Carta[s.NumeroCartaGiocataDaH], briscola, visibili);
+        dati_(manche, ColonnaDati::PescaPC).coloreTesto = dati_(manche, ColonnaDati::PescaH).coloreTesto = colore::Nero;
     }
     s.NumeroCartaGiocataDaPC = 0;
     s.NumeroCartaGiocataDaH = 0;

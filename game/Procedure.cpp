@@ -49,15 +49,15 @@ void SegnaBriscoleNelMazzo(StatoGioco& stato) {
 }
 
 void RegistraPresa(StatoGioco& stato, PannelloDati& dati) {
-    const int b = 6 * stato.Manche;
-    if (b + 12 < PannelloDati::kCelle) {
+    const int m = stato.Manche;
+    if (m <= kManchePannello) {
         const char briscola = stato.SemeBriscola();
-        ScriviCarta(dati, b + 9, stato.Carta[stato.NumeroCartaGiocataDaPC], briscola, true);
-        ScriviCarta(dati, b + 10, stato.Carta[stato.NumeroCartaGiocataDaH], briscola, true);
-        dati[b + 9].coloreTesto = colore::Blu;
-        dati[b + 10].coloreTesto = colore::Blu;
-        CellaDati& pc = dati[b + 11];
-        CellaDati& h = dati[b + 12];
+        ScriviCarta(dati, CellaDellaManche(m, ColonnaDati::CartaPC), stato.Carta[stato.NumeroCartaGiocataDaPC], briscola, true);
+        ScriviCarta(dati, CellaDellaManche(m, ColonnaDati::CartaH), stato.Carta[stato.NumeroCartaGiocataDaH], briscola, true);
+        dati(m, ColonnaDati::CartaPC).coloreTesto = colore::Blu;
+        dati(m, ColonnaDati::CartaH).coloreTesto = colore::Blu;
+        CellaDati& pc = dati(m, ColonnaDati::PuntiPC);
+        CellaDati& h = dati(m, ColonnaDati::PuntiH);
         pc.testo = std::to_string(stato.PuntiPC);
         h.testo = std::to_string(stato.PuntiH);
         pc.visibile = h.visibile = true;
@@ -104,9 +104,9 @@ void SvuotaPannelloDati(PannelloDati& dati) {
 }
 
 void RipristinaColoriDati(PannelloDati& dati) {
-    for (int b = 6; b + 14 < PannelloDati::kCelle; b += 6) {
-        dati[b + 9].coloreTesto = dati[b + 10].coloreTesto = colore::Blu;
-        dati[b + 13].coloreTesto = dati[b + 14].coloreTesto = colore::Nero;
+    for (int m = 1; m <= kManchePannello; ++m) {
+        dati(m, ColonnaDati::CartaPC).coloreTesto = dati(m, ColonnaDati::CartaH).coloreTesto = colore::Blu;
+        dati(m, ColonnaDati::PescaPC).coloreTesto = dati(m, ColonnaDati::PescaH).coloreTesto = colore::Nero;
     }
 }
 

@@ -84,13 +84,12 @@ void PannelloDatiGrafico(QPainter& p, const QRect& r, const Tavolo& t, const Col
     cella(1, {r.left() + 120, r.top() + 900, r.width() - 240, alto});
     for (int i = 2; i <= 8; ++i) cella(i, {r.left() + 120 + (i - 2) * w, r.top() + 900 + alto + 20, w - 20, alto});
     // Trick rows: PC card, H card, PC points, H points, PC draw, H draw.
-    for (int manche = 1; manche <= 20; ++manche) {
-        const int b = 6 * manche;
+    for (int manche = 1; manche <= kManchePannello; ++manche) {
         const int top = r.top() + 900 + 2 * (alto + 20) + (manche - 1) * (alto + 15);
         Carattere(p, 140);
         Testo(p, {r.left() + 120, top, w - 20, alto}, QString::number(manche), colori.testo, Qt::AlignCenter);
         Carattere(p, 150, true);
-        for (int j = 0; j < 6; ++j) cella(b + 9 + j, {r.left() + 120 + (j + 1) * w, top, w - 20, alto});
+        for (int j = 0; j < 6; ++j) cella(CellaDellaManche(manche, static_cast<ColonnaDati>(j)), {r.left() + 120 + (j + 1) * w, top, w - 20, alto});
     }
 }
 
