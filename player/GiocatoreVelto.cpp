@@ -24,14 +24,11 @@ int GiocatoreVelto::Scegli(const StatoGioco& stato, Chi posto) {
 
 int GiocatoreVelto::ScegliAlPostoH(const StatoGioco& stato) {
     const StatoGioco vista = VistaDalPosto(stato, Chi::H);
-    if (stato.NumeroCarteRimaste == 34) filtro60PuntiH_ = false;  // a new game
-    // Fresh tables for every move, with the cards seen so far.
+    // Fresh tables for every move (one move per trick, so the 60-point filter starts off), with the cards seen so far.
     TabellePC tab;
     tab.PreseVirtuali = tab_.PreseVirtuali;
-    tab.Filtro60Punti = filtro60PuntiH_;
     CartaDaRispondereNonVista(vista, tab);
     const int scelta = DecidiMossa(vista, tab, caso_, livello_).scelta;
-    filtro60PuntiH_ = tab.Filtro60Punti;
     return scelta == 0 ? 0 : scelta + 3;
 }
 
@@ -60,7 +57,7 @@ void GiocatoreVelto::Osserva(const Evento& e, const StatoGioco& stato) {
     } else if (std::holds_alternative<evento::PescaFinita>(e)) {
         CalcolaPuntiPotenziali(stato, tab_);
     } else if (std::holds_alternative<evento::GiocoConcluso>(e)) {
-        tab_.Filtro60Punti = false;
+        tab_.Filtro60Punti = false;  // a game may end inside a trick
     }
 }
 

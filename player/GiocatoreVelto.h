@@ -39,7 +39,6 @@ private:
     FonteCasuale& caso_;
     char livello_;
     TabellePC tab_;
-    bool filtro60PuntiH_ = false;  // the human's seat's own flag, one per game
 };
 
 // The table as Mr. VELTO reads it from `posto`: unchanged for the computer's seat; for the

@@ -54,6 +54,7 @@ void AzzeraTabelleAnalisi(TabellePC& tab) {
     tab.TotaliRossi = 0;
     tab.TotaliVerdi = 0;
     tab.ValorePiuAlto.reset();
+    tab.Filtro60Punti = false;
     for (VocePresa& v : tab.PreseVirtuali) {
         v.punti.reset();
         if (v.stato != StatoCarta::Giocata) v.stato = StatoCarta::NonVista;
@@ -67,6 +68,9 @@ void AzzeraTabelleAnalisi(TabellePC& tab) {
     tab.ContatoreCaselle = 1;
 }
 
-void AzzeraTabelleAnalisiFinale(TabellePC& tab) { RiazzeraValori(tab); }
+void AzzeraTabelleAnalisiFinale(TabellePC& tab) {
+    RiazzeraValori(tab);
+    tab.Filtro60Punti = false;
+}
 
 }  // namespace mrvelto

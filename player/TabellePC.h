@@ -71,7 +71,7 @@ struct TabellePC {
     int TotaliValoriAggiuntivi = 0;
     int TotaliRossi = 0;
     int TotaliVerdi = 0;
-    bool Filtro60Punti = false;  // the 60-point filter has decided; off again at the end of a game
+    bool Filtro60Punti = false;  // the 60-point filter has decided in this trick; the end-of-trick reset clears it
 
     // The choice (hand slot 1..3, 0 before the first), its marks, and the choice kept before a change.
     int CartaPCDaGiocare = 0;

@@ -114,7 +114,8 @@ TEST(GiocatoreVelto, ATakeClearsTheTrickAndTheDrawRatesTheNewCards) {
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(t.Peggiore[i].Valore(), 300);
 }
 
-TEST(GiocatoreVelto, TheSixtyPointFilterDecidesOncePerGame) {
+// The filter's decision holds for its trick only: the next trick's choice is filtered again.
+TEST(GiocatoreVelto, TheSixtyPointFilterDecidesForOneTrick) {
     auto caso = Caso(7);
     GiocatoreVelto velto(caso);
     // 58 points: taking the human's 3d with the Ad passes 60.
@@ -123,8 +124,10 @@ TEST(GiocatoreVelto, TheSixtyPointFilterDecidesOncePerGame) {
     EXPECT_EQ(velto.Scegli(s, Chi::PC), 2);
     EXPECT_TRUE(velto.Tabelle().Filtro60Punti);
     velto.Osserva(evento::PresaEffettuata{Chi::PC, 21, 8}, s);
+    EXPECT_FALSE(velto.Tabelle().Filtro60Punti);
+    EXPECT_EQ(velto.Scegli(s, Chi::PC), 2);  // filtered again
     EXPECT_TRUE(velto.Tabelle().Filtro60Punti);
-    velto.Osserva(evento::GiocoConcluso{test::EsitoNonLetto()}, s);
+    velto.Osserva(evento::GiocoConcluso{test::EsitoNonLetto()}, s);  // a game ending inside a trick
     EXPECT_FALSE(velto.Tabelle().Filtro60Punti);
 }
 
@@ -203,8 +206,8 @@ TEST(GiocatoreVelto, OnTheHumansSeatChoosesAsTheComputerWouldInTheMirror) {
 }
 
 // Mr. VELTO on the computer's seat, each of its choices checked against the same decision taken
-// from scratch: fresh tables with the cards played so far (followed here from the events) and
-// the 60-point flag as the decisions of the game left it.
+// from scratch: fresh tables with the cards played so far (followed here from the events); one
+// decision per trick, so the 60-point flag starts off each time.
 class SceltaDaZero : public Giocatore {
 public:
     explicit SceltaDaZero(Giocatore& g) : g_(g) {}
@@ -212,10 +215,8 @@ public:
         TabellePC tab;
         PreparaPreseVirtuali(s, tab);
         for (const auto& c : giocate_) tab.PreseVirtuali[PosizioneNelMazzo(c)].stato = StatoCarta::Giocata;
-        tab.Filtro60Punti = filtro_;
         auto caso = Caso(0);
         const EsitoDecisione atteso = DecidiMossa(s, tab, caso, 'A');
-        filtro_ = tab.Filtro60Punti;
         const int k = g_.Scegli(s, posto);
         if (atteso.fase == Fase::IniziaTerzultima || atteso.fase == Fase::RispondeTerzultima) {
             EXPECT_NE(std::find(atteso.candidati.begin(), atteso.candidati.end(), k), atteso.candidati.end());
@@ -231,7 +232,6 @@ public:
     void Osserva(const Evento& e, const StatoGioco& s) override {
         if (std::holds_alternative<evento::GiocoImpostato>(e)) {
             giocate_.clear();
-            filtro_ = false;
         } else if (const auto* g = std::get_if<evento::CartaGiocata>(&e)) {
             giocate_.push_back(s.Carta[g->slot]);
         }
@@ -244,7 +244,6 @@ public:
 private:
     Giocatore& g_;
     std::vector<std::string> giocate_;
-    bool filtro_ = false;
 };
 
 // Whole games: every game ends cleanly, every choice is the one its position gives, and
