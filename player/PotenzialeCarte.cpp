@@ -1,5 +1,9 @@
 #include "player/PotenzialeCarte.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
 namespace mrvelto {
 
 namespace {
@@ -114,25 +118,61 @@ void SegnaManoDiH(const StatoGioco& stato, TabellePC& tab) { SegnaMano(stato, ta
 void ValutaCartaNormale(const StatoGioco& stato, TabellePC& tab, int k) { Valuta(stato, tab, k, false); }
 void ValutaBriscola(const StatoGioco& stato, TabellePC& tab, int k) { Valuta(stato, tab, k, true); }
 
+namespace {
+
+// The multiplier of a briscola's potential by its strength: the stronger, the less it gains.
+float MoltiplicatoreBriscola(int valore) {
+    switch (valore) {
+        case 44: return 1.305f;
+        case 40: return 1.358f;
+        case 16: return 1.767f;
+        case 12: return 1.988f;
+        case 8: return 2.323f;
+        default: return 1.0f;
+    }
+}
+
+// By the mask of a block's cards (bit 0 the 2, bit 9 the ace): how many, and their rank points.
+struct SommaBlocco {
+    int carte = 0;
+    int punti = 0;
+};
+constexpr std::array<SommaBlocco, 1024> kSommeBlocco = [] {
+    std::array<SommaBlocco, 1024> s{};
+    for (unsigned m = 0; m < 1024; ++m)
+        for (int j = 0; j < 10; ++j)
+            if (m >> j & 1) {
+                ++s[m].carte;
+                s[m].punti += kPuntiRango[j];
+            }
+    return s;
+}();
+
+// The forty values that rating the card of slot k leaves in the table.
+void ScriviValori(const StatoGioco& stato, TabellePC& tab, int k) {
+    if (stato.Seme[k] == stato.SemeBriscola())
+        Valuta(stato, tab, k, true);
+    else
+        Valuta(stato, tab, k, false);
+}
+
+float Potenziale(const StatoGioco& stato, TabellePC& tab, int k, float somma) {
+    tab.MediaValori = somma;
+    tab.NumeroPrese = stato.NumeroCarteRimaste + 3;
+    const float potenziale = somma / static_cast<float>(tab.NumeroPrese);
+    if (stato.Seme[k] != stato.SemeBriscola()) return potenziale;
+    const float m = MoltiplicatoreBriscola(stato.Valore[k]);
+    return m == 1.0f ? potenziale : potenziale * m;
+}
+
+}  // namespace
+
 void CalcolaPotenziale(const StatoGioco& stato, TabellePC& tab, int k) {
     // In deck order, one card at a time: the single-precision sum depends on it.
     float somma = 0.0f;
     for (const VocePresa& v : tab.PreseVirtuali)
         if (v.stato == StatoCarta::NonVista) somma += static_cast<float>(v.punti.value_or(0));
-    tab.MediaValori = somma;
-    tab.NumeroPrese = stato.NumeroCarteRimaste + 3;
-    float potenziale = somma / static_cast<float>(tab.NumeroPrese);
-    if (stato.Seme[k] == stato.SemeBriscola()) {
-        switch (stato.Valore[k]) {
-            case 44: potenziale *= 1.305f; break;
-            case 40: potenziale *= 1.358f; break;
-            case 16: potenziale *= 1.767f; break;
-            case 12: potenziale *= 1.988f; break;
-            case 8: potenziale *= 2.323f; break;
-            default: break;
-        }
-    }
-    tab.Potenziale[k] = potenziale;
+    tab.Potenziale[k] = Potenziale(stato, tab, k, somma);
 }
 
 void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
@@ -145,19 +185,60 @@ void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
         PreparaPreseVirtuali(stato, tab);
         if (marcata) tab.PreseVirtuali[sulTavolo].stato = StatoCarta::Giocata;
     }
-    for (int k = 1; k <= 6; ++k) {
-        for (VocePresa& v : tab.PreseVirtuali)
-            if (v.stato != StatoCarta::Giocata) v.stato = StatoCarta::NonVista;
-        if (k < 4)
-            SegnaManoDelPC(stato, tab);
-        else
-            SegnaManoDiH(stato, tab);
-        if (stato.Seme[k] == stato.SemeBriscola())
-            ValutaBriscola(stato, tab, k);
-        else
-            ValutaCartaNormale(stato, tab, k);
-        CalcolaPotenziale(stato, tab, k);
+    // The same as marking the hand, rating the card and summing (SegnaMano, Valuta,
+    // CalcolaPotenziale) for each slot in turn, as it runs at every decision while the stock lasts.
+    // Only the sums are needed for each slot; the table keeps what the last slot left.
+    auto& pv = tab.PreseVirtuali;
+    std::uint64_t mano[2] = {0, 0};  // deck positions in the computer's and in the human's hand
+    for (int s = 1; s <= 6; ++s) {
+        const int n = IndiceCarta(stato.Valore[s], stato.Seme[s]);
+        if (n != 0) mano[s < 4 ? 0 : 1] |= std::uint64_t{1} << n;
     }
+    std::uint64_t giocate = 0, briscole = 0;  // by block: the mark of the block's first entry
+    for (int n = 1; n <= 40; ++n)
+        if (pv[n].stato == StatoCarta::Giocata) giocate |= std::uint64_t{1} << n;
+    for (int blocco = 0; blocco < 4; ++blocco)
+        if (pv[blocco * 10 + 1].briscola) briscole |= 1u << blocco;
+    const char briscola = stato.SemeBriscola();
+    int valutato = 0;        // the last slot rated
+    bool scritto = true;     // the table holds its values (or, before any, the values it had)
+    for (int k = 1; k <= 6; ++k) {
+        const std::uint64_t contate = ~(mano[k < 4 ? 0 : 1] | giocate);
+        const int c = IndiceCarta(stato.Valore[k], stato.Seme[k]);
+        // The points are small integers and so are their partial sums: the single-precision sum
+        // of the deck in order is exact and equals the integer sum, in any order.
+        int somma = 0;
+        if (c == 0) {
+            // An empty slot rates nothing: the values of the previous slot stay and are summed.
+            if (!scritto) ScriviValori(stato, tab, valutato);
+            scritto = true;
+            for (int n = 1; n <= 40; ++n)
+                if (contate >> n & 1) somma += pv[n].punti.value_or(0);
+        } else {
+            const int pc = PuntiDelValore(stato.Valore[k]);
+            const bool cBriscola = stato.Seme[k] == briscola;
+            for (int blocco = 0; blocco < 4; ++blocco) {
+                const unsigned m = static_cast<unsigned>(contate >> (blocco * 10 + 1)) & 0x3FFu;
+                const bool bloccoBriscola = briscole >> blocco & 1;
+                // Cards of this block above c: all, none, or those past c's rank.
+                const int primoSopra = std::clamp(c - blocco * 10, 0, 10);
+                const unsigned sopra = 0x3FFu & ~((1u << primoSopra) - 1u);
+                const unsigned perdono = !cBriscola && bloccoBriscola ? 0x3FFu
+                                         : (cBriscola ? bloccoBriscola : blocco == (c - 1) / 10) ? sopra
+                                                                                                  : 0u;
+                const SommaBlocco& vince = kSommeBlocco[m & ~perdono];
+                const SommaBlocco& perde = kSommeBlocco[m & perdono];
+                somma += pc * (vince.carte - perde.carte) + vince.punti - perde.punti;
+            }
+            valutato = k;
+            scritto = false;
+        }
+        tab.Potenziale[k] = Potenziale(stato, tab, k, static_cast<float>(somma));
+    }
+    if (!scritto) ScriviValori(stato, tab, valutato);
+    const std::uint64_t inMano = mano[1] & ~giocate;
+    for (int n = 1; n <= 40; ++n)
+        if (!(giocate >> n & 1)) pv[n].stato = (inMano >> n & 1) ? StatoCarta::InMano : StatoCarta::NonVista;
 }
 
 }  // namespace mrvelto

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "Posizioni.h"
 #include "player/PotenzialeCarte.h"
 
@@ -114,6 +117,35 @@ TEST(PotenzialeCarte, OnTheFirstTrickACardAnsweredAfterItsMovementStaysPlayed) {
     CalcolaPotenzialeCarte(s, tab);
     EXPECT_EQ(Stato(tab, "3s"), StatoCarta::Giocata);
     EXPECT_NE(Stato(tab, "Ac"), StatoCarta::Giocata);
+}
+
+// The whole rating in one pass must leave exactly what rating the slots one by one leaves, float
+// sums included, whatever the marks: played cards, briscola marks that disagree with the
+// briscola card, empty slots.
+TEST(PotenzialeCarte, TheOnePassRatingEqualsTheSlotBySlotRating) {
+    std::mt19937 gen(5);
+    std::vector<std::string> mazzo(MazzoOrdinato().begin(), MazzoOrdinato().end());
+    for (int prova = 0; prova < 3000; ++prova) {
+        std::shuffle(mazzo.begin(), mazzo.end(), gen);
+        StatoGioco s;
+        for (int k = 1; k <= 7; ++k) s.Metti(k, mazzo[static_cast<std::size_t>(k)]);
+        if (prova % 7 == 0) s.Svuota(1 + static_cast<int>(gen() % 6));
+        s.NumeroCarteRimaste = 1 + static_cast<int>(gen() % 33);
+        TabellePC tab;
+        PreparaPreseVirtuali(s, tab);
+        for (int n = 1; n <= 40; ++n) {
+            if (gen() % 4 == 0) tab.PreseVirtuali[n].stato = StatoCarta::Giocata;
+            if (prova % 11 == 0) tab.PreseVirtuali[n].briscola = gen() % 2 == 0;
+            if (gen() % 3 == 0) tab.PreseVirtuali[n].punti = static_cast<int>(gen() % 31) - 15;
+        }
+        TabellePC attesa = tab;
+        for (int k = 1; k <= 6; ++k) ValutaSlot(s, attesa, k);
+        CalcolaPotenzialeCarte(s, tab);
+        ASSERT_EQ(tab.PreseVirtuali, attesa.PreseVirtuali) << "prova " << prova;
+        ASSERT_EQ(tab.Potenziale, attesa.Potenziale) << "prova " << prova;
+        ASSERT_EQ(tab.MediaValori, attesa.MediaValori) << "prova " << prova;
+        ASSERT_EQ(tab.NumeroPrese, attesa.NumeroPrese) << "prova " << prova;
+    }
 }
 
 TEST(PotenzialeCarte, PuntiPotenzialiAreTheCardPoints) {
