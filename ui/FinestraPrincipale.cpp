@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "game/OraVirtuale.h"
-#include "platform/PompaTimer.h"
+#include "platform/PompaProgramma.h"
 #include "platform/RadiciQt.h"
 #include "platform/SistemaReale.h"
 #include "ui/PittorePannelli.h"
@@ -50,14 +50,9 @@ FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* pare
         if (std::holds_alternative<evento::PassoConcluso>(e)) Ridisegna();
     });
 
-    pompa_ = new PompaTimer(Orologio(), this);
-    if (avvio_.autoplay) {
-        timerAutomatico_ = new QTimer(this);
-        connect(timerAutomatico_, &QTimer::timeout, this, &FinestraPrincipale::PassoAutomatico);
-        timerAutomatico_->start(avvio_.veloce ? 0 : 350);
-    }
+    pompa_ = new PompaProgramma(*programma_, avvio_.autoplay, avvio_.veloce, this);
     programma_->Avvia();
-    if (!(avvio_.autoplay && avvio_.veloce)) pompa_->Ripianifica();
+    pompa_->Avvia();
     QTimer::singleShot(0, this, &FinestraPrincipale::MostraAvvisi);
 }
 
@@ -73,7 +68,7 @@ void FinestraPrincipale::MostraAvvisi() {
 
 void FinestraPrincipale::Esci() {
     chiusa_ = true;
-    if (timerAutomatico_) timerAutomatico_->stop();
+    pompa_->Ferma();
     emit Finito();
     close();
 }
@@ -115,21 +110,6 @@ void FinestraPrincipale::Ridisegna() {
         repaint();  // every step is drawn, even when time jumps
     else
         update();
-}
-
-void FinestraPrincipale::PassoAutomatico() {
-    if (avvio_.veloce) {
-        // Time jumps from step to step: the pump stays idle and the program runs event to event.
-        if (!programma_->PassoAutomatico()) timerAutomatico_->stop();
-        return;
-    }
-    const bool eraConcluso = programma_->AutoplayConcluso();
-    if (programma_->AgisciAutomatico()) pompa_->Ripianifica();
-    if (!eraConcluso && programma_->AutoplayConcluso()) {
-        // Only the clock runs now, at its real pace, until the exit's timer ends the program.
-        timerAutomatico_->stop();
-        pompa_->Ripianifica();
-    }
 }
 
 void FinestraPrincipale::paintEvent(QPaintEvent*) {

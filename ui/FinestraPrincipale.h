@@ -6,11 +6,9 @@
 
 #include "screens/Programma.h"
 
-class QTimer;
-
 namespace mrvelto {
 
-class PompaTimer;
+class PompaProgramma;
 
 struct AvvioFinestra {
     QString nome = QStringLiteral("Giocatore");
@@ -55,15 +53,13 @@ private:
     void DisegnaEtichetta(QPainter& p, const QRect& r, const Etichetta& e, const QColor& testo, int pixel);
     void DisegnaFineGioco(QPainter& p);
     void Ridisegna();
-    void PassoAutomatico();
     void MostraAvvisi();
     void Esci();
 
     AvvioFinestra avvio_;
     std::unique_ptr<Programma> programma_;
     CanaleEventi::Iscrizione ridisegno_;
-    PompaTimer* pompa_ = nullptr;
-    QTimer* timerAutomatico_ = nullptr;
+    PompaProgramma* pompa_ = nullptr;
     bool chiusa_ = false;   // the exit has run its course: the window may close
 };
 
