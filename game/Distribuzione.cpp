@@ -6,8 +6,9 @@ namespace mrvelto {
 
 void Tavolo::TimerDistribuisciCarte_Timer() {
     StatoGioco& s = stato_;
-    // 1. Peek flag.
+    // 1. Peek flag; the opening comment's turn.
     SegnaSbirciata();
+    Pubblica(evento::PassoDistribuzione{s.ContatoreDistribuisciCarte});
     // 2. The receiving slot; who is to play.
     const int slot = SlotDellaDistribuzione(s.ContatoreDistribuisciCarte, s.GiocoIniziatoDa);
     s.AChiTocca = s.GiocoIniziatoDa == Chi::H ? Chi::H : Chi::PC;
@@ -33,6 +34,8 @@ void Tavolo::TimerDistribuisciCarte_Timer() {
     vista_.CarteRimaste.visibile = vista_.CarteRimasteScritta.visibile = true;
     SegnaBriscoleNelMazzo(s);
     Pubblica(evento::DistribuzioneFinita{});
+    // Read by the music and the opening comment during the event: this was the window's first deal.
+    s.EtichettaAperturaGioco = true;
     // 7. The first move.
     if (umanoInizia) {
         vista_.NomeH.evidenziata = true;

@@ -21,6 +21,10 @@ struct GiocoImpostato {
     bool primo;
     bool nuovaPartita;
 };
+// A firing of the deal begins (`passo` 1..8), before its card is drawn: the opening comment's turn.
+struct PassoDistribuzione {
+    int passo;
+};
 // One firing of the deal put a card into `slot` (1..8); `passo` is 1..8.
 struct CartaDistribuita {
     int slot;
@@ -73,15 +77,19 @@ struct FineGiocoMostrata {};
 struct CommentoFinale {};
 // The player goes on from the end-of-game frame.
 struct ContinuaDopoFineGioco {};
+// Option `n` took a new value (its own effects on the table already applied).
+struct OpzioneCambiata {
+    int n;
+};
 // A step or an input ran to its end: whatever shows the table may redraw.
 struct PassoConcluso {};
 }  // namespace evento
 
-using Evento = std::variant<evento::GiocoImpostato, evento::CartaDistribuita, evento::DistribuzioneFinita, evento::CartaGiocata,
+using Evento = std::variant<evento::GiocoImpostato, evento::PassoDistribuzione, evento::CartaDistribuita, evento::DistribuzioneFinita, evento::CartaGiocata,
                             evento::CartaArrivata, evento::InizioPresa, evento::PresaEffettuata, evento::CartaPescata,
                             evento::PescaFinita, evento::TurnoUmanoIniziato, evento::TurnoUmanoFinito, evento::Sbirciata,
                             evento::GiocoConcluso, evento::PartitaConclusa, evento::FineGiocoMostrata, evento::CommentoFinale,
-                            evento::ContinuaDopoFineGioco, evento::PassoConcluso>;
+                            evento::ContinuaDopoFineGioco, evento::OpzioneCambiata, evento::PassoConcluso>;
 
 // Any number of subscribers, called in the order they subscribed. A subscription ends when its
 // handle is released (or destroyed); a subscriber may end its own or another's while being called.

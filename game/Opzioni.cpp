@@ -65,6 +65,15 @@ char Opzioni::LetteraLivello() const {
     return 'A';
 }
 
+int Opzioni::IntervalloImpazienza() const {
+    const std::string& v = Opzione[OpzCarattere];
+    if (v == "Abbastanza tollerante") return 667;
+    if (v == "Impaziente") return 500;
+    if (v == "Nervosetto") return 334;
+    if (v == "Assai nervoso") return 250;
+    return 0;
+}
+
 int Opzioni::IntervalloRisposta() const {
     const std::string& v = Opzione[OpzVelocitaRisposta];
     if (v == "Molto Lenta") return 1500;

@@ -55,6 +55,8 @@ struct Opzioni {
     int IntervalloPresa() const;
     // Tick of the card animation timers by "Animazione Carte:"; 0 means no animation.
     int IntervalloAnimazione() const;
+    // TimerImpazienza by "Carattere di Mr. Velto:"; 0 for "Pacifico" (it never runs).
+    int IntervalloImpazienza() const;
     bool FinoUltimaPresa() const { return Opzione[OpzConclusioneGioco] == "Fino all'ultima presa"; }
     // Games needed to win the match: 3, 4 or 5 by "Conclusione della Partita:" (4 when unknown).
     int GiochiPerPartita() const;

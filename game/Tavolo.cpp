@@ -79,6 +79,7 @@ void Tavolo::Notifica() { eventi_.Pubblica(evento::PassoConcluso{}); }
 void Tavolo::ImpostaOpzione(int n, std::string valore) {
     opzioni_[n] = std::move(valore);
     ApplicaOpzione(n);
+    Pubblica(evento::OpzioneCambiata{n});
     Notifica();
 }
 

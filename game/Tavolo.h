@@ -121,6 +121,8 @@ public:
     void ImpostaDomandaUscita(bool visibile) { vista_.EsciVisibile = visibile; }
     // A sound or comment is playing / has ended (the end-of-game frame waits for it).
     void ImpostaInterdiciSuoni(bool si) { stato_.InterdiciSuoni = si; }
+    // The opening comment of this deal has had its turn (the deal clears it at its end).
+    void SegnaCommentoIniziale() { stato_.CommentoIniziale = true; }
 
     // ---- Input entry points.
     // Click on card image `indice` (1..8). Ignored unless every guard of the human move holds.

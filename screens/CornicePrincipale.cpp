@@ -13,13 +13,6 @@ constexpr int kIntervalloPresaDelPulsante = 10;
 
 }  // namespace
 
-int IntervalloImpazienza(std::string_view carattere) {
-    if (carattere == "Abbastanza tollerante") return 667;
-    if (carattere == "Impaziente") return 500;
-    if (carattere == "Nervosetto") return 334;
-    if (carattere == "Assai nervoso") return 250;
-    return 0;
-}
 
 CornicePrincipale::CornicePrincipale(Tavolo& tavolo, OrologioVirtuale& orologio, const Radici& radici, Calendario calendario,
                                      PassiCornice* passi)
@@ -121,7 +114,7 @@ void CornicePrincipale::Avvio() {
     // 12.
     tavolo_.ImpostaIntestazioneDati("Partita n. " + std::to_string(record_.TotalePartite() + 1) + " - Gioco n. 1", TestoDataOra(adesso));
     // 13.
-    if (const int ms = IntervalloImpazienza(tavolo_.Opz()[OpzCarattere])) passi_->IntervalloImpazienza(ms);
+    if (const int ms = tavolo_.Opz().IntervalloImpazienza()) passi_->IntervalloImpazienza(ms);
     // 14.
     tavolo_.Avvia();
 }

@@ -49,8 +49,6 @@ public:
     virtual void AvviaImpazienza() {}                                 // a right panel closed, the human to play
 };
 
-// Step 13: the impatience timer's interval for "Carattere di Mr. Velto:", 0 to leave it alone.
-int IntervalloImpazienza(std::string_view carattere);
 
 class CornicePrincipale {
 public:

@@ -5,6 +5,27 @@
 
 namespace mrvelto {
 
+namespace {
+
+// The window's start-up steps and menu effects that the sound answers.
+class PassiAudio : public PassiCornice {
+public:
+    explicit PassiAudio(ImpiantoAudio& audio) : audio_(audio) {}
+    void MostraTitoloBrano(bool) override { audio_.Musica_().MostraTitolo(); }
+    void IntervalloImpazienza(int) override { audio_.Suoni().ImpostaCarattere(); }
+    void FermaImpazienza() override { audio_.Suoni().SospendiImpazienza(); }
+    void AvviaImpazienza() override { audio_.Suoni().RiprendiImpazienza(); }
+
+private:
+    ImpiantoAudio& audio_;
+};
+
+std::unique_ptr<Lettore> OMuto(std::unique_ptr<Lettore> l) {
+    return l ? std::move(l) : std::make_unique<LettoreMuto>();
+}
+
+}  // namespace
+
 Programma::Programma(AmbienteProgramma ambiente, AvvioProgramma avvio)
     : avvio_(std::move(avvio)),
       caso_(ambiente.caso(orologio_)),
@@ -14,7 +35,12 @@ Programma::Programma(AmbienteProgramma ambiente, AvvioProgramma avvio)
     tavolo_ = std::make_unique<Tavolo>(orologio_, *caso_, calendario_);
     tavolo_->ImpostaGiocatorePC(velto_.get());
     tavolo_->ImpostaNomeGiocatore(avvio_.nome);
-    cornice_ = std::make_unique<CornicePrincipale>(*tavolo_, orologio_, radici_, calendario_);
+    lettori_ = {OMuto(std::move(ambiente.effetti)), OMuto(std::move(ambiente.musica)), OMuto(std::move(ambiente.inno)),
+                OMuto(std::move(ambiente.sigla))};
+    audio_ = std::make_unique<ImpiantoAudio>(*tavolo_, orologio_, *caso_,
+                                             LettoriAudio{*lettori_[0], *lettori_[1], *lettori_[2], *lettori_[3]}, radici_.media);
+    passi_ = std::make_unique<PassiAudio>(*audio_);
+    cornice_ = std::make_unique<CornicePrincipale>(*tavolo_, orologio_, radici_, calendario_, passi_.get());
     cornice_->Chiudi = [this] {
         orologio_.FermaTutti();
         if (Chiudi) Chiudi();

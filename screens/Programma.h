@@ -6,11 +6,14 @@
 //   Programma programma(ambiente, avvio);   // the real things come from platform/
 //   programma.Avvia();                      // the main window's start-up and the first deal
 //   ... programma.Tavolo_().ImgCarta_Click(5); programma.Cornice().lblComandi_Click(3);
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "audio/ImpiantoAudio.h"
+#include "audio/Lettore.h"
 #include "cards/Caso.h"
 #include "game/Conduttore.h"
 #include "game/DataOra.h"
@@ -32,6 +35,8 @@ struct AmbienteProgramma {
     std::function<std::unique_ptr<FonteCasuale>(const OrologioVirtuale&)> caso;
     Calendario calendario;
     Radici radici;
+    // The sound engine's players; a missing one is silent (every timer runs the same).
+    std::unique_ptr<Lettore> effetti, musica, inno, sigla;
 };
 
 // How this run starts.
@@ -59,6 +64,8 @@ public:
     CornicePrincipale& Cornice() { return *cornice_; }
     const CornicePrincipale& Cornice() const { return *cornice_; }
     const AvvioProgramma& Avvio() const { return avvio_; }
+    ImpiantoAudio& Audio() { return *audio_; }
+    const ImpiantoAudio& Audio() const { return *audio_; }
 
     // ---- Autoplay (nothing without it).
     // One action of the built-in player if the table accepts one now; true if it acted.
@@ -83,6 +90,9 @@ private:
     Radici radici_;
     std::unique_ptr<Giocatore> velto_;
     std::unique_ptr<Tavolo> tavolo_;
+    std::array<std::unique_ptr<Lettore>, 4> lettori_;  // effects, music, anthem, theme
+    std::unique_ptr<ImpiantoAudio> audio_;
+    std::unique_ptr<PassiCornice> passi_;
     std::unique_ptr<CornicePrincipale> cornice_;
     std::unique_ptr<Giocatore> automatico_;
     std::unique_ptr<Conduttore> conduttore_;

@@ -21,9 +21,9 @@ AvvioFinestra Avvio(quint64 seme) {
     return a;
 }
 
-// Deals the first game on virtual time, without waiting for real time.
+// Deals the first game on virtual time, without waiting for real time (the sounds' timers run too).
 void Distribuisci(FinestraPrincipale& f) {
-    for (int i = 0; i < 8; ++i) f.Orologio().EseguiProssimo();
+    while (f.Orologio().Abilitato(f.Tavolo_().Timer().DistribuisciCarte)) f.Orologio().EseguiProssimo();
 }
 
 void Clicca(FinestraPrincipale& f, QPointF twip) {
@@ -99,7 +99,9 @@ TEST(FinestraPrincipale, EndOfGameFrameContinuesOnEnter) {
     Conduttore c(t, f.Orologio(), giocatore);
     ASSERT_TRUE(c.FinoAGiochi(1, 100000));
     ASSERT_TRUE(t.Vista().FineGioco.visibile);
-    while (t.Orologio().Abilitato(t.Timer().CommentiFinali) || !t.Vista().FineGioco.cmdContinuaOIniziaPartita.abilitata)
+    // The frame waits for Mr. VELTO's final comment to end.
+    while (t.Orologio().Abilitato(t.Timer().CommentiFinali) || !t.Vista().FineGioco.cmdContinuaOIniziaPartita.abilitata ||
+           t.Stato().InterdiciSuoni)
         ASSERT_TRUE(f.Orologio().EseguiProssimo());
     // The frame is on the table, lighter than the cloth, with its button enabled.
     const QImage img = f.grab().toImage();

@@ -1,0 +1,65 @@
+#include "audio/GruppiCommenti.h"
+
+#include <cstdio>
+
+namespace mrvelto {
+
+int PuntiInGioco(int valorePC, int valoreH) {
+    auto conta = [](int v) { return v < 8 ? 0 : v; };
+    return (conta(valorePC) + conta(valoreH)) / 4;
+}
+
+GruppoCommento GruppoDellaPresa(const StatoGioco& s) {
+    const int pc = s.NumeroCartaGiocataDaPC, h = s.NumeroCartaGiocataDaH;
+    const char briscola = s.SemeBriscola();
+    const bool pcB = s.Seme[pc] == briscola, hB = s.Seme[h] == briscola;
+    const int vPC = s.Valore[pc], vH = s.Valore[h];
+    const bool pcGuida = s.TurnoDiGioco == Chi::PC;
+    const int P = PuntiInGioco(vPC, vH);
+    using namespace gruppo;
+    if (pcB) {
+        if (hB && vH > vPC) return pcGuida ? k1pBriscolaSuperata : k2pBriscolaSuperata;
+        if (pcGuida) return k1vBriscola;
+        return P >= 12 ? k2vC : k2vD;
+    }
+    if (hB) return pcGuida ? k1pTagliata : k2pTagliata;
+    if (s.Seme[pc] != s.Seme[h]) return pcGuida ? k1vAltroSeme : k2pAltroSeme;
+    if (vPC > vH) {
+        if (pcGuida) return k1vSuperiore;
+        return P < 8 ? k2vB : k2vA;
+    }
+    return pcGuida ? k1pSuperata : k2pInferiore;
+}
+
+int Specchio(int estratto, int n) {
+    const int m = (estratto - 1) % (2 * n);
+    return m < n ? m + 1 : 2 * n - m;
+}
+
+std::string ClipDelGruppo(const GruppoCommento& g, int estratto, char seme) {
+    int numero;
+    if (g.semi) {
+        // Ten draws over six targets: the four general clips, then the suit's two.
+        static constexpr int kBersagli[10] = {1, 2, 3, 4, 5, 6, 4, 3, 2, 1};
+        const int b = kBersagli[(estratto - 1) % 10];
+        if (b <= 4) {
+            numero = g.primo + b - 1;
+        } else {
+            int blocco = 0;  // 2v21-22 denari, 23-24 spade, 25-26 coppe, 27-28 bastoni
+            switch (seme) {
+                case 's': blocco = 1; break;
+                case 'c': blocco = 2; break;
+                case 'b': blocco = 3; break;
+                default: blocco = 0; break;
+            }
+            numero = 21 + 2 * blocco + (b - 5);
+        }
+    } else {
+        numero = g.primo + Specchio(estratto, g.clip) - 1;
+    }
+    char nome[48];
+    std::snprintf(nome, sizeof nome, "Commenti/%s/%s%02d.wav", g.cartella, g.cartella, numero);
+    return nome;
+}
+
+}  // namespace mrvelto
