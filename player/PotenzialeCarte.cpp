@@ -36,7 +36,7 @@ int BloccoSeme(char seme) {
 
 void SegnaMano(const StatoGioco& stato, TabellePC& tab, int primo) {
     for (int s = primo; s < primo + 3; ++s) {
-        const int n = IndiceCarta(stato.Valore[s], stato.Seme[s]);
+        const int n = IndiceCarta(stato.Carta[s].Valore(), stato.Carta[s].Seme());
         // A card already marked played keeps its mark: the human's card may be registered before
         // the answer is analysed, and losing the mark would count it again.
         if (n != 0 && tab.PreseVirtuali[n].stato != StatoCarta::Giocata) tab.PreseVirtuali[n].stato = StatoCarta::InMano;
@@ -46,8 +46,8 @@ void SegnaMano(const StatoGioco& stato, TabellePC& tab, int primo) {
 // Fills the forty entries for the card in slot k: signed points of the trick c led, n answering.
 // Block by block: the five low cards, then the five scoring ones, the sign by the block's mark.
 void Valuta(const StatoGioco& stato, TabellePC& tab, int k, bool cBriscola) {
-    const int pc = PuntiDelValore(stato.Valore[k]);
-    const int c = IndiceCarta(stato.Valore[k], stato.Seme[k]);
+    const int pc = PuntiDelValore(stato.Carta[k].Valore());
+    const int c = IndiceCarta(stato.Carta[k].Valore(), stato.Carta[k].Seme());
     if (c == 0) return;  // an empty slot has nothing to rate
     auto& pv = tab.PreseVirtuali;
     for (int blocco = 0; blocco < 4; ++blocco) {
@@ -81,7 +81,7 @@ int IndiceCarta(int valore, char seme) {
 
 void CalcolaPuntiPotenziali(const StatoGioco& stato, TabellePC& tab) {
     for (int s = 1; s <= 6; ++s) {
-        const int v = stato.Valore[s];
+        const int v = stato.Carta[s].Valore();
         if (PosizioneRango(v) != 0) tab.PuntiPotenziali[s] = static_cast<float>(PuntiDelValore(v));
     }
 }
@@ -105,7 +105,7 @@ void SegnaBriscole(const StatoGioco& stato, TabellePC& tab) {
 
 void SegnaCartaGiocata(const StatoGioco& stato, TabellePC& tab, int slot) {
     if (slot < 1 || slot > 6) return;
-    const int n = PosizioneNelMazzo(stato.Carta[slot]);
+    const int n = stato.Carta[slot].Posizione();
     if (n != 0) tab.PreseVirtuali[n].stato = StatoCarta::Giocata;
 }
 
@@ -122,8 +122,8 @@ void CalcolaPotenziale(const StatoGioco& stato, TabellePC& tab, int k) {
     tab.MediaValori = somma;
     tab.NumeroPrese = stato.NumeroCarteRimaste + 3;
     float potenziale = somma / static_cast<float>(tab.NumeroPrese);
-    if (stato.Seme[k] == stato.SemeBriscola()) {
-        switch (stato.Valore[k]) {
+    if (stato.Carta[k].Seme() == stato.SemeBriscola()) {
+        switch (stato.Carta[k].Valore()) {
             case 44: potenziale *= 1.305f; break;
             case 40: potenziale *= 1.358f; break;
             case 16: potenziale *= 1.767f; break;
@@ -140,7 +140,7 @@ void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
     // left by the previous game; only the card being answered may already be this game's.
     if (stato.NumeroCarteRimaste == 34) {
         const int h = stato.TurnoDiGioco == Chi::H ? stato.NumeroCartaGiocataDaH : 0;
-        const int sulTavolo = h >= 4 && h <= 6 ? IndiceCarta(stato.Valore[h], stato.Seme[h]) : 0;
+        const int sulTavolo = h >= 4 && h <= 6 ? IndiceCarta(stato.Carta[h].Valore(), stato.Carta[h].Seme()) : 0;
         const bool marcata = sulTavolo != 0 && tab.PreseVirtuali[sulTavolo].stato == StatoCarta::Giocata;
         PreparaPreseVirtuali(stato, tab);
         if (marcata) tab.PreseVirtuali[sulTavolo].stato = StatoCarta::Giocata;
@@ -152,7 +152,7 @@ void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
             SegnaManoDelPC(stato, tab);
         else
             SegnaManoDiH(stato, tab);
-        if (stato.Seme[k] == stato.SemeBriscola())
+        if (stato.Carta[k].Seme() == stato.SemeBriscola())
             ValutaBriscola(stato, tab, k);
         else
             ValutaCartaNormale(stato, tab, k);
