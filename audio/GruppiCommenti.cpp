@@ -12,8 +12,8 @@ int PuntiInGioco(int valorePC, int valoreH) {
 GruppoCommento GruppoDellaPresa(const StatoGioco& s) {
     const int pc = s.NumeroCartaGiocataDaPC, h = s.NumeroCartaGiocataDaH;
     const char briscola = s.SemeBriscola();
-    const bool pcB = s.Seme[pc] == briscola, hB = s.Seme[h] == briscola;
-    const int vPC = s.Valore[pc], vH = s.Valore[h];
+    const bool pcB = s.Carta[pc].Seme() == briscola, hB = s.Carta[h].Seme() == briscola;
+    const int vPC = s.Carta[pc].Valore(), vH = s.Carta[h].Valore();
     const bool pcGuida = s.TurnoDiGioco == Chi::PC;
     const int P = PuntiInGioco(vPC, vH);
     using namespace gruppo;
@@ -23,7 +23,7 @@ GruppoCommento GruppoDellaPresa(const StatoGioco& s) {
         return P >= 12 ? k2vC : k2vD;
     }
     if (hB) return pcGuida ? k1pTagliata : k2pTagliata;
-    if (s.Seme[pc] != s.Seme[h]) return pcGuida ? k1vAltroSeme : k2pAltroSeme;
+    if (s.Carta[pc].Seme() != s.Carta[h].Seme()) return pcGuida ? k1vAltroSeme : k2pAltroSeme;
     if (vPC > vH) {
         if (pcGuida) return k1vSuperiore;
         return P < 8 ? k2vB : k2vA;

@@ -140,7 +140,7 @@ void SuoniECommenti::ScegliCommento() {
     tavolo_.ImpostaInterdiciSuoni(true);
     const int n = IndiceCasuale(g.K, caso_);
     // The suit clips name the suit of Mr. VELTO's winning card.
-    Suona(ClipDelGruppo(g, n, s.Seme[pc]), timer_.FinisciCommento);
+    Suona(ClipDelGruppo(g, n, s.Carta[pc].Seme()), timer_.FinisciCommento);
 }
 
 void SuoniECommenti::RumoreDistribuzione() {

@@ -1,5 +1,7 @@
 #include "cards/Carta.h"
 
+#include <ostream>
+
 namespace mrvelto {
 
 int ValoreDelRango(char rango) {
@@ -18,48 +20,27 @@ int ValoreDelRango(char rango) {
     }
 }
 
-bool CodiceValido(std::string_view codice) {
-    return codice.size() == 2 && ValoreDelRango(codice[0]) != 0 && kSemi.find(codice[1]) != std::string_view::npos;
-}
+bool CodiceValido(std::string_view codice) { return !CartaDaGioco::DaCodice(codice).Vuota(); }
 
-int ValoreDiCarta(std::string_view codice) { return CodiceValido(codice) ? ValoreDelRango(codice[0]) : 0; }
+int ValoreDiCarta(std::string_view codice) { return CartaDaGioco::DaCodice(codice).Valore(); }
 
-char SemeDiCarta(std::string_view codice) { return CodiceValido(codice) ? codice[1] : '\0'; }
+char SemeDiCarta(std::string_view codice) { return CartaDaGioco::DaCodice(codice).Seme(); }
 
-int PuntiDelValore(int valore) { return valore < 8 ? 0 : valore / 4; }
-
-int PuntiDiCarta(std::string_view codice) { return PuntiDelValore(ValoreDiCarta(codice)); }
+int PuntiDiCarta(std::string_view codice) { return CartaDaGioco::DaCodice(codice).Punti(); }
 
 const Da1<std::string, 40>& MazzoOrdinato() {
     static const Da1<std::string, 40> mazzo = [] {
         Da1<std::string, 40> m;
-        int i = 1;
-        for (char seme : kSemi)
-            for (char rango : kLettereRango) m[i++] = std::string{rango, seme};
+        for (int i = 1; i <= 40; ++i) m[i] = std::string(CartaDaGioco::DaPosizione(i).Codice());
         return m;
     }();
     return mazzo;
 }
 
-int PosizioneNelMazzo(std::string_view codice) {
-    if (!CodiceValido(codice)) return 0;
-    auto seme = static_cast<int>(kSemi.find(codice[1]));
-    auto rango = static_cast<int>(kLettereRango.find(codice[0]));
-    return seme * 10 + rango + 1;
-}
+int PosizioneNelMazzo(std::string_view codice) { return CartaDaGioco::DaCodice(codice).Posizione(); }
 
-EsitoPresa DecidiPresa(Chi leader, char semePC, int valorePC, char semeH, int valoreH, char semeBriscola) {
-    Chi vincitore;
-    auto confronta = [&] { return valorePC <= valoreH ? Chi::H : Chi::PC; };
-    if (semePC != semeBriscola) {
-        if (semeH != semeBriscola)
-            vincitore = semePC != semeH ? leader : confronta();
-        else
-            vincitore = Chi::H;
-    } else {
-        vincitore = semeH != semeBriscola ? Chi::PC : confronta();
-    }
-    return {vincitore, PuntiDelValore(valorePC) + PuntiDelValore(valoreH)};
+std::ostream& operator<<(std::ostream& os, CartaDaGioco carta) {
+    return os << (carta.Vuota() ? std::string_view("-") : carta.Codice());
 }
 
 const char* TestoDi(Chi chi) {

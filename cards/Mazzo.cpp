@@ -8,12 +8,6 @@ Mazzo::Mazzo() {
     for (int i = 1; i <= 40; ++i) CarteGiocate[i].testo = MazzoOrdinato()[i];
 }
 
-void SlotCarte::Metti(int k, const std::string& codice) {
-    Carta[k] = codice;
-    Valore[k] = ValoreDiCarta(codice);
-    Seme[k] = SemeDiCarta(codice);
-}
-
 int MescolaCarte(Mazzo& mazzo, FonteCasuale& caso) {
     int tentativi = 0;
     for (;;) {

@@ -1,7 +1,9 @@
 #pragma once
 // The fixed deck, the shuffled deck and the eight card slots, with the shuffle and the draw.
 #include <string>
+#include <string_view>
 
+#include "cards/Carta.h"
 #include "cards/Caso.h"
 #include "cards/Colori.h"
 #include "cards/Indici.h"
@@ -25,17 +27,13 @@ struct Mazzo {
 };
 
 // Slots 1..3 the computer's hand, 4..6 the human's, 7 the face-up briscola, 8 the covered stock.
-// An empty slot has an empty code, Valore 0 and suit '\0'.
+// An empty slot holds no card: empty code, Valore 0 and suit '\0'.
 struct SlotCarte {
-    Da1<std::string, 8> Carta;
-    Da1<int, 8> Valore;
-    Da1<char, 8> Seme;
-    void Svuota(int k) {
-        Carta[k].clear();
-        Valore[k] = 0;
-        Seme[k] = '\0';
-    }
-    void Metti(int k, const std::string& codice);
+    Da1<CartaDaGioco, 8> Carta;
+    void Svuota(int k) { Carta[k] = CartaDaGioco{}; }
+    void Metti(int k, CartaDaGioco carta) { Carta[k] = carta; }
+    // A code that is not a card empties the slot.
+    void Metti(int k, std::string_view codice) { Carta[k] = CartaDaGioco::DaCodice(codice); }
 };
 
 inline constexpr int kSlotBriscola = 7;

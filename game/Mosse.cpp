@@ -23,14 +23,14 @@ void Tavolo::GiocaCartaH(int indice) {
     s.PuoiGiocare = false;
     vista_.NomeH.evidenziata = false;
     s.NumeroCartaGiocataDaH = indice;
-    s.UltimaCartaGiocata = s.Valore[indice];
+    s.UltimaCartaGiocata = s.Carta[indice].Valore();
     FermaImpazienza();
     SegnaSbirciata();
     // 4. The last three tricks are counted by plays.
     if (s.NumeroCarteRimaste < 1) --s.NumeroCarteRimaste;
     // 6 comes first here: the card is registered before the computer is asked to answer
     // (AvviaRispostaPC registers it too); registering is idempotent.
-    s.CartaGiocata = {s.Carta[indice], colore::RosaUmano, colore::Nero};
+    s.CartaGiocata = {std::string(s.Carta[indice].Codice()), colore::RosaUmano, colore::Nero};
     RegistraCartaGiocata(s);
     Pubblica(evento::CartaGiocata{Chi::H, indice, s.TurnoDiGioco == Chi::PC});
     // 5. Move the card.
@@ -62,7 +62,7 @@ void Tavolo::AvviaRispostaPC() {
     StatoGioco& s = stato_;
     s.AChiTocca = Chi::PC;
     if (s.NumeroCartaGiocataDaH >= 4 && s.NumeroCartaGiocataDaH <= 6) {
-        s.CartaGiocata = {s.Carta[s.NumeroCartaGiocataDaH], colore::RosaUmano, colore::Nero};
+        s.CartaGiocata = {std::string(s.Carta[s.NumeroCartaGiocataDaH].Codice()), colore::RosaUmano, colore::Nero};
         RegistraCartaGiocata(s);
     }
     const int n = s.NumeroCarteRimaste;
@@ -80,7 +80,7 @@ void Tavolo::AvviaRispostaPC() {
 
 void Tavolo::ScegliUltimaCartaPC() {
     for (int k = 1; k <= 3; ++k)
-        if (!stato_.Carta[k].empty()) {
+        if (!stato_.Carta[k].Vuota()) {
             stato_.CartaPCDaGiocare = k;
             return;
         }
@@ -113,16 +113,16 @@ void Tavolo::TimerAttesaDelPCaMuovere_Timer() {
 void Tavolo::GiocaCartaPC() {
     StatoGioco& s = stato_;
     const int q = s.CartaPCDaGiocare;
-    if (q < 1 || q > 3 || s.Carta[q].empty() || !vista_.Slot[q].visibile) {
+    if (q < 1 || q > 3 || s.Carta[q].Vuota() || !vista_.Slot[q].visibile) {
         ++anomalie_;  // no legal choice: the state stays as it is
         return;
     }
     vista_.IstruzioneIniziale.visibile = false;
     if (s.NumeroCarteRimaste < 1) --s.NumeroCarteRimaste;
     s.NumeroCartaGiocataDaPC = q;
-    s.UltimaCartaGiocata = s.Valore[q];
+    s.UltimaCartaGiocata = s.Carta[q].Valore();
     vista_.NomePC.evidenziata = false;
-    s.CartaGiocata = {s.Carta[q], colore::Rosso, colore::Nero};
+    s.CartaGiocata = {std::string(s.Carta[q].Codice()), colore::Rosso, colore::Nero};
     RegistraCartaGiocata(s);
     Pubblica(evento::CartaGiocata{Chi::PC, q, s.TurnoDiGioco == Chi::H});
     const bool animazione = opzioni_.IntervalloAnimazione() > 0;
@@ -196,7 +196,7 @@ void Tavolo::GiocaUltimaCartaH() {
     StatoGioco& s = stato_;
     int indice = 0;
     for (int k = 4; k <= 6 && indice == 0; ++k)
-        if (vista_.Slot[k].visibile && !s.Carta[k].empty()) indice = k;
+        if (vista_.Slot[k].visibile && !s.Carta[k].Vuota()) indice = k;
     if (indice == 0) {
         ++anomalie_;
         return;

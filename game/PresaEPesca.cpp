@@ -17,7 +17,7 @@ void Tavolo::TimerEffettuaLaPresa_Timer() {
     }
     if (s.NumeroCarteRimaste != -6) Pubblica(evento::InizioPresa{});
     // 2. Decide, score, the winner leads.
-    const EsitoPresa esito = DecidiPresa(s.TurnoDiGioco, s.Seme[pc], s.Valore[pc], s.Seme[h], s.Valore[h], s.SemeBriscola());
+    const EsitoPresa esito = DecidiPresa(s.TurnoDiGioco, s.Carta[pc], s.Carta[h], s.SemeBriscola());
     int& totale = esito.vincitore == Chi::H ? s.PuntiH : s.PuntiPC;
     totale += esito.punti;
     ImpostaPunteggi();
@@ -159,8 +159,6 @@ void Tavolo::TimerPescaUltimeDue_Timer() {
     const int slot = SlotCheRiceve();
     const int da = prima ? kSlotMazzo : kSlotBriscola;
     s.Carta[slot] = s.Carta[da];
-    s.Valore[slot] = s.Valore[da];
-    s.Seme[slot] = s.Seme[da];
     s.ContatoreCarteEstratte = slot;
     vista_.Slot[da].visibile = false;
     MostraSlot(slot);

@@ -92,10 +92,10 @@ bool CellaRiservata(int cella) {
     return r == 0 || r == 1;
 }
 
-void ScriviCarta(PannelloDati& dati, int cella, const std::string& codice, char semeBriscola, bool visibile) {
+void ScriviCarta(PannelloDati& dati, int cella, CartaDaGioco carta, char semeBriscola, bool visibile) {
     CellaDati& c = dati[cella];
-    c.testo = codice;
-    c.sfondo = !codice.empty() && SemeDiCarta(codice) == semeBriscola ? colore::GialloChiaro : colore::Bianco;
+    c.testo = carta.Codice();
+    c.sfondo = !carta.Vuota() && carta.Seme() == semeBriscola ? colore::GialloChiaro : colore::Bianco;
     c.visibile = visibile;
 }
 

@@ -51,8 +51,8 @@ std::pair<std::string, std::string> MessaggiFineGioco(bool partitaFinita);
 // the cards drawn after each trick, b+13 and b+14): written hidden while the computer's cards are
 // not shown, revealed at the end of the game (MostraFineGioco).
 bool CellaRiservata(int cella);
-// Writes a card code into a cell, background 0x80FFFF when of the briscola suit, white otherwise.
-void ScriviCarta(PannelloDati& dati, int cella, const std::string& codice, char semeBriscola, bool visibile);
+// Writes a card's code into a cell, background 0x80FFFF when of the briscola suit, white otherwise.
+void ScriviCarta(PannelloDati& dati, int cella, CartaDaGioco carta, char semeBriscola, bool visibile);
 // Clears every cell but 0 and 1 (the two names).
 void SvuotaPannelloDati(PannelloDati& dati);
 // RipristinaColoriDati: played-card cells blue, drawn-card cells black.

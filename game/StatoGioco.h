@@ -40,7 +40,11 @@ struct StatoGioco : Mazzo, SlotCarte {
     bool EtichettaAperturaGioco = false;
     bool InterdiciSuoni = false;
 
-    char SemeBriscola() const { return Seme[kSlotBriscola]; }
+    // The briscola suit of a position given without its face-up card (positions built from plain
+    // terms); a game always has the card in its slot.
+    char SemeSenzaCarta = '\0';
+
+    char SemeBriscola() const { return Carta[kSlotBriscola] ? Carta[kSlotBriscola].Seme() : SemeSenzaCarta; }
 };
 
 }  // namespace mrvelto

@@ -16,7 +16,7 @@ public:
     int Scegli(const StatoGioco& stato, Chi posto) override {
         const int primo = posto == Chi::PC ? 1 : 4;
         for (int k = primo; k < primo + 3; ++k)
-            if (!stato.Carta[k].empty()) return k;
+            if (!stato.Carta[k].Vuota()) return k;
         return 0;
     }
 };
@@ -197,7 +197,7 @@ void Tavolo::Estrai(int slot) {
         ++corrente_.estrazioni[0];  // a draw from an empty deck: counted as an anomaly
         return;
     }
-    ++corrente_.estrazioni[static_cast<std::size_t>(PosizioneNelMazzo(stato_.Carta[slot]))];
+    ++corrente_.estrazioni[static_cast<std::size_t>(stato_.Carta[slot].Posizione())];
 }
 
 // ---- Input entry points -------------------------------------------------------------------------
@@ -207,7 +207,7 @@ bool Tavolo::ClickAccettato(int indice) const {
            stato_.GiocoInCorso && stato_.PuoiGiocare && stato_.AChiTocca == Chi::H &&
            !orologio_.Abilitato(timer_.AnimazionecartePC) &&
            // an image that is hidden cannot be clicked, nor an empty slot
-           vista_.Slot[indice].visibile && !stato_.Carta[indice].empty();
+           vista_.Slot[indice].visibile && !stato_.Carta[indice].Vuota();
 }
 
 void Tavolo::cmdEffettuaLaPresa_Click() {

@@ -14,7 +14,7 @@ namespace {
 
 int UnicaCarta(const StatoGioco& stato) {
     for (int s = 1; s <= 3; ++s)
-        if (!stato.Carta[s].empty()) return s;
+        if (!stato.Carta[s].Vuota()) return s;
     return 0;
 }
 

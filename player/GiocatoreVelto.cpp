@@ -66,11 +66,7 @@ StatoGioco VistaDalPosto(const StatoGioco& s, Chi posto) {
     if (posto == Chi::PC) return m;
     for (int k = 1; k <= 3; ++k) {
         m.Carta[k] = s.Carta[k + 3];
-        m.Valore[k] = s.Valore[k + 3];
-        m.Seme[k] = s.Seme[k + 3];
         m.Carta[k + 3] = s.Carta[k];
-        m.Valore[k + 3] = s.Valore[k];
-        m.Seme[k + 3] = s.Seme[k];
     }
     auto scambia = [](Chi c) { return c == Chi::PC ? Chi::H : c == Chi::H ? Chi::PC : c; };
     m.PuntiPC = s.PuntiH;
@@ -85,7 +81,7 @@ StatoGioco VistaDalPosto(const StatoGioco& s, Chi posto) {
 
 void CartaDaRispondereNonVista(const StatoGioco& vista, TabellePC& tab) {
     if (vista.TurnoDiGioco != Chi::H || vista.NumeroCartaGiocataDaH == 0) return;
-    const int n = PosizioneNelMazzo(vista.Carta[vista.NumeroCartaGiocataDaH]);
+    const int n = vista.Carta[vista.NumeroCartaGiocataDaH].Posizione();
     if (n != 0) tab.PreseVirtuali[n].stato = StatoCarta::NonVista;
 }
 

@@ -21,7 +21,7 @@ int CartaInTavola(const StatoGioco& s, Chi posto) {
 int GiocatoreCasuale::Scegli(const StatoGioco& stato, Chi posto) {
     int slot[3], n = 0;
     for (int k = Primo(posto); k < Primo(posto) + 3; ++k)
-        if (!stato.Carta[k].empty()) slot[n++] = k;
+        if (!stato.Carta[k].Vuota()) slot[n++] = k;
     if (n == 0) return 0;
     std::uniform_int_distribution<int> d(0, n - 1);
     return slot[d(gen_)];
@@ -29,19 +29,19 @@ int GiocatoreCasuale::Scegli(const StatoGioco& stato, Chi posto) {
 
 int GiocatoreGoloso::Scegli(const StatoGioco& s, Chi posto) {
     const char briscola = s.SemeBriscola();
-    auto costo = [&](int k) { return std::make_tuple(s.Seme[k] == briscola, PuntiDelValore(s.Valore[k]), s.Valore[k]); };
+    auto costo = [&](int k) { return std::make_tuple(s.Carta[k].Seme() == briscola, PuntiDelValore(s.Carta[k].Valore()), s.Carta[k].Valore()); };
     auto piuBassa = [&](auto ammessa) {
         int scelta = 0;
         for (int k = Primo(posto); k < Primo(posto) + 3; ++k)
-            if (!s.Carta[k].empty() && ammessa(k) && (scelta == 0 || costo(k) < costo(scelta))) scelta = k;
+            if (!s.Carta[k].Vuota() && ammessa(k) && (scelta == 0 || costo(k) < costo(scelta))) scelta = k;
         return scelta;
     };
     const int t = CartaInTavola(s, posto);
-    if (t != 0 && PuntiDelValore(s.Valore[t]) > 0) {
+    if (t != 0 && PuntiDelValore(s.Carta[t].Valore()) > 0) {
         const Chi altro = posto == Chi::PC ? Chi::H : Chi::PC;
         const int vincente = piuBassa([&](int k) {
             const int pc = posto == Chi::PC ? k : t, h = posto == Chi::PC ? t : k;
-            return DecidiPresa(altro, s.Seme[pc], s.Valore[pc], s.Seme[h], s.Valore[h], briscola).vincitore == posto;
+            return DecidiPresa(altro, s.Carta[pc], s.Carta[h], briscola).vincitore == posto;
         });
         if (vincente != 0) return vincente;
     }
@@ -50,7 +50,7 @@ int GiocatoreGoloso::Scegli(const StatoGioco& s, Chi posto) {
 
 int GiocatorePrimaCarta::Scegli(const StatoGioco& stato, Chi posto) {
     for (int k = Primo(posto); k < Primo(posto) + 3; ++k)
-        if (!stato.Carta[k].empty()) return k;
+        if (!stato.Carta[k].Vuota()) return k;
     return 0;
 }
 

@@ -68,7 +68,7 @@ Situazione SituazioneDaPosizione(const PosizionePC& p) {
         if (!p.manoPC[static_cast<std::size_t>(i)].empty()) s.Metti(i + 1, p.manoPC[static_cast<std::size_t>(i)]);
         if (!p.manoH[static_cast<std::size_t>(i)].empty()) s.Metti(i + 4, p.manoH[static_cast<std::size_t>(i)]);
     }
-    s.Seme[kSlotBriscola] = p.semeBriscola;
+    s.SemeSenzaCarta = p.semeBriscola;
     s.NumeroCarteRimaste = p.NumeroCarteRimaste;
     s.TurnoDiGioco = p.TurnoDiGioco;
     s.AChiTocca = Chi::PC;

@@ -40,7 +40,7 @@ int BloccoSeme(char seme) {
 
 void SegnaMano(const StatoGioco& stato, TabellePC& tab, int primo) {
     for (int s = primo; s < primo + 3; ++s) {
-        const int n = IndiceCarta(stato.Valore[s], stato.Seme[s]);
+        const int n = stato.Carta[s].Posizione();
         // A card already marked played keeps its mark: the human's card may be registered before
         // the answer is analysed, and losing the mark would count it again.
         if (n != 0 && tab.PreseVirtuali[n].stato != StatoCarta::Giocata) tab.PreseVirtuali[n].stato = StatoCarta::InMano;
@@ -50,8 +50,8 @@ void SegnaMano(const StatoGioco& stato, TabellePC& tab, int primo) {
 // Fills the forty entries for the card in slot k: signed points of the trick c led, n answering.
 // Block by block: the five low cards, then the five scoring ones, the sign by the block's mark.
 void Valuta(const StatoGioco& stato, TabellePC& tab, int k, bool cBriscola) {
-    const int pc = PuntiDelValore(stato.Valore[k]);
-    const int c = IndiceCarta(stato.Valore[k], stato.Seme[k]);
+    const int pc = PuntiDelValore(stato.Carta[k].Valore());
+    const int c = stato.Carta[k].Posizione();
     if (c == 0) return;  // an empty slot has nothing to rate
     auto& pv = tab.PreseVirtuali;
     for (int blocco = 0; blocco < 4; ++blocco) {
@@ -85,7 +85,7 @@ int IndiceCarta(int valore, char seme) {
 
 void CalcolaPuntiPotenziali(const StatoGioco& stato, TabellePC& tab) {
     for (int s = 1; s <= 6; ++s) {
-        const int v = stato.Valore[s];
+        const int v = stato.Carta[s].Valore();
         if (PosizioneRango(v) != 0) tab.PuntiPotenziali[s] = static_cast<float>(PuntiDelValore(v));
     }
 }
@@ -109,7 +109,7 @@ void SegnaBriscole(const StatoGioco& stato, TabellePC& tab) {
 
 void SegnaCartaGiocata(const StatoGioco& stato, TabellePC& tab, int slot) {
     if (slot < 1 || slot > 6) return;
-    const int n = PosizioneNelMazzo(stato.Carta[slot]);
+    const int n = stato.Carta[slot].Posizione();
     if (n != 0) tab.PreseVirtuali[n].stato = StatoCarta::Giocata;
 }
 
@@ -150,7 +150,7 @@ constexpr std::array<SommaBlocco, 1024> kSommeBlocco = [] {
 
 // The forty values that rating the card of slot k leaves in the table.
 void ScriviValori(const StatoGioco& stato, TabellePC& tab, int k) {
-    if (stato.Seme[k] == stato.SemeBriscola())
+    if (stato.Carta[k].Seme() == stato.SemeBriscola())
         Valuta(stato, tab, k, true);
     else
         Valuta(stato, tab, k, false);
@@ -160,8 +160,8 @@ float Potenziale(const StatoGioco& stato, TabellePC& tab, int k, float somma) {
     tab.MediaValori = somma;
     tab.NumeroPrese = stato.NumeroCarteRimaste + 3;
     const float potenziale = somma / static_cast<float>(tab.NumeroPrese);
-    if (stato.Seme[k] != stato.SemeBriscola()) return potenziale;
-    const float m = MoltiplicatoreBriscola(stato.Valore[k]);
+    if (stato.Carta[k].Seme() != stato.SemeBriscola()) return potenziale;
+    const float m = MoltiplicatoreBriscola(stato.Carta[k].Valore());
     return m == 1.0f ? potenziale : potenziale * m;
 }
 
@@ -180,7 +180,7 @@ void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
     // left by the previous game; only the card being answered may already be this game's.
     if (stato.NumeroCarteRimaste == 34) {
         const int h = stato.TurnoDiGioco == Chi::H ? stato.NumeroCartaGiocataDaH : 0;
-        const int sulTavolo = h >= 4 && h <= 6 ? IndiceCarta(stato.Valore[h], stato.Seme[h]) : 0;
+        const int sulTavolo = h >= 4 && h <= 6 ? stato.Carta[h].Posizione() : 0;
         const bool marcata = sulTavolo != 0 && tab.PreseVirtuali[sulTavolo].stato == StatoCarta::Giocata;
         PreparaPreseVirtuali(stato, tab);
         if (marcata) tab.PreseVirtuali[sulTavolo].stato = StatoCarta::Giocata;
@@ -191,7 +191,7 @@ void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
     auto& pv = tab.PreseVirtuali;
     std::uint64_t mano[2] = {0, 0};  // deck positions in the computer's and in the human's hand
     for (int s = 1; s <= 6; ++s) {
-        const int n = IndiceCarta(stato.Valore[s], stato.Seme[s]);
+        const int n = stato.Carta[s].Posizione();
         if (n != 0) mano[s < 4 ? 0 : 1] |= std::uint64_t{1} << n;
     }
     std::uint64_t giocate = 0, briscole = 0;  // by block: the mark of the block's first entry
@@ -204,7 +204,7 @@ void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
     bool scritto = true;     // the table holds its values (or, before any, the values it had)
     for (int k = 1; k <= 6; ++k) {
         const std::uint64_t contate = ~(mano[k < 4 ? 0 : 1] | giocate);
-        const int c = IndiceCarta(stato.Valore[k], stato.Seme[k]);
+        const int c = stato.Carta[k].Posizione();
         // The points are small integers and so are their partial sums: the single-precision sum
         // of the deck in order is exact and equals the integer sum, in any order.
         int somma = 0;
@@ -215,8 +215,8 @@ void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
             for (int n = 1; n <= 40; ++n)
                 if (contate >> n & 1) somma += pv[n].punti.value_or(0);
         } else {
-            const int pc = PuntiDelValore(stato.Valore[k]);
-            const bool cBriscola = stato.Seme[k] == briscola;
+            const int pc = PuntiDelValore(stato.Carta[k].Valore());
+            const bool cBriscola = stato.Carta[k].Seme() == briscola;
             for (int blocco = 0; blocco < 4; ++blocco) {
                 const unsigned m = static_cast<unsigned>(contate >> (blocco * 10 + 1)) & 0x3FFu;
                 const bool bloccoBriscola = briscole >> blocco & 1;

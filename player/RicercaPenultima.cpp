@@ -10,7 +10,7 @@ namespace {
 void Rimaste(const StatoGioco& stato, TabellePC& tab, int primo, int e) {
     int voce = e;
     for (int s = primo; s < primo + 3 && voce <= e + 1; ++s)
-        if (!stato.Carta[s].empty()) tab.SecondoLivello[voce++].valore = s;
+        if (!stato.Carta[s].Vuota()) tab.SecondoLivello[voce++].valore = s;
 }
 
 int Slot(const TabellePC& tab, int e) { return tab.SecondoLivello[e].Valore(); }

@@ -123,9 +123,9 @@ void SecondoLivello(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso,
 }  // namespace
 
 int ValoreDiPresa(const StatoGioco& stato, Chi leader, int slotPC, int slotH, Chi* vincitore) {
-    const EsitoPresa e = DecidiPresa(leader, stato.Seme[slotPC], stato.Valore[slotPC], stato.Seme[slotH], stato.Valore[slotH], stato.SemeBriscola());
+    const EsitoPresa e = DecidiPresa(leader, stato.Carta[slotPC], stato.Carta[slotH], stato.SemeBriscola());
     if (vincitore) *vincitore = e.vincitore;
-    const int v = Contato(stato.Valore[slotPC]) + Contato(stato.Valore[slotH]);
+    const int v = Contato(stato.Carta[slotPC].Valore()) + Contato(stato.Carta[slotH].Valore());
     return e.vincitore == Chi::PC ? v : -v;
 }
 

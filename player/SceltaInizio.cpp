@@ -101,8 +101,8 @@ void ValoreAggiuntivoIniziaPC(const StatoGioco& stato, TabellePC& tab) {
             if (tab.SfondoCartaPCDaGiocare == kSecondo) {
                 int limite = 50;
                 for (int k = 1; k <= 9; ++k)
-                    if (conv[k].sfondo == colore::Bianco && conv[k].Valore() == tab.ValorePiuAlto && stato.Valore[Riga(k)] < limite) {
-                        limite = stato.Valore[Riga(k)];
+                    if (conv[k].sfondo == colore::Bianco && conv[k].Valore() == tab.ValorePiuAlto && stato.Carta[Riga(k)].Valore() < limite) {
+                        limite = stato.Carta[Riga(k)].Valore();
                         tab.CartaPCDaGiocare = Riga(k);
                     }
             }

@@ -23,7 +23,7 @@ int PiuBassa(int limite, Ammessa ammessa, Chiave chiave) {
 }
 
 int ScegliPerValoriAggiuntivi(const StatoGioco& stato, TabellePC& tab) {
-    auto valore = [&](int c) { return stato.Valore[c]; };
+    auto valore = [&](int c) { return stato.Carta[c].Valore(); };
     auto valAgg = [&](int c) { return tab.ValAgg[c].Valore(); };
     tab.TotaliValoriAggiuntivi = 0;
     for (const auto& v : tab.ValAgg) tab.TotaliValoriAggiuntivi += v.Piena();
@@ -68,12 +68,12 @@ void ValoreAggiuntivo(const StatoGioco& stato, TabellePC& tab) {
         if (tab.Convenienza[c].Valore() == *tab.ValorePiuAlto) tab.Convenienza[c].sfondo = colore::Giallo;
     const char briscola = stato.SemeBriscola();
     for (int c = 1; c <= 3; ++c)
-        if (stato.Seme[c] == briscola) {
+        if (stato.Carta[c].Seme() == briscola) {
             tab.Convenienza[c].testo = colore::Blu;
             if (Migliore(tab, c)) ++tab.NumeroBriscole;
         }
 
-    auto valore = [&](int c) { return stato.Valore[c]; };
+    auto valore = [&](int c) { return stato.Carta[c].Valore(); };
     if (tab.ContatoreRisposteMultiple == 1) {
         for (int c = 1; c <= 3; ++c)
             if (Migliore(tab, c)) tab.CartaPCDaGiocare = c;
@@ -88,10 +88,10 @@ void ValoreAggiuntivo(const StatoGioco& stato, TabellePC& tab) {
             if (!MiglioreNonBriscola(tab, c)) continue;
             int minimo = 100;
             for (int j = 4; j <= 6; ++j) {
-                if (j == stato.NumeroCartaGiocataDaH || stato.Seme[j] != stato.Seme[c]) continue;
-                const int s = stato.Valore[c] + stato.Valore[j];
+                if (j == stato.NumeroCartaGiocataDaH || stato.Carta[j].Seme() != stato.Carta[c].Seme()) continue;
+                const int s = stato.Carta[c].Valore() + stato.Carta[j].Valore();
                 int v;
-                if (stato.Valore[j] <= stato.Valore[c]) {
+                if (stato.Carta[j].Valore() <= stato.Carta[c].Valore()) {
                     tab.ValAgg[c].sfondo = colore::Verde;
                     v = s;
                 } else {

@@ -18,7 +18,7 @@ float BonusBriscola(int valore) {
 
 void ValutaCoppia(const StatoGioco& stato, TabellePC& tab, int k, int i, int j) {
     const char briscola = stato.SemeBriscola();
-    const EsitoPresa esito = DecidiPresa(stato.TurnoDiGioco, stato.Seme[i], stato.Valore[i], stato.Seme[j], stato.Valore[j], briscola);
+    const EsitoPresa esito = DecidiPresa(stato.TurnoDiGioco, stato.Carta[i], stato.Carta[j], briscola);
     const bool prendePC = esito.vincitore == Chi::PC;
     CasellaI& normale = tab.TotaliNormali[k];
     if (prendePC) {
@@ -31,7 +31,7 @@ void ValutaCoppia(const StatoGioco& stato, TabellePC& tab, int k, int i, int j) 
     tab.TotaliPotenziali[k].valore = t;
     // The bonus belongs to the card of the side that loses the pair.
     const int perdente = prendePC ? j : i;
-    const float b = stato.Seme[perdente] == briscola ? BonusBriscola(stato.Valore[perdente]) : *tab.PuntiPotenziali[perdente];
+    const float b = stato.Carta[perdente].Seme() == briscola ? BonusBriscola(stato.Carta[perdente].Valore()) : *tab.PuntiPotenziali[perdente];
     tab.Convenienza[k].valore = prendePC ? t - *tab.Potenziale[i] + b : -(t - *tab.Potenziale[j] + b);
     tab.ContatoreCaselle = k + 1;
 }

@@ -105,7 +105,7 @@ void SessioneEsterna::FineGioco(const EsitoGioco& e) {
 }
 
 int GiocatoreEsterno::Scegli(const StatoGioco& stato, Chi posto) {
-    return sessione_->Scegli(stato, posto, seme_, [&stato](int k) { return !stato.Carta[k].empty(); });
+    return sessione_->Scegli(stato, posto, seme_, [&stato](int k) { return !stato.Carta[k].Vuota(); });
 }
 
 std::unique_ptr<SessioneEsterna> CreaSessioneEsterna(const OpzioniMatch& o) {

@@ -10,7 +10,7 @@ using Json = nlohmann::ordered_json;
 
 const char* Lato(Chi chi, Chi posto) { return chi == posto ? "you" : "opponent"; }
 
-Json Carta(const std::string& codice) { return codice.empty() ? Json(nullptr) : Json(codice); }
+Json Carta(CartaDaGioco carta) { return carta.Vuota() ? Json(nullptr) : Json(std::string(carta.Codice())); }
 
 Json Coppia(int mio, int suo) { return Json{{"you", mio}, {"opponent", suo}}; }
 
@@ -33,7 +33,7 @@ Json Regole(const ContestoOsservazione& c) {
 
 Json Giocate(const std::vector<Giocata>& giocate, Chi posto) {
     Json a = Json::array();
-    for (const Giocata& g : giocate) a.push_back(Json{{"card", g.carta}, {"by", Lato(g.chi, posto)}});
+    for (const Giocata& g : giocate) a.push_back(Json{{"card", std::string(g.carta.Codice())}, {"by", Lato(g.chi, posto)}});
     return a;
 }
 
@@ -71,7 +71,7 @@ Json RigaMossa(const StatoGioco& s, const ContestoOsservazione& c, const std::ve
     j["stock"] = s.NumeroCarteRimaste > 0 ? s.NumeroCarteRimaste : 0;
     j["leader"] = Lato(s.TurnoDiGioco, c.posto);
     // The other side's card when it led this trick; never a card still in its hand.
-    std::string inTavola;
+    CartaDaGioco inTavola;
     if (s.TurnoDiGioco != c.posto) {
         const int k = c.posto == Chi::H ? s.NumeroCartaGiocataDaPC : s.NumeroCartaGiocataDaH;
         const int primo = c.posto == Chi::H ? 1 : 4;

@@ -11,7 +11,7 @@ namespace {
 std::string Mano(const StatoGioco& s, Chi posto) {
     std::string r;
     for (int k : SlotDellaMano(posto))
-        if (!s.Carta[k].empty()) r += (r.empty() ? "" : ", ") + s.Carta[k];
+        if (!s.Carta[k].Vuota()) r += (r.empty() ? "" : ", ") + std::string(s.Carta[k].Codice());
     return r;
 }
 
@@ -24,7 +24,7 @@ RispostaEsterna PerSlot(const nlohmann::json& v, const StatoGioco& s, Chi posto,
         return Illegale("slot " + SuUnaRiga(v.dump(), 40) + " is not a slot of the hand (" + std::to_string(slot[0]) + ".." +
                        std::to_string(slot[2]) + ")");
     const int k = v.get<int>();
-    if (s.Carta[k].empty()) return Illegale("slot " + std::to_string(k) + " is empty (hand: " + Mano(s, posto) + ")");
+    if (s.Carta[k].Vuota()) return Illegale("slot " + std::to_string(k) + " is empty (hand: " + Mano(s, posto) + ")");
     if (!ammessa(k)) return Illegale("slot " + std::to_string(k) + " cannot be played now");
     return {k, ""};
 }
@@ -32,7 +32,7 @@ RispostaEsterna PerSlot(const nlohmann::json& v, const StatoGioco& s, Chi posto,
 RispostaEsterna PerCarta(const std::string& codice, const StatoGioco& s, Chi posto, const std::function<bool(int)>& ammessa) {
     if (!CodiceValido(codice)) return Illegale("\"" + SuUnaRiga(codice, 40) + "\" is not a card code (rank 2 4 5 6 7 F C R 3 A, suit d s c b)");
     for (int k : SlotDellaMano(posto))
-        if (s.Carta[k] == codice) {
+        if (s.Carta[k] == CartaDaGioco::DaCodice(codice)) {
             if (!ammessa(k)) return Illegale(codice + " cannot be played now");
             return {k, ""};
         }

@@ -10,7 +10,7 @@
 namespace mrvelto::sim {
 
 struct Giocata {
-    std::string carta;
+    CartaDaGioco carta;
     Chi chi = Chi::Nessuno;
 };
 

@@ -138,7 +138,7 @@ void FinestraPrincipale::DisegnaEtichetta(QPainter& p, const QRect& r, const Eti
 
 void FinestraPrincipale::DisegnaSlot(QPainter& p, int k) {
     const SlotGrafico& s = Tavolo_().Vista().Slot[k];
-    const std::string& codice = Tavolo_().Stato().Carta[k];
+    const std::string_view codice = Tavolo_().Stato().Carta[k].Codice();
     if (!s.visibile) return;
     const QRect corpo = RettangoloCornice(s);
     const QRect immagine = RettangoloImmagine(s);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+
 #include "cards/Carta.h"
 
 namespace mrvelto {
@@ -34,8 +37,60 @@ TEST(Carta, RejectsCodesThatAreNotCards) {
     }
 }
 
+TEST(CartaDaGioco, EveryCardOfTheDeckInOrder) {
+    const int valori[] = {2, 4, 5, 6, 7, 8, 12, 16, 40, 44};
+    const int punti[] = {0, 0, 0, 0, 0, 2, 3, 4, 10, 11};
+    int posizione = 0;
+    for (char seme : {'d', 's', 'c', 'b'})
+        for (int r = 0; r < 10; ++r) {
+            ++posizione;
+            const std::string codice{"24567FCR3A"[r], seme};
+            const CartaDaGioco c = CartaDaGioco::DaCodice(codice);
+            EXPECT_EQ(c.Posizione(), posizione) << codice;
+            EXPECT_EQ(c, CartaDaGioco::DaPosizione(posizione)) << codice;
+            EXPECT_EQ(c.Codice(), codice);
+            EXPECT_EQ(c.Seme(), seme) << codice;
+            EXPECT_EQ(c.Valore(), valori[r]) << codice;
+            EXPECT_EQ(c.Punti(), punti[r]) << codice;
+            EXPECT_FALSE(c.Vuota()) << codice;
+            EXPECT_TRUE(static_cast<bool>(c)) << codice;
+        }
+}
+
+TEST(CartaDaGioco, NoCardIsEmptyInEveryRespect) {
+    for (const CartaDaGioco c : {CartaDaGioco{}, CartaDaGioco::DaPosizione(0), CartaDaGioco::DaPosizione(41),
+                                 CartaDaGioco::DaPosizione(-1), CartaDaGioco::DaPosizione(256 + 1)}) {
+        EXPECT_TRUE(c.Vuota());
+        EXPECT_FALSE(static_cast<bool>(c));
+        EXPECT_EQ(c.Posizione(), 0);
+        EXPECT_EQ(c.Seme(), '\0');
+        EXPECT_EQ(c.Valore(), 0);
+        EXPECT_EQ(c.Punti(), 0);
+        EXPECT_TRUE(c.Codice().empty());
+        EXPECT_EQ(c, CartaDaGioco{});
+    }
+    for (const char* codice : {"", "A", "Adx", "1d", "Ax", "ad", "dA", "d2"}) EXPECT_TRUE(CartaDaGioco::DaCodice(codice).Vuota()) << codice;
+}
+
+TEST(CartaDaGioco, UsableAtCompileTimeAndOrderedAsTheDeck) {
+    static_assert(sizeof(CartaDaGioco) == 1);
+    static_assert(CartaDaGioco::DaCodice("Ab").Valore() == 44);
+    static_assert(CartaDaGioco::DaCodice("Fc").Codice() == "Fc");
+    static_assert(CartaDaGioco::DaCodice("3s").Seme() == 's');
+    static_assert(CartaDaGioco::DaCodice("xx").Vuota());
+    EXPECT_LT(CartaDaGioco::DaCodice("Ad"), CartaDaGioco::DaCodice("2s"));
+    EXPECT_LT(CartaDaGioco{}, CartaDaGioco::DaCodice("2d"));
+    EXPECT_NE(CartaDaGioco::DaCodice("Ad"), CartaDaGioco::DaCodice("As"));
+}
+
+TEST(CartaDaGioco, PrintsItsCode) {
+    std::ostringstream os;
+    os << CartaDaGioco::DaCodice("Rb") << ' ' << CartaDaGioco{};
+    EXPECT_EQ(os.str(), "Rb -");
+}
+
 EsitoPresa Presa(Chi leader, std::string_view pc, std::string_view h, char briscola) {
-    return DecidiPresa(leader, SemeDiCarta(pc), ValoreDiCarta(pc), SemeDiCarta(h), ValoreDiCarta(h), briscola);
+    return DecidiPresa(leader, CartaDaGioco::DaCodice(pc), CartaDaGioco::DaCodice(h), briscola);
 }
 
 TEST(Presa, DifferentPlainSuitsGoToTheLeader) {
@@ -81,6 +136,11 @@ TEST(Presa, NoTieWithinASuitAndPointsAlwaysSum) {
             for (int j = 1; j <= 40; ++j) {
                 if (i == j) continue;
                 const auto esito = Presa(Chi::PC, mazzo[i], mazzo[j], briscola);
+                // The two forms of the rule agree.
+                const auto perValori = DecidiPresa(Chi::PC, SemeDiCarta(mazzo[i]), ValoreDiCarta(mazzo[i]), SemeDiCarta(mazzo[j]),
+                                                   ValoreDiCarta(mazzo[j]), briscola);
+                EXPECT_EQ(esito.vincitore, perValori.vincitore);
+                EXPECT_EQ(esito.punti, perValori.punti);
                 EXPECT_EQ(esito.punti, PuntiDiCarta(mazzo[i]) + PuntiDiCarta(mazzo[j]));
                 if (SemeDiCarta(mazzo[i]) == SemeDiCarta(mazzo[j])) {
                     EXPECT_EQ(esito.vincitore, ValoreDiCarta(mazzo[i]) > ValoreDiCarta(mazzo[j]) ? Chi::PC : Chi::H);

@@ -45,13 +45,12 @@ TEST(EstraiACasoUnaCarta, EachCardOnceAndTheLastOneFound) {
     auto caso = Caso(3);
     MescolaCarte(mazzo, caso);
     SlotCarte slot;
-    std::set<std::string> estratte;
+    std::set<CartaDaGioco> estratte;
     for (int n = 1; n <= 40; ++n) {
         const int k = (n - 1) % 8 + 1;
         ASSERT_GT(EstraiACasoUnaCarta(mazzo, slot, k, caso), 0) << "draw " << n;
+        ASSERT_FALSE(slot.Carta[k].Vuota()) << "draw " << n;
         EXPECT_TRUE(estratte.insert(slot.Carta[k]).second) << slot.Carta[k] << " drawn twice";
-        EXPECT_EQ(slot.Valore[k], ValoreDiCarta(slot.Carta[k]));
-        EXPECT_EQ(slot.Seme[k], slot.Carta[k][1]);
     }
     EXPECT_EQ(estratte.size(), 40u);
     for (const auto& v : mazzo.CartaDaEstrarre) EXPECT_EQ(v.colore, colore::Rosso);
@@ -67,8 +66,9 @@ TEST(EstraiACasoUnaCarta, DrawIntoSlotSevenSetsTheBriscolaSuit) {
     MescolaCarte(mazzo, caso);
     SlotCarte slot;
     EstraiACasoUnaCarta(mazzo, slot, kSlotBriscola, caso);
-    EXPECT_EQ(slot.Seme[kSlotBriscola], slot.Carta[kSlotBriscola][1]);
-    EXPECT_TRUE(slot.Carta[1].empty());
+    ASSERT_FALSE(slot.Carta[kSlotBriscola].Vuota());
+    EXPECT_EQ(slot.Carta[kSlotBriscola].Seme(), slot.Carta[kSlotBriscola].Codice()[1]);
+    EXPECT_TRUE(slot.Carta[1].Vuota());
 }
 
 TEST(MescolaCarte, AverageTriesNearTheCouponCollectorFigure) {

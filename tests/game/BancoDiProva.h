@@ -21,7 +21,7 @@ public:
         ++scelte;
         const int primo = posto == Chi::PC ? 1 : 4;
         for (int k = primo; k < primo + 3; ++k)
-            if (!stato.Carta[k].empty()) return k;
+            if (!stato.Carta[k].Vuota()) return k;
         return 0;
     }
     int VariaTempoDiRisposta() override { return variazione; }
@@ -39,7 +39,7 @@ public:
         const int primo = posto == Chi::PC ? 1 : 4;
         int carte[3], n = 0;
         for (int k = primo; k < primo + 3; ++k)
-            if (!stato.Carta[k].empty()) carte[n++] = k;
+            if (!stato.Carta[k].Vuota()) carte[n++] = k;
         if (n == 0) return 0;
         return carte[std::uniform_int_distribution<int>(0, n - 1)(gen_)];
     }

@@ -79,7 +79,7 @@ TEST(Distribuzione, AfterTheDealEverySlotIsFilledAndShownByTheRules) {
     EXPECT_EQ(b.s().NumeroCarteRimaste, 34);
     EXPECT_EQ(b.s().ContatoreDistribuisciCarte, 1);
     for (int k = 1; k <= 8; ++k) {
-        EXPECT_TRUE(CodiceValido(b.s().Carta[k])) << k;
+        EXPECT_FALSE(b.s().Carta[k].Vuota()) << k;
         EXPECT_TRUE(b.v().Slot[k].visibile) << k;
         EXPECT_EQ(b.v().Slot[k].immagine, PosizioneDiManoDelloSlot(k)) << k;
         EXPECT_EQ(b.v().Slot[k].cornice.left, PosizioneDiManoDelloSlot(k).left - 180) << k;
@@ -102,10 +102,10 @@ TEST(Distribuzione, AfterTheDealEverySlotIsFilledAndShownByTheRules) {
         EXPECT_EQ(b.s().CarteGiocate[n].colore, briscola ? colore::GialloChiaro : colore::Bianco) << n;
     }
     // Data panel: cells 2..8 are the dealt cards of slots 1..7; the briscola cell by leader.
-    for (int i = 1; i <= 7; ++i) EXPECT_EQ(b.tavolo.Dati()[i + 1].testo, b.s().Carta[i]) << i;
+    for (int i = 1; i <= 7; ++i) EXPECT_EQ(b.tavolo.Dati()[i + 1].testo, b.s().Carta[i].Codice()) << i;
     EXPECT_EQ(b.tavolo.Dati()[8].sfondo, colore::RosaUmano);
     for (int i = 1; i <= 6; ++i) {
-        const bool briscola = b.s().Seme[i] == seme;
+        const bool briscola = b.s().Carta[i].Seme() == seme;
         EXPECT_EQ(b.tavolo.Dati()[i + 1].sfondo, briscola ? colore::GialloChiaro : colore::Bianco) << i;
     }
     // The computer's dealt cards are not revealed in the panel while its cards are covered.

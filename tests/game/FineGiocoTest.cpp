@@ -66,7 +66,7 @@ TEST(FineGioco, SixtyPointRuleEndsTheGameAtTheTakeThatPassesSixty) {
         EXPECT_FALSE(b.s().GiocoInCorso);
         // Cards are still in the hands: they are not played.
         int inMano = 0;
-        for (int k = 1; k <= 6; ++k) inMano += !b.s().Carta[k].empty();
+        for (int k = 1; k <= 6; ++k) inMano += !b.s().Carta[k].Vuota();
         EXPECT_GT(inMano, 0);
         // Nothing else runs but the final comment's timer; the frame is shown.
         EXPECT_TRUE(b.v().FineGioco.visibile);

@@ -81,21 +81,21 @@ TEST(Presa, AfterThe17thTrickTheWinnerHoldsTheCoveredCardAndTheLoserTheBriscola)
         ASSERT_TRUE(b.Fino([&] { return b.s().Manche == 18; }));  // the 17th trick is taken
         ASSERT_EQ(b.s().NumeroCarteRimaste, 2);
         ASSERT_TRUE(b.Armato(b.t().PescaUltimeDue));
-        const std::string coperta = b.s().Carta[8];
-        const std::string briscola = b.s().Carta[7];
+        const std::string coperta(b.s().Carta[8].Codice());
+        const std::string briscola(b.s().Carta[7].Codice());
         const Chi vincitore = b.s().TurnoDiGioco;
         const int slotV = vincitore == Chi::H ? b.s().NumeroCartaGiocataDaH : b.s().NumeroCartaGiocataDaPC;
         const int slotP = vincitore == Chi::H ? b.s().NumeroCartaGiocataDaPC : b.s().NumeroCartaGiocataDaH;
         const Millisecondi t0 = b.orologio.Adesso();
         b.orologio.EseguiProssimo();
         EXPECT_EQ(b.orologio.Adesso(), t0 + 500);
-        EXPECT_EQ(b.s().Carta[slotV], coperta);
+        EXPECT_EQ(b.s().Carta[slotV].Codice(), coperta);
         EXPECT_FALSE(b.v().Slot[8].visibile);
         EXPECT_EQ(b.s().NumeroCarteRimaste, 1);
         b.orologio.EseguiProssimo();
         EXPECT_EQ(b.orologio.Adesso(), t0 + 1000);
-        EXPECT_EQ(b.s().Carta[slotP], briscola);
-        EXPECT_EQ(b.s().Seme[slotP], briscola[1]);
+        EXPECT_EQ(b.s().Carta[slotP].Codice(), briscola);
+        EXPECT_EQ(b.s().Carta[slotP].Seme(), briscola[1]);
         EXPECT_FALSE(b.v().Slot[7].visibile);
         EXPECT_FALSE(b.v().CarteRimaste.visibile);
         EXPECT_FALSE(b.v().CarteRimasteScritta.visibile);
@@ -109,8 +109,8 @@ TEST(Presa, AfterThe17thTrickTheWinnerHoldsTheCoveredCardAndTheLoserTheBriscola)
         const auto estratte = b.tavolo.GiocoCorrente().estrazioni;
         ASSERT_TRUE(b.Fino([&] { return b.s().Manche == 19; }));
         EXPECT_EQ(b.tavolo.GiocoCorrente().estrazioni, estratte);
-        EXPECT_TRUE(b.s().Carta[b.s().NumeroCartaGiocataDaH].empty());
-        EXPECT_TRUE(b.s().Carta[b.s().NumeroCartaGiocataDaPC].empty());
+        EXPECT_TRUE(b.s().Carta[b.s().NumeroCartaGiocataDaH].Vuota());
+        EXPECT_TRUE(b.s().Carta[b.s().NumeroCartaGiocataDaPC].Vuota());
         EXPECT_EQ(b.s().NumeroCarteRimaste, -2);
     }
 }
@@ -120,10 +120,10 @@ TEST(Presa, DataPanelCellsOfATrick) {
     b.Distribuisci();
     const char briscola = b.s().SemeBriscola();
     b.tavolo.ImgCarta_Click(5);
-    const std::string cartaH = b.s().Carta[5];
+    const std::string cartaH(b.s().Carta[5].Codice());
     ASSERT_TRUE(b.SoloOrologioFino([&] { return b.s().Manche == 2; }));
     const int q = b.s().NumeroCartaGiocataDaPC;
-    const std::string cartaPC = b.s().Carta[q];
+    const std::string cartaPC(b.s().Carta[q].Codice());
     const PannelloDati& d = b.tavolo.Dati();
     // b = 6 × Manche = 6 for the first trick: cells 15..20.
     EXPECT_EQ(d[15].testo, cartaPC);
@@ -148,10 +148,10 @@ TEST(Presa, DataPanelCellsOfATrick) {
     EXPECT_EQ(b.s().CarteGiocate[PosizioneNelMazzo(cartaH)].coloreTesto, preso);
     // The draw fills b+13 (the computer's new card) and b+14 (the human's).
     ASSERT_TRUE(b.SoloOrologioFino([&] { return !b.Armato(b.t().Pesca); }));
-    EXPECT_EQ(d[19].testo, b.s().Carta[q]);
-    EXPECT_EQ(d[20].testo, b.s().Carta[5]);
+    EXPECT_EQ(d[19].testo, b.s().Carta[q].Codice());
+    EXPECT_EQ(d[20].testo, b.s().Carta[5].Codice());
     EXPECT_EQ(d[19].coloreTesto, colore::Nero);
-    EXPECT_EQ(d[20].sfondo, b.s().Carta[5][1] == briscola ? colore::GialloChiaro : colore::Bianco);
+    EXPECT_EQ(d[20].sfondo, b.s().Carta[5].Seme() == briscola ? colore::GialloChiaro : colore::Bianco);
     // The computer's drawn card is not revealed in the panel during the game.
     EXPECT_FALSE(d[19].visibile);
     EXPECT_TRUE(d[17].visibile);

@@ -79,7 +79,7 @@ TEST(GiocatoreVelto, EventsMarkTheCardsAsTheTableDid) {
         EXPECT_EQ(v.stato, carta == "2s" || carta == "Fb" ? StatoCarta::Giocata : StatoCarta::NonVista) << carta;
         EXPECT_FALSE(v.punti.has_value()) << carta;
     }
-    for (int k = 1; k <= 6; ++k) EXPECT_EQ(*velto.Tabelle().PuntiPotenziali[k], static_cast<float>(PuntiDiCarta(s.Carta[k]))) << k;
+    for (int k = 1; k <= 6; ++k) EXPECT_EQ(*velto.Tabelle().PuntiPotenziali[k], static_cast<float>(s.Carta[k].Punti())) << k;
 }
 
 TEST(GiocatoreVelto, ATakeClearsTheTrickAndTheDrawRatesTheNewCards) {
@@ -137,8 +137,8 @@ TEST(VistaDalPosto, SwapsTheSidesAndLeavesTheAnsweredCardUnseen) {
     tab.PreseVirtuali[PosizioneNelMazzo("Ad")].stato = StatoCarta::Giocata;  // marked when played
     const StatoGioco m = VistaDalPosto(s, Chi::H);
     CartaDaRispondereNonVista(m, tab);
-    EXPECT_EQ(m.Carta[1], "3d");
-    EXPECT_EQ(m.Carta[6], "Rc");
+    EXPECT_EQ(m.Carta[1].Codice(), "3d");
+    EXPECT_EQ(m.Carta[6].Codice(), "Rc");
     EXPECT_EQ(m.TurnoDiGioco, Chi::H);
     EXPECT_EQ(m.NumeroCartaGiocataDaH, 4);
     EXPECT_EQ(m.PuntiPC, 3);
@@ -146,6 +146,24 @@ TEST(VistaDalPosto, SwapsTheSidesAndLeavesTheAnsweredCardUnseen) {
     EXPECT_EQ(tab.PreseVirtuali[PosizioneNelMazzo("Ad")].stato, StatoCarta::NonVista);
     EXPECT_EQ(tab.PreseVirtuali[PosizioneNelMazzo("2d")].stato, StatoCarta::Giocata);
     EXPECT_EQ(FaseDi(m), Fase::RispondeConMazzo);
+}
+
+// A position names the briscola suit but not its face-up card: the suit must still reach the
+// analysis, and a card in the slot, when there is one, decides.
+TEST(SituazioneDaPosizione, KeepsTheBriscolaSuitWithoutItsCard) {
+    PosizionePC p;
+    p.semeBriscola = 'c';
+    p.manoPC = {"Ad", "2s", "Rc"};
+    p.manoH = {"3d", "Fb", "7c"};
+    const Situazione sit = SituazioneDaPosizione(p);
+    EXPECT_TRUE(sit.stato.Carta[kSlotBriscola].Vuota());
+    EXPECT_EQ(sit.stato.SemeBriscola(), 'c');
+    for (int n = 1; n <= 40; ++n) EXPECT_EQ(sit.tab.PreseVirtuali[n].briscola, n >= 21 && n <= 30) << n;
+    StatoGioco t = sit.stato;
+    t.Metti(kSlotBriscola, "4b");
+    EXPECT_EQ(t.SemeBriscola(), 'b');
+    StatoGioco vuoto;
+    EXPECT_EQ(vuoto.SemeBriscola(), '\0');
 }
 
 TEST(GiocatoreVelto, OnTheHumansSeatChoosesAsTheComputerWouldInTheMirror) {
@@ -233,7 +251,7 @@ public:
         if (std::holds_alternative<evento::GiocoImpostato>(e)) {
             giocate_.clear();
         } else if (const auto* g = std::get_if<evento::CartaGiocata>(&e)) {
-            giocate_.push_back(s.Carta[g->slot]);
+            giocate_.push_back(std::string(s.Carta[g->slot].Codice()));
         }
         g_.Osserva(e, s);
     }

@@ -19,7 +19,7 @@ void ValutaSlot(const StatoGioco& s, TabellePC& tab, int k) {
     for (auto& v : tab.PreseVirtuali)
         if (v.stato != StatoCarta::Giocata) v.stato = StatoCarta::NonVista;
     if (k < 4) SegnaManoDelPC(s, tab); else SegnaManoDiH(s, tab);
-    if (s.Seme[k] == s.SemeBriscola()) ValutaBriscola(s, tab, k); else ValutaCartaNormale(s, tab, k);
+    if (s.Carta[k].Seme() == s.SemeBriscola()) ValutaBriscola(s, tab, k); else ValutaCartaNormale(s, tab, k);
     CalcolaPotenziale(s, tab, k);
 }
 

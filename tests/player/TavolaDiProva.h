@@ -51,7 +51,7 @@ struct TavolaDiProva {
             Gioca(Altro(primoDiMano), true);
             if (::testing::Test::HasFatalFailure()) return esito;
             const int kp = s.NumeroCartaGiocataDaPC, kh = s.NumeroCartaGiocataDaH;
-            const EsitoPresa presa = DecidiPresa(s.TurnoDiGioco, s.Seme[kp], s.Valore[kp], s.Seme[kh], s.Valore[kh], s.SemeBriscola());
+            const EsitoPresa presa = DecidiPresa(s.TurnoDiGioco, s.Carta[kp], s.Carta[kh], s.SemeBriscola());
             (presa.vincitore == Chi::PC ? s.PuntiPC : s.PuntiH) += presa.punti;
             s.TurnoDiGioco = s.AChiTocca = presa.vincitore;
             Pubblica(evento::PresaEffettuata{presa.vincitore, presa.punti, s.Manche});
@@ -104,7 +104,7 @@ private:
             if (livello != 'A' && s.NumeroCarteRimaste >= 1) k = pc.ApplicaLivelloDiGioco(s, livello, k);
         }
         const int primo = chi == Chi::PC ? 1 : 4;
-        ASSERT_TRUE(k >= primo && k < primo + 3 && !s.Carta[k].empty()) << "slot " << k;
+        ASSERT_TRUE(k >= primo && k < primo + 3 && !s.Carta[k].Vuota()) << "slot " << k;
         if (s.NumeroCarteRimaste < 1) --s.NumeroCarteRimaste;
         (chi == Chi::PC ? s.NumeroCartaGiocataDaPC : s.NumeroCartaGiocataDaH) = k;
         s.AChiTocca = risposta ? Chi::Nessuno : Altro(chi);

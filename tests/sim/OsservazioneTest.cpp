@@ -29,7 +29,7 @@ public:
         Controlla(s, j);
         ++mosse;
         for (int k = 4; k <= 6; ++k)
-            if (!s.Carta[k].empty()) return k;
+            if (!s.Carta[k].Vuota()) return k;
         return 0;
     }
     std::string Nome() const override { return "osservatore"; }
@@ -42,7 +42,7 @@ private:
         SCOPED_TRACE(j.dump());
         ASSERT_EQ(j["hand"].size(), 3u);
         for (int i = 0; i < 3; ++i) {
-            const std::string& c = s.Carta[4 + i];
+            const std::string c(s.Carta[4 + i].Codice());
             EXPECT_EQ(j["hand"][i], c.empty() ? Json(nullptr) : Json(c));
             EXPECT_EQ(j["slots"][i], 4 + i);
         }
@@ -50,11 +50,11 @@ private:
         const int inTavola = s.TurnoDiGioco == Chi::PC ? s.NumeroCartaGiocataDaPC : 0;
         const std::string testo = j.dump();
         for (int k = 1; k <= 3; ++k)
-            if (k != inTavola && !s.Carta[k].empty()) {
-                EXPECT_EQ(testo.find('"' + s.Carta[k] + '"'), std::string::npos) << "leaks " << s.Carta[k];
+            if (k != inTavola && !s.Carta[k].Vuota()) {
+                EXPECT_EQ(testo.find('"' + std::string(s.Carta[k].Codice()) + '"'), std::string::npos) << "leaks " << s.Carta[k];
             }
         if (inTavola) {
-            EXPECT_EQ(j["table"], s.Carta[inTavola]);
+            EXPECT_EQ(j["table"], std::string(s.Carta[inTavola].Codice()));
             EXPECT_EQ(j["leader"], "opponent");
             vistaCartaInTavola = true;
         } else {
@@ -63,7 +63,7 @@ private:
         }
         EXPECT_EQ(j["briscola"], std::string(1, s.SemeBriscola()));
         if (s.NumeroCarteRimaste > 0) {
-            EXPECT_EQ(j["briscola_card"], s.Carta[kSlotBriscola]);
+            EXPECT_EQ(j["briscola_card"], std::string(s.Carta[kSlotBriscola].Codice()));
             EXPECT_EQ(j["stock"], s.NumeroCarteRimaste);
             vistaBriscolaScoperta = true;
         } else {
@@ -89,7 +89,7 @@ void ConfrontaConPannello(const Tavolo& t, const std::vector<Giocata>& giocate) 
     ASSERT_EQ(giocate.size() % 2, 0u);
     ASSERT_EQ(static_cast<int>(giocate.size()) / 2, s.Manche - 1);
     Chi diMano = s.GiocoIniziatoDa;
-    std::set<std::string> tutte;
+    std::set<CartaDaGioco> tutte;
     for (std::size_t i = 0; i + 1 < giocate.size(); i += 2) {
         const int b = 6 * static_cast<int>(i / 2 + 1);
         const Giocata& primo = giocate[i];
@@ -98,11 +98,9 @@ void ConfrontaConPannello(const Tavolo& t, const std::vector<Giocata>& giocate) 
         EXPECT_NE(secondo.chi, primo.chi);
         const Giocata& pc = primo.chi == Chi::PC ? primo : secondo;
         const Giocata& h = primo.chi == Chi::PC ? secondo : primo;
-        EXPECT_EQ(t.Dati()[b + 9].testo, pc.carta) << "trick " << i / 2 + 1;
-        EXPECT_EQ(t.Dati()[b + 10].testo, h.carta) << "trick " << i / 2 + 1;
-        diMano = DecidiPresa(primo.chi, SemeDiCarta(pc.carta), ValoreDiCarta(pc.carta), SemeDiCarta(h.carta),
-                             ValoreDiCarta(h.carta), s.SemeBriscola())
-                     .vincitore;
+        EXPECT_EQ(t.Dati()[b + 9].testo, pc.carta.Codice()) << "trick " << i / 2 + 1;
+        EXPECT_EQ(t.Dati()[b + 10].testo, h.carta.Codice()) << "trick " << i / 2 + 1;
+        diMano = DecidiPresa(primo.chi, pc.carta, h.carta, s.SemeBriscola()).vincitore;
         tutte.insert(primo.carta);
         tutte.insert(secondo.carta);
     }
@@ -158,13 +156,13 @@ TEST(SequenzaGiocate, ListsTheCardsAsTheyLeaveTheHandsAndStartsAgainWithEachGame
     const char* attese[] = {"Ad", "3b", "4c", "Fc"};
     const Chi chi[] = {Chi::H, Chi::PC, Chi::PC, Chi::H};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(seq.Giocate()[i].carta, attese[i]);
+        EXPECT_EQ(seq.Giocate()[i].carta.Codice(), attese[i]);
         EXPECT_EQ(seq.Giocate()[i].chi, chi[i]);
     }
     seq.Osserva(evento::GiocoImpostato{false, false}, s);
     gioca("7s", Chi::PC, 3, false);
     ASSERT_EQ(seq.Giocate().size(), 1u);
-    EXPECT_EQ(seq.Giocate()[0].carta, "7s");
+    EXPECT_EQ(seq.Giocate()[0].carta.Codice(), "7s");
 }
 
 TEST(Osservazione, FromTheComputersSeatTheSidesAreMirrored) {
@@ -184,7 +182,7 @@ TEST(Osservazione, FromTheComputersSeatTheSidesAreMirrored) {
     s.NumeroCarteRimaste = 20;
     ContestoOsservazione c;
     c.posto = Chi::PC;
-    const Json j = RigaMossa(s, c, {{"3s", Chi::H}});
+    const Json j = RigaMossa(s, c, {{CartaDaGioco::DaCodice("3s"), Chi::H}});
     EXPECT_EQ(j["seat"], "PC");
     EXPECT_EQ(j["hand"], (Json{"Ac", "2d", "Rb"}));
     EXPECT_EQ(j["slots"], (Json{1, 2, 3}));

@@ -16,7 +16,7 @@ protected:
     }
     RispostaEsterna H(std::string_view riga) { return LeggiRispostaEsterna(riga, s, Chi::H, ammessa); }
     StatoGioco s;
-    std::function<bool(int)> ammessa = [this](int k) { return !s.Carta[k].empty() && k != bloccato; };
+    std::function<bool(int)> ammessa = [this](int k) { return !s.Carta[k].Vuota() && k != bloccato; };
     int bloccato = 0;
 };
 

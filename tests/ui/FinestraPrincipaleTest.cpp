@@ -64,7 +64,7 @@ TEST(FinestraPrincipale, ClickOnAHandCardPlaysItAtAnySize) {
         // Clicks on the computer's hand, the briscola and the stock are refused.
         for (int k : {1, 7, 8}) Clicca(f, CentroSlot(f, k));
         EXPECT_EQ(t.Stato().NumeroCartaGiocataDaH, 0);
-        const std::string carta = t.Stato().Carta[5];
+        const std::string carta(t.Stato().Carta[5].Codice());
         Clicca(f, CentroSlot(f, 5));
         EXPECT_EQ(t.Stato().NumeroCartaGiocataDaH, 5) << dimensione.width() << "x" << dimensione.height();
         EXPECT_EQ(t.Stato().CartaGiocata.testo, carta);
