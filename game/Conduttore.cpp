@@ -48,8 +48,13 @@ bool Conduttore::Passo() {
 
 template <class Fatto>
 bool Conduttore::Fino(Fatto fatto, std::uint64_t limitePassi) {
+    limiteRaggiunto_ = false;
     for (std::uint64_t i = 0; !fatto(); ++i) {
-        if (i >= limitePassi || !Passo()) return false;
+        if (i >= limitePassi) {
+            limiteRaggiunto_ = true;
+            return false;
+        }
+        if (!Passo()) return false;
     }
     return true;
 }

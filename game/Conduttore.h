@@ -35,6 +35,8 @@ public:
     // False when the flow got stuck or `limitePassi` events ran without getting there.
     bool FinoAGiochi(std::uint64_t giochi, std::uint64_t limitePassi = UINT64_MAX);
     bool FinoAPartite(std::uint64_t partite, std::uint64_t limitePassi = UINT64_MAX);
+    // After a false from the two above: whether the step limit stopped it rather than a stuck flow.
+    bool LimiteRaggiunto() const { return limiteRaggiunto_; }
 
     Tavolo& Tavolo_() { return tavolo_; }
     Giocatore& Giocatore_() { return giocatore_; }
@@ -48,6 +50,7 @@ private:
     OrologioVirtuale& orologio_;
     Giocatore& giocatore_;
     CanaleEventi::Iscrizione ascolto_;
+    bool limiteRaggiunto_ = false;
 };
 
 }  // namespace mrvelto

@@ -27,7 +27,9 @@ void LeggiCarteOpzionali(const std::filesystem::path& percorso, CarteOpzionali& 
     const FileLetto f = LeggiFile(percorso, kMassimoCarteOpzionali);
     if (f.stato == FileLetto::Stato::Mancante) return;
     if (f.stato == FileLetto::Stato::Letto && LeggiCarteOpzionaliDa(f.byte, c)) return;
-    if (f.stato == FileLetto::Stato::TroppoGrande) avvisi.Aggiungi(AvvisoTroppoGrande(percorso, f.dimensione, kMassimoCarteOpzionali));
+    if (f.stato == FileLetto::Stato::Illeggibile || f.stato == FileLetto::Stato::NonUnFile)
+        avvisi.Aggiungi(AvvisoIlleggibile(percorso, f) + " Le carte opzionali restano quelle iniziali.");
+    else if (f.stato == FileLetto::Stato::TroppoGrande) avvisi.Aggiungi(AvvisoTroppoGrande(percorso, f.dimensione, kMassimoCarteOpzionali));
     else avvisi.Aggiungi("Il file " + percorso.filename().string() + " del mazzo opzionale è incompleto o danneggiato: i valori mancanti restano quelli iniziali.");
 }
 

@@ -1,6 +1,9 @@
 #include "records/FileDati.h"
 
+#include "records/BloccoCartella.h"
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,30 +16,88 @@ namespace mrvelto {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+long ScriviDiSistema(int fd, const void* dati, std::size_t quanti) { return ::write(fd, dati, quanti); }
+FunzioneScrittura scrittura = &ScriviDiSistema;
+
+std::string Nome(const fs::path& p) { return p.filename().string(); }
+
+}  // namespace
+
+FunzioneScrittura ImpostaScrittura(FunzioneScrittura f) {
+    const FunzioneScrittura prima = scrittura;
+    scrittura = f ? f : &ScriviDiSistema;
+    return prima;
+}
+
+std::string MotivoErrore(int errore) {
+    switch (errore) {
+        case EACCES:
+        case EPERM: return "permesso negato";
+        case ENOTDIR: return "una parte del percorso non è una cartella";
+        case EISDIR: return "è una cartella, non un file";
+        case ENOENT: return "non esiste";
+        case ENOSPC:
+        case EDQUOT: return "il disco è pieno";
+        case EROFS: return "il disco è in sola lettura";
+        case EFBIG: return "il file supera la dimensione consentita";
+        case ENAMETOOLONG: return "il percorso è troppo lungo";
+        case ELOOP: return "il percorso rimanda a se stesso";
+        case EIO: return "errore di lettura o scrittura del disco";
+        case EMFILE:
+        case ENFILE: return "troppi file aperti";
+        default: return "errore di sistema " + std::to_string(errore);
+    }
+}
+
+std::string AvvisoIlleggibile(const fs::path& percorso, const FileLetto& f) {
+    if (f.stato == FileLetto::Stato::NonUnFile) return "Al posto del file " + Nome(percorso) + " c'è una cartella o un dispositivo.";
+    if (f.cartella)
+        return "La cartella " + percorso.parent_path().string() + " non si può leggere (" + MotivoErrore(f.errore) + ").";
+    return "Il file " + Nome(percorso) + " non si può leggere (" + MotivoErrore(f.errore) + ").";
+}
+
 FileLetto LeggiFile(const fs::path& percorso, std::size_t massimo) {
     FileLetto f;
-    std::error_code ec;
-    const auto stato = fs::status(percorso, ec);
-    if (ec || !fs::exists(stato)) return f;
-    if (!fs::is_regular_file(stato)) {
+    struct stat st {};
+    if (::stat(percorso.c_str(), &st) != 0) {
+        if (errno == ENOENT) return f;
+        // The file itself was not reached: the fault is on the way to it.
         f.stato = FileLetto::Stato::Illeggibile;
+        f.errore = errno;
+        f.cartella = true;
         return f;
     }
-    std::ifstream in(percorso, std::ios::binary);
-    if (!in) {
+    if (!S_ISREG(st.st_mode)) {
+        f.stato = FileLetto::Stato::NonUnFile;
+        return f;
+    }
+    const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         f.stato = FileLetto::Stato::Illeggibile;
+        f.errore = errno;
         return f;
     }
     // Read at most one byte past the limit: the size on disk may change while we read.
     std::string byte(massimo + 1, '\0');
-    in.read(byte.data(), static_cast<std::streamsize>(byte.size()));
-    const auto letti = static_cast<std::size_t>(in.gcount());
-    if (in.bad()) {
-        f.stato = FileLetto::Stato::Illeggibile;
-        return f;
+    std::size_t letti = 0;
+    while (letti < byte.size()) {
+        const auto n = ::read(fd, byte.data() + letti, byte.size() - letti);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            f.stato = FileLetto::Stato::Illeggibile;
+            f.errore = errno;
+            ::close(fd);
+            return f;
+        }
+        if (n == 0) break;
+        letti += static_cast<std::size_t>(n);
     }
+    ::close(fd);
     if (letti > massimo) {
         f.stato = FileLetto::Stato::TroppoGrande;
+        std::error_code ec;
         const auto d = fs::file_size(percorso, ec);
         f.dimensione = ec ? letti : d;
         return f;
@@ -49,40 +110,70 @@ FileLetto LeggiFile(const fs::path& percorso, std::size_t massimo) {
 }
 
 bool ScriviFileAtomico(const fs::path& percorso, std::string_view byte, std::string* errore) {
-    auto fallito = [&](const std::string& perche) {
-        if (errore) *errore = "Impossibile scrivere il file " + percorso.string() + ": " + perche;
+    auto fallito = [&](int e) {
+        if (errore) *errore = "Impossibile scrivere il file " + percorso.string() + ": " + MotivoErrore(e) + ".";
         return false;
     };
+    const fs::path cartella = percorso.has_parent_path() ? percorso.parent_path() : fs::path(".");
     std::error_code ec;
-    if (percorso.has_parent_path()) fs::create_directories(percorso.parent_path(), ec);
-    if (ec) return fallito(ec.message());
-    const fs::path temporaneo = percorso.string() + ".tmp-" + std::to_string(::getpid());
+    fs::create_directories(cartella, ec);
+    if (ec) return fallito(ec.value());
+    // Without the lock (a read-only folder refuses the lock file too) the open below says why.
+    const auto blocco = BloccoCartella::Prendi(cartella, kBloccoScrittura, BloccoCartella::Modo::Esclusivo);
+    const fs::path temporaneo = percorso.string() + ".tmp";
     const int fd = ::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return fallito(std::strerror(errno));
+    if (fd < 0) return fallito(errno);
+    auto annulla = [&](int e) {
+        ::close(fd);
+        ::unlink(temporaneo.c_str());
+        return fallito(e);
+    };
     std::size_t scritti = 0;
     while (scritti < byte.size()) {
-        const auto n = ::write(fd, byte.data() + scritti, byte.size() - scritti);
+        const long n = scrittura(fd, byte.data() + scritti, byte.size() - scritti);
         if (n < 0) {
             if (errno == EINTR) continue;
-            const std::string perche = std::strerror(errno);
-            ::close(fd);
-            fs::remove(temporaneo, ec);
-            return fallito(perche);
+            return annulla(errno);
         }
+        if (n == 0) return annulla(ENOSPC);
         scritti += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        const std::string perche = std::strerror(errno);
-        fs::remove(temporaneo, ec);
-        return fallito(perche);
+    if (::fsync(fd) != 0) return annulla(errno);
+    if (::close(fd) != 0) {
+        const int e = errno;
+        ::unlink(temporaneo.c_str());
+        return fallito(e);
     }
-    fs::rename(temporaneo, percorso, ec);
-    if (ec) {
-        const std::string perche = ec.message();
-        fs::remove(temporaneo, ec);
-        return fallito(perche);
+    if (::rename(temporaneo.c_str(), percorso.c_str()) != 0) {
+        const int e = errno;
+        ::unlink(temporaneo.c_str());
+        return fallito(e);
+    }
+    // The rename lives in the folder: without this a power cut may bring the old name back.
+    const int dir = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
     }
     return true;
+}
+
+int RimuoviTemporaneiAbbandonati(const fs::path& cartella) {
+    int rimossi = 0;
+    std::error_code ec;
+    if (!fs::is_directory(cartella, ec)) return 0;
+    const auto blocco = BloccoCartella::Prendi(cartella, kBloccoScrittura, BloccoCartella::Modo::Esclusivo);
+    for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
+        const std::string nome = it->path().filename().string();
+        const auto tmp = nome.rfind(".tmp");
+        if (tmp == std::string::npos || tmp == 0) continue;
+        const std::string coda = nome.substr(tmp + 4);
+        const bool vecchio = coda.size() > 1 && coda[0] == '-' && coda.find_first_not_of("0123456789", 1) == std::string::npos;
+        if (!coda.empty() && !vecchio) continue;
+        std::error_code e;
+        if (it->is_regular_file(e) && fs::remove(it->path(), e)) ++rimossi;
+    }
+    return rimossi;
 }
 
 std::optional<fs::path> MettiDaParte(const fs::path& percorso, const DataOra& quando) {

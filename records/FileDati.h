@@ -12,19 +12,37 @@
 namespace mrvelto {
 
 struct FileLetto {
-    enum class Stato { Mancante, Letto, TroppoGrande, Illeggibile };
+    // Illeggibile: there, but the system refused it (`errore`); NonUnFile: a folder or a device.
+    enum class Stato { Mancante, Letto, TroppoGrande, Illeggibile, NonUnFile };
     Stato stato = Stato::Mancante;
     std::string byte;              // the content when Letto
     std::uintmax_t dimensione = 0;
+    int errore = 0;                // errno when Illeggibile
+    bool cartella = false;         // Illeggibile because of the folder, not of the file itself
 };
 
-// Reads the whole file unless it is larger than `massimo` bytes (then nothing is read).
+// Reads the whole file unless it is larger than `massimo` bytes (then nothing is read). Only a
+// file that is not there is Mancante: a folder that cannot be searched is Illeggibile.
 FileLetto LeggiFile(const std::filesystem::path& percorso, std::size_t massimo);
 
-// Writes `byte` to a temporary file beside `percorso`, flushes it to disk and renames it over
-// `percorso`, so that the file is either the old one or the new one, never half written. Creates
+// The reason of a failed system call, in words a player understands ("permesso negato").
+std::string MotivoErrore(int errore);
+// The Italian sentence for a file that is there but could not be read.
+std::string AvvisoIlleggibile(const std::filesystem::path& percorso, const FileLetto& f);
+
+// Writes `byte` to "<percorso>.tmp", flushes it to disk, renames it over `percorso` and flushes
+// the folder, so that the file is either the old one or the new one, never half written. Creates
 // the folder when missing. On failure returns false with the reason in Italian in `errore`.
+// One writer per folder (see BloccoCartella.h): the temporary name is the same for every run.
 bool ScriviFileAtomico(const std::filesystem::path& percorso, std::string_view byte, std::string* errore = nullptr);
+
+// Removes what a run killed while writing left behind in `cartella`: "<nome>.tmp" and the
+// "<nome>.tmp-<pid>" of earlier versions. Returns how many were removed.
+int RimuoviTemporaneiAbbandonati(const std::filesystem::path& cartella);
+
+// For tests: the call that writes bytes to a file (::write unless replaced); returns the old one.
+using FunzioneScrittura = long (*)(int fd, const void* dati, std::size_t quanti);
+FunzioneScrittura ImpostaScrittura(FunzioneScrittura f);
 
 // Moves a file that could not be read to "<nome>-danneggiato-AAAAMMGG-hhmmss<estensione>" beside
 // it (with "-2", "-3"... when that name is taken), so that no later write overwrites it and the next

@@ -149,6 +149,17 @@ bool LettoreRighe::Testo(std::string& destinazione) {
     return true;
 }
 
+bool LettoreRighe::TestoVirgolettato(std::string& destinazione) {
+    const auto v = Prossimo();
+    if (!v || v->tipo == ValoreRiga::Tipo::Errato) return false;
+    if (v->tipo != ValoreRiga::Tipo::Testo) {
+        ++errate_;
+        return false;
+    }
+    destinazione = *ComeTesto(*v);
+    return true;
+}
+
 bool LettoreRighe::Intero(int& destinazione, int minimo, int massimo) {
     const auto v = Prossimo();
     if (!v || v->tipo == ValoreRiga::Tipo::Errato) return false;

@@ -54,6 +54,8 @@ public:
     explicit LettoreRighe(std::string_view byte);
 
     bool Testo(std::string& destinazione);
+    // The records files' texts: the game quotes each one, so a bare word is some other file's line.
+    bool TestoVirgolettato(std::string& destinazione);
     bool Intero(int& destinazione, int minimo, int massimo);
     bool Decimale(float& destinazione, float minimo, float massimo);
     bool SiNo(bool& destinazione);

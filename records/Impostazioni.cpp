@@ -169,6 +169,11 @@ bool LeggiImpostazioniDa(std::string_view byte, Impostazioni& imp) {
 void LeggiImpostazioni(const std::filesystem::path& percorso, Impostazioni& imp, Avvisi& avvisi, const DataOra& adesso) {
     const FileLetto f = LeggiFile(percorso, kMassimoImpostazioni);
     if (f.stato == FileLetto::Stato::Mancante) return;
+    if (f.stato == FileLetto::Stato::Illeggibile || f.stato == FileLetto::Stato::NonUnFile) {
+        // Not damaged: left where it is, for the player to put right.
+        avvisi.Aggiungi(AvvisoIlleggibile(percorso, f) + " Si usano le impostazioni iniziali.");
+        return;
+    }
     bool integro = false;
     if (f.stato == FileLetto::Stato::Letto) integro = LeggiImpostazioniDa(f.byte, imp);
     if (integro) return;

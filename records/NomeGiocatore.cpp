@@ -53,7 +53,9 @@ std::string LeggiNomeGiocatore(const std::filesystem::path& percorso, Avvisi& av
     if (f.stato == FileLetto::Stato::Mancante) return {};
     if (f.stato == FileLetto::Stato::Letto)
         if (auto nome = LeggiNomeGiocatoreDa(f.byte)) return *nome;
-    if (f.stato == FileLetto::Stato::TroppoGrande) avvisi.Aggiungi(AvvisoTroppoGrande(percorso, f.dimensione, kMassimoNomeFile));
+    if (f.stato == FileLetto::Stato::Illeggibile || f.stato == FileLetto::Stato::NonUnFile)
+        avvisi.Aggiungi(AvvisoIlleggibile(percorso, f) + " Inserisci di nuovo il tuo nome.");
+    else if (f.stato == FileLetto::Stato::TroppoGrande) avvisi.Aggiungi(AvvisoTroppoGrande(percorso, f.dimensione, kMassimoNomeFile));
     else avvisi.Aggiungi("Il file " + percorso.filename().string() + " con il nome dell'ultimo giocatore è danneggiato: inserisci di nuovo il tuo nome.");
     return {};
 }

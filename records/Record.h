@@ -68,10 +68,15 @@ struct EsitoLetturaRecord {
     bool Integro() const { return classificaIntegra && alboIntegro && partiteIntegro && !totaleCorretto; }
 };
 
+// Whether a log entry has the shape AggiornaClassifica gives it.
+bool FormaVoceAlbo(std::string_view voce);
+
 // Reads what each file holds into `r` (files given as bytes; an absent file is nullptr and keeps
-// the initial values without complaint). A row, count or entry that is missing or does not convert
-// keeps its value. The log is read up to its closing empty entry; when MVePart.txt disagrees with
-// the number of entries found (a file lost or cut), the entries win: nothing logged is dropped.
+// the initial values without complaint). Nothing of a file is kept when any row, count or entry of it
+// fails: a file is taken whole or not at all, so that a damaged or foreign file (a text without
+// quotes, a log line without the entry's shape, a ranking row without its fields) brings no junk
+// in; it keeps the initial values. The log ends at its closing empty entry; when MVePart.txt
+// disagrees with the number of entries (a file lost or cut), the entries win.
 EsitoLetturaRecord LeggiRecordDa(const std::string* classifica, const std::string* albo, const std::string* partite, Record& r);
 
 }  // namespace mrvelto

@@ -6,13 +6,20 @@
 //   record.LeggiRecord(adesso);          // main window start-up, step 10
 //   tavolo.ImpostaRecord(&record);       // end of a match: AggiornaClassifica, then SalvaRecord
 //   record.PuntiPC_Click();              // the click on the computer's points display saves them
+//
+// More than one window may run on the same folder: each save re-reads the files under the
+// folder's lock and adds this window's matches not yet saved to what it finds, so that no
+// window's matches are lost.
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 #include "game/DataOra.h"
+#include "game/PortaRecord.h"
 #include "records/Avvisi.h"
+#include "records/BloccoCartella.h"
 #include "records/Percorsi.h"
 #include "records/Record.h"
-#include "game/PortaRecord.h"
 
 namespace mrvelto {
 
@@ -24,11 +31,13 @@ class RecordSuFile : public RecordPartite {
 public:
     RecordSuFile(const Radici& radici, Avvisi& avvisi);
 
-    // Reads the three files. A missing file gives the initial values; a damaged one is read as far
-    // as it goes, moved aside under a dated name (before anything can overwrite it) and reported
-    // once through the avvisi.
+    // Reads the three files and claims the folder for this window. A missing file gives the
+    // initial values; a damaged one gives them too (nothing of it is taken), is moved aside under a
+    // dated name and reported; one that cannot be read is left where it is, reported, and nothing
+    // is written over it. Another window on the same folder is reported.
     void LeggiRecord(const DataOra& adesso);
-    // Rewrites the three files whole; a failed write is reported once. Returns true on success.
+    // Under the folder's lock: re-reads the files, adds the matches not yet saved and rewrites the
+    // three files whole. A failure is reported; the matches stay to be saved by the next call.
     bool Salva();
 
     void AggiornaClassifica(const EsitoPartita& esito) override;
@@ -39,14 +48,22 @@ public:
     void PuntiPC_Click() { Salva(); }
 
     const Record& Dati() const { return record_; }
-    Record& Dati() { return record_; }
     // Bumped by every change of the records, so that the records panel knows when to refresh.
     unsigned Versione() const { return versione_; }
+    // Another window held the folder when this one read it.
+    bool AltreFinestre() const { return presenza_.altre; }
 
 private:
-    std::filesystem::path classifica_, albo_, partite_;
+    // Reads the files into `r`. Sets aside and reports damaged files (dated `adesso`); false with
+    // the reason in `illeggibile` when a file is there but cannot be read.
+    bool Carica(Record& r, const DataOra& adesso, std::string& illeggibile);
+
+    std::filesystem::path cartella_, classifica_, albo_, partite_;
     Avvisi& avvisi_;
     Record record_;
+    std::vector<EsitoPartita> daSalvare_;
+    DataOra letturaIniziale_{};
+    PresenzaFinestra presenza_;
     unsigned versione_ = 0;
 };
 

@@ -144,6 +144,12 @@ std::optional<OpzioniMatch> LeggiOpzioniMatch(const std::vector<std::string>& ar
             return std::nullopt;
         }
     }
+    // Refused rather than rounded: a silent extra or missing game would change what was asked for.
+    if (o.appaiati && o.giochi % 2 != 0) {
+        err << "mrvelto-sim match: --paired plays each deal twice, so --games must be even (use " << o.giochi + 1
+            << (o.giochi > 1 ? " or " + std::to_string(o.giochi - 1) : std::string()) << ")\n";
+        return std::nullopt;
+    }
     return o;
 }
 
@@ -153,6 +159,7 @@ void AiutoOpzioniMatch(std::ostream& out) {
 }
 
 std::string OpzioniMatch::RigaDiComando(std::uint64_t n) const {
+    if (appaiati) n += n % 2;
     std::string r = "mrvelto-sim match --games " + std::to_string(n) + " --seed " + std::to_string(seme);
     if (avversario == "external")
         r += " --opponent-cmd " + Citato(comandoAvversario) + " --opponent-timeout-ms " + std::to_string(timeoutAvversarioMs);
@@ -160,6 +167,7 @@ std::string OpzioniMatch::RigaDiComando(std::uint64_t n) const {
         r += " --opponent " + avversario;
     if (avversario == "velto") r += std::string(" --opponent-level ") + livelloAvversario;
     if (appaiati) r += " --paired";
+    if (limitePassiPerGioco != kLimitePassi) r += " --max-steps " + std::to_string(limitePassiPerGioco);
     for (const auto& [indice, valore] : opzioni) {
         if (indice == OpzAbilita && valore == CicloOpzione(OpzAbilita)[static_cast<std::size_t>(livello - 'A')])
             r += std::string(" --level ") + livello;

@@ -22,11 +22,13 @@ struct OpzioniMatch {
     // Option values set before the first game, as (index, display text), in command-line order:
     // --end-of-game TEXT is (15, TEXT); --option N=TEXT any other.
     std::vector<std::pair<int, std::string>> opzioni;
-    std::uint64_t limitePassiPerGioco = 1'000'000;  // --max-steps: a game that needs more is stuck
+    static constexpr std::uint64_t kLimitePassi = 1'000'000;
+    std::uint64_t limitePassiPerGioco = kLimitePassi;  // --max-steps: a game that needs more is stuck
     std::string comandoAvversario;       // --opponent-cmd: an outside program plays (opponent "external")
     int timeoutAvversarioMs = 5000;      // --opponent-timeout-ms
 
-    // The command line that reproduces a run of `giochi` games with these options.
+    // The command line that reproduces a run of `giochi` games with these options (paired: rounded
+    // up to whole deals).
     std::string RigaDiComando(std::uint64_t giochi) const;
 };
 

@@ -1,7 +1,9 @@
 #include "sim/ProcessoFiglio.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -10,8 +12,13 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <fstream>
+#include <mutex>
+#include <set>
 #include <stdexcept>
+#include <string>
 #include <thread>
+#include <vector>
 
 extern char** environ;
 
@@ -32,11 +39,60 @@ void ChiudiFd(int& fd) {
     fd = -1;
 }
 
+// The children still spoken to: a clean-up must not take them for orphans.
+std::mutex vivi_mutex;
+std::set<pid_t> vivi;
+
+// Our children that no ProcessoFiglio speaks to: as a subreaper we inherit whatever a child's
+// tree leaves without a parent, its setsid'd descendants included.
+std::vector<pid_t> Orfani() {
+    std::vector<pid_t> r;
+    const pid_t io = ::getpid();
+    DIR* proc = ::opendir("/proc");
+    if (!proc) return r;
+    std::lock_guard<std::mutex> guardia(vivi_mutex);
+    while (const dirent* e = ::readdir(proc)) {
+        char* fine = nullptr;
+        const long pid = std::strtol(e->d_name, &fine, 10);
+        if (pid <= 0 || *fine != '\0') continue;
+        std::ifstream stat(std::string("/proc/") + e->d_name + "/stat");
+        std::string riga;
+        if (!std::getline(stat, riga)) continue;
+        // "pid (comm) state ppid ...": comm may hold blanks and brackets, so read after the last ')'.
+        const auto chiusa = riga.rfind(')');
+        if (chiusa == std::string::npos || chiusa + 4 >= riga.size()) continue;
+        const long ppid = std::strtol(riga.c_str() + chiusa + 4, nullptr, 10);
+        if (ppid == io && !vivi.count(static_cast<pid_t>(pid))) r.push_back(static_cast<pid_t>(pid));
+    }
+    ::closedir(proc);
+    return r;
+}
+
+// After the child's group was killed: until its group is gone and no orphan is left, kill and reap
+// what comes back to us. Bounded, so that a process the kernel cannot kill does not hang the run.
+void FineDellAlbero(pid_t gruppo) {
+    const auto scadenza = Orologio::now() + std::chrono::seconds(5);
+    for (;;) {
+        ::kill(-gruppo, SIGKILL);
+        const auto orfani = Orfani();
+        for (pid_t o : orfani) ::kill(o, SIGKILL);
+        for (pid_t o : orfani)
+            while (::waitpid(o, nullptr, 0) < 0 && errno == EINTR) {
+            }
+        const bool gruppoFinito = ::kill(-gruppo, 0) != 0 && errno == ESRCH;
+        if ((gruppoFinito && orfani.empty()) || Orologio::now() >= scadenza) return;
+        if (orfani.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
 }  // namespace
 
 ProcessoFiglio::ProcessoFiglio(const std::string& comando) {
     // A child that exits while we write must give us EPIPE, not kill us.
     ::signal(SIGPIPE, SIG_IGN);
+    // What the child's tree leaves without a parent (a setsid'd helper) comes to us rather than to
+    // init, so that it too ends with the child.
+    ::prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0);
 
     int verso[2], da[2];
     if (::pipe2(verso, O_CLOEXEC) != 0) throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
@@ -76,6 +132,10 @@ ProcessoFiglio::ProcessoFiglio(const std::string& comando) {
     }
     ingresso_ = verso[1];
     uscita_ = da[0];
+    {
+        std::lock_guard<std::mutex> guardia(vivi_mutex);
+        vivi.insert(pid_);
+    }
     ::fcntl(ingresso_, F_SETFL, ::fcntl(ingresso_, F_GETFL) | O_NONBLOCK);
     ::fcntl(uscita_, F_SETFL, ::fcntl(uscita_, F_GETFL) | O_NONBLOCK);
 }
@@ -155,7 +215,7 @@ bool ProcessoFiglio::Raccogli(int attesa) {
             ::kill(-pid_, SIGKILL);
             while (::waitpid(pid_, &stato_, 0) < 0 && errno == EINTR) {
             }
-            raccolto_ = true;
+            Raccolto();
             return true;
         }
         if (Orologio::now() >= scadenza) return false;
@@ -198,8 +258,17 @@ void ProcessoFiglio::Uccidi() {
     ::kill(pid_, SIGKILL);
     while (::waitpid(pid_, &stato_, 0) < 0 && errno == EINTR) {
     }
-    raccolto_ = true;
     uccisoDaNoi_ = true;
+    Raccolto();
+}
+
+void ProcessoFiglio::Raccolto() {
+    raccolto_ = true;
+    {
+        std::lock_guard<std::mutex> guardia(vivi_mutex);
+        vivi.erase(pid_);
+    }
+    FineDellAlbero(pid_);
 }
 
 }  // namespace mrvelto::sim

@@ -1,8 +1,9 @@
 #pragma once
 // A child program spoken to by lines: its standard input and output are pipes, its standard error
 // is ours. Every read and write has a deadline (poll), so a silent or stuck child never hangs us;
-// the child runs in its own process group, and the destructor kills that group and reaps the
-// child, so nothing it started outlives us. Linux/POSIX only.
+// the child runs in its own process group, and its end kills that group and reaps the child. We
+// are a subreaper (prctl), so what leaves the group (setsid) and is orphaned comes back to us and
+// is killed and reaped too: nothing the child started outlives it. Linux only.
 #include <sys/types.h>
 
 #include <string>
@@ -50,6 +51,7 @@ public:
 
 private:
     bool Raccogli(int attesa);  // waitpid within `attesa` ms; true when reaped
+    void Raccolto();            // the child is reaped: now the rest of its tree
     pid_t pid_ = -1;
     int ingresso_ = -1;  // our end of its stdin
     int uscita_ = -1;    // our end of its stdout

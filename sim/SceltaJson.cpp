@@ -19,9 +19,31 @@ const json& Chiave(const json& j, const char* nome) {
     return *it;
 }
 
-long long Intero(const json& v, const char* nome) {
+// The range is checked on the value as parsed, before any conversion or sum: a value past
+// INT64_MAX arrives unsigned and would wrap if read as signed.
+long long Intero(const json& v, const char* nome, long long minimo, long long massimo) {
+    const std::string fuori = std::string("\"") + nome + "\" deve stare fra " + std::to_string(minimo) + " e " + std::to_string(massimo);
+    if (v.is_number_unsigned()) {
+        const std::uint64_t u = v.get<std::uint64_t>();
+        if (massimo < 0 || u > static_cast<std::uint64_t>(massimo)) Errore(fuori);
+        return static_cast<long long>(u);
+    }
     if (!v.is_number_integer()) Errore(std::string("\"") + nome + "\" deve essere un numero intero");
-    return v.get<long long>();
+    const long long x = v.get<long long>();
+    if (x < minimo || x > massimo) Errore(fuori);
+    return x;
+}
+
+// Any 64-bit unsigned value, as `match --seed` takes it.
+std::uint64_t Seme(const json& v) {
+    if (v.is_number_unsigned()) return v.get<std::uint64_t>();
+    if (v.is_number_integer()) {
+        const long long x = v.get<long long>();
+        if (x < 0) Errore("\"seed\" non può essere negativo");
+        return static_cast<std::uint64_t>(x);
+    }
+    if (v.is_number_float()) Errore("\"seed\" deve essere un numero intero fra 0 e 18446744073709551615");
+    Errore("\"seed\" deve essere un numero intero");
 }
 
 std::string Testo(const json& v, const char* nome) {
@@ -80,15 +102,12 @@ RichiestaScelta LeggiRichiestaScelta(const json& j) {
         r.livello = l[0];
     }
     if (const auto it = j.find("seed"); it != j.end()) {
-        const long long s = Intero(*it, "seed");
-        if (s < 0) Errore("\"seed\" non può essere negativo");
-        r.seme = static_cast<std::uint64_t>(s);
+        r.seme = Seme(*it);
     }
     const std::string seme = Testo(Chiave(j, "briscola_suit"), "briscola_suit");
     if (seme.size() != 1 || kSemi.find(seme[0]) == std::string_view::npos) Errore("\"briscola_suit\" deve essere d, s, c o b");
     p.semeBriscola = seme[0];
-    const long long stock = Intero(Chiave(j, "stock"), "stock");
-    if (stock < -5 || stock > 34) Errore("\"stock\" deve stare fra -5 e 34");
+    const long long stock = Intero(Chiave(j, "stock"), "stock", -5, 34);
     p.NumeroCarteRimaste = static_cast<int>(stock);
     const std::string turno = Testo(Chiave(j, "turn"), "turn");
     if (turno != "PC" && turno != "H") Errore("\"turn\" deve essere \"PC\" o \"H\"");
@@ -96,8 +115,7 @@ RichiestaScelta LeggiRichiestaScelta(const json& j) {
     p.manoPC = Mano(Chiave(j, "hand_pc"), "hand_pc");
     p.manoH = Mano(Chiave(j, "hand_h"), "hand_h");
     if (p.TurnoDiGioco == Chi::H) {
-        const long long h = Intero(Chiave(j, "played_h"), "played_h");
-        if (h < 4 || h > 6) Errore("\"played_h\" deve stare fra 4 e 6");
+        const long long h = Intero(Chiave(j, "played_h"), "played_h", 4, 6);
         p.NumeroCartaGiocataDaH = static_cast<int>(h);
     } else if (const auto it = j.find("played_h"); it != j.end() && !it->is_null()) {
         Errore("\"played_h\" vale solo quando il computer risponde (turn \"H\")");
@@ -105,9 +123,9 @@ RichiestaScelta LeggiRichiestaScelta(const json& j) {
     const json& giocate = Chiave(j, "played");
     if (!giocate.is_array()) Errore("\"played\" deve essere un elenco di carte");
     for (const json& c : giocate) p.giocate.push_back(Testo(c, "played"));
-    const long long pc = Intero(Chiave(j, "points_pc"), "points_pc");
-    const long long h = Intero(Chiave(j, "points_h"), "points_h");
-    if (pc < 0 || h < 0 || pc + h > 120) Errore("punti fuori dall'intervallo 0..120");
+    const long long pc = Intero(Chiave(j, "points_pc"), "points_pc", 0, 120);
+    const long long h = Intero(Chiave(j, "points_h"), "points_h", 0, 120);
+    if (pc + h > 120) Errore("punti fuori dall'intervallo 0..120");
     p.PuntiPC = static_cast<int>(pc);
     p.PuntiH = static_cast<int>(h);
     if (const auto e = ErrorePosizione(p)) Errore(*e);

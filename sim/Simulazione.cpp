@@ -65,7 +65,9 @@ RisultatoSimulazione Simula(const OpzioniMatch& o) {
     const std::uint64_t passi0 = orologio.PassiEseguiti();
     for (std::uint64_t g = 1; g <= o.giochi && r.violazione.empty(); ++g) {
         if (!conduttore.FinoAGiochi(g, o.limitePassiPerGioco)) {
-            r.violazione = "the flow got stuck (no step and no move possible) in game " + std::to_string(g);
+            r.violazione = conduttore.LimiteRaggiunto()
+                               ? "step limit reached (--max-steps " + std::to_string(o.limitePassiPerGioco) + ") in game " + std::to_string(g)
+                               : "the flow got stuck (no step and no move possible) in game " + std::to_string(g);
             r.giocoViolazione = g;
         }
     }

@@ -73,7 +73,11 @@ EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t
     if (esterno) esterno->Collega(tavolo);
     Conduttore conduttore(tavolo, orologio, *h);
     tavolo.Avvia();
-    if (!conduttore.FinoAGiochi(1, o.limitePassiPerGioco) || !r.ok) r.violazione = "the flow got stuck";
+    if (!conduttore.FinoAGiochi(1, o.limitePassiPerGioco))
+        r.violazione = conduttore.LimiteRaggiunto() ? "step limit reached (--max-steps " + std::to_string(o.limitePassiPerGioco) + ")"
+                                                    : "the flow got stuck";
+    else if (!r.ok)
+        r.violazione = "the flow got stuck";
     return r;
 }
 

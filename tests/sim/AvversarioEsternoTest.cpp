@@ -176,6 +176,21 @@ TEST_F(BotCattivo, AProgramThatLingersAtTheEndIsKilled) {
     EXPECT_TRUE(Sparito(pid));
 }
 
+// A helper that leaves the bot's process group ends with the run all the same, be the run a
+// success or a failure.
+TEST_F(BotCattivo, AHelperInASessionOfItsOwnEndsWithTheRun) {
+    for (const bool buono : {true, false}) {
+        const std::string nome = buono ? "evaso" : "evaso_cattivo";
+        const std::string bot = buono ? Bot("goloso.py") : "sh -c 'read -r l; read -r l; echo 9'";
+        const Esito e = Match({"--games", "2", "--opponent-cmd", Script(nome, "setsid sleep 77 & echo $! > '" + Pid(nome) + "'; exec " + bot)});
+        EXPECT_EQ(e.stato, buono ? 0 : 3) << e.err;
+        std::ifstream in(Pid(nome));
+        pid_t sonno = 0;
+        ASSERT_TRUE(in >> sonno);
+        EXPECT_TRUE(Sparito(sonno)) << "setsid sleep " << sonno << " outlived the run";
+    }
+}
+
 TEST(AvversarioEsterno, TheBotHearsEveryGameStartAndEnd) {
     // A transcript of what the greedy bot is sent: a start line and an end line per game, the moves
     // in between, numbered; end scores add up to what the summary reports.

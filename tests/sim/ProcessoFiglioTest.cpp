@@ -113,6 +113,35 @@ TEST(ProcessoFiglio, KillsWhatTheChildStartedToo) {
     EXPECT_TRUE(SparisceEntro(nipote, std::chrono::seconds(10)));
 }
 
+// What leaves the group (setsid), and what that starts in turn, goes too, whether the child is
+// killed or ends by itself; and a second child still running is left alone.
+TEST(ProcessoFiglio, KillsWhatLeftTheGroupToo) {
+    const std::string base = ::testing::TempDir() + std::to_string(::getpid()) + "_fuggiasco";
+    for (const bool educato : {false, true}) {
+        SCOPED_TRACE(educato ? "the child exits" : "the child is killed");
+        std::remove((base + "1").c_str());
+        std::remove((base + "2").c_str());
+        ProcessoFiglio altro("cat");
+        {
+            ProcessoFiglio p("setsid sleep 77 & echo $! > '" + base + "1'; setsid sh -c 'sleep 78 & echo $! > \"" + base +
+                             "2\"; wait' & sleep 0.2; echo ready; read -r x");
+            std::string riga;
+            ASSERT_EQ(p.LeggiRiga(riga, 5000), Esito::Ok);
+            if (educato) p.Chiudi(5000);
+        }
+        for (const char* n : {"1", "2"}) {
+            std::ifstream in(base + n);
+            pid_t fuggiasco = 0;
+            ASSERT_TRUE(in >> fuggiasco) << n;
+            EXPECT_FALSE(Vivo(fuggiasco)) << n;  // gone at once and reaped: it was ours
+        }
+        std::string eco;
+        ASSERT_EQ(altro.ScriviRiga("ancora qui", 1000), Esito::Ok);
+        ASSERT_EQ(altro.LeggiRiga(eco, 5000), Esito::Ok);
+        EXPECT_EQ(eco, "ancora qui");
+    }
+}
+
 TEST(ProcessoFiglio, RefusesALineWithoutEnd) {
     ProcessoFiglio p("head -c 1100000 /dev/zero | tr '\\0' x; exec sleep 60");
     std::string riga;

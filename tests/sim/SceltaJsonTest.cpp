@@ -151,5 +151,66 @@ TEST(SceltaJson, BadInputIsRefusedWithAMessage) {
     rifiutata([](json& j) { j["stock"] = 0; }, "carte giocate");
 }
 
+// Values parsed from the text itself, as `choose` gets them: past INT64_MAX a number arrives
+// unsigned, past UINT64_MAX as a float, and neither may wrap into range.
+TEST(SceltaJson, NumbersAreCheckedAgainstTheirRangeBeforeAnyArithmetic) {
+    const json buona = Posizione("b", 34, "PC", {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"});
+    auto con = [&](const char* chiave, const char* numero) {
+        json j = buona;
+        j[chiave] = json::parse(numero);
+        return j;
+    };
+    auto messaggio = [](const json& j) -> std::string {
+        try {
+            LeggiRichiestaScelta(j);
+        } catch (const std::invalid_argument& e) {
+            return e.what();
+        }
+        return "accepted";
+    };
+    // The two halves of a sum that wraps to 95 in 64 bits.
+    json j = buona;
+    j["points_pc"] = json::parse("4611686018427387999");
+    j["points_h"] = json::parse("4611686018427387904");
+    EXPECT_EQ(messaggio(j), "\"points_pc\" deve stare fra 0 e 120");
+    EXPECT_EQ(messaggio(con("points_h", "18446744073709551615")), "\"points_h\" deve stare fra 0 e 120");
+    EXPECT_EQ(messaggio(con("points_pc", "-1")), "\"points_pc\" deve stare fra 0 e 120");
+    EXPECT_EQ(messaggio(con("points_pc", "121")), "\"points_pc\" deve stare fra 0 e 120");
+    j = buona;
+    j["points_pc"] = 70;
+    j["points_h"] = 51;
+    EXPECT_EQ(messaggio(j), "punti fuori dall'intervallo 0..120");
+    EXPECT_EQ(messaggio(con("stock", "18446744073709551582")), "\"stock\" deve stare fra -5 e 34");
+    EXPECT_EQ(messaggio(con("stock", "-9223372036854775808")), "\"stock\" deve stare fra -5 e 34");
+    EXPECT_EQ(messaggio(con("stock", "34.0")), "\"stock\" deve essere un numero intero");
+    j = Posizione("b", 34, "H", {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}, json::parse("18446744073709551620"));
+    EXPECT_EQ(messaggio(j), "\"played_h\" deve essere un numero intero");
+    j["played_h"] = json::parse("9223372036854775812");
+    EXPECT_EQ(messaggio(j), "\"played_h\" deve stare fra 4 e 6");
+}
+
+TEST(SceltaJson, EverySixtyFourBitSeedIsTakenAndNoOtherNumber) {
+    const json buona = Posizione("b", 34, "PC", {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"});
+    for (const char* testo : {"0", "9223372036854775807", "9223372036854775808", "18446744073709551615"}) {
+        json j = buona;
+        j["seed"] = json::parse(testo);
+        EXPECT_EQ(LeggiRichiestaScelta(j).seme, std::stoull(testo)) << testo;
+    }
+    for (const auto& [testo, atteso] : std::vector<std::pair<const char*, const char*>>{
+             {"-1", "\"seed\" non può essere negativo"},
+             {"18446744073709551616", "\"seed\" deve essere un numero intero fra 0 e 18446744073709551615"},
+             {"1.5", "\"seed\" deve essere un numero intero fra 0 e 18446744073709551615"},
+             {"\"7\"", "\"seed\" deve essere un numero intero"}}) {
+        json j = buona;
+        j["seed"] = json::parse(testo);
+        try {
+            LeggiRichiestaScelta(j);
+            ADD_FAILURE() << "accepted seed " << testo;
+        } catch (const std::invalid_argument& e) {
+            EXPECT_EQ(std::string(e.what()), atteso) << testo;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace mrvelto
