@@ -1,5 +1,6 @@
 """Reading back what the generators write: lengths, loudness and notes, stdlib only."""
 import array
+import os
 import struct
 import sys
 import wave
@@ -7,8 +8,14 @@ import wave
 RATE = 44100
 
 
+# The file being made: removed on failure, so that a half-made file never passes for a good one.
+output = None
+
+
 def fail(msg):
     sys.stderr.write(f"error: {msg}\n")
+    if output and os.path.exists(output):
+        os.remove(output)
     sys.exit(1)
 
 

@@ -12,6 +12,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(__file__))
+import comune  # noqa: E402
 from comune import fail, midi_info  # noqa: E402
 
 TOLERANCE = 0.02
@@ -79,6 +80,7 @@ def main():
     if len(sys.argv) != 4:
         fail("usage: musica.py ABC2MIDI TUNE.abc OUT.mid")
     tool, source, out = sys.argv[1:]
+    comune.output = out
     header, voices, unit, tempo, meta = parse(source)
     target = float(meta["durata"][0])
     programs = meta.get("strumenti", [])
@@ -94,7 +96,6 @@ def main():
         if os.path.exists(work):
             os.remove(work)
     if abs(ms - target) > TOLERANCE * target:
-        os.remove(out)
         fail(f"{source}: {ms:.0f} ms, wanted {target:.0f}")
 
 

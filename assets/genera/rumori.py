@@ -12,6 +12,7 @@ import random
 import sys
 
 sys.path.insert(0, os.path.dirname(__file__))
+import comune  # noqa: E402
 from comune import RATE, fail, wav_info, write_wav  # noqa: E402
 
 
@@ -79,6 +80,7 @@ def main():
     if len(sys.argv) != 4:
         fail("usage: rumori.py TABLE NAME OUT.wav")
     table, name, out_path = sys.argv[1:]
+    comune.output = out_path
     length_ms, peak, seed, events = parse(table, name)
     rng = random.Random(seed)
     out = [0.0] * round(length_ms * RATE / 1000)

@@ -6,10 +6,13 @@ brackets, "[1893] text": the clip is then fitted to exactly that many ms, sped u
 """
 import os
 import re
+import shutil
 import subprocess
 import sys
+import tempfile
 
 sys.path.insert(0, os.path.dirname(__file__))
+import comune  # noqa: E402
 from comune import RATE, fail, wav_info  # noqa: E402
 
 # An old card player: grandpa's slight flutter, low pitch, unhurried.
@@ -34,29 +37,30 @@ def run(cmd):
         fail(f"{' '.join(cmd)}: {r.stderr.strip()}")
 
 
+def speak(espeak, sox, text, target, raw, mid, out):
+    run([espeak, *VOICE, "-w", raw, text])
+    run([sox, raw, "-r", str(RATE), "-b", "16", "-c", "1", mid, *POLISH])
+    ms = wav_info(mid)[0]
+    if target is None:
+        shutil.move(mid, out)
+    else:
+        effects = []
+        if ms > target:
+            effects += ["tempo", "-s", f"{ms / target:.5f}"]
+        # tempo lands near the target, never on the sample: cut or pad to the exact count
+        effects += ["pad", "0", f"{target / 1000:.3f}", "trim", "0", f"{round(target * RATE / 1000)}s"]
+        run([sox, mid, out, *effects])
+
+
 def main():
     if len(sys.argv) != 6:
         fail("usage: voce.py ESPEAK SOX TEXTS INDEX OUT.wav")
     espeak, sox, texts, index, out = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4]), sys.argv[5]
+    comune.output = out
     text, target = line_of(texts, index)
-    raw, mid = out + ".grezzo.wav", out + ".medio.wav"
-    try:
-        run([espeak, *VOICE, "-w", raw, text])
-        run([sox, raw, "-r", str(RATE), "-b", "16", "-c", "1", mid, *POLISH])
-        ms = wav_info(mid)[0]
-        if target is None:
-            os.replace(mid, out)
-        else:
-            effects = []
-            if ms > target:
-                effects += ["tempo", "-s", f"{ms / target:.5f}"]
-            # tempo lands near the target, never on the sample: cut or pad to the exact count
-            effects += ["pad", "0", f"{target / 1000:.3f}", "trim", "0", f"{round(target * RATE / 1000)}s"]
-            run([sox, mid, out, *effects])
-    finally:
-        for tmp in (raw, mid):
-            if os.path.exists(tmp):
-                os.remove(tmp)
+    # the intermediate files stay out of the media folder, which is installed by pattern
+    with tempfile.TemporaryDirectory() as work:
+        speak(espeak, sox, text, target, os.path.join(work, "grezzo.wav"), os.path.join(work, "medio.wav"), out)
     ms, rms, rate, bits = wav_info(out)
     if rate != RATE or bits != 16 or rms < 0.01:
         fail(f"{out}: {rate} Hz, {bits} bit, RMS {rms:.4f}: silent or malformed")
