@@ -85,7 +85,7 @@ void AnalisiEScelta(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso,
 EsitoDecisione DecidiMossa(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso, char livello) {
     EsitoDecisione esito;
     esito.fase = FaseDi(stato);
-    tab.TestoCartaPCDaGiocare = colore::Nero;
+    tab.SostituitaDalLivello = false;
     if (esito.fase == Fase::Nessuna) return esito;
     if (esito.fase == Fase::IniziaConMazzo || esito.fase == Fase::RispondeConMazzo) CalcolaPuntiPotenziali(stato, tab);
     AnalisiEScelta(stato, tab, caso, esito.fase);
@@ -96,7 +96,7 @@ EsitoDecisione DecidiMossa(const StatoGioco& stato, TabellePC& tab, FonteCasuale
     esito.scelta = tab.CartaPCDaGiocare;
     if (esito.fase == Fase::IniziaTerzultima || esito.fase == Fase::RispondeTerzultima) {
         for (int i = 1; i <= 3; ++i)
-            if (tab.Peggiore[i].sfondo == colore::Rosso) esito.candidati.push_back(i);
+            if (tab.Peggiore[i].segno == Segno::Migliore) esito.candidati.push_back(i);
     } else {
         esito.candidati = {esito.scelta};
     }

@@ -17,7 +17,7 @@ GiocatoreVelto::GiocatoreVelto(std::uint64_t seme, char livello)
 
 int GiocatoreVelto::Scegli(const StatoGioco& stato, Chi posto) {
     if (posto == Chi::H) return ScegliAlPostoH(stato);
-    tab_.TestoCartaPCDaGiocare = colore::Nero;
+    tab_.SostituitaDalLivello = false;
     AnalisiEScelta(stato, tab_, caso_, FaseDi(stato));
     return tab_.CartaPCDaGiocare;
 }

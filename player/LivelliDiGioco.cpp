@@ -35,7 +35,7 @@ void ScegliCartaACaso(TabellePC& tab, FonteCasuale& caso) {
     const int r = IndiceCasuale(3, caso);
     tab.CartaPCDaGiocare2 = tab.CartaPCDaGiocare;
     tab.CartaPCDaGiocare = r;
-    tab.TestoCartaPCDaGiocare = colore::Verde;
+    tab.SostituitaDalLivello = true;
 }
 
 }  // namespace mrvelto

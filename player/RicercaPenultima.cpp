@@ -20,7 +20,7 @@ void Combinazione(const StatoGioco& stato, TabellePC& tab, int n, Chi leader, in
     auto& sl = tab.SecondoLivello;
     Chi vincitore;
     sl[n].valore = ValoreDiPresa(stato, leader, pc, h, &vincitore);
-    if (vincitore == Chi::H) sl[n].sfondo = colore::Rosso;
+    if (vincitore == Chi::H) sl[n].segno = Segno::VinceUmano;
     sl[n + 12].valore = ValoreDiPresa(stato, vincitore, altraPC, altraH);
     sl[n + 24].valore = sl[n].Valore() + sl[n + 12].Valore();
 }
@@ -36,11 +36,11 @@ void PenultimaGiocataIniziaPC(const StatoGioco& stato, TabellePC& tab) {
         for (int b = 23; b <= 24; ++b, ++n)
             Combinazione(stato, tab, n, Chi::PC, Slot(tab, a), Slot(tab, b), Slot(tab, a == 21 ? 22 : 21), Slot(tab, b == 23 ? 24 : 23));
     // The human keeps the lower total against each card; a tie keeps the first.
-    for (int z = 25; z <= 27; z += 2) sl[sl[z].Valore() > sl[z + 1].Valore() ? z + 1 : z].testo = colore::Blu;
+    for (int z = 25; z <= 27; z += 2) sl[sl[z].Valore() > sl[z + 1].Valore() ? z + 1 : z].spunta = Spunta::TenutaDalSecondo;
     int x = 0, y = 0;
     bool primo = true;
     for (int z = 25; z <= 28; ++z) {
-        if (sl[z].testo != colore::Blu) continue;
+        if (sl[z].spunta != Spunta::TenutaDalSecondo) continue;
         (primo ? x : y) = sl[z].Valore();
         primo = false;
     }

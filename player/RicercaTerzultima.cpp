@@ -36,7 +36,7 @@ void Segue(const StatoGioco& stato, TabellePC& tab, bool risposta) {
     AltreDue(1, coppia.pc, p1, p2);
     AltreDue(4, coppia.h, h1, h2);
     const int foglia = (z - 1) % 4;  // 0..3 within the group
-    const bool guidaPC = tab.PrimoLivello[k].sfondo != colore::Rosso;
+    const bool guidaPC = tab.PrimoLivello[k].segno != Segno::VinceUmano;
     if (guidaPC) {  // (p1,h1) (p1,h2) (p2,h1) (p2,h2)
         tab.A = foglia < 2 ? p1 : p2;
         tab.B = foglia % 2 == 0 ? h1 : h2;
@@ -56,7 +56,7 @@ void PrimoLivello(const StatoGioco& stato, TabellePC& tab, bool risposta) {
         const Coppia c = CoppiaDelPrimoLivello(stato, k, risposta);
         Chi vincitore;
         tab.PrimoLivello[k].valore = ValoreDiPresa(stato, leader, c.pc, c.h, &vincitore);
-        if (vincitore == Chi::H) tab.PrimoLivello[k].sfondo = colore::Rosso;
+        if (vincitore == Chi::H) tab.PrimoLivello[k].segno = Segno::VinceUmano;
         ++tab.ContatorePrimoLivello;
     }
 }
@@ -72,7 +72,7 @@ void SecondoLivello(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso,
         else
             SegueterzultimaGiocata(stato, tab);
         const int k = (z + 3) / 4;
-        const Chi leader = tab.PrimoLivello[k].sfondo == colore::Rosso ? Chi::H : Chi::PC;
+        const Chi leader = tab.PrimoLivello[k].segno == Segno::VinceUmano ? Chi::H : Chi::PC;
         Chi vincitore;
         int valore = ValoreDiPresa(stato, leader, tab.A, tab.B, &vincitore);
         valore += ValoreDiPresa(stato, vincitore, tab.C, tab.D);
@@ -82,24 +82,24 @@ void SecondoLivello(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso,
     }
     // The follower of the second-to-last trick keeps its better leaf of each pair; a tie the second.
     for (int z = 1; z < foglie; z += 2) {
-        const bool guidaPC = tab.PrimoLivello[(z + 3) / 4].sfondo != colore::Rosso;
+        const bool guidaPC = tab.PrimoLivello[(z + 3) / 4].segno != Segno::VinceUmano;
         const int s1 = sl[z].Valore(), s2 = sl[z + 1].Valore();
         const bool secondo = guidaPC ? s1 >= s2 : s1 <= s2;
-        sl[secondo ? z + 1 : z].testo = colore::Blu;
+        sl[secondo ? z + 1 : z].spunta = Spunta::TenutaDalSecondo;
     }
     // The leader keeps its better one of the two kept; a tie the later.
     for (int g = 1; g < foglie; g += 4) {
-        const bool guidaPC = tab.PrimoLivello[(g + 3) / 4].sfondo != colore::Rosso;
+        const bool guidaPC = tab.PrimoLivello[(g + 3) / 4].segno != Segno::VinceUmano;
         int primo = 0;
         for (int z = g; z < g + 4; ++z) {
-            if (sl[z].testo != colore::Blu) continue;
+            if (sl[z].spunta != Spunta::TenutaDalSecondo) continue;
             if (primo == 0) {
                 primo = z;
                 continue;
             }
             const int x = sl[primo].Valore(), y = sl[z].Valore();
             const bool ilPrimo = guidaPC ? y < x : y > x;
-            sl[ilPrimo ? primo : z].testo = colore::Verde;
+            sl[ilPrimo ? primo : z].spunta = Spunta::TenutaDalPrimo;
             break;
         }
     }
@@ -108,13 +108,13 @@ void SecondoLivello(const StatoGioco& stato, TabellePC& tab, FonteCasuale& caso,
     for (int i = 1; i <= 3; ++i) {
         tab.Peggiore[i] = CasellaI{300};
         for (int z = perCarta * (i - 1) + 1; z <= perCarta * i; ++z)
-            if (sl[z].testo == colore::Verde && sl[z].Valore() < tab.Peggiore[i].Valore()) tab.Peggiore[i].valore = sl[z].Valore();
+            if (sl[z].spunta == Spunta::TenutaDalPrimo && sl[z].Valore() < tab.Peggiore[i].Valore()) tab.Peggiore[i].valore = sl[z].Valore();
     }
     auto peggiore = [&](int i) { return tab.Peggiore[i].Valore(); };
     tab.RisultatoMigliore = peggiore(1) < peggiore(2) ? peggiore(2) : peggiore(1);
     if (peggiore(3) >= tab.RisultatoMigliore) tab.RisultatoMigliore = peggiore(3);
     for (int i = 1; i <= 3; ++i)
-        if (peggiore(i) == tab.RisultatoMigliore) tab.Peggiore[i].sfondo = colore::Rosso;
+        if (peggiore(i) == tab.RisultatoMigliore) tab.Peggiore[i].segno = Segno::Migliore;
     ScegliUnaDelleTre(tab, caso);
     tab.ContatorePrimoLivello = 1;
     tab.ContatoreSecondoLivello = 1;
@@ -139,7 +139,7 @@ void SegueterzultimaGiocataBis(const StatoGioco& stato, TabellePC& tab) { Segue(
 void ScegliUnaDelleTre(TabellePC& tab, FonteCasuale& caso) {
     for (;;) {
         const int r = IndiceCasuale(3, caso);
-        if (tab.Peggiore[r].sfondo == colore::Rosso) {
+        if (tab.Peggiore[r].segno == Segno::Migliore) {
             tab.CartaPCDaGiocare = r;
             return;
         }

@@ -6,14 +6,12 @@ namespace mrvelto {
 
 namespace {
 
-constexpr Colore kSecondo = colore::RosaUmano;  // 0x8080FF: second-lowest of its row
-
 int Riga(int k) { return (k - 1) / 3 + 1; }
 
-// The entry of row r with the given background (each row has one of each after the marking).
-CasellaF& DellaRiga(TabellePC& tab, int r, Colore sfondo) {
+// The entry of row r with the given mark (each row has one of each after the marking).
+CasellaF& DellaRiga(TabellePC& tab, int r, Segno segno) {
     for (int k = 3 * r - 2; k <= 3 * r; ++k)
-        if (tab.Convenienza[k].sfondo == sfondo) return tab.Convenienza[k];
+        if (tab.Convenienza[k].segno == segno) return tab.Convenienza[k];
     return tab.Convenienza[3 * r];
 }
 
@@ -25,9 +23,9 @@ void ValoreAggiuntivoIniziaPC(const StatoGioco& stato, TabellePC& tab) {
     for (int r = 1; r <= 3; ++r) {
         float minimo = 100;
         for (int k = 3 * r - 2; k <= 3 * r; ++k)
-            if (conv[k].Valore() < minimo && conv[k].sfondo == colore::Bianco) {
-                for (int q = 3 * r - 2; q <= 3 * r; ++q) conv[q].sfondo = colore::Bianco;
-                conv[k].sfondo = colore::Rosso;
+            if (conv[k].Valore() < minimo && conv[k].segno == Segno::Nessuno) {
+                for (int q = 3 * r - 2; q <= 3 * r; ++q) conv[q].segno = Segno::Nessuno;
+                conv[k].segno = Segno::Minimo;
                 minimo = conv[k].Valore();
             }
     }
@@ -35,10 +33,10 @@ void ValoreAggiuntivoIniziaPC(const StatoGioco& stato, TabellePC& tab) {
     for (int r = 1; r <= 3; ++r) {
         float minimo = 100;
         for (int k = 3 * r - 2; k <= 3 * r; ++k)
-            if (conv[k].Valore() < minimo && conv[k].sfondo == colore::Bianco) {
+            if (conv[k].Valore() < minimo && conv[k].segno == Segno::Nessuno) {
                 for (int q = 3 * r - 2; q <= 3 * r; ++q)
-                    if (conv[q].sfondo != colore::Rosso) conv[q].sfondo = colore::Bianco;
-                conv[k].sfondo = kSecondo;
+                    if (conv[q].segno != Segno::Minimo) conv[q].segno = Segno::Nessuno;
+                conv[k].segno = Segno::SecondoMinimo;
                 minimo = conv[k].Valore();
             }
     }
@@ -47,7 +45,7 @@ void ValoreAggiuntivoIniziaPC(const StatoGioco& stato, TabellePC& tab) {
     tab.ContatoreRisposteMultiple = 1;
     float massimo = -100;
     for (int k = 1; k <= 9; ++k) {
-        if (conv[k].sfondo != colore::Rosso) continue;
+        if (conv[k].segno != Segno::Minimo) continue;
         if (conv[k].Valore() > massimo) {
             massimo = conv[k].Valore();
             tab.ValorePiuAlto = massimo;
@@ -57,18 +55,18 @@ void ValoreAggiuntivoIniziaPC(const StatoGioco& stato, TabellePC& tab) {
         }
     }
     for (int k = 1; k <= 9; ++k)
-        if (conv[k].sfondo == colore::Rosso && conv[k].Valore() == tab.ValorePiuAlto) conv[k].testo = colore::Blu;
+        if (conv[k].segno == Segno::Minimo && conv[k].Valore() == tab.ValorePiuAlto) conv[k].spunta = Spunta::AlPari;
 
     if (tab.ContatoreRisposteMultiple == 1) {
         for (int k = 1; k <= 9; ++k)
-            if (conv[k].sfondo == colore::Rosso && conv[k].Valore() == tab.ValorePiuAlto) tab.CartaPCDaGiocare = Riga(k);
+            if (conv[k].segno == Segno::Minimo && conv[k].Valore() == tab.ValorePiuAlto) tab.CartaPCDaGiocare = Riga(k);
     } else {
         // Second level: the second-worst case of the tied rows.
         tab.ContatoreRisposteMultiple = 1;
         massimo = -100;
         for (int k = 1; k <= 9; ++k) {
-            if (conv[k].sfondo != colore::Rosso || conv[k].testo != colore::Blu) continue;
-            const float v = DellaRiga(tab, Riga(k), kSecondo).Valore();
+            if (conv[k].segno != Segno::Minimo || conv[k].spunta != Spunta::AlPari) continue;
+            const float v = DellaRiga(tab, Riga(k), Segno::SecondoMinimo).Valore();
             if (v > massimo) {
                 massimo = v;
                 tab.ValorePiuAlto = v;
@@ -80,28 +78,28 @@ void ValoreAggiuntivoIniziaPC(const StatoGioco& stato, TabellePC& tab) {
         }
         // Any row's second-lowest equal to the best is marked, tied at the first level or not.
         for (int k = 1; k <= 9; ++k)
-            if (conv[k].sfondo == kSecondo && conv[k].Valore() == tab.ValorePiuAlto) conv[k].testo = colore::Blu;
+            if (conv[k].segno == Segno::SecondoMinimo && conv[k].Valore() == tab.ValorePiuAlto) conv[k].spunta = Spunta::AlPari;
 
         if (tab.ContatoreRisposteMultiple > 1) {
             // Third level: the best case of the rows marked at the second.
             tab.ContatoreRisposteMultiple = 1;
             massimo = -100;
             for (int k = 1; k <= 9; ++k) {
-                if (conv[k].sfondo != kSecondo || conv[k].testo != colore::Blu) continue;
-                const float v = DellaRiga(tab, Riga(k), colore::Bianco).Valore();
+                if (conv[k].segno != Segno::SecondoMinimo || conv[k].spunta != Spunta::AlPari) continue;
+                const float v = DellaRiga(tab, Riga(k), Segno::Nessuno).Valore();
                 if (v > massimo) {
                     massimo = v;
                     tab.ValorePiuAlto = v;
                     tab.CartaPCDaGiocare = Riga(k);
                 } else if (v == massimo) {
                     ++tab.ContatoreRisposteMultiple;
-                    tab.SfondoCartaPCDaGiocare = kSecondo;
+                    tab.PariMeritoInizio = true;
                 }
             }
-            if (tab.SfondoCartaPCDaGiocare == kSecondo) {
+            if (tab.PariMeritoInizio) {
                 int limite = 50;
                 for (int k = 1; k <= 9; ++k)
-                    if (conv[k].sfondo == colore::Bianco && conv[k].Valore() == tab.ValorePiuAlto && stato.Carta[Riga(k)].Valore() < limite) {
+                    if (conv[k].segno == Segno::Nessuno && conv[k].Valore() == tab.ValorePiuAlto && stato.Carta[Riga(k)].Valore() < limite) {
                         limite = stato.Carta[Riga(k)].Valore();
                         tab.CartaPCDaGiocare = Riga(k);
                     }
@@ -110,7 +108,7 @@ void ValoreAggiuntivoIniziaPC(const StatoGioco& stato, TabellePC& tab) {
     }
     tab.ContatoreRisposteMultiple = 1;
     if (!tab.Filtro60Punti) FiltroSessantaPuntiIniziaPC(tab);
-    tab.SfondoCartaPCDaGiocare = colore::Bianco;
+    tab.PariMeritoInizio = false;
 }
 
 }  // namespace mrvelto

@@ -6,8 +6,8 @@ namespace mrvelto {
 
 namespace {
 
-bool Migliore(const TabellePC& tab, int c) { return tab.Convenienza[c].sfondo == colore::Giallo; }
-bool MiglioreNonBriscola(const TabellePC& tab, int c) { return Migliore(tab, c) && tab.Convenienza[c].testo == colore::Nero; }
+bool Migliore(const TabellePC& tab, int c) { return tab.Convenienza[c].segno == Segno::Migliore; }
+bool MiglioreNonBriscola(const TabellePC& tab, int c) { return Migliore(tab, c) && tab.Convenienza[c].spunta == Spunta::Nessuna; }
 
 // Among the cards that `ammessa` accepts, the one with the lowest key; only a strictly lower key
 // replaces the current one, so a tie goes to the lower slot.
@@ -30,17 +30,17 @@ int ScegliPerValoriAggiuntivi(const StatoGioco& stato, TabellePC& tab) {
     if (tab.TotaliValoriAggiuntivi == 0) return PiuBassa(50, [&](int c) { return MiglioreNonBriscola(tab, c); }, valore);
 
     tab.TotaliRossi = 0;
-    for (const auto& v : tab.ValAgg) tab.TotaliRossi += v.sfondo == colore::Rosso;
+    for (const auto& v : tab.ValAgg) tab.TotaliRossi += v.segno == Segno::Superata;
     if (tab.TotaliRossi > 0)
-        return PiuBassa(100, [&](int c) { return MiglioreNonBriscola(tab, c) && tab.ValAgg[c].sfondo == colore::Rosso; }, valAgg);
+        return PiuBassa(100, [&](int c) { return MiglioreNonBriscola(tab, c) && tab.ValAgg[c].segno == Segno::Superata; }, valAgg);
 
     tab.TotaliVerdi = 0;
-    for (const auto& v : tab.ValAgg) tab.TotaliVerdi += v.sfondo == colore::Verde;
-    auto verde = [&](int c) { return MiglioreNonBriscola(tab, c) && tab.ValAgg[c].sfondo == colore::Verde; };
+    for (const auto& v : tab.ValAgg) tab.TotaliVerdi += v.segno == Segno::Supera;
+    auto verde = [&](int c) { return MiglioreNonBriscola(tab, c) && tab.ValAgg[c].segno == Segno::Supera; };
     if (tab.ContatoreRisposteMultiple != tab.TotaliVerdi) {
         int scelta = 0;
         for (int c = 1; c <= 3; ++c)
-            if (MiglioreNonBriscola(tab, c) && tab.ValAgg[c].sfondo == colore::Bianco) scelta = c;
+            if (MiglioreNonBriscola(tab, c) && tab.ValAgg[c].segno == Segno::Nessuno) scelta = c;
         if (scelta != 0) return scelta;
         // A briscola among the best and every best non-briscola green: no white card to take.
         // Play the green one of least value, as when every best card is green.
@@ -65,11 +65,11 @@ void ValoreAggiuntivo(const StatoGioco& stato, TabellePC& tab) {
         }
     }
     for (int c = 1; c <= 3; ++c)
-        if (tab.Convenienza[c].Valore() == *tab.ValorePiuAlto) tab.Convenienza[c].sfondo = colore::Giallo;
+        if (tab.Convenienza[c].Valore() == *tab.ValorePiuAlto) tab.Convenienza[c].segno = Segno::Migliore;
     const char briscola = stato.SemeBriscola();
     for (int c = 1; c <= 3; ++c)
         if (stato.Carta[c].Seme() == briscola) {
-            tab.Convenienza[c].testo = colore::Blu;
+            tab.Convenienza[c].spunta = Spunta::Briscola;
             if (Migliore(tab, c)) ++tab.NumeroBriscole;
         }
 
@@ -92,10 +92,10 @@ void ValoreAggiuntivo(const StatoGioco& stato, TabellePC& tab) {
                 const int s = stato.Carta[c].Valore() + stato.Carta[j].Valore();
                 int v;
                 if (stato.Carta[j].Valore() <= stato.Carta[c].Valore()) {
-                    tab.ValAgg[c].sfondo = colore::Verde;
+                    tab.ValAgg[c].segno = Segno::Supera;
                     v = s;
                 } else {
-                    tab.ValAgg[c].sfondo = colore::Rosso;
+                    tab.ValAgg[c].segno = Segno::Superata;
                     v = -s;
                 }
                 if (v < minimo) {

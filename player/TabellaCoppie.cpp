@@ -25,7 +25,7 @@ void ValutaCoppia(const StatoGioco& stato, TabellePC& tab, int k, int i, int j) 
         normale.valore = stato.PuntiPC + esito.punti;
     } else {
         normale.valore = stato.PuntiH + esito.punti;
-        normale.sfondo = colore::Rosso;
+        normale.segno = Segno::VinceUmano;
     }
     const float t = *tab.PuntiPotenziali[i] + *tab.PuntiPotenziali[j];
     tab.TotaliPotenziali[k].valore = t;

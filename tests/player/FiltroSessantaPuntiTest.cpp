@@ -10,7 +10,7 @@ void Totali(TabellePC& tab, std::initializer_list<int> totali) {
     int k = 1;
     for (int t : totali) {
         tab.TotaliNormali[k].valore = t < 0 ? -t : t;
-        if (t < 0) tab.TotaliNormali[k].sfondo = colore::Rosso;
+        if (t < 0) tab.TotaliNormali[k].segno = Segno::VinceUmano;
         ++k;
     }
 }
@@ -39,7 +39,7 @@ TEST(FiltroSessantaPuntiRisponde, AvoidsACardThatLetsTheHumanPassSixty) {
     tab.TotaliNormali[1].valore = 61;  // the human takes with 61
     tab.CartaPCDaGiocare = 1;
     FiltroSessantaPuntiRispondePC(tab);
-    EXPECT_EQ(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
+    EXPECT_EQ(tab.TotaliPotenziali[1].segno, Segno::Pericolo60);
     EXPECT_EQ(tab.CartaPCDaGiocare, 3);  // the last safe card
     EXPECT_TRUE(tab.Filtro60Punti);      // the chosen total was 61, whoever takes it
 }
@@ -51,7 +51,7 @@ TEST(FiltroSessantaPuntiRisponde, SixtyPointsDoNotPassSixty) {
         Totali(tab, {-60, 40, 41});
         tab.CartaPCDaGiocare = 1;
         FiltroSessantaPuntiRispondePC(tab);
-        EXPECT_NE(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
+        EXPECT_NE(tab.TotaliPotenziali[1].segno, Segno::Pericolo60);
         EXPECT_EQ(tab.CartaPCDaGiocare, 1);
         EXPECT_FALSE(tab.Filtro60Punti);
     }
@@ -60,7 +60,7 @@ TEST(FiltroSessantaPuntiRisponde, SixtyPointsDoNotPassSixty) {
         Totali(tab, {-61, 40, 41});
         tab.CartaPCDaGiocare = 1;
         FiltroSessantaPuntiRispondePC(tab);
-        EXPECT_EQ(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
+        EXPECT_EQ(tab.TotaliPotenziali[1].segno, Segno::Pericolo60);
         EXPECT_EQ(tab.CartaPCDaGiocare, 3);
     }
     {  // the computer reaching 60, with the chosen card or another, wins nothing yet
@@ -107,8 +107,8 @@ TEST(FiltroSessantaPuntiInizia, AvoidsACardThatLetsTheHumanPassSixty) {
     Totali(tab, {-61, 40, 40, 30, -62, 30, 30, 30, 30});
     tab.CartaPCDaGiocare = 1;
     FiltroSessantaPuntiIniziaPC(tab);
-    EXPECT_EQ(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
-    EXPECT_EQ(tab.TotaliPotenziali[2].sfondo, colore::Magenta);
+    EXPECT_EQ(tab.TotaliPotenziali[1].segno, Segno::Pericolo60);
+    EXPECT_EQ(tab.TotaliPotenziali[2].segno, Segno::Pericolo60);
     EXPECT_EQ(tab.CartaPCDaGiocare, 3);
     EXPECT_FALSE(tab.Filtro60Punti);
 }
@@ -119,7 +119,7 @@ TEST(FiltroSessantaPuntiInizia, SixtyPointsDoNotPassSixty) {
         Totali(tab, {-60, 40, 40, 30, 30, 30, 30, 30, 30});
         tab.CartaPCDaGiocare = 1;
         FiltroSessantaPuntiIniziaPC(tab);
-        EXPECT_NE(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
+        EXPECT_NE(tab.TotaliPotenziali[1].segno, Segno::Pericolo60);
         EXPECT_EQ(tab.CartaPCDaGiocare, 1);
     }
     {  // 61 is
@@ -127,7 +127,7 @@ TEST(FiltroSessantaPuntiInizia, SixtyPointsDoNotPassSixty) {
         Totali(tab, {-61, 40, 40, 30, 30, 30, 30, 30, 30});
         tab.CartaPCDaGiocare = 1;
         FiltroSessantaPuntiIniziaPC(tab);
-        EXPECT_EQ(tab.TotaliPotenziali[1].sfondo, colore::Magenta);
+        EXPECT_EQ(tab.TotaliPotenziali[1].segno, Segno::Pericolo60);
         EXPECT_EQ(tab.CartaPCDaGiocare, 2);
     }
     {  // card 1 reaches 60 against one reply and 61 against the others: no sure win

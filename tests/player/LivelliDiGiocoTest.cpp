@@ -19,7 +19,7 @@ TEST(LivelliDiGioco, LevelANeverReplacesAChoice) {
         tab.CartaPCDaGiocare = 2;
         EXPECT_FALSE(ApplicaLivelloDiGioco(s, tab, 'A', caso));
         EXPECT_EQ(tab.CartaPCDaGiocare, 2);
-        EXPECT_EQ(tab.TestoCartaPCDaGiocare, colore::Nero);
+        EXPECT_FALSE(tab.SostituitaDalLivello);
     }
 }
 
@@ -35,7 +35,7 @@ TEST(LivelliDiGioco, LowerLevelsReplaceAboutOneInSixFiveFourThreeWhileTheStockLa
             tab.CartaPCDaGiocare = 1;
             if (ApplicaLivelloDiGioco(s, tab, lettera, caso)) {
                 ++sostituite;
-                EXPECT_EQ(tab.TestoCartaPCDaGiocare, colore::Verde);
+                EXPECT_TRUE(tab.SostituitaDalLivello);
                 EXPECT_EQ(tab.CartaPCDaGiocare2, 1);
                 diverse += tab.CartaPCDaGiocare != 1;
             }

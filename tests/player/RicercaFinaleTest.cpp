@@ -131,22 +131,22 @@ TEST(RicercaTerzultima, ALeafWhereTheComputerTakesAllHasTheSumOfTheSixCards) {
     TerzultimaGiocataIniziaPC(s, tab);
     AnalisiSecondoLivello(s, tab, caso);
     for (int z = 1; z <= 36; ++z) EXPECT_EQ(tab.SecondoLivello[z].Valore(), 44 + 40 + 16 + 44 + 40 + 12);
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(tab.Peggiore[i].sfondo, colore::Rosso);
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(tab.Peggiore[i].segno, Segno::Migliore);
 }
 
 // With no card worth points every leaf is 0, so every choice in the search is a tie: the follower
 // keeps the second leaf of each pair and the leader the later of the two kept.
 TEST(RicercaTerzultima, TiesKeepTheLaterLeafWhoeverLeads) {
     auto caso = Caso(7);
-    auto segniDeiGruppi = [](const TabellePC& tab, int foglie, Colore primo) {
+    auto segniDeiGruppi = [](const TabellePC& tab, int foglie, Segno primo) {
         for (int g = 1; g < foglie; g += 4) {
-            ASSERT_EQ(tab.PrimoLivello[(g + 3) / 4].sfondo, primo) << "foglia " << g;
-            EXPECT_NE(tab.SecondoLivello[g].testo, colore::Blu) << "foglia " << g;
-            EXPECT_NE(tab.SecondoLivello[g].testo, colore::Verde) << "foglia " << g;
-            EXPECT_EQ(tab.SecondoLivello[g + 1].testo, colore::Blu) << "foglia " << g + 1;
-            EXPECT_NE(tab.SecondoLivello[g + 2].testo, colore::Blu) << "foglia " << g + 2;
-            EXPECT_NE(tab.SecondoLivello[g + 2].testo, colore::Verde) << "foglia " << g + 2;
-            EXPECT_EQ(tab.SecondoLivello[g + 3].testo, colore::Verde) << "foglia " << g + 3;
+            ASSERT_EQ(tab.PrimoLivello[(g + 3) / 4].segno, primo) << "foglia " << g;
+            EXPECT_NE(tab.SecondoLivello[g].spunta, Spunta::TenutaDalSecondo) << "foglia " << g;
+            EXPECT_NE(tab.SecondoLivello[g].spunta, Spunta::TenutaDalPrimo) << "foglia " << g;
+            EXPECT_EQ(tab.SecondoLivello[g + 1].spunta, Spunta::TenutaDalSecondo) << "foglia " << g + 1;
+            EXPECT_NE(tab.SecondoLivello[g + 2].spunta, Spunta::TenutaDalSecondo) << "foglia " << g + 2;
+            EXPECT_NE(tab.SecondoLivello[g + 2].spunta, Spunta::TenutaDalPrimo) << "foglia " << g + 2;
+            EXPECT_EQ(tab.SecondoLivello[g + 3].spunta, Spunta::TenutaDalPrimo) << "foglia " << g + 3;
         }
     };
     {  // the computer leads diamonds and takes every first trick, so it leads the next one too
@@ -155,7 +155,7 @@ TEST(RicercaTerzultima, TiesKeepTheLaterLeafWhoeverLeads) {
         TabellePC& tab = sit.tab;
         TerzultimaGiocataIniziaPC(s, tab);
         AnalisiSecondoLivello(s, tab, caso);
-        segniDeiGruppi(tab, 36, colore::Bianco);
+        segniDeiGruppi(tab, 36, Segno::Nessuno);
     }
     {  // the human leads 6s and takes against any diamond, so it leads the next trick
         Situazione sit = test::ConMazzo('b', {"2d", "4d", "5d"}, {"6s", "7s", "2c"}, -1, Chi::H, 4, {});
@@ -163,7 +163,7 @@ TEST(RicercaTerzultima, TiesKeepTheLaterLeafWhoeverLeads) {
         TabellePC& tab = sit.tab;
         TerzultimaGiocataRispondePC(s, tab);
         AnalisiSecondoLivelloBis(s, tab, caso);
-        segniDeiGruppi(tab, 12, colore::Rosso);
+        segniDeiGruppi(tab, 12, Segno::VinceUmano);
     }
 }
 
@@ -194,8 +194,8 @@ TEST(RicercaTerzultima, OnlyTheBestSlotsAreDrawn) {
         TerzultimaGiocataIniziaPC(s, tab);
         AnalisiSecondoLivello(s, tab, caso);
         int migliori = 0;
-        for (int i = 1; i <= 3; ++i) migliori += tab.Peggiore[i].sfondo == colore::Rosso;
-        ASSERT_EQ(tab.Peggiore[tab.CartaPCDaGiocare].sfondo, colore::Rosso);
+        for (int i = 1; i <= 3; ++i) migliori += tab.Peggiore[i].segno == Segno::Migliore;
+        ASSERT_EQ(tab.Peggiore[tab.CartaPCDaGiocare].segno, Segno::Migliore);
         if (migliori == 1) ASSERT_EQ(tab.CartaPCDaGiocare, 2);
     }
 }
@@ -265,7 +265,7 @@ TEST(RicercaPenultima, AHumanSweepIsTheNegativeSumOfTheFourCards) {
     PenultimaGiocataIniziaPC(s, tab);
     for (int n = 1; n <= 4; ++n) {
         EXPECT_EQ(tab.SecondoLivello[n + 24].Valore(), -(8 + 12 + 44 + 40));
-        EXPECT_EQ(tab.SecondoLivello[n].sfondo, colore::Rosso);
+        EXPECT_EQ(tab.SecondoLivello[n].segno, Segno::VinceUmano);
     }
 }
 

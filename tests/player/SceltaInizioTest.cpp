@@ -27,24 +27,24 @@ TEST(SceltaInizio, PlaysTheCardWithTheBestWorstCase) {
     Inizio i({2.5f, 7, 9, -4, 20, 30, 1, 1.5f, 8});
     EXPECT_EQ(i.Scegli(), 1);
     // Marks: lowest red, second-lowest 0x8080FF, highest white; the winning lowest in blue.
-    EXPECT_EQ(i.tab.Convenienza[1].sfondo, colore::Rosso);
-    EXPECT_EQ(i.tab.Convenienza[2].sfondo, colore::RosaUmano);
-    EXPECT_EQ(i.tab.Convenienza[3].sfondo, colore::Bianco);
-    EXPECT_EQ(i.tab.Convenienza[1].testo, colore::Blu);
-    EXPECT_EQ(i.tab.Convenienza[4].testo, colore::Nero);
+    EXPECT_EQ(i.tab.Convenienza[1].segno, Segno::Minimo);
+    EXPECT_EQ(i.tab.Convenienza[2].segno, Segno::SecondoMinimo);
+    EXPECT_EQ(i.tab.Convenienza[3].segno, Segno::Nessuno);
+    EXPECT_EQ(i.tab.Convenienza[1].spunta, Spunta::AlPari);
+    EXPECT_EQ(i.tab.Convenienza[4].spunta, Spunta::Nessuna);
     EXPECT_EQ(i.tab.ContatoreRisposteMultiple, 1);
 }
 
 TEST(SceltaInizio, EqualLowestValuesKeepTheFirstRed) {
     Inizio i({3, 3, 5, 0, 0, 0, -1, 9, 9});
     i.Scegli();
-    EXPECT_EQ(i.tab.Convenienza[1].sfondo, colore::Rosso);
-    EXPECT_EQ(i.tab.Convenienza[2].sfondo, colore::RosaUmano);
-    EXPECT_EQ(i.tab.Convenienza[4].sfondo, colore::Rosso);
-    EXPECT_EQ(i.tab.Convenienza[5].sfondo, colore::RosaUmano);
-    EXPECT_EQ(i.tab.Convenienza[6].sfondo, colore::Bianco);
-    EXPECT_EQ(i.tab.Convenienza[8].sfondo, colore::RosaUmano);
-    EXPECT_EQ(i.tab.Convenienza[9].sfondo, colore::Bianco);
+    EXPECT_EQ(i.tab.Convenienza[1].segno, Segno::Minimo);
+    EXPECT_EQ(i.tab.Convenienza[2].segno, Segno::SecondoMinimo);
+    EXPECT_EQ(i.tab.Convenienza[4].segno, Segno::Minimo);
+    EXPECT_EQ(i.tab.Convenienza[5].segno, Segno::SecondoMinimo);
+    EXPECT_EQ(i.tab.Convenienza[6].segno, Segno::Nessuno);
+    EXPECT_EQ(i.tab.Convenienza[8].segno, Segno::SecondoMinimo);
+    EXPECT_EQ(i.tab.Convenienza[9].segno, Segno::Nessuno);
 }
 
 TEST(SceltaInizio, TiedWorstCasesGoToTheBetterSecondWorst) {
@@ -57,15 +57,15 @@ TEST(SceltaInizio, SecondLevelMarksReachRowsThatDidNotTieAtTheFirst) {
     // second-worst 3, so it is marked blue and enters the third level, where its best value wins.
     Inizio i({1, 3, 4, 1, 3, 5, 0, 3, 8});
     EXPECT_EQ(i.Scegli(), 3);
-    EXPECT_EQ(i.tab.Convenienza[8].testo, colore::Blu);
-    EXPECT_EQ(i.tab.Convenienza[2].testo, colore::Blu);
-    EXPECT_EQ(i.tab.Convenienza[7].testo, colore::Nero);  // its red entry was not a tie
+    EXPECT_EQ(i.tab.Convenienza[8].spunta, Spunta::AlPari);
+    EXPECT_EQ(i.tab.Convenienza[2].spunta, Spunta::AlPari);
+    EXPECT_EQ(i.tab.Convenienza[7].spunta, Spunta::Nessuna);  // its red entry was not a tie
 }
 
 TEST(SceltaInizio, ThirdLevelTakesTheBestOfTheRemainingValues) {
     Inizio i({1, 3, 4, 1, 3, 6, -2, 2, 9});
     EXPECT_EQ(i.Scegli(), 2);
-    EXPECT_EQ(i.tab.SfondoCartaPCDaGiocare, colore::Bianco);  // white again at the end
+    EXPECT_FALSE(i.tab.PariMeritoInizio);  // off again at the end
 }
 
 TEST(SceltaInizio, ATieInAllThreeValuesLeadsTheLowestCard) {

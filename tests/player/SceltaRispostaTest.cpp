@@ -25,9 +25,9 @@ struct Risposta {
 TEST(SceltaRisposta, PlaysTheHighestConvenienceWhateverItsSuit) {
     Risposta r({"5d", "Ab", "7c"}, {"2s", "4s", "6s"}, {1.5f, 3.25f, -2});
     EXPECT_EQ(r.Scegli(), 2);
-    EXPECT_EQ(r.tab.Convenienza[2].sfondo, colore::Giallo);
-    EXPECT_EQ(r.tab.Convenienza[1].sfondo, colore::Bianco);
-    EXPECT_EQ(r.tab.Convenienza[2].testo, colore::Blu);  // a briscola
+    EXPECT_EQ(r.tab.Convenienza[2].segno, Segno::Migliore);
+    EXPECT_EQ(r.tab.Convenienza[1].segno, Segno::Nessuno);
+    EXPECT_EQ(r.tab.Convenienza[2].spunta, Spunta::Briscola);  // a briscola
     EXPECT_EQ(r.tab.NumeroBriscole, 1);
 }
 
@@ -53,7 +53,7 @@ TEST(SceltaRisposta, ACardTheHumanCanBeatInItsSuitIsPreferred) {
     // The human holds Ad over 5d: 5d's entry is red, 6s has none; 5d is played.
     Risposta r({"5d", "6s", "7c"}, {"2c", "Ad", "4c"}, {1, 1, 0});
     EXPECT_EQ(r.Scegli(), 1);
-    EXPECT_EQ(r.tab.ValAgg[1].sfondo, colore::Rosso);
+    EXPECT_EQ(r.tab.ValAgg[1].segno, Segno::Superata);
     EXPECT_EQ(r.tab.ValAgg[1].Valore(), -49);
     EXPECT_FALSE(r.tab.ValAgg[2].Piena());
     EXPECT_EQ(r.tab.TotaliRossi, 1);
@@ -62,7 +62,7 @@ TEST(SceltaRisposta, ACardTheHumanCanBeatInItsSuitIsPreferred) {
 TEST(SceltaRisposta, WithoutRedEntriesTheLastCardTheHumanCannotAnswerInSuitIsPlayed) {
     Risposta r({"5d", "6s", "7c"}, {"Fb", "4d", "3b"}, {1, 1, 1});
     EXPECT_EQ(r.Scegli(), 3);
-    EXPECT_EQ(r.tab.ValAgg[1].sfondo, colore::Verde);
+    EXPECT_EQ(r.tab.ValAgg[1].segno, Segno::Supera);
     EXPECT_EQ(r.tab.ValAgg[1].Valore(), 9);
     EXPECT_EQ(r.tab.TotaliVerdi, 1);
 }
@@ -83,11 +83,11 @@ TEST(SceltaRisposta, TwoCardsOfTheSameSuitInTheHumansHandKeepTheSmallestValueAnd
     Risposta a({"5d", "6s", "7c"}, {"2c", "4d", "Ad"}, {1, 1, 0});
     a.Scegli();
     EXPECT_EQ(a.tab.ValAgg[1].Valore(), -49);
-    EXPECT_EQ(a.tab.ValAgg[1].sfondo, colore::Rosso);
+    EXPECT_EQ(a.tab.ValAgg[1].segno, Segno::Superata);
     Risposta b({"5d", "6s", "7c"}, {"2c", "Ad", "4d"}, {1, 1, 0});
     b.Scegli();
     EXPECT_EQ(b.tab.ValAgg[1].Valore(), -49);
-    EXPECT_EQ(b.tab.ValAgg[1].sfondo, colore::Verde);
+    EXPECT_EQ(b.tab.ValAgg[1].segno, Segno::Supera);
     EXPECT_EQ(b.tab.CartaPCDaGiocare, 2);  // no red entry: 6s, white, is played
 }
 

@@ -14,11 +14,11 @@ TEST(TabellaCoppie, LeadingWithTwoBriscoleAgainstPlainCardsTakesTheirSixPairs) {
                              {"2d", "4d", "5d", "6d", "7d", "2s", "4s", "5s", "6s", "7s", "2b", "4b", "5b", "6b"}, 10, 20);
     CalcolaPuntiPotenziali(s, tab);
     AnalizzaInizioPC(s, tab);
-    for (int k = 1; k <= 6; ++k) EXPECT_EQ(tab.TotaliNormali[k].sfondo, colore::Bianco) << k;
+    for (int k = 1; k <= 6; ++k) EXPECT_EQ(tab.TotaliNormali[k].segno, Segno::Nessuno) << k;
     EXPECT_EQ(tab.TotaliNormali[2].Valore(), 10 + 11);      // 2c takes As: the computer's total
     EXPECT_EQ(tab.TotaliNormali[9].Valore(), 20 + 4 + 10);  // Rd under 3d: the human takes, its total
-    EXPECT_EQ(tab.TotaliNormali[9].sfondo, colore::Rosso);
-    EXPECT_EQ(tab.TotaliNormali[7].sfondo, colore::Bianco);  // Rd led on 3s: different suits, leader takes
+    EXPECT_EQ(tab.TotaliNormali[9].segno, Segno::VinceUmano);
+    EXPECT_EQ(tab.TotaliNormali[7].segno, Segno::Nessuno);  // Rd led on 3s: different suits, leader takes
     EXPECT_EQ(tab.ContatoreCaselle, 10);
 }
 
@@ -47,10 +47,10 @@ TEST(TabellaCoppie, AnsweringAPlainCardWithAnotherPlainSuitGivesTheTrickToTheHum
     auto [s, tab] = ConMazzo('b', {"As", "2d", "Ab"}, {"4c", "6s", "7s"}, 34, Chi::H, 4);
     CalcolaPuntiPotenziali(s, tab);
     AnalizzaRispostaPC(s, tab);
-    EXPECT_EQ(tab.TotaliNormali[1].sfondo, colore::Rosso);
+    EXPECT_EQ(tab.TotaliNormali[1].segno, Segno::VinceUmano);
     EXPECT_EQ(tab.TotaliNormali[1].Valore(), 11);
     EXPECT_EQ(tab.Convenienza[1].Valore(), -(11.0f - *tab.Potenziale[4] + 11.0f));
-    EXPECT_EQ(tab.TotaliNormali[3].sfondo, colore::Bianco);  // the briscola takes
+    EXPECT_EQ(tab.TotaliNormali[3].segno, Segno::Nessuno);  // the briscola takes
     EXPECT_EQ(tab.Convenienza[3].Valore(), 11.0f - *tab.Potenziale[3] + 0.0f);
     for (int k = 4; k <= 9; ++k) EXPECT_FALSE(tab.Convenienza[k].Piena());
 }
@@ -63,7 +63,7 @@ TEST(TabellaCoppie, ResetClearsTheTrickButKeepsPlayedMarks) {
     AzzeraTabelleAnalisi(tab);
     for (int k = 1; k <= 9; ++k) {
         EXPECT_FALSE(tab.Convenienza[k].Piena());
-        EXPECT_EQ(tab.TotaliNormali[k].sfondo, colore::Bianco);
+        EXPECT_EQ(tab.TotaliNormali[k].segno, Segno::Nessuno);
     }
     EXPECT_FALSE(tab.ValAgg[2].Piena());
     EXPECT_EQ(tab.PreseVirtuali[PosizioneNelMazzo("2c")].stato, StatoCarta::Giocata);
