@@ -30,6 +30,8 @@ Punto PassoAnimazione(int slot);
 
 // RegistraCartaGiocata: marks CartaGiocata in CarteGiocate (player colour, text 0xFF0000).
 void RegistraCartaGiocata(StatoGioco& stato);
+// Whether deck position n (1..40) has been played in this game, as RegistraCartaGiocata marks it.
+bool CartaGiocataNelGioco(const StatoGioco& stato, int n);
 
 // The briscola suit's ten positions of CarteGiocate coloured 0x80FFFF after the deal.
 void SegnaBriscoleNelMazzo(StatoGioco& stato);

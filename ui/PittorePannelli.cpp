@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "game/Procedure.h"
 #include "game/Tavolo.h"
 #include "screens/CornicePrincipale.h"
 #include "ui/GeometriaTavolo.h"
@@ -53,7 +54,7 @@ void PannelloPartita(QPainter& p, const QRect& r, const Tavolo& t, const ColoriP
         const VoceMazzo& v = s.CarteGiocate[i];
         const int riga = (i - 1) / 10, colonna = (i - 1) % 10;
         const QRect c(r.left() + 150 + colonna * cella, r.top() + 2150 + riga * 420, cella - 20, 380);
-        const bool giocata = v.coloreTesto == colore::Blu || v.colore == colore::Rosso || v.colore == colore::RosaUmano;
+        const bool giocata = CartaGiocataNelGioco(s, i);
         p.setPen(Qt::NoPen);
         p.setBrush(giocata ? colori.pannello.darker(130) : QColor(250, 250, 245));
         p.drawRect(c);

@@ -1,9 +1,11 @@
 // The moves: every refused click, the thinking time by option, the card movement.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "BancoDiProva.h"
+#include "game/Procedure.h"
 
 namespace mrvelto::test {
 namespace {
@@ -34,6 +36,30 @@ void AttendiRifiuto(Banco& b, int indice, const char* perche) {
     EXPECT_FALSE(b.tavolo.ClickAccettato(indice)) << perche;
     b.tavolo.ImgCarta_Click(indice);
     EXPECT_TRUE(Prendi(b) == prima) << perche << ": click on " << indice << " changed the state";
+}
+
+// The side panel's list of played cards reads the deck's marks: exactly the cards played in this
+// game, whoever played them, and none after a new game.
+TEST(CarteGiocate, ThePlayedCardsOfTheGameAndNoOthers) {
+    Banco b(21);
+    b.Distribuisci();
+    auto giocate = [&] {
+        std::vector<int> g;
+        for (int n = 1; n <= 40; ++n)
+            if (CartaGiocataNelGioco(b.s(), n)) g.push_back(n);
+        return g;
+    };
+    EXPECT_TRUE(giocate().empty());
+    std::vector<int> attese;
+    auto ascolto = b.tavolo.Eventi().Iscrivi([&](const Evento& e) {
+        if (const auto* g = std::get_if<evento::CartaGiocata>(&e)) attese.push_back(b.s().Carta[g->slot].Posizione());
+    });
+    ASSERT_TRUE(b.Fino([&] { return b.s().Manche == 4; }));
+    std::sort(attese.begin(), attese.end());
+    EXPECT_EQ(attese.size(), 6u);
+    EXPECT_EQ(giocate(), attese);
+    ASSERT_TRUE(b.Fino([&] { return b.s().NumeroGioco == 2 && b.s().Manche == 1 && b.s().GiocoInCorso; }));
+    EXPECT_LE(giocate().size(), 1u);  // at most the first card of the new game
 }
 
 TEST(ClickRifiutato, ComputerCardsBriscolaAndStock) {
