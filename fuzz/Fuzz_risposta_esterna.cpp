@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto& mazzo = MazzoOrdinato();
     for (int k = 1; k <= 6; ++k)
         if (piene & (1u << (k - 1))) s.Metti(k, mazzo[k * 5 + (data[0] >> 6)]);
-    auto ammessa = [&](int k) { return k >= 1 && k <= 6 && !s.Carta[k].empty() && (ammesse & (1u << (k - 1))); };
+    auto ammessa = [&](int k) { return k >= 1 && k <= 6 && !s.Carta[k].Vuota() && (ammesse & (1u << (k - 1))); };
     const sim::RispostaEsterna r = sim::LeggiRispostaEsterna(riga, s, posto, ammessa);
     if (r.slot != 0) {
         if (!r.errore.empty() || !ammessa(r.slot)) std::abort();
