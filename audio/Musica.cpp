@@ -160,6 +160,15 @@ void Musica::InterrompiBrano() {
     vista_.Titolo.visibile = false;
 }
 
+void Musica::EntraInAnalisi() {
+    const std::string& audio = tavolo_.Opz()[OpzAudioAnalisi];
+    if (audio == "Silenzio assoluto" || audio == "Interrompi la Musica") {
+        musicaInterrotta_ = true;
+        InterrompiBrano();
+    }
+    FermaLettore(inno_);
+}
+
 bool Musica::Cerimonia(Chi vincitore, std::function<void()> alTermine) {
     if (vincitore != Chi::H && vincitore != Chi::PC) return false;
     fineCerimonia_ = std::move(alTermine);

@@ -56,6 +56,9 @@ public:
     void InnoItaliano();
     // The music stops where it is (the review asks for silence): player closed, title hidden.
     void InterrompiBrano();
+    // The review begins: when option 20 asks for it the music waits for the next deal; the
+    // anthem stops in any case.
+    void EntraInAnalisi();
     // The title follows "Visualizzazione Titoli:".
     void MostraTitolo();
 

@@ -14,6 +14,8 @@ std::string Numerato(const char* formato, int n) {
     return nome;
 }
 
+}  // namespace
+
 const char* RumoreDelValore(int v) {
     if (v < 8) return "Rumori/liscio.wav";
     switch (v) {
@@ -25,8 +27,6 @@ const char* RumoreDelValore(int v) {
         default: return nullptr;
     }
 }
-
-}  // namespace
 
 SuoniECommenti::SuoniECommenti(Tavolo& tavolo, OrologioVirtuale& orologio, FonteCasuale& caso, Lettore& effetti,
                                std::filesystem::path media, const DurateClip& durate)

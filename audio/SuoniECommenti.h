@@ -25,6 +25,9 @@ struct TimerSuoni {
     OrologioVirtuale::Id FineImpazienza = -1;
 };
 
+// The noise of a card by its Valore ("Rumori/asso.wav" ...), nullptr for none.
+const char* RumoreDelValore(int valore);
+
 class SuoniECommenti {
 public:
     // `media`: the folder the clip paths start from. The table, clock, source, player and

@@ -229,6 +229,21 @@ void Tavolo::cmdContinuaOIniziaPartita_Click() {
 
 void Tavolo::TastoInvio() { cmdContinuaOIniziaPartita_Click(); }
 
+void Tavolo::CaricaPannelloDati(const PannelloDati& dati) {
+    dati_ = dati;
+    RipristinaColoriDati(dati_);
+    vista_.NomeH.testo = dati_[1].testo;
+    Notifica();
+}
+
+void Tavolo::ImpostaCellaDati(int i, std::string testo, Colore sfondo) {
+    CellaDati& c = dati_[i];
+    c.visibile = !testo.empty();
+    c.testo = std::move(testo);
+    c.sfondo = sfondo;
+    Notifica();
+}
+
 void Tavolo::cmdTornaAlGioco_Click() {
     stato_.InterdiciSuoni = false;
     NuovoGioco();

@@ -137,6 +137,11 @@ public:
     void TastoInvio();
     // cmdTornaAlGioco of the archive and data panels.
     void cmdTornaAlGioco_Click();
+    // A saved game loaded for review: its data panel whole (text colours set again) and its
+    // player's name on H.
+    void CaricaPannelloDati(const PannelloDati& dati);
+    // The review writes its progress in the data panel ("Fine Analisi" in cell 14).
+    void ImpostaCellaDati(int i, std::string testo, Colore sfondo);
 
     // ---- State, read-only.
     const StatoGioco& Stato() const { return stato_; }

@@ -156,4 +156,14 @@ void CornicePrincipale::RispostaNoUscita() {
     tavolo_.ImpostaDomandaUscita(uscita_.DomandaVisibile());
 }
 
+void CornicePrincipale::MenuAnalisi(bool analisi) {
+    for (int k = ComandoPartita; k <= ComandoOpzioni; ++k) menu_.lblComandi[k].abilitata = !analisi;
+    if (!analisi) return;
+    menu_.fraPannello[PannelloPartitaIdx].visibile = false;
+    menu_.lblComandi[ComandoPartita].coloreTesto = kVoceChiusa;
+    menu_.fraPannello[PannelloDatiIdx] = {true, kPostoPannelloSinistro};
+    menu_.lblComandi[ComandoDati].coloreTesto = kVoceAperta;
+    menu_.PannelloVisualizzato = PannelloLaterale::Dati;
+}
+
 }  // namespace mrvelto

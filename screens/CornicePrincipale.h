@@ -76,6 +76,9 @@ public:
     // The exit question's answers: yes saves the settings and arms TimerEsci; no hides it.
     void RispostaSiUscita();
     void RispostaNoUscita();
+    // The review: the data panel shown at the left place; the entries that would take it away,
+    // or open the right panels, disabled until the review ends (false).
+    void MenuAnalisi(bool analisi);
 
     // ---- State to draw.
     const MenuComandi& Menu() const { return menu_; }

@@ -8,6 +8,8 @@
 //   ... programma.Tavolo_().ImgCarta_Click(5); programma.Cornice().lblComandi_Click(3);
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,7 +23,9 @@
 #include "game/OrologioVirtuale.h"
 #include "game/Tavolo.h"
 #include "records/Percorsi.h"
+#include "screens/Analisi.h"
 #include "screens/CornicePrincipale.h"
+#include "screens/FinestraIniziale.h"
 
 namespace mrvelto {
 
@@ -45,6 +49,12 @@ struct AvvioProgramma {
     bool autoplay = false;  // a built-in player clicks for the human
     std::uint64_t semeAutoplay = 0;
     int partite = 0;        // with autoplay: matches to play before leaving (0 = no limit)
+    bool finestraIniziale = false;  // open on the start-up window (the autoplay types `nome` there)
+};
+
+// The review's buttons on the data panel.
+struct PulsantiAnalisi {
+    bool cmdInizioAnalisi = false, cmdTornaAlGioco = false, cmdScegliManche = false, cmdLoad = false, cmdSave = false;
 };
 
 class Programma {
@@ -54,8 +64,43 @@ public:
     Programma(const Programma&) = delete;
     Programma& operator=(const Programma&) = delete;
 
-    // The main window's start-up: settings, records, the first deal. Mode Gioco from here on.
+    // The program's start: the start-up window when this run asks for it, otherwise straight to
+    // the main window's start-up (settings, records, the first deal) and mode Gioco.
     void Avvia();
+
+    // ---- The start-up window (mode Avvio).
+    // nullptr unless this run opens on the start-up window.
+    FinestraIniziale* Iniziale() { return iniziale_.get(); }
+    const FinestraIniziale* Iniziale() const { return iniziale_.get(); }
+    char SessoGiocatore() const { return SessoGiocatore_; }
+
+    // ---- The archive and the review (mode Analisi).
+    // The platform's file dialog: save (true) or open, with the proposed file; nullopt = cancelled.
+    std::function<std::optional<std::filesystem::path>(bool salva, const std::filesystem::path& proposto)> DialogoFile;
+    // A message for the player (a file refused, a failed save).
+    std::function<void(const std::string&)> Messaggio;
+    // The mode changed (the front end shows the other window, the review's buttons).
+    std::function<void()> CambioModo;
+    // The end-of-game frame's links.
+    void lblApri_Click();    // review mode, then load
+    void lblRivedi_Click();  // review the game just played
+    void lblSalva_Click();   // save without entering review mode
+    // The data panel's buttons.
+    void cmdSave_Click() { SalvaPartita(); }
+    void cmdLoad_Click();
+    void cmdInizioAnalisi_Click();
+    void cmdScegliManche_Click();
+    void cmdTornaAlGioco_Click();
+    // Enter: the start-up window's "OK", a review step, or the table's continue.
+    void TastoInvio();
+    // SalvaPartita's default name, in the archive folder.
+    std::filesystem::path PercorsoPredefinito() const;
+    Analisi& Analisi_() { return *analisi_; }
+    const Analisi& Analisi_() const { return *analisi_; }
+    const PulsantiAnalisi& Pulsanti() const { return pulsanti_; }
+    // The note on the data panel and the review's instruction.
+    bool SpiegaPannelloDatiVisibile() const { return modo_ == Modo::Analisi; }
+    void TimerCaricaPartita_Timer();
 
     Modo ModoCorrente() const { return modo_; }
     OrologioVirtuale& Orologio() { return orologio_; }
@@ -82,6 +127,12 @@ public:
 
 private:
     void ControllaFineAutoplay();
+    void EntraNelGioco(const std::string& nome, char sesso);
+    void EntraInAnalisi();
+    void MusicaAnalisi();
+    void SalvaPartita();
+    void CambiaModo(Modo m);
+    bool DigitaNome();  // autoplay in the start-up window: one key
 
     AvvioProgramma avvio_;
     OrologioVirtuale orologio_;
@@ -96,6 +147,13 @@ private:
     std::unique_ptr<CornicePrincipale> cornice_;
     std::unique_ptr<Giocatore> automatico_;
     std::unique_ptr<Conduttore> conduttore_;
+    std::unique_ptr<FinestraIniziale> iniziale_;
+    std::unique_ptr<Analisi> analisi_;
+    OrologioVirtuale::Id timerCaricaPartita_ = -1;
+    PulsantiAnalisi pulsanti_;
+    char SessoGiocatore_ = 'M';
+    std::string nomeGiocatore_;   // H goes back to it after reviewing someone else's game
+    int tastiDigitati_ = -1;      // autoplay: keys typed in the start-up window (-1: none yet)
     Modo modo_ = Modo::Avvio;
     bool concluso_ = false;
 };

@@ -12,6 +12,7 @@
 #include "platform/RadiciQt.h"
 #include "platform/SistemaReale.h"
 #include "ui/PittorePannelli.h"
+#include "ui/DialoghiArchivio.h"
 #include "game/ColoriTavolo.h"
 #include "ui/DisegnoCarta.h"
 #include "ui/GeometriaTavolo.h"
@@ -44,8 +45,10 @@ FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* pare
     inizio.autoplay = avvio_.autoplay;
     inizio.semeAutoplay = avvio_.seme;
     inizio.partite = avvio_.partite;
+    inizio.finestraIniziale = avvio_.finestraIniziale;
     programma_ = std::make_unique<Programma>(std::move(ambiente), std::move(inizio));
     programma_->Chiudi = [this] { Esci(); };
+    ImpostaDialoghiArchivio(*programma_, this);
     ridisegno_ = Tavolo_().Eventi().Iscrivi([this](const Evento& e) {
         if (std::holds_alternative<evento::PassoConcluso>(e)) Ridisegna();
     });
@@ -280,7 +283,7 @@ void FinestraPrincipale::mousePressEvent(QMouseEvent* event) {
 
 void FinestraPrincipale::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        Tavolo_().TastoInvio();
+        programma_->TastoInvio();
         pompa_->Ripianifica();
         return;
     }

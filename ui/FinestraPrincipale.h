@@ -16,6 +16,7 @@ struct AvvioFinestra {
     bool veloce = false;    // time jumps from step to step
     int partite = 0;        // with autoplay: matches to play before leaving (0 = no limit)
     quint64 seme = 0;       // 0: seeded from the clock
+    bool finestraIniziale = false;  // open on the start-up window (FinestraAvvio)
 };
 
 class FinestraPrincipale : public QWidget {

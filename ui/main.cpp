@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "ui/FinestraAvvio.h"
 #include "ui/FinestraPrincipale.h"
 
 int main(int argc, char** argv) {
@@ -33,6 +34,12 @@ int main(int argc, char** argv) {
     avvio.autoplay = parser.isSet(autoplay);
     avvio.veloce = parser.isSet(veloce);
     if (parser.isSet(nome)) avvio.nome = parser.value(nome);
+    // The autoplay types the name into the start-up window, which wants three characters.
+    if (avvio.autoplay && avvio.nome.size() < 3) {
+        fprintf(stderr, "mrvelto: --name vuole almeno tre caratteri\n");
+        return 2;
+    }
+    avvio.finestraIniziale = true;
     bool ok = true;
     if (parser.isSet(partite)) {
         avvio.partite = parser.value(partite).toInt(&ok);
@@ -51,6 +58,7 @@ int main(int argc, char** argv) {
 
     mrvelto::FinestraPrincipale finestra(avvio);
     QObject::connect(&finestra, &mrvelto::FinestraPrincipale::Finito, &app, [] { QApplication::exit(0); }, Qt::QueuedConnection);
-    finestra.show();
+    mrvelto::FinestraAvvio avvioFinestra(finestra.Programma_(), &finestra);
+    avvioFinestra.show();
     return QApplication::exec();
 }

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include "records/ArchivioPartita.h"
+#include "records/FormatoRiga.h"
+#include "screens/BancoProgramma.h"
+
+namespace mrvelto {
+namespace {
+
+using test::BancoProgramma;
+using test::CasaTemporanea;
+namespace fs = std::filesystem;
+
+TEST(NomeFilePartita, PaddedMatchAndGame) {
+    EXPECT_EQ(NomeFilePartita(6, true, 3), "007-03.txt");
+    EXPECT_EQ(NomeFilePartita(12, false, 11), "012-11.txt");
+    EXPECT_EQ(NomeFilePartita(11, true, 11), "012-11.txt");
+    EXPECT_EQ(NomeFilePartita(0, true, 1), "001-01.txt");
+    EXPECT_EQ(NomeFilePartita(1233, true, 123), "1234-123.txt");
+}
+
+// One finished game of a seeded program, its end-of-game frame shown.
+struct GiocoFinito : ::testing::Test {
+    CasaTemporanea casa;
+    BancoProgramma banco{casa.percorso, 21, false, "Pietà"};
+    Programma& p = *banco.programma;
+    fs::path file = casa.percorso / "Archivio" / "prova.txt";
+    void SetUp() override {
+        p.Avvia();
+        ASSERT_TRUE(banco.FinoAFineGioco());
+        banco.scelta = file;
+    }
+    // What the window shows and a load could change.
+    std::string Fotografia() const {
+        std::string f = ScriviPartita(p.Tavolo_().Dati()) + "|" + p.Tavolo_().Vista().NomeH.testo;
+        return f + "|" + std::to_string(static_cast<int>(p.ModoCorrente())) + "|" + std::to_string(p.Analisi_().Vista().Manche);
+    }
+};
+
+TEST_F(GiocoFinito, SaveProposesTheDefaultNameAndWritesTheWholePanel) {
+    p.lblSalva_Click();
+    ASSERT_EQ(banco.proposte.size(), 1u);
+    EXPECT_EQ(banco.proposte[0], casa.percorso / "Archivio" / "001-01.txt");
+    EXPECT_EQ(p.ModoCorrente(), Modo::Gioco);
+    const std::string byte = test::LeggiTutto(file);
+    const auto righe = DividiRighe(byte);
+    ASSERT_EQ(righe.size(), 268u);
+    EXPECT_EQ(std::count(byte.begin(), byte.end(), '\n'), 268);
+    EXPECT_EQ(std::count(byte.begin(), byte.end(), '\r'), 268);
+    EXPECT_EQ(righe[0], "\"Partita n. 1 - Gioco n. 1\"");
+    EXPECT_EQ(righe[4], "16777215");
+    EXPECT_EQ(righe[5], "\"Piet\xE0\"");  // Windows-1252
+    const PannelloDati& d = p.Tavolo_().Dati();
+    for (int i = 0; i < 133; ++i) {
+        EXPECT_EQ(righe[2 + 2 * i], std::to_string(d[i].sfondo)) << i;
+        if (i != 1) EXPECT_EQ(righe[3 + 2 * i], "\"" + d[i].testo + "\"") << i;
+    }
+}
+
+TEST_F(GiocoFinito, RoundTripGivesBackCellsColoursHeadingsAndTheName) {
+    p.lblSalva_Click();
+    const PannelloDati salvato = p.Tavolo_().Dati();
+    const std::string byte = test::LeggiTutto(file);
+    auto letto = LeggiPartita(byte);
+    ASSERT_TRUE(std::holds_alternative<PannelloDati>(letto)) << std::get<std::string>(letto);
+    const PannelloDati& d = std::get<PannelloDati>(letto);
+    EXPECT_EQ(d.Intestazione1, salvato.Intestazione1);
+    EXPECT_EQ(d.Intestazione2, salvato.Intestazione2);
+    for (int i = 0; i < 133; ++i) {
+        EXPECT_EQ(d[i].testo, salvato[i].testo) << i;
+        EXPECT_EQ(d[i].sfondo, salvato[i].sfondo) << i;
+    }
+    EXPECT_EQ(ScriviPartita(d), byte);
+
+    // Another player's game loaded into the review: H shows its name, the review starts.
+    std::string altro = byte;
+    altro.replace(altro.find("\"Piet\xE0\""), 7, "\"Zaira\"");
+    test::ScriviTutto(file, altro);
+    p.lblApri_Click();
+    EXPECT_EQ(p.ModoCorrente(), Modo::Analisi);
+    EXPECT_EQ(p.Tavolo_().Vista().NomeH.testo, "Zaira");
+    EXPECT_FALSE(p.Cornice().Menu().lblComandi[ComandoAlbo].abilitata);
+    EXPECT_TRUE(p.Cornice().Menu().fraPannello[PannelloDatiIdx].visibile);
+    p.Orologio().Avanza(20);  // TimerCaricaPartita
+    EXPECT_TRUE(p.Analisi_().Attiva());
+    EXPECT_EQ(p.Tavolo_().Dati()[14].testo, "");
+    EXPECT_EQ(ScriviPartita(p.Tavolo_().Dati()), altro);
+}
+
+TEST_F(GiocoFinito, ReviewStepsTrickByTrickToFineAnalisi) {
+    p.Tavolo_();
+    p.lblRivedi_Click();
+    ASSERT_EQ(p.ModoCorrente(), Modo::Analisi) << (banco.messaggi.empty() ? "" : banco.messaggi[0]);
+    const PannelloDati& d = p.Tavolo_().Dati();
+    const VistaAnalisi& v = p.Analisi_().Vista();
+    EXPECT_EQ(std::string(v.manoH[0].Codice()), d[5].testo);
+    int passi = 0;
+    while (!v.finita && passi < 30) {
+        p.TastoInvio();
+        ++passi;
+        if (v.finita) break;
+        EXPECT_EQ(std::string(v.inTavolaPC.Codice()), d(v.Manche, ColonnaDati::CartaPC).testo);
+        EXPECT_EQ(std::string(v.inTavolaH.Codice()), d(v.Manche, ColonnaDati::CartaH).testo);
+        EXPECT_EQ(std::to_string(v.PuntiH), d(v.Manche, ColonnaDati::PuntiH).testo);
+        EXPECT_NE(v.descrizione.find("Mano " + std::to_string(v.Manche) + ":"), std::string::npos);
+    }
+    EXPECT_TRUE(v.finita);
+    EXPECT_EQ(passi, static_cast<int>(p.Tavolo_().Stato().Manche));  // tricks played + the final press
+    EXPECT_EQ(d[14].testo, "Fine Analisi");
+    // A whole game, or one ended at the take that passed 60 points.
+    EXPECT_TRUE(v.PuntiH + v.PuntiPC == 120 || v.PuntiH > 60 || v.PuntiPC > 60);
+    EXPECT_EQ(v.PuntiH, p.Tavolo_().Stato().PuntiH);
+    EXPECT_EQ(v.PuntiPC, p.Tavolo_().Stato().PuntiPC);
+    // Back to the table: a new game, the player's own name.
+    p.cmdTornaAlGioco_Click();
+    EXPECT_EQ(p.ModoCorrente(), Modo::Gioco);
+    EXPECT_EQ(p.Tavolo_().Vista().NomeH.testo, "Pietà");
+    EXPECT_TRUE(p.Cornice().Menu().lblComandi[ComandoAlbo].abilitata);
+    EXPECT_TRUE(p.Orologio().Abilitato(p.Tavolo_().Timer().DistribuisciCarte));
+}
+
+TEST_F(GiocoFinito, ForeignOrDamagedFilesAreRefusedWithNothingChanged) {
+    p.lblSalva_Click();
+    const std::string buono = test::LeggiTutto(file);
+    p.lblRivedi_Click();
+    p.TastoInvio();
+    p.TastoInvio();
+    const std::string prima = Fotografia();
+    auto riga = [&](const std::string& byte, int n) {  // 1-based line n replaced
+        auto righe = DividiRighe(byte);
+        std::string out;
+        for (std::size_t i = 0; i < righe.size(); ++i) out += std::string(righe[i]) + "\r\n";
+        (void)n;
+        return out;
+    };
+    auto cambia = [&](int n, const std::string& nuova) {
+        auto righe = DividiRighe(buono);
+        std::string out;
+        for (std::size_t i = 0; i < righe.size(); ++i) out += (static_cast<int>(i) == n - 1 ? nuova : std::string(righe[i])) + "\r\n";
+        return out;
+    };
+    const PannelloDati& d = p.Tavolo_().Dati();
+    const int cartaPC1 = CellaDellaManche(1, ColonnaDati::CartaPC), puntiH1 = CellaDellaManche(1, ColonnaDati::PuntiH);
+    auto rigaTesto = [](int cella) { return 4 + 2 * cella; };
+    auto rigaColore = [](int cella) { return 3 + 2 * cella; };
+    const std::vector<std::pair<std::string, std::string>> casi = {
+        {"testo qualsiasi", "Caro diario,\r\noggi ho giocato a briscola.\r\n"},
+        {"file vuoto", ""},
+        {"corto", buono.substr(0, buono.rfind("\r\n", buono.size() - 3) + 2)},
+        {"lungo", buono + "\"altro\"\r\n"},
+        {"impostazioni", test::LeggiTutto(casa.percorso / "Dati" / "MVeImpo.txt")},
+        {"colore ignoto", cambia(rigaColore(20), "12345")},
+        {"colore non numero", cambia(rigaColore(20), "\"rosso\"")},
+        {"carta inventata", cambia(rigaTesto(3), "\"Zz\"")},
+        {"carta doppia", cambia(rigaTesto(cartaPC1), "\"" + d[5].testo + "\"")},
+        {"punti sbagliati", cambia(rigaTesto(puntiH1), "\"99\"")},
+        {"vincitore sbagliato", cambia(rigaColore(puntiH1), d[puntiH1].sfondo == colore::Bianco ? "8421631" : "16777215")},
+        {"cella di servizio", cambia(rigaTesto(11), "\"x\"")},
+        {"testo senza virgolette", cambia(1, "Partita n. 1")},
+        {"riga riempita", riga(buono, 0) + std::string(70000, 'x')},
+    };
+    for (const auto& [nome, byte] : casi) {
+        test::ScriviTutto(file, byte);
+        banco.messaggi.clear();
+        p.cmdLoad_Click();
+        p.Orologio().Avanza(20);
+        ASSERT_EQ(banco.messaggi.size(), 1u) << nome;
+        EXPECT_TRUE(banco.messaggi[0].rfind("Il file scelto non è un Gioco salvato da Mr. VELTO", 0) == 0) << nome << ": " << banco.messaggi[0];
+        EXPECT_EQ(Fotografia(), prima) << nome;
+    }
+    // A missing file and a cancelled dialog change nothing either.
+    fs::remove(file);
+    banco.messaggi.clear();
+    p.cmdLoad_Click();
+    EXPECT_EQ(banco.messaggi.size(), 1u);
+    banco.scelta.reset();
+    banco.messaggi.clear();
+    p.cmdLoad_Click();
+    EXPECT_TRUE(banco.messaggi.empty());
+    EXPECT_EQ(Fotografia(), prima);
+}
+
+TEST(SampleFile, HandMadeSavedGameReadsAndWritesByteForByte) {
+    const std::string byte = test::LeggiTutto(fs::path(MRVELTO_DATI_TEST) / "Partita-esempio.txt");
+    auto letto = LeggiPartita(byte);
+    ASSERT_TRUE(std::holds_alternative<PannelloDati>(letto)) << std::get<std::string>(letto);
+    const PannelloDati& d = std::get<PannelloDati>(letto);
+    EXPECT_EQ(d[1].testo, "Niccolò");
+    EXPECT_EQ(ScriviPartita(d), byte);
+}
+
+}  // namespace
+}  // namespace mrvelto

@@ -1,0 +1,11 @@
+#pragma once
+// The platform's file dialogs and message box for saving and loading games.
+#include <QWidget>
+
+#include "screens/Programma.h"
+
+namespace mrvelto {
+
+void ImpostaDialoghiArchivio(Programma& programma, QWidget* finestra);
+
+}  // namespace mrvelto

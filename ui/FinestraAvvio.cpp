@@ -1,0 +1,104 @@
+#include "ui/FinestraAvvio.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPixmap>
+
+namespace mrvelto {
+
+namespace {
+
+QColor Qc(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
+
+// A missing picture is drawn as a plain panel, so that the window still reads well.
+void Immagine(QPainter& p, const QRect& r, const std::filesystem::path& file, const QColor& riserva, const QString& etichetta) {
+    QPixmap pix(QString::fromStdString(file.string()));
+    if (!pix.isNull()) {
+        p.drawPixmap(r, pix);
+        return;
+    }
+    p.fillRect(r, riserva);
+    p.setPen(Qt::white);
+    p.drawText(r, Qt::AlignCenter, etichetta);
+}
+
+}  // namespace
+
+FinestraAvvio::FinestraAvvio(Programma& programma, QWidget* principale, QWidget* parent)
+    : QWidget(parent), programma_(programma), iniziale_(*programma.Iniziale()), principale_(principale) {
+    setWindowTitle(QStringLiteral("Mr. VELTO"));
+    setFixedSize(640, 480);
+    nome_ = new QLineEdit(this);
+    nome_->setGeometry(170, 380, 220, 28);
+    nome_->setText(QString::fromStdString(iniziale_.Testo()));
+    nome_->selectAll();
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setGeometry(400, 380, 70, 28);
+    connect(nome_, &QLineEdit::textEdited, this, [this](const QString& t) { iniziale_.ImpostaTesto(t.toStdString()); });
+    connect(nome_, &QLineEdit::returnPressed, this, [this] { programma_.TastoInvio(); Aggiorna(); });
+    connect(ok_, &QPushButton::clicked, this, [this] { programma_.TastoInvio(); Aggiorna(); });
+    connect(&ridisegno_, &QTimer::timeout, this, &FinestraAvvio::Aggiorna);
+    ridisegno_.start(50);
+    nome_->setFocus();
+}
+
+void FinestraAvvio::Aggiorna() {
+    if (programma_.ModoCorrente() != Modo::Avvio) {
+        ridisegno_.stop();
+        hide();
+        principale_->show();
+        return;
+    }
+    // The autoplay types in the program: the box shows what it holds.
+    const QString testo = QString::fromStdString(iniziale_.Testo());
+    if (nome_->text() != testo) nome_->setText(testo);
+    update();
+}
+
+void FinestraAvvio::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        programma_.TastoInvio();
+        Aggiorna();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FinestraAvvio::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    Immagine(p, rect(), iniziale_.PercorsoSfondo(), QColor(20, 40, 90), QString());
+    Immagine(p, QRect(520, 20, 100, 66), iniziale_.PercorsoVessillo(), QColor(0, 140, 70), QStringLiteral("Italia"));
+    p.setPen(Qt::white);
+    QFont f = font();
+    f.setPointSize(12);
+    p.setFont(f);
+    p.drawText(QRect(20, 20, 480, 60), Qt::TextWordWrap, QString::fromUtf8(kTestoScritta1.data(), int(kTestoScritta1.size())));
+    if (iniziale_.Scritta2Visibile()) {
+        QFont grande = f;
+        grande.setPointSize(36);
+        grande.setBold(true);
+        p.setFont(grande);
+        p.setPen(QColor(255, 220, 0));
+        p.drawText(QRect(20, 85, 600, 70), Qt::AlignCenter, QString::fromUtf8(kTestoScritta2.data()));
+    }
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(20, 155, 600, 24), Qt::AlignCenter, QString::fromUtf8(kTestoSottotitolo.data(), int(kTestoSottotitolo.size())));
+    // The four symbol places (twips / 15 = pixels at 100 %).
+    for (int posto = 1; posto <= 4; ++posto) {
+        const FinestraIniziale::Simbolo& s = iniziale_.ImgSimbolo(posto);
+        if (!s.visibile) continue;
+        const QRect r(40 + (posto - 1) * 150, 195, s.larghezza / 15 * 2 / 3, 110);
+        static const char* kNomi[] = {"", "Bastoni", "Bastoni", "Spade", "Spade", "Denari", "Denari", "Coppe", "Coppe"};
+        Immagine(p, r, iniziale_.PercorsoSimbolo(s.numero), QColor(120, 30, 30), QString::fromLatin1(kNomi[s.numero]));
+    }
+    if (iniziale_.InserisciVisibile()) {
+        p.setPen(Qc(iniziale_.ColoreInserisci()));
+        p.drawText(QRect(20, 325, 600, 48), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(iniziale_.Inserisci()));
+    }
+    p.setPen(Qt::lightGray);
+    p.drawText(QRect(540, 450, 90, 20), Qt::AlignRight, QString::fromUtf8(kTestoVersione.data(), int(kTestoVersione.size())));
+}
+
+}  // namespace mrvelto

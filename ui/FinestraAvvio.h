@@ -1,0 +1,34 @@
+#pragma once
+// The start-up window: draws the start-up window's state of the program (texts, the two pictures,
+// the four suit symbols) and forwards the typed name, "OK" and Enter. When the name is accepted
+// it hides itself and shows the main window.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include "screens/Programma.h"
+
+namespace mrvelto {
+
+class FinestraAvvio : public QWidget {
+public:
+    // `principale` is shown once the program leaves mode Avvio.
+    FinestraAvvio(Programma& programma, QWidget* principale, QWidget* parent = nullptr);
+    QLineEdit* Casella() { return nome_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Aggiorna();
+    Programma& programma_;
+    FinestraIniziale& iniziale_;
+    QWidget* principale_;
+    QLineEdit* nome_;
+    QPushButton* ok_;
+    QTimer ridisegno_;
+};
+
+}  // namespace mrvelto
