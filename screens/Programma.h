@@ -22,6 +22,8 @@
 #include "game/Tavolo.h"
 #include "records/Percorsi.h"
 #include "screens/CornicePrincipale.h"
+#include "screens/PannelloOpzioni.h"
+#include "table/VociOpzioni.h"
 
 namespace mrvelto {
 
@@ -64,6 +66,9 @@ public:
     CornicePrincipale& Cornice() { return *cornice_; }
     const CornicePrincipale& Cornice() const { return *cornice_; }
     const AvvioProgramma& Avvio() const { return avvio_; }
+    PannelloOpzioni& Opzioni_() { return *pannelloOpzioni_; }
+    const PannelloOpzioni& Opzioni_() const { return *pannelloOpzioni_; }
+    VociOpzioni& Voci() { return *voci_; }
     ImpiantoAudio& Audio() { return *audio_; }
     const ImpiantoAudio& Audio() const { return *audio_; }
 
@@ -92,8 +97,10 @@ private:
     std::unique_ptr<Tavolo> tavolo_;
     std::array<std::unique_ptr<Lettore>, 4> lettori_;  // effects, music, anthem, theme
     std::unique_ptr<ImpiantoAudio> audio_;
+    std::unique_ptr<VociOpzioni> voci_;
     std::unique_ptr<PassiCornice> passi_;
     std::unique_ptr<CornicePrincipale> cornice_;
+    std::unique_ptr<PannelloOpzioni> pannelloOpzioni_;
     std::unique_ptr<Giocatore> automatico_;
     std::unique_ptr<Conduttore> conduttore_;
     Modo modo_ = Modo::Avvio;
