@@ -36,6 +36,7 @@ void Carattere(QPainter& p, int pixel, bool grassetto) {
     QFont f = p.font();
     f.setPixelSize(pixel);
     f.setBold(grassetto);
+    f.setItalic(false);
     p.setFont(f);
 }
 
