@@ -153,11 +153,15 @@ def numeri(d, suit, n, box, c, deck):
     if suit in "sb" and n >= 2:
         # swords and batons are long: the Neapolitan deck draws them upright, the Piacentine crossed
         if deck == 2:
+            # in crossed pairs, one pair a row, the odd one upright in the last row
+            rows = (n + 1) // 2
+            size = bh * min(.2, .46 / rows)
             for i in range(n):
-                ang = (math.pi / 5) * (1 if i % 2 == 0 else -1)
-                span = .7 / max(1, (n + 1) // 2)
-                y = y0 + bh * (.2 + (i // 2) * span + (span / 2 if n % 2 and i == n - 1 else 0))
-                seme(d, suit, x0 + bw * .5, y + bh * .05, bh * .16, c, deck, angolo=ang)
+                row = i // 2
+                y = y0 + bh * (row + .5) / rows
+                single = n % 2 == 1 and i == n - 1
+                ang = 0.0 if single else (math.pi / 5) * (1 if i % 2 == 0 else -1)
+                seme(d, suit, x0 + bw * .5, y, size, c, deck, angolo=ang)
             return
         s = bh * (.2 if n <= 3 else .13)
     for (px, py) in layout[n]:
