@@ -32,6 +32,7 @@ struct SlotGrafico {
     bool scoperta = false;                // true: the face of Carta[k]; false: the back
     Colore riempimento = colore::Bianco;  // fill of ShpCarta(k): white face up, the back colour otherwise
     bool bordo = false;                   // ImgCarta(k) drawn with a one-line border
+    std::string figura;                   // ImgCarta(k)'s picture, an installation path; "" = none
     void Sposta(Punto img) {
         immagine = img;
         cornice = {img.left - kScartoCornice, img.top - kScartoCornice};
@@ -90,6 +91,7 @@ struct Presentazione {
     FrameFineGioco FineGioco;             // fraFineGioco
     bool EsciVisibile = false;            // fraEsci, the exit question (refuses card clicks)
     Etichetta IstruzioneIniziale;         // lblIstruzioneIniziale, hidden at the first move
+    Colore ColoreTavolo = rgb(169, 88, 65);  // window and panels ("Colore Tavolo e Pannelli:")
     Colore ColoreRetro = rgb(125, 95, 66);  // the back colour: fill of a covered slot and the dots
     int BordoCarteOpzionali = 0;          // the optional deck's faces get a border when not 0
 };

@@ -3,7 +3,7 @@
 // PresaEPesca.cpp (take and draw) and FineGioco.cpp (end of game and match, new game).
 #include "game/Tavolo.h"
 
-#include "game/ColoriTavolo.h"
+#include "game/AspettoCarte.h"
 #include "game/Procedure.h"
 
 namespace mrvelto {
@@ -79,8 +79,37 @@ void Tavolo::Notifica() { eventi_.Pubblica(evento::PassoConcluso{}); }
 void Tavolo::ImpostaOpzione(int n, std::string valore) {
     opzioni_[n] = std::move(valore);
     ApplicaOpzione(n);
+    // What a change shows on the cards already on the table.
+    switch (n) {
+        case OpzStileCarte:
+            for (int k = 1; k <= 7; ++k) VisualizzaCarte(k, stato_.Carta[k], opzioni_, vista_);
+            break;
+        case OpzMotivoRetro:
+            for (int k : {1, 2, 3, kSlotMazzo}) MotivoRetro(k, opzioni_, vista_);
+            break;
+        case OpzMostraCarte:
+            for (int k = 1; k <= 3; ++k) {
+                SlotGrafico& g = vista_.Slot[k];
+                if (InFilaCentrale(g)) continue;
+                if (opzioni_.MostraCartePC()) {
+                    g.riempimento = colore::Bianco;
+                    VisualizzaCarte(k, stato_.Carta[k], opzioni_, vista_);
+                } else {
+                    MotivoRetro(k, opzioni_, vista_);
+                }
+            }
+            if (stato_.PartitaInCorso) SegnaSbirciata();
+            break;
+        default: break;
+    }
     Pubblica(evento::OpzioneCambiata{n});
     Notifica();
+}
+
+void Tavolo::VariaOpzione(int n, std::string valore) {
+    opzioni_[n] = std::move(valore);
+    ApplicaOpzione(n);
+    Pubblica(evento::OpzioneCambiata{n});
 }
 
 void Tavolo::RipristinaOpzioni(const Opzioni& opzioni) {
@@ -116,14 +145,8 @@ void Tavolo::ApplicaOpzione(int n) {
             break;
         // "Presa automatica:" "No" leaves the interval to the take button (10 ms at its click).
         case OpzPresaAutomatica: imposta(timer_.EffettuaLaPresa, opzioni_.IntervalloPresa()); break;
-        case OpzColoreRetro:
-            // The back colour: the covered slots and the won-game dots.
-            if (const ColoreNominato* retro = CercaColore(opzioni_[OpzColoreRetro])) {
-                for (SlotGrafico& g : vista_.Slot)
-                    if (g.riempimento == vista_.ColoreRetro) g.riempimento = retro->retro;
-                vista_.ColoreRetro = retro->retro;
-            }
-            break;
+        case OpzColoreTavolo: ColoraTavolo(opzioni_, vista_); break;
+        case OpzColoreRetro: ColoraRetroCarte(opzioni_, vista_); break;
         case OpzConclusionePartita: vista_.NumeroColonnePallini = opzioni_.GiochiPerPartita(); break;
         case OpzPunteggio:
             if (stato_.GiocoInCorso || !vista_.FineGioco.visibile) VisibilitaPunteggi(false);
@@ -166,19 +189,16 @@ void Tavolo::ImpostaPunteggi() {
 }
 
 void Tavolo::MostraSlot(int slot) {
-    SlotGrafico& s = vista_.Slot[slot];
     if (SlotScoperto(slot, opzioni_))
         Scopri(slot);
     else
-        s.scoperta = false, s.riempimento = vista_.ColoreRetro;
-    s.visibile = true;
+        MotivoRetro(slot, opzioni_, vista_);
+    vista_.Slot[slot].visibile = true;
 }
 
 void Tavolo::Scopri(int slot) {
-    SlotGrafico& s = vista_.Slot[slot];
-    s.scoperta = true;
-    s.riempimento = colore::Bianco;
-    s.bordo = BordoDelMazzo(opzioni_, vista_.BordoCarteOpzionali);
+    vista_.Slot[slot].riempimento = colore::Bianco;
+    VisualizzaCarte(slot, stato_.Carta[slot], opzioni_, vista_);
 }
 
 void Tavolo::AvviaImpazienza() { Pubblica(evento::TurnoUmanoIniziato{}); }

@@ -105,6 +105,7 @@ void CornicePrincipale::Avvio() {
     tavolo_.ImpostaRecord(&record_);
     // 11. The deck style read at step 2 may name the optional deck only now known.
     LeggiCarteOpzionali(MappaPercorso(kFileCarteOpzionali, radici_), opzionali_, avvisi_);
+    tavolo_.ImpostaBordoCarteOpzionali(opzionali_.ConBordo() ? 1 : 0);
     const std::string stile = tavolo_.Opz()[OpzStileCarte];
     if (stile != "Napoletane" && stile != "Piacentine" && !(opzionali_.Installate() && stile == opzionali_.NomeCarteOpzionali)) {
         avvisi_.Aggiungi("Lo stile di carte \"" + stile + "\" delle impostazioni non è disponibile: si torna alle carte " +

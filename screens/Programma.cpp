@@ -8,10 +8,11 @@ namespace mrvelto {
 
 namespace {
 
-// The window's start-up steps and menu effects that the sound answers.
+// The window's start-up steps and menu effects that the sound and the table's colours answer.
 class PassiAudio : public PassiCornice {
 public:
-    explicit PassiAudio(ImpiantoAudio& audio) : audio_(audio) {}
+    PassiAudio(ImpiantoAudio& audio, VociOpzioni& voci) : audio_(audio), voci_(voci) {}
+    void Colori(bool casuali) override { voci_.ColoriAllAvvio(casuali); }
     void MostraTitoloBrano(bool) override { audio_.Musica_().MostraTitolo(); }
     void IntervalloImpazienza(int) override { audio_.Suoni().ImpostaCarattere(); }
     void FermaImpazienza() override { audio_.Suoni().SospendiImpazienza(); }
@@ -19,6 +20,7 @@ public:
 
 private:
     ImpiantoAudio& audio_;
+    VociOpzioni& voci_;
 };
 
 std::unique_ptr<Lettore> OMuto(std::unique_ptr<Lettore> l) {
@@ -40,8 +42,10 @@ Programma::Programma(AmbienteProgramma ambiente, AvvioProgramma avvio)
                 OMuto(std::move(ambiente.sigla))};
     audio_ = std::make_unique<ImpiantoAudio>(*tavolo_, orologio_, *caso_,
                                              LettoriAudio{*lettori_[0], *lettori_[1], *lettori_[2], *lettori_[3]}, radici_.media);
-    passi_ = std::make_unique<PassiAudio>(*audio_);
+    voci_ = std::make_unique<VociOpzioni>(*tavolo_, *caso_);
+    passi_ = std::make_unique<PassiAudio>(*audio_, *voci_);
     cornice_ = std::make_unique<CornicePrincipale>(*tavolo_, orologio_, radici_, calendario_, passi_.get());
+    pannelloOpzioni_ = std::make_unique<PannelloOpzioni>(*tavolo_, *voci_, cornice_->Opzionali());
     cornice_->Chiudi = [this] {
         orologio_.FermaTutti();
         if (Chiudi) Chiudi();

@@ -26,6 +26,8 @@
 #include "screens/Analisi.h"
 #include "screens/CornicePrincipale.h"
 #include "screens/FinestraIniziale.h"
+#include "screens/PannelloOpzioni.h"
+#include "table/VociOpzioni.h"
 
 namespace mrvelto {
 
@@ -109,6 +111,9 @@ public:
     CornicePrincipale& Cornice() { return *cornice_; }
     const CornicePrincipale& Cornice() const { return *cornice_; }
     const AvvioProgramma& Avvio() const { return avvio_; }
+    PannelloOpzioni& Opzioni_() { return *pannelloOpzioni_; }
+    const PannelloOpzioni& Opzioni_() const { return *pannelloOpzioni_; }
+    VociOpzioni& Voci() { return *voci_; }
     ImpiantoAudio& Audio() { return *audio_; }
     const ImpiantoAudio& Audio() const { return *audio_; }
 
@@ -143,8 +148,10 @@ private:
     std::unique_ptr<Tavolo> tavolo_;
     std::array<std::unique_ptr<Lettore>, 4> lettori_;  // effects, music, anthem, theme
     std::unique_ptr<ImpiantoAudio> audio_;
+    std::unique_ptr<VociOpzioni> voci_;
     std::unique_ptr<PassiCornice> passi_;
     std::unique_ptr<CornicePrincipale> cornice_;
+    std::unique_ptr<PannelloOpzioni> pannelloOpzioni_;
     std::unique_ptr<Giocatore> automatico_;
     std::unique_ptr<Conduttore> conduttore_;
     std::unique_ptr<FinestraIniziale> iniziale_;

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QToolTip>
 
 #include "game/OraVirtuale.h"
 #include "platform/PompaProgramma.h"
@@ -14,8 +15,8 @@
 #include "ui/PittorePannelli.h"
 #include "ui/DialoghiArchivio.h"
 #include "game/ColoriTavolo.h"
-#include "ui/DisegnoCarta.h"
 #include "ui/GeometriaTavolo.h"
+#include "ui/PannelloOpzioniQt.h"
 
 namespace mrvelto {
 
@@ -32,6 +33,7 @@ FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* pare
     setWindowTitle(QStringLiteral("Mr. VELTO"));
     resize(kLarghezzaTwip / kTwipPerPixel, kAltezzaTwip / kTwipPerPixel);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);  // the options panel highlights the value under the mouse
     AmbienteProgramma ambiente;
     const quint64 seme = avvio_.seme;
     ambiente.caso = [seme](const OrologioVirtuale& orologio) -> std::unique_ptr<FonteCasuale> {
@@ -40,6 +42,7 @@ FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* pare
     };
     ambiente.calendario = DataOraDiSistema;
     ambiente.radici = RadiciDelProgramma();
+    immagini_ = std::make_unique<CacheImmagini>(ambiente.radici);
     AvvioProgramma inizio;
     inizio.nome = avvio_.nome.toStdString();
     inizio.autoplay = avvio_.autoplay;
@@ -93,10 +96,7 @@ FinestraPrincipale::~FinestraPrincipale() {
     ridisegno_.Rilascia();
 }
 
-QColor FinestraPrincipale::ColoreTavolo() const {
-    const ColoreNominato* c = CercaColore(Tavolo_().Opz()[OpzColoreTavolo]);
-    return Qc(c ? c->tavolo : rgb(169, 88, 65));
-}
+QColor FinestraPrincipale::ColoreTavolo() const { return Qc(Tavolo_().Vista().ColoreTavolo); }
 
 QTransform FinestraPrincipale::Trasformazione() const {
     const double scala = std::min(width() / double(kLarghezzaTwip), height() / double(kAltezzaTwip));
@@ -141,16 +141,21 @@ void FinestraPrincipale::DisegnaEtichetta(QPainter& p, const QRect& r, const Eti
 
 void FinestraPrincipale::DisegnaSlot(QPainter& p, int k) {
     const SlotGrafico& s = Tavolo_().Vista().Slot[k];
-    const std::string_view codice = Tavolo_().Stato().Carta[k].Codice();
     if (!s.visibile) return;
+    // The body in its fill (white face up, the back colour face down), then the picture the core
+    // put in the slot: the face, or the back's pattern laid transparently over the colour.
     const QRect corpo = RettangoloCornice(s);
     const QRect immagine = RettangoloImmagine(s);
-    if (s.scoperta && !codice.empty()) {
-        // A white body with the face inside; Piacentine faces carry a thin frame.
-        DisegnaFaccia(p, corpo, "", false);
-        DisegnaFaccia(p, immagine, codice, s.bordo);
-    } else {
-        DisegnaRetro(p, corpo, Qc(s.riempimento));
+    p.setPen(QPen(QColor(60, 40, 30), 12));
+    p.setBrush(Qc(s.riempimento));
+    p.drawRoundedRect(corpo, 90, 90);
+    const QRectF pixel = p.transform().mapRect(QRectF(immagine));
+    const QPixmap figura = immagini_->Immagine(s.figura, pixel.size().toSize() * devicePixelRatioF());
+    if (!figura.isNull()) p.drawPixmap(immagine, figura);
+    if (s.bordo) {
+        p.setPen(QPen(Qt::black, 15));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(immagine);
     }
 }
 
@@ -222,7 +227,7 @@ void FinestraPrincipale::Disegna(QPainter& p) {
         p.setPen(testo);
         p.drawText(geometria::kIstruzione, Qt::AlignCenter, QString::fromStdString(v.IstruzioneIniziale.testo));
     }
-    DisegnaPannelli(p, Cornice(), Tavolo_(), colori);
+    DisegnaPannelli(p, Cornice(), Tavolo_(), programma_->Opzioni_(), colori);
     DisegnaFineGioco(p);
     DisegnaDomandaUscita(p, Cornice(), colori);
 }
@@ -250,6 +255,13 @@ void FinestraPrincipale::mousePressEvent(QMouseEvent* event) {
             update();
             return;
         }
+    }
+    if (const QRect r = RettangoloOpzioni(); r.contains(t)) {
+        const int n = CosaCeSotto(r, t).didascalia;
+        if (n >= 0) programma_->Opzioni_().lblVoce_Click(n);
+        pompa_->Ripianifica();
+        update();
+        return;
     }
     if (Cornice().Menu().fraPannello[PannelloAlboIdx].visibile && geometria::ListaAlbo().contains(t)) {
         // A click on the log moves the focus to the hidden button whose action may close the
@@ -279,6 +291,38 @@ void FinestraPrincipale::mousePressEvent(QMouseEvent* event) {
         }
     }
     pompa_->Ripianifica();
+}
+
+QRect FinestraPrincipale::RettangoloOpzioni() const {
+    const StatoPannello& s = programma_->Cornice().Menu().fraPannello[PannelloOpzioniIdx];
+    if (!s.visibile) return {};
+    return {s.posizione.left, s.posizione.top, geometria::kLarghezzaPannelloDestro, geometria::kAltezzaPannelloDestro};
+}
+
+void FinestraPrincipale::mouseMoveEvent(QMouseEvent* event) {
+    const QRect r = RettangoloOpzioni();
+    if (r.isEmpty()) return;
+    const SottoIlMouse sotto = CosaCeSotto(r, Trasformazione().inverted().map(event->position()).toPoint());
+    PannelloOpzioni& pannello = programma_->Opzioni_();
+    const int prima = pannello.lblOpzioneMouse();
+    if (sotto.didascalia >= 0) pannello.lblVoce_MouseMove(sotto.didascalia);
+    else if (sotto.valore >= 0) pannello.Opzione_MouseMove();
+    if (pannello.lblOpzioneMouse() != prima) update();
+}
+
+bool FinestraPrincipale::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* aiuto = static_cast<QHelpEvent*>(e);
+        const QRect r = RettangoloOpzioni();
+        const SottoIlMouse sotto = CosaCeSotto(r, Trasformazione().inverted().map(aiuto->pos()));
+        const int n = sotto.didascalia >= 0 ? sotto.didascalia : sotto.valore;
+        if (!r.isEmpty() && n >= 0)
+            QToolTip::showText(aiuto->globalPos(), SuggerimentoOpzione(n), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(e);
 }
 
 void FinestraPrincipale::keyPressEvent(QKeyEvent* event) {

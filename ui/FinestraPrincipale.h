@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "ui/CacheImmagini.h"
+
 #include "screens/Programma.h"
 
 namespace mrvelto {
@@ -45,6 +47,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -56,12 +60,15 @@ private:
     void Ridisegna();
     void MostraAvvisi();
     void Esci();
+    // The options panel's place while it is shown, else an empty rectangle (twips).
+    QRect RettangoloOpzioni() const;
 
     AvvioFinestra avvio_;
     std::unique_ptr<Programma> programma_;
     CanaleEventi::Iscrizione ridisegno_;
     PompaProgramma* pompa_ = nullptr;
-    bool chiusa_ = false;   // the exit has run its course: the window may close
+    bool chiusa_ = false;
+    std::unique_ptr<CacheImmagini> immagini_;   // the exit has run its course: the window may close
 };
 
 }  // namespace mrvelto

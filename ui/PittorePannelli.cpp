@@ -6,6 +6,7 @@
 #include "game/Tavolo.h"
 #include "screens/CornicePrincipale.h"
 #include "ui/GeometriaTavolo.h"
+#include "ui/PannelloOpzioniQt.h"
 
 namespace mrvelto {
 
@@ -135,17 +136,6 @@ void PannelloAlbo(QPainter& p, const QRect& r, const CornicePrincipale& c, const
         Testo(p, {lista.left() + 60, lista.top() + (i - da) * 220, lista.width() - 120, 220}, Qs(albo.LstAlbo[static_cast<std::size_t>(i)]), QColor(20, 20, 20));
 }
 
-void PannelloOpzioni(QPainter& p, const QRect& r, const Tavolo& t, const ColoriPannelli& colori) {
-    Carattere(p, 220, true);
-    Testo(p, {r.left() + 150, r.top() + 80, r.width() - 300, 360}, QStringLiteral("Opzioni di Mr. VELTO"), colori.testo, Qt::AlignCenter);
-    Carattere(p, 160);
-    for (int n = 0; n < kNumeroOpzioni; ++n) {
-        const int top = r.top() + 500 + n * 255;
-        Testo(p, {r.left() + 150, top, 2900, 250}, Qs(DidascaliaOpzione(n)), QColor(192, 255, 192));
-        Testo(p, {r.left() + 3100, top, r.width() - 3250, 250}, Qs(t.Opz()[n]), colori.testo);
-    }
-}
-
 }  // namespace
 
 void DisegnaMenu(QPainter& p, const CornicePrincipale& c, const ColoriPannelli&) {
@@ -156,7 +146,7 @@ void DisegnaMenu(QPainter& p, const CornicePrincipale& c, const ColoriPannelli&)
     }
 }
 
-void DisegnaPannelli(QPainter& p, CornicePrincipale& c, const Tavolo& t, const ColoriPannelli& colori) {
+void DisegnaPannelli(QPainter& p, CornicePrincipale& c, const Tavolo& t, const PannelloOpzioni& opzioni, const ColoriPannelli& colori) {
     const MenuComandi& m = c.Menu();
     auto posto = [&](IndicePannello i, int w, int h) {
         const StatoPannello& s = m.fraPannello[static_cast<std::size_t>(i)];
@@ -182,7 +172,7 @@ void DisegnaPannelli(QPainter& p, CornicePrincipale& c, const Tavolo& t, const C
     if (visibile(PannelloOpzioniIdx)) {
         const QRect r = posto(PannelloOpzioniIdx, kLarghezzaPannelloDestro, kAltezzaPannelloDestro);
         Riquadro(p, r, colori);
-        PannelloOpzioni(p, r, t, colori);
+        DisegnaPannelloOpzioni(p, r, opzioni, colori);
     }
 }
 

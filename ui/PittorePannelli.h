@@ -8,6 +8,7 @@ class QPainter;
 namespace mrvelto {
 
 class CornicePrincipale;
+class PannelloOpzioni;
 class Tavolo;
 
 struct ColoriPannelli {
@@ -17,7 +18,7 @@ struct ColoriPannelli {
 };
 
 void DisegnaMenu(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& colori);
-void DisegnaPannelli(QPainter& p, CornicePrincipale& c, const Tavolo& t, const ColoriPannelli& colori);
+void DisegnaPannelli(QPainter& p, CornicePrincipale& c, const Tavolo& t, const PannelloOpzioni& opzioni, const ColoriPannelli& colori);
 void DisegnaSegnapunti(QPainter& p, CornicePrincipale& c, const Tavolo& t);
 void DisegnaDomandaUscita(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& colori);
 

@@ -47,7 +47,7 @@ TEST(NomeGiocatore, ADamagedFileOffersNoNameAndSaysSoOnce) {
     EXPECT_EQ(LeggiNomeGiocatore(file, avvisi), "Bare");
 }
 
-TEST(CarteOpzionali, TheInstalledDefaultMeansNoThirdDeck) {
+TEST(CarteOpzionali, NoThirdDeckAndTheInstalledOne) {
     CarteOpzionali c;
     EXPECT_TRUE(LeggiCarteOpzionaliDa(Campione("MVeOpzio.txt"), c));
     EXPECT_EQ(c.CarteOpzionali, "No");
@@ -55,8 +55,12 @@ TEST(CarteOpzionali, TheInstalledDefaultMeansNoThirdDeck) {
     EXPECT_EQ(c.NomeCarteOpzionali, "Opzionali");
     EXPECT_FALSE(c.Installate());
     EXPECT_FALSE(c.ConBordo());
-    // The file the build installs is that same sample.
-    EXPECT_EQ(test::LeggiByte(test::CartellaCampioni() / "../../../assets/MVeOpzio.txt"), Campione("MVeOpzio.txt"));
+    // The build installs the high-legibility deck, framed.
+    CarteOpzionali installate;
+    EXPECT_TRUE(LeggiCarteOpzionaliDa(test::LeggiByte(test::CartellaCampioni() / "../../../assets/MVeOpzio.txt"), installate));
+    EXPECT_TRUE(installate.Installate());
+    EXPECT_TRUE(installate.ConBordo());
+    EXPECT_EQ(installate.NomeCarteOpzionali, "Grandi Indici");
 }
 
 TEST(CarteOpzionali, ValuesOfAnyFormAreKeptAsTexts) {

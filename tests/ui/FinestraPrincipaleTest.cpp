@@ -8,6 +8,7 @@
 
 #include "game/Conduttore.h"
 #include "player/GiocatoriDiRiferimento.h"
+#include "game/ColoriTavolo.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/GeometriaTavolo.h"
 
@@ -44,9 +45,14 @@ TEST(FinestraPrincipale, OpensWithTitleSizeAndTableColour) {
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Mr. VELTO"));
     EXPECT_EQ(f.width(), 800);
     EXPECT_NEAR(f.height(), 633, 1);
-    EXPECT_EQ(f.ColoreTavolo(), QColor(169, 88, 65));
+    // The start-up draws the colours at random ("Variazioni grafiche casuali:" at its initial value):
+    // the table shows the one now in "Colore Tavolo e Pannelli:".
+    const ColoreNominato* colore = CercaColore(f.Tavolo_().Opz()[OpzColoreTavolo]);
+    ASSERT_NE(colore, nullptr);
+    const QColor atteso(rosso(colore->tavolo), verde(colore->tavolo), blu(colore->tavolo));
+    EXPECT_EQ(f.ColoreTavolo(), atteso);
     const QImage img = f.grab().toImage();
-    EXPECT_EQ(img.pixelColor(img.width() / 2, img.height() / 2), QColor(169, 88, 65));
+    EXPECT_EQ(img.pixelColor(img.width() / 2, img.height() / 2), atteso);
 }
 
 TEST(FinestraPrincipale, ClickOnAHandCardPlaysItAtAnySize) {

@@ -1,0 +1,48 @@
+#pragma once
+// How a slot shows its card: the face picture of the chosen deck, the frame, the back colour and
+// pattern, and the colours of the table. The flow and the options panel both call these; they
+// write only the presentation state.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "cards/Carta.h"
+#include "game/Opzioni.h"
+#include "game/Presentazione.h"
+
+namespace mrvelto {
+
+// The installation folder every picture path starts with (the front end maps it).
+inline constexpr std::string_view kPrefissoMedia = "C:\\Programmi\\MrVelto\\";
+
+// A played card lies with its body's top edge here; nothing covers it.
+inline constexpr int kTopFilaCentrale = 3150;
+inline bool InFilaCentrale(const SlotGrafico& s) { return s.cornice.top == kTopFilaCentrale; }
+
+struct MotivoNominato {
+    std::string_view nome;
+    std::string_view file;  // under Grafica\, cut to eight characters; "" for "Nessuno"
+};
+// The 13 patterns in the order of the random choice ("Nessuno" first).
+const std::array<MotivoNominato, 13>& TabellaMotivi();
+
+// The picture of pattern `nome` as a full installation path, "" for "Nessuno" or an unknown name.
+std::string FileMotivo(std::string_view nome);
+// The face picture of `codice` in deck style `stile`: "Napoletane" Napoleta\<c>1.jpg,
+// "Piacentine" Piacenti\<c>2.jpg, any other Opzional\<c>3.jpg; "" for a code outside the 40.
+std::string FileFaccia(std::string_view stile, std::string_view codice);
+
+// Face-up fill: white. Any other fill shows the back.
+inline bool Bianco(const SlotGrafico& s) { return s.riempimento == colore::Bianco; }
+
+// Shows the face of slot k if it holds a card and is white; sets its frame by the deck style.
+void VisualizzaCarte(int k, CartaDaGioco carta, const Opzioni& opzioni, Presentazione& vista);
+// Covers slot k with the back colour and pattern, unless it lies in the middle row or the
+// computer's cards are shown (then only the stock is covered).
+void MotivoRetro(int k, const Opzioni& opzioni, Presentazione& vista);
+// Option 4 on the stock, on the computer's covered hand and on the won-game dots.
+void ColoraRetroCarte(const Opzioni& opzioni, Presentazione& vista);
+// Option 1 on the window and its panels.
+void ColoraTavolo(const Opzioni& opzioni, Presentazione& vista);
+
+}  // namespace mrvelto

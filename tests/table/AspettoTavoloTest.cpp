@@ -1,0 +1,267 @@
+// The slots' faces and backs, the table colours, the random variations and the option locks.
+#include <gtest/gtest.h>
+
+#include "game/AspettoCarte.h"
+#include "game/BancoDiProva.h"
+#include "game/ColoriTavolo.h"
+#include "support/CasoFinto.h"
+#include "table/VociOpzioni.h"
+
+namespace mrvelto {
+namespace {
+
+using test::Banco;
+using test::CasoFinto;
+using test::ConOpzioni;
+
+const CartaDaGioco kReBastoni = CartaDaGioco::DaCodice("Rb");
+
+TEST(FileDelleCarte, OgniStileHaLaSuaCartellaEIlSuoSuffisso) {
+    EXPECT_EQ(FileFaccia("Napoletane", "Rb"), "C:\\Programmi\\MrVelto\\Napoleta\\Rb1.jpg");
+    EXPECT_EQ(FileFaccia("Piacentine", "Ad"), "C:\\Programmi\\MrVelto\\Piacenti\\Ad2.jpg");
+    EXPECT_EQ(FileFaccia("Grandi Indici", "7c"), "C:\\Programmi\\MrVelto\\Opzional\\7c3.jpg");
+    EXPECT_EQ(FileFaccia("", "Fs"), "C:\\Programmi\\MrVelto\\Opzional\\Fs3.jpg");
+    // the code keeps its case, and a code outside the 40 names no file
+    EXPECT_EQ(FileFaccia("Napoletane", "rB"), "");
+    EXPECT_EQ(FileFaccia("Napoletane", "8d"), "");
+    EXPECT_EQ(FileFaccia("Napoletane", ""), "");
+}
+
+TEST(FileDelleCarte, MotiviConNomiDiOttoCaratteri) {
+    EXPECT_EQ(FileMotivo("Nessuno"), "");
+    EXPECT_EQ(FileMotivo("Tartan"), "");
+    EXPECT_EQ(FileMotivo("Scacchiera"), "C:\\Programmi\\MrVelto\\Grafica\\Scacchie.gif");
+    EXPECT_EQ(FileMotivo("Arzigogoli"), "C:\\Programmi\\MrVelto\\Grafica\\Arzigogo.gif");
+    EXPECT_EQ(FileMotivo("Rombi"), "C:\\Programmi\\MrVelto\\Grafica\\Rombi.gif");
+    for (const MotivoNominato& m : TabellaMotivi()) {
+        if (!m.file.empty()) {
+            EXPECT_LE(m.file.find('.'), 8u) << m.nome;
+        }
+    }
+    EXPECT_EQ(TabellaMotivi()[0].nome, "Nessuno");
+    EXPECT_EQ(TabellaMotivi()[1].nome, "Decoro");
+    EXPECT_EQ(TabellaMotivi()[12].nome, "Stelle");
+}
+
+TEST(VisualizzaCarte, LasciaStareSlotVuotiECarteCoperte) {
+    Presentazione v;
+    Opzioni o;
+    v.Slot[4].figura = "prima";
+    VisualizzaCarte(4, CartaDaGioco{}, o, v);
+    EXPECT_EQ(v.Slot[4].figura, "prima");
+    EXPECT_FALSE(v.Slot[4].bordo);
+
+    v.Slot[4].riempimento = rgb(1, 2, 3);
+    VisualizzaCarte(4, kReBastoni, o, v);
+    EXPECT_EQ(v.Slot[4].figura, "prima") << "a covered card is not turned over by itself";
+    EXPECT_EQ(v.Slot[4].riempimento, rgb(1, 2, 3));
+}
+
+TEST(VisualizzaCarte, LaCorniceSegueLoStile) {
+    Presentazione v;
+    Opzioni o;  // "Piacentine"
+    VisualizzaCarte(5, kReBastoni, o, v);
+    EXPECT_TRUE(v.Slot[5].bordo);
+    EXPECT_EQ(v.Slot[5].figura, "C:\\Programmi\\MrVelto\\Piacenti\\Rb2.jpg");
+    o[OpzStileCarte] = "Napoletane";
+    VisualizzaCarte(5, kReBastoni, o, v);
+    EXPECT_FALSE(v.Slot[5].bordo);
+    EXPECT_EQ(v.Slot[5].figura, "C:\\Programmi\\MrVelto\\Napoleta\\Rb1.jpg");
+    o[OpzStileCarte] = "Grandi Indici";
+    v.BordoCarteOpzionali = 0;
+    VisualizzaCarte(5, kReBastoni, o, v);
+    EXPECT_FALSE(v.Slot[5].bordo);
+    v.BordoCarteOpzionali = 2;
+    VisualizzaCarte(5, kReBastoni, o, v);
+    EXPECT_TRUE(v.Slot[5].bordo);
+    EXPECT_EQ(v.Slot[5].figura, "C:\\Programmi\\MrVelto\\Opzional\\Rb3.jpg");
+}
+
+TEST(MotivoRetro, CopreColColoreDeiPalliniEIlMotivo) {
+    Presentazione v;
+    Opzioni o = ConOpzioni({{OpzMotivoRetro, "Stelle"}});
+    v.ColoreRetro = rgb(10, 20, 30);
+    MotivoRetro(2, o, v);
+    EXPECT_EQ(v.Slot[2].riempimento, rgb(10, 20, 30));
+    EXPECT_EQ(v.Slot[2].figura, "C:\\Programmi\\MrVelto\\Grafica\\Stelle.gif");
+    EXPECT_FALSE(v.Slot[2].scoperta);
+    for (const char* senza : {"Nessuno", "Tartan"}) {
+        o[OpzMotivoRetro] = senza;
+        MotivoRetro(2, o, v);
+        EXPECT_EQ(v.Slot[2].figura, "") << senza;
+    }
+}
+
+TEST(MotivoRetro, UnaCartaGiocataResta) {
+    Presentazione v;
+    Opzioni o = ConOpzioni({{OpzMotivoRetro, "Rombi"}});
+    v.Slot[2].Sposta(kPostoInTavolaPC);
+    ASSERT_EQ(v.Slot[2].cornice.top, kTopFilaCentrale);
+    v.Slot[2].figura = "faccia";
+    MotivoRetro(2, o, v);
+    EXPECT_EQ(v.Slot[2].riempimento, colore::Bianco);
+    EXPECT_EQ(v.Slot[2].figura, "faccia");
+    ColoraRetroCarte(o, v);
+    EXPECT_EQ(v.Slot[2].riempimento, colore::Bianco);
+}
+
+TEST(MotivoRetro, CarteDelPCMostrateSoloIlMazzoSiCopre) {
+    Presentazione v;
+    Opzioni o = ConOpzioni({{OpzMostraCarte, "Si"}, {OpzColoreRetro, "Acqua"}});
+    for (int k : {1, 2, 3, 4, 8}) MotivoRetro(k, o, v);
+    for (int k : {1, 2, 3, 4}) EXPECT_EQ(v.Slot[k].riempimento, colore::Bianco) << k;
+    EXPECT_NE(v.Slot[8].riempimento, colore::Bianco);
+    ColoraRetroCarte(o, v);
+    for (int k : {1, 2, 3}) EXPECT_EQ(v.Slot[k].riempimento, colore::Bianco) << k;
+    EXPECT_EQ(v.Slot[8].riempimento, rgb(69, 122, 104));
+}
+
+TEST(Colori, RetroSulMazzoSullaManoCopertaESuiPallini) {
+    Presentazione v;
+    Opzioni o = ConOpzioni({{OpzColoreRetro, "Legno"}});
+    v.Slot[5].riempimento = colore::Bianco;
+    ColoraRetroCarte(o, v);
+    for (int k : {1, 2, 3, 8}) EXPECT_EQ(v.Slot[k].riempimento, rgb(125, 95, 66)) << k;
+    EXPECT_EQ(v.Slot[5].riempimento, colore::Bianco) << "the human's hand is not covered";
+    EXPECT_EQ(v.ColoreRetro, rgb(125, 95, 66));
+}
+
+TEST(Colori, NomeSconosciutoDipingeSalvia) {
+    Presentazione v;
+    Opzioni o = ConOpzioni({{OpzColoreRetro, "Fucsia"}, {OpzColoreTavolo, ""}});
+    ColoraRetroCarte(o, v);
+    ColoraTavolo(o, v);
+    EXPECT_EQ(v.ColoreRetro, rgb(80, 114, 78));
+    EXPECT_EQ(v.ColoreTavolo, rgb(94, 133, 90));
+    o[OpzColoreTavolo] = "Azzurro bebé";
+    ColoraTavolo(o, v);
+    EXPECT_EQ(v.ColoreTavolo, rgb(82, 145, 152));
+}
+
+// A table with the option captions plugged into it and a source of chance the test lines up.
+struct TavoloConVoci {
+    explicit TavoloConVoci(std::deque<double> r, OraMinSec ora = {}, Opzioni o = Opzioni{})
+        : caso(std::move(r), ora), tavolo(orologio, caso, [] { return DataOra{}; }, std::move(o)), voci(tavolo, caso) {}
+    OrologioVirtuale orologio;
+    CasoFinto caso;
+    Tavolo tavolo;
+    VociOpzioni voci;
+};
+
+TEST(ScegliColoreCasuale, AlternaTavoloERetroERimetteIDuePunti) {
+    TavoloConVoci t({0.0, 0.5});
+    EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali:");
+    t.voci.ScegliColoreCasuale();
+    EXPECT_EQ(t.tavolo.Opz()[OpzColoreTavolo], "Verde Veronese");
+    EXPECT_EQ(t.tavolo.Opz()[OpzColoreRetro], "Grigio cemento");
+    EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali");
+    EXPECT_EQ(t.tavolo.Vista().ColoreTavolo, rgb(78, 146, 81)) << "applied at once";
+    t.voci.ScegliColoreCasuale();
+    EXPECT_EQ(t.tavolo.Opz()[OpzColoreRetro], "Rosso mattone");  // Int(0.5 × 24) + 1 = 13
+    EXPECT_EQ(t.tavolo.Vista().ColoreRetro, rgb(154, 80, 58));
+    EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali:");
+}
+
+TEST(ScegliColoreCasuale, IlMinutoEIlSecondoEntranoNelNumero) {
+    // r = 0.25, minute 30, second 0: Int((0.25 + 0.5) × 24) + 1 = 19 "Senape".
+    TavoloConVoci a({0.25}, {30, 0});
+    a.voci.ScegliColoreCasuale();
+    EXPECT_EQ(a.tavolo.Opz()[OpzColoreTavolo], "Senape");
+    // second 59 pulls it down: Int((0.25 - 59/61) × 24) = -18 → 6 + 1 = 7 "Blues".
+    TavoloConVoci b({0.25}, {0, 59});
+    b.voci.ScegliColoreCasuale();
+    EXPECT_EQ(b.tavolo.Opz()[OpzColoreTavolo], "Blues");
+    // same minute and second, another r: another colour
+    TavoloConVoci c({0.75}, {0, 59});
+    c.voci.ScegliColoreCasuale();
+    EXPECT_NE(c.tavolo.Opz()[OpzColoreTavolo], b.tavolo.Opz()[OpzColoreTavolo]);
+}
+
+TEST(ScegliMotivoCasuale, TrediciMotiviNellOrdineDellaTabella) {
+    TavoloConVoci t({0.0, 0.1, 0.99});
+    t.voci.ScegliMotivoCasuale();
+    EXPECT_EQ(t.tavolo.Opz()[OpzMotivoRetro], "Nessuno");
+    t.voci.ScegliMotivoCasuale();
+    EXPECT_EQ(t.tavolo.Opz()[OpzMotivoRetro], "Decoro");  // Int(1.3) + 1 = 2
+    t.voci.ScegliMotivoCasuale();
+    EXPECT_EQ(t.tavolo.Opz()[OpzMotivoRetro], "Stelle");
+}
+
+TEST(VariazioniGrafiche, SecondoLOpzioneZero) {
+    struct Caso {
+        const char* quando;
+        bool nuovaPartita;
+        bool varia;
+    };
+    for (Caso c : {Caso{"No", true, false}, Caso{"All'inizio della Partita", true, true}, Caso{"All'inizio della Partita", false, false},
+                   Caso{"All'inizio di ogni Gioco", false, true}, Caso{"All'inizio di ogni Gioco", true, true}}) {
+        TavoloConVoci t({0.0, 0.5, 0.1}, {}, ConOpzioni({{OpzVariazioniGrafiche, c.quando}}));
+        t.voci.VariazioniGrafiche(c.nuovaPartita);
+        const Opzioni& o = t.tavolo.Opz();
+        if (c.varia) {
+            EXPECT_EQ(o[OpzColoreTavolo], "Verde Veronese") << c.quando;
+            EXPECT_EQ(o[OpzColoreRetro], "Rosso mattone") << c.quando;
+            EXPECT_EQ(o[OpzMotivoRetro], "Decoro") << c.quando;
+        } else {
+            EXPECT_EQ(o[OpzColoreTavolo], "Rosso mattone") << c.quando;
+            EXPECT_EQ(o[OpzColoreRetro], "Grigio cemento") << c.quando;
+            EXPECT_EQ(o[OpzMotivoRetro], "Nessuno") << c.quando;
+        }
+        EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali:") << "the pair leaves the flag as it was";
+    }
+}
+
+TEST(VariazioniGrafiche, NuovaPartitaNelFlussoCambiaIColori) {
+    Banco b(3, ConOpzioni({{OpzVariazioniGrafiche, "All'inizio di ogni Gioco"}, {OpzColoreTavolo, "Nessuno dei 24"}}));
+    VociOpzioni voci(b.tavolo, b.caso);
+    b.Distribuisci();
+    EXPECT_EQ(b.tavolo.Opz()[OpzColoreTavolo], "Nessuno dei 24") << "the first game keeps the start-up's colours";
+    ASSERT_TRUE(b.Fino([&] { return b.tavolo.GiochiConclusi() >= 1 && b.s().ContatoreDistribuisciCarte > 1; }));
+    EXPECT_NE(CercaColore(b.tavolo.Opz()[OpzColoreTavolo]), nullptr);
+    EXPECT_EQ(b.v().Slot[8].riempimento, b.v().ColoreRetro);
+}
+
+TEST(BlocchiOpzioni, RosaDuranteGiocoEPartitaVerdeAllaFine) {
+    TavoloConVoci t({0.0});
+    for (int n = 0; n < kNumeroOpzioni; ++n) EXPECT_TRUE(t.voci.Libera(n)) << n;
+    t.voci.BloccaOpzioni(true, false);
+    EXPECT_EQ(t.voci.ColoreVoce(OpzConclusioneGioco), kVoceBloccata);
+    EXPECT_TRUE(t.voci.Libera(OpzAbilita));
+    t.voci.BloccaOpzioni(true, true);
+    EXPECT_FALSE(t.voci.Libera(OpzAbilita));
+    EXPECT_FALSE(t.voci.Libera(OpzConclusionePartita));
+    t.voci.SbloccaOpzioni(false);
+    EXPECT_TRUE(t.voci.Libera(OpzConclusioneGioco));
+    EXPECT_FALSE(t.voci.Libera(OpzAbilita)) << "the match goes on";
+    t.voci.SbloccaOpzioni(true);
+    EXPECT_TRUE(t.voci.Libera(OpzAbilita));
+    EXPECT_TRUE(t.voci.Libera(OpzConclusionePartita));
+    EXPECT_EQ(t.voci.ColoreVoce(OpzAbilita), rgb(192, 255, 192));
+}
+
+TEST(BlocchiOpzioni, IlFlussoBloccaAllaPrimaCartaUmana) {
+    Banco b(5);
+    VociOpzioni voci(b.tavolo, b.caso);
+    b.Distribuisci();
+    EXPECT_TRUE(voci.Libera(OpzAbilita));
+    ASSERT_TRUE(b.Fino([&] { return b.s().NumeroCartaGiocataDaH != 0; }));
+    EXPECT_FALSE(voci.Libera(OpzConclusioneGioco));
+    EXPECT_FALSE(voci.Libera(OpzAbilita));
+    EXPECT_FALSE(voci.Libera(OpzConclusionePartita));
+    EXPECT_TRUE(voci.Libera(OpzStileCarte));
+}
+
+TEST(Sbirciata, ConLeCarteDelPCMostrateIlMazzoRestaCoperto) {
+    Banco b(7, ConOpzioni({{OpzMostraCarte, "Si"}, {OpzMotivoRetro, "Greche"}}));
+    b.Distribuisci();
+    for (int k = 1; k <= 7; ++k) {
+        EXPECT_EQ(b.v().Slot[k].riempimento, colore::Bianco) << k;
+        EXPECT_EQ(b.v().Slot[k].figura, FileFaccia("Piacentine", b.s().Carta[k].Codice())) << k;
+    }
+    EXPECT_NE(b.v().Slot[8].riempimento, colore::Bianco);
+    EXPECT_EQ(b.v().Slot[8].figura, "C:\\Programmi\\MrVelto\\Grafica\\Greche.gif");
+    EXPECT_TRUE(b.s().Sbirciata);
+}
+
+}  // namespace
+}  // namespace mrvelto
