@@ -13,6 +13,10 @@ set -euo pipefail
 "$1" --seed 7 & gioco=$!
 trap 'kill $gioco 2>/dev/null || true' EXIT
 for _ in $(seq 50); do xdotool search --name "Mr. VELTO" >/dev/null 2>&1 && break; sleep 0.2; done
+sleep 1
+xdotool mousemove 400 300                # the start-up window: the name, then Enter
+xdotool type --delay 40 "Prova"
+xdotool key Return
 sleep 4                                  # the deal: 8 cards, 450 ms apart
 scatta() { import -window root "$MRVELTO_HOME/$1.png"; }
 # the hand 228..572 x 408..592, the stock's lower half under the briscola
