@@ -67,30 +67,27 @@ std::optional<ClipAudio> LeggiWav(const std::uint8_t* d, std::size_t n) {
         return std::nullopt;
     const std::size_t passo = std::size_t(bit / 8) * canali;
     const std::size_t sorgenti = lunghezza / passo;
-    // Mono goes to both sides; past two channels only the first two are kept.
-    std::vector<float> stereo(sorgenti * 2);
-    for (std::size_t f = 0; f < sorgenti; ++f) {
-        const std::uint8_t* p = dati + f * passo;
-        const float s = Campione(p, bit, formato);
-        stereo[2 * f] = s;
-        stereo[2 * f + 1] = canali > 1 ? Campione(p + bit / 8, bit, formato) : s;
-    }
+    // Past two channels only the first two are kept.
+    const int tenuti = canali > 1 ? 2 : 1;
     ClipAudio clip;
+    clip.canali = tenuti;
+    auto Leggi = [&](std::size_t f, int c) { return Campione(dati + f * passo + std::size_t(c) * (bit / 8), bit, formato); };
     if (frequenza == kFrequenzaAudio) {
-        clip.campioni = std::move(stereo);
+        clip.campioni.resize(sorgenti * tenuti);
+        for (std::size_t f = 0; f < sorgenti; ++f)
+            for (int c = 0; c < tenuti; ++c) clip.campioni[f * tenuti + c] = A16Bit(Leggi(f, c), true);
         return clip;
     }
     // Another rate: linear interpolation is enough for short noises and speech.
     const double rapporto = double(frequenza) / kFrequenzaAudio;
-    const auto uscita = static_cast<std::size_t>(std::floor(double(sorgenti) / rapporto));
-    clip.campioni.resize(uscita * 2);
+    const auto uscita = sorgenti == 0 ? 0 : static_cast<std::size_t>(std::floor(double(sorgenti) / rapporto));
+    clip.campioni.resize(uscita * tenuti);
     for (std::size_t f = 0; f < uscita; ++f) {
         const double pos = double(f) * rapporto;
-        const auto a = static_cast<std::size_t>(pos);
+        const auto a = std::min(static_cast<std::size_t>(pos), sorgenti - 1);
         const std::size_t b = std::min(a + 1, sorgenti - 1);
         const auto t = static_cast<float>(pos - double(a));
-        for (int c = 0; c < 2; ++c)
-            clip.campioni[2 * f + c] = stereo[2 * a + c] * (1 - t) + stereo[2 * b + c] * t;
+        for (int c = 0; c < tenuti; ++c) clip.campioni[f * tenuti + c] = A16Bit(Leggi(a, c) * (1 - t) + Leggi(b, c) * t, true);
     }
     return clip;
 }
@@ -102,8 +99,9 @@ std::optional<ClipAudio> LeggiWav(const std::filesystem::path& file) {
     return LeggiWav(byte.data(), byte.size());
 }
 
-std::int16_t A16Bit(float x) {
-    const float s = std::clamp(x, -1.0f, 1.0f) * 32767.0f;
+std::int16_t A16Bit(float x, bool pieno) {
+    // Read clips keep their full scale (-1 is -32768); the mix is scaled so +1 and -1 both fit.
+    const float s = pieno ? std::clamp(x * 32768.0f, -32768.0f, 32767.0f) : std::clamp(x, -1.0f, 1.0f) * 32767.0f;
     return static_cast<std::int16_t>(std::lrint(s));
 }
 

@@ -150,7 +150,7 @@ std::shared_ptr<const ClipAudio> Miscelatore::Clip_(const std::string& file) {
 std::size_t Miscelatore::ByteClip() const {
     std::size_t n = 0;
     for (const auto& [file, clip] : cache_)
-        if (clip) n += clip->campioni.size() * sizeof(float);
+        if (clip) n += clip->campioni.size() * sizeof(std::int16_t);
     return n;
 }
 
@@ -229,8 +229,11 @@ void Miscelatore::Rendi(float* uscita, std::size_t fotogrammi) {
         if (!s.suona || !s.clip) continue;
         const std::size_t resto = s.clip->Fotogrammi() - std::min(s.posizione, s.clip->Fotogrammi());
         const std::size_t n = std::min(resto, fotogrammi);
-        const float* da = s.clip->campioni.data() + 2 * s.posizione;
-        for (std::size_t i = 0; i < 2 * n; ++i) uscita[i] += da[i];
+        const ClipAudio& c = *s.clip;
+        for (std::size_t i = 0; i < n; ++i) {
+            uscita[2 * i] += c.Sinistro(s.posizione + i);
+            uscita[2 * i + 1] += c.Destro(s.posizione + i);
+        }
         s.posizione += n;
         if (s.posizione >= s.clip->Fotogrammi()) s.suona = false;
     }

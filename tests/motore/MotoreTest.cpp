@@ -82,7 +82,7 @@ std::vector<int> Sinistro(const fs::path& file) {
     EXPECT_TRUE(clip.has_value());
     std::vector<int> s;
     if (!clip) return s;
-    for (std::size_t f = 0; f < clip->Fotogrammi(); ++f) s.push_back(static_cast<int>(std::lround(clip->campioni[2 * f] * 32768.0f)));
+    for (std::size_t f = 0; f < clip->Fotogrammi(); ++f) s.push_back(clip->campioni[f * clip->canali]);
     return s;
 }
 
@@ -96,20 +96,22 @@ TEST(ClipWav, LeggeMonoA16BitSaltandoIBlocchiSconosciuti) {
     const auto clip = LeggiWav(b.data(), b.size());
     ASSERT_TRUE(clip);
     ASSERT_EQ(clip->Fotogrammi(), 4u);
-    const std::vector<float> attesi = {0, 0, 0.5f, 0.5f, -1, -1, 32767 / 32768.0f, 32767 / 32768.0f};
-    EXPECT_EQ(clip->campioni, attesi);
+    EXPECT_EQ(clip->canali, 1);
+    EXPECT_EQ(clip->campioni, (std::vector<std::int16_t>{0, 16384, -32768, 32767}));
+    EXPECT_EQ(clip->Destro(2), -1.0f);
 }
 
 TEST(ClipWav, LeggeStereoA8E24Bit) {
     const auto b8 = Wav(2, 8, kFrequenzaAudio, {128, 192, 0, 255}, false);
     const auto c8 = LeggiWav(b8.data(), b8.size());
     ASSERT_TRUE(c8);
-    EXPECT_EQ(c8->campioni, (std::vector<float>{0, 0.5f, -1, 127 / 128.0f}));
+    EXPECT_EQ(c8->canali, 2);
+    EXPECT_EQ(c8->campioni, (std::vector<std::int16_t>{0, 16384, -32768, 32512}));
     // 24-bit little-endian: 0x400000 is half scale, 0xC00000 minus half.
     const auto b24 = Wav(2, 24, kFrequenzaAudio, {0, 0, 0x40, 0, 0, 0xC0});
     const auto c24 = LeggiWav(b24.data(), b24.size());
     ASSERT_TRUE(c24);
-    EXPECT_EQ(c24->campioni, (std::vector<float>{0.5f, -0.5f}));
+    EXPECT_EQ(c24->campioni, (std::vector<std::int16_t>{16384, -16384}));
 }
 
 TEST(ClipWav, ConverteUnAltraFrequenza) {
@@ -120,7 +122,7 @@ TEST(ClipWav, ConverteUnAltraFrequenza) {
     const auto clip = LeggiWav(b.data(), b.size());
     ASSERT_TRUE(clip);
     EXPECT_NEAR(static_cast<double>(clip->Fotogrammi()), 44100.0, 2.0);
-    EXPECT_FLOAT_EQ(clip->campioni[1000], 8000 / 32768.0f);
+    EXPECT_EQ(clip->campioni[1000], 8000);
 }
 
 TEST(ClipWav, RifiutaCioCheNonEPcm) {
