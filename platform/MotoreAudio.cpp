@@ -51,6 +51,12 @@ MotoreCattura::~MotoreCattura() {
 }
 
 void MotoreCattura::ImpostaOra(std::function<Millisecondi()> ora) {
+    if (!ora) {
+        // The clock is going: time stops where it is.
+        Adesso();
+        ora_ = nullptr;
+        return;
+    }
     ora_ = std::move(ora);
     origine_ = ora_ ? ora_() : 0;
     ultimo_ = 0;

@@ -48,7 +48,8 @@ public:
 
     bool Aperto() const { return aperto_; }
     void Accoda(ComandoAudio c) override;
-    // Time runs from `ora()` at this call: the file starts there.
+    // Time runs from `ora()` at this call: the file starts there. An empty one freezes time
+    // where the last clock left it.
     void ImpostaOra(std::function<Millisecondi()> ora) override;
     void Segna() override;
     // Waits until everything queued so far is rendered and written.

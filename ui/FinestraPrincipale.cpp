@@ -11,9 +11,11 @@
 #include "platform/PompaProgramma.h"
 #include "platform/RadiciQt.h"
 #include "platform/SistemaReale.h"
+#include "platform/UscitaDispositivo.h"
 #include "ui/PittorePannelli.h"
 #include "game/ColoriTavolo.h"
 #include "ui/DisegnoCarta.h"
+#include "ui/DisegnoMusica.h"
 #include "ui/GeometriaTavolo.h"
 
 namespace mrvelto {
@@ -39,6 +41,20 @@ FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* pare
     };
     ambiente.calendario = DataOraDiSistema;
     ambiente.radici = RadiciDelProgramma();
+    media_ = ambiente.radici.media;
+    if (!avvio_.catturaAudio.isEmpty()) {
+        auto cattura = std::make_unique<MotoreCattura>(avvio_.catturaAudio.toStdString());
+        if (!cattura->Aperto()) fprintf(stderr, "mrvelto: non riesco a scrivere %s\n", qPrintable(avvio_.catturaAudio));
+        motore_ = std::move(cattura);
+    } else if (avvio_.suono) {
+        motore_ = std::make_unique<MotoreDispositivo>();
+    }
+    if (motore_) {
+        ambiente.effetti = motore_->NuovoLettore(VoceAudio::Effetti);
+        ambiente.musica = motore_->NuovoLettore(VoceAudio::Musica);
+        ambiente.inno = motore_->NuovoLettore(VoceAudio::Inno);
+        ambiente.sigla = motore_->NuovoLettore(VoceAudio::Sigla);
+    }
     AvvioProgramma inizio;
     inizio.nome = avvio_.nome.toStdString();
     inizio.autoplay = avvio_.autoplay;
@@ -46,8 +62,11 @@ FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* pare
     inizio.partite = avvio_.partite;
     programma_ = std::make_unique<Programma>(std::move(ambiente), std::move(inizio));
     programma_->Chiudi = [this] { Esci(); };
+    if (motore_) motore_->ImpostaOra([o = &programma_->Orologio()] { return o->Adesso(); });
     ridisegno_ = Tavolo_().Eventi().Iscrivi([this](const Evento& e) {
-        if (std::holds_alternative<evento::PassoConcluso>(e)) Ridisegna();
+        if (!std::holds_alternative<evento::PassoConcluso>(e)) return;
+        if (motore_) motore_->Segna();
+        Ridisegna();
     });
 
     pompa_ = new PompaProgramma(*programma_, avvio_.autoplay, avvio_.veloce, this);
@@ -88,6 +107,13 @@ void FinestraPrincipale::closeEvent(QCloseEvent* event) {
 FinestraPrincipale::~FinestraPrincipale() {
     // The redraw subscription points back at this window: end it before the program goes.
     ridisegno_.Rilascia();
+    if (motore_) {
+        // A capture ends at the clock's last time; the clock goes with the program.
+        motore_->Segna();
+        motore_->ImpostaOra({});
+        if (!avvio_.catturaAudio.isEmpty())
+            fprintf(stderr, "mrvelto: cattura audio: %lld ms di tempo virtuale\n", static_cast<long long>(Orologio().Adesso()));
+    }
 }
 
 QColor FinestraPrincipale::ColoreTavolo() const {
@@ -219,6 +245,7 @@ void FinestraPrincipale::Disegna(QPainter& p) {
         p.setPen(testo);
         p.drawText(geometria::kIstruzione, Qt::AlignCenter, QString::fromStdString(v.IstruzioneIniziale.testo));
     }
+    DisegnaMusica(p, programma_->Audio().Musica_().Vista(), media_, font(), kLarghezzaTwip);
     DisegnaPannelli(p, Cornice(), Tavolo_(), colori);
     DisegnaFineGioco(p);
     DisegnaDomandaUscita(p, Cornice(), colori);

@@ -2,7 +2,10 @@
 // The main window: draws the table from the core's presentation state and forwards the player's
 // clicks and the Enter key to the table's input entry points. It decides nothing itself.
 #include <QWidget>
+#include <filesystem>
 #include <memory>
+
+#include "platform/MotoreAudio.h"
 
 #include "screens/Programma.h"
 
@@ -16,6 +19,8 @@ struct AvvioFinestra {
     bool veloce = false;    // time jumps from step to step
     int partite = 0;        // with autoplay: matches to play before leaving (0 = no limit)
     quint64 seme = 0;       // 0: seeded from the clock
+    bool suono = false;     // the audio device plays the game's sounds
+    QString catturaAudio;   // if set: the mix on virtual time goes to this WAV instead
 };
 
 class FinestraPrincipale : public QWidget {
@@ -30,6 +35,7 @@ public:
 
     QColor ColoreTavolo() const;
     Programma& Programma_() { return *programma_; }
+    MotoreAudio* Motore() { return motore_.get(); }
     Tavolo& Tavolo_() { return programma_->Tavolo_(); }
     const Tavolo& Tavolo_() const { return programma_->Tavolo_(); }
     CornicePrincipale& Cornice() { return programma_->Cornice(); }
@@ -57,6 +63,9 @@ private:
     void Esci();
 
     AvvioFinestra avvio_;
+    // Declared before the program: its players must outlive it.
+    std::unique_ptr<MotoreAudio> motore_;
+    std::filesystem::path media_;
     std::unique_ptr<Programma> programma_;
     CanaleEventi::Iscrizione ridisegno_;
     PompaProgramma* pompa_ = nullptr;
