@@ -37,13 +37,17 @@ public:
 
 protected:
     qint64 readData(char* dati, qint64 massimo) override {
-        const auto fotogrammi = static_cast<std::size_t>(std::min<qint64>(massimo / 4, MotoreDispositivo::kBlocco));
-        if (fotogrammi == 0) return 0;
-        for (const ComandoAudio& c : motore_.Prendi()) mix_.Applica(c);
-        buffer_.resize(2 * fotogrammi);
-        mix_.Rendi(buffer_.data(), fotogrammi);
+        const auto fotogrammi = static_cast<std::size_t>(std::min<qint64>(massimo / 4, MotoreDispositivo::kFotogrammiBuffer));
         auto* uscita = reinterpret_cast<std::int16_t*>(dati);
-        for (std::size_t i = 0; i < 2 * fotogrammi; ++i) uscita[i] = A16Bit(buffer_[i]);
+        // Small blocks, each after the commands queued so far: a command waits one block at most.
+        for (std::size_t fatti = 0; fatti < fotogrammi;) {
+            const std::size_t n = std::min<std::size_t>(MotoreDispositivo::kBlocco, fotogrammi - fatti);
+            for (const ComandoAudio& c : motore_.Prendi()) mix_.Applica(c);
+            buffer_.resize(2 * n);
+            mix_.Rendi(buffer_.data(), n);
+            for (std::size_t i = 0; i < 2 * n; ++i) uscita[2 * fatti + i] = A16Bit(buffer_[i]);
+            fatti += n;
+        }
         return static_cast<qint64>(fotogrammi * 4);
     }
     qint64 writeData(const char*, qint64) override { return -1; }

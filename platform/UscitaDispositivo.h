@@ -29,7 +29,7 @@ public:
     int FotogrammiBuffer() const { return fotogrammiBuffer_.load(); }
     void ImpostaBuffer(int fotogrammi) { fotogrammiBuffer_.store(fotogrammi); }
 
-    // Blocks of this many frames at most per pull; the sink's buffer is kFotogrammiBuffer.
+    // Commands are applied between blocks of kBlocco frames; the sink asks for 93 ms ahead.
     static constexpr int kBlocco = 512;
     static constexpr int kFotogrammiBuffer = 4096;
 
