@@ -29,7 +29,8 @@ public:
     int FotogrammiBuffer() const { return fotogrammiBuffer_.load(); }
     void ImpostaBuffer(int fotogrammi) { fotogrammiBuffer_.store(fotogrammi); }
 
-    // Commands are applied between blocks of kBlocco frames; the sink asks for 93 ms ahead.
+    // Commands are applied between blocks of kBlocco frames; the sink asks for kFotogrammiBuffer
+    // (93 ms) ahead, and PulseAudio may grant less (2931 frames, 66 ms, on Debian 12).
     static constexpr int kBlocco = 512;
     static constexpr int kFotogrammiBuffer = 4096;
 

@@ -31,6 +31,7 @@ TEST(MotoreDispositivo, DecideTraDispositivoESilenzioEChiudePulito) {
         EXPECT_TRUE(motore.Prendi().empty());
     } else {
         EXPECT_GE(motore.FotogrammiBuffer(), MotoreDispositivo::kBlocco);
+        ::testing::Test::RecordProperty("fotogrammi_buffer", motore.FotogrammiBuffer());
     }
 }
 
