@@ -12,9 +12,11 @@
 #include "platform/PompaProgramma.h"
 #include "platform/RadiciQt.h"
 #include "platform/SistemaReale.h"
+#include "platform/UscitaDispositivo.h"
 #include "ui/PittorePannelli.h"
 #include "ui/DialoghiArchivio.h"
 #include "game/ColoriTavolo.h"
+#include "ui/DisegnoMusica.h"
 #include "ui/GeometriaTavolo.h"
 #include "ui/PannelloOpzioniQt.h"
 
@@ -43,6 +45,20 @@ FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* pare
     ambiente.calendario = DataOraDiSistema;
     ambiente.radici = RadiciDelProgramma();
     immagini_ = std::make_unique<CacheImmagini>(ambiente.radici);
+    media_ = ambiente.radici.media;
+    if (!avvio_.catturaAudio.isEmpty()) {
+        auto cattura = std::make_unique<MotoreCattura>(avvio_.catturaAudio.toStdString());
+        if (!cattura->Aperto()) fprintf(stderr, "mrvelto: non riesco a scrivere %s\n", qPrintable(avvio_.catturaAudio));
+        motore_ = std::move(cattura);
+    } else if (avvio_.suono) {
+        motore_ = std::make_unique<MotoreDispositivo>();
+    }
+    if (motore_) {
+        ambiente.effetti = motore_->NuovoLettore(VoceAudio::Effetti);
+        ambiente.musica = motore_->NuovoLettore(VoceAudio::Musica);
+        ambiente.inno = motore_->NuovoLettore(VoceAudio::Inno);
+        ambiente.sigla = motore_->NuovoLettore(VoceAudio::Sigla);
+    }
     AvvioProgramma inizio;
     inizio.nome = avvio_.nome.toStdString();
     inizio.autoplay = avvio_.autoplay;
@@ -52,8 +68,11 @@ FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* pare
     programma_ = std::make_unique<Programma>(std::move(ambiente), std::move(inizio));
     programma_->Chiudi = [this] { Esci(); };
     ImpostaDialoghiArchivio(*programma_, this);
+    if (motore_) motore_->ImpostaOra([o = &programma_->Orologio()] { return o->Adesso(); });
     ridisegno_ = Tavolo_().Eventi().Iscrivi([this](const Evento& e) {
-        if (std::holds_alternative<evento::PassoConcluso>(e)) Ridisegna();
+        if (!std::holds_alternative<evento::PassoConcluso>(e)) return;
+        if (motore_) motore_->Segna();
+        Ridisegna();
     });
 
     pompa_ = new PompaProgramma(*programma_, avvio_.autoplay, avvio_.veloce, this);
@@ -94,6 +113,13 @@ void FinestraPrincipale::closeEvent(QCloseEvent* event) {
 FinestraPrincipale::~FinestraPrincipale() {
     // The redraw subscription points back at this window: end it before the program goes.
     ridisegno_.Rilascia();
+    if (motore_) {
+        // A capture ends at the clock's last time; the clock goes with the program.
+        motore_->Segna();
+        motore_->ImpostaOra({});
+        if (!avvio_.catturaAudio.isEmpty())
+            fprintf(stderr, "mrvelto: cattura audio: %lld ms di tempo virtuale\n", static_cast<long long>(Orologio().Adesso()));
+    }
 }
 
 QColor FinestraPrincipale::ColoreTavolo() const { return Qc(Tavolo_().Vista().ColoreTavolo); }
@@ -227,6 +253,7 @@ void FinestraPrincipale::Disegna(QPainter& p) {
         p.setPen(testo);
         p.drawText(geometria::kIstruzione, Qt::AlignCenter, QString::fromStdString(v.IstruzioneIniziale.testo));
     }
+    DisegnaMusica(p, programma_->Audio().Musica_().Vista(), media_, font(), kLarghezzaTwip);
     DisegnaPannelli(p, Cornice(), Tavolo_(), programma_->Opzioni_(), colori);
     DisegnaFineGioco(p);
     DisegnaDomandaUscita(p, Cornice(), colori);

@@ -2,9 +2,11 @@
 // The main window: draws the table from the core's presentation state and forwards the player's
 // clicks and the Enter key to the table's input entry points. It decides nothing itself.
 #include <QWidget>
+#include <filesystem>
 #include <memory>
 
 #include "ui/CacheImmagini.h"
+#include "platform/MotoreAudio.h"
 
 #include "screens/Programma.h"
 
@@ -19,6 +21,8 @@ struct AvvioFinestra {
     int partite = 0;        // with autoplay: matches to play before leaving (0 = no limit)
     quint64 seme = 0;       // 0: seeded from the clock
     bool finestraIniziale = false;  // open on the start-up window (FinestraAvvio)
+    bool suono = false;     // the audio device plays the game's sounds
+    QString catturaAudio;   // if set: the mix on virtual time goes to this WAV instead
 };
 
 class FinestraPrincipale : public QWidget {
@@ -33,6 +37,7 @@ public:
 
     QColor ColoreTavolo() const;
     Programma& Programma_() { return *programma_; }
+    MotoreAudio* Motore() { return motore_.get(); }
     Tavolo& Tavolo_() { return programma_->Tavolo_(); }
     const Tavolo& Tavolo_() const { return programma_->Tavolo_(); }
     CornicePrincipale& Cornice() { return programma_->Cornice(); }
@@ -64,6 +69,9 @@ private:
     QRect RettangoloOpzioni() const;
 
     AvvioFinestra avvio_;
+    // Declared before the program: its players must outlive it.
+    std::unique_ptr<MotoreAudio> motore_;
+    std::filesystem::path media_;
     std::unique_ptr<Programma> programma_;
     CanaleEventi::Iscrizione ridisegno_;
     PompaProgramma* pompa_ = nullptr;

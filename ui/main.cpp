@@ -1,4 +1,5 @@
-// mrvelto: the game. Options: --autoplay [--fast] [--name NAME] [--matches N] [--seed S].
+// mrvelto: the game. Options: --autoplay [--fast] [--name NAME] [--matches N] [--seed S]
+// [--audio-capture FILE.wav].
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLibraryInfo>
@@ -27,12 +28,17 @@ int main(int argc, char** argv) {
     QCommandLineOption nome(QStringLiteral("name"), QStringLiteral("Nome del giocatore."), QStringLiteral("NOME"));
     QCommandLineOption partite(QStringLiteral("matches"), QStringLiteral("Partite da giocare prima di uscire."), QStringLiteral("N"));
     QCommandLineOption seme(QStringLiteral("seed"), QStringLiteral("Seme del caso (0: dall'orologio)."), QStringLiteral("S"));
-    parser.addOptions({autoplay, veloce, nome, partite, seme});
+    QCommandLineOption cattura(QStringLiteral("audio-capture"),
+                               QStringLiteral("Registra l'audio del gioco, sul suo tempo virtuale, nel file WAV indicato (invece di suonarlo)."),
+                               QStringLiteral("FILE.wav"));
+    parser.addOptions({autoplay, veloce, nome, partite, seme, cattura});
     parser.process(argomenti);
 
     mrvelto::AvvioFinestra avvio;
     avvio.autoplay = parser.isSet(autoplay);
     avvio.veloce = parser.isSet(veloce);
+    avvio.suono = true;
+    if (parser.isSet(cattura)) avvio.catturaAudio = parser.value(cattura);
     if (parser.isSet(nome)) avvio.nome = parser.value(nome);
     // The autoplay types the name into the start-up window, which wants three characters.
     if (avvio.autoplay && avvio.nome.size() < 3) {

@@ -1,0 +1,76 @@
+#pragma once
+// The mixer behind the four players: it applies their commands and renders stereo float at
+// 44.1 kHz. It is used from one thread only, the rendering side (the audio device's thread or
+// the capture's worker); the game's thread talks to it through CodaAudio. WAV clips are decoded
+// on first use and kept; MIDI goes through one FluidSynth synth with 48 channels, 16 per MIDI
+// player, so the soundfont is loaded once and three tunes can sound at once without sharing a
+// channel.
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ClipWav.h"
+
+namespace mrvelto {
+
+enum class VoceAudio { Effetti = 0, Musica = 1, Inno = 2, Sigla = 3 };
+inline constexpr int kVociAudio = 4;
+
+enum class TipoComando { Open, Prev, Play, Close };
+
+struct ComandoAudio {
+    VoceAudio voce = VoceAudio::Effetti;
+    TipoComando tipo = TipoComando::Close;
+    std::string file;  // Open only
+};
+
+class Miscelatore {
+public:
+    // `soundfont`: the SF2 for the MIDI players; missing or unreadable, they stay silent.
+    explicit Miscelatore(std::filesystem::path soundfont);
+    ~Miscelatore();
+    Miscelatore(const Miscelatore&) = delete;
+    Miscelatore& operator=(const Miscelatore&) = delete;
+
+    // The slow part (synth and soundfont): call it on the rendering side before the first
+    // command; Applica and Rendi call it themselves if not done.
+    void Prepara();
+    void Applica(const ComandoAudio& c);
+    // Adds nothing: writes `fotogrammi` stereo frames over `uscita`.
+    void Rendi(float* uscita, std::size_t fotogrammi);
+
+    // What went wrong while preparing (empty if all is well), for one line on stderr.
+    const std::string& Problema() const { return problema_; }
+    // Bytes held by decoded clips.
+    std::size_t ByteClip() const;
+    bool MidiDisponibile() const;
+
+    static constexpr float kGuadagnoMidi = 0.5f;
+
+    struct Midi;  // FluidSynth's side, kept out of this header
+
+private:
+    std::shared_ptr<const ClipAudio> Clip_(const std::string& file);
+    void ApplicaWav(int voce, const ComandoAudio& c);
+    void ApplicaMidi(int voce, const ComandoAudio& c);
+
+    std::filesystem::path soundfont_;
+    bool preparato_ = false;
+    std::string problema_;
+    std::map<std::string, std::shared_ptr<const ClipAudio>> cache_;
+    struct StatoWav {
+        std::shared_ptr<const ClipAudio> clip;
+        std::size_t posizione = 0;
+        bool suona = false;
+    };
+    StatoWav wav_[kVociAudio];
+    std::unique_ptr<Midi> midi_;
+};
+
+// The MIDI player's half of a voice: the extension decides.
+bool EMidi(const std::string& file);
+
+}  // namespace mrvelto

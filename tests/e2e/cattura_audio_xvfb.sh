@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The game's sound as a player would hear it: one match with the award ceremony on, captured on
+# virtual time. The capture must not be silent, must last exactly the run's virtual time, and
+# leaves a spectrogram beside it (in the folder given as second argument, if any).
+set -euo pipefail
+mrvelto=$1
+uscita=${2:-}
+casa=$(mktemp -d)
+trap 'rm -rf "$casa"' EXIT
+export MRVELTO_HOME=$casa
+unset QT_QPA_PLATFORM
+gioca() {
+  timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" "$mrvelto" --autoplay --fast --matches 1 --seed 7 --name "Prova" "$@"
+}
+# A first run writes the settings; then the ceremony goes on at the end of every game.
+gioca --audio-capture "$casa/primo.wav" 2> "$casa/primo.err"
+impo=$casa/Dati/MVeImpo.txt
+[[ $(sed -n '21p' "$impo" | tr -d '\r') == '"No"' ]] || { echo "line 21 of MVeImpo.txt is not the ceremony's \"No\""; exit 1; }
+sed -i '21s/.*/"Al termine di ogni Gioco"\r/' "$impo"
+gioca --audio-capture "$casa/run.wav" 2> "$casa/run.err"
+cat "$casa/run.err"
+# The window's sounds: the one line the program prints on the virtual time, and the file's length.
+ms=$(sed -n 's/^mrvelto: cattura audio: \([0-9]*\) ms di tempo virtuale$/\1/p' "$casa/run.err")
+[[ -n $ms ]] || { echo "no virtual end time on stderr"; exit 1; }
+# The same match with the ceremony after every game lasts longer by its anthems and flags.
+primo=$(sed -n 's/^mrvelto: cattura audio: \([0-9]*\) ms di tempo virtuale$/\1/p' "$casa/primo.err")
+(( ms > primo + 20000 )) || { echo "with the ceremony $ms ms, without $primo ms"; exit 1; }
+campioni=$(soxi -s "$casa/run.wav")
+attesi=$((ms * 44100 / 1000))
+[[ $campioni -eq $attesi ]] || { echo "capture: $campioni samples, virtual time $ms ms = $attesi"; exit 1; }
+[[ $(soxi -r "$casa/run.wav") -eq 44100 && $(soxi -c "$casa/run.wav") -eq 2 ]]
+# Loud enough to be heard: the RMS of the whole run.
+rms=$(sox "$casa/run.wav" -n stats 2>&1 | sed -n 's/^RMS lev dB *\(-\?[0-9.]*\).*/\1/p')
+awk -v r="$rms" 'BEGIN { exit !(r > -50) }' || { echo "capture too quiet: RMS $rms dB"; exit 1; }
+# The setting survived the run (it was read, not reset to its default).
+[[ $(sed -n '21p' "$impo" | tr -d '\r') == '"Al termine di ogni Gioco"' ]] || { echo "ceremony setting lost"; exit 1; }
+echo "virtual time $ms ms, RMS $rms dB"
+if [[ -n $uscita ]]; then
+  mkdir -p "$uscita"
+  sox "$casa/run.wav" -n spectrogram -x 2000 -y 513 -t "mrvelto --autoplay --fast --matches 1" -o "$uscita/spettro.png"
+  cp "$casa/run.wav" "$uscita/run.wav"
+fi
+echo "1 passed, 0 failed"

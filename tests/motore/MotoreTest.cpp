@@ -1,0 +1,319 @@
+// The sound engine rendered off-line: what the capture writes is what a player would hear, sample
+// by sample, at the virtual moment each command was given.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/ClipWav.h"
+#include "platform/Miscelatore.h"
+#include "platform/MotoreAudio.h"
+
+namespace mrvelto {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Cartella {
+public:
+    Cartella() {
+        percorso_ = fs::temp_directory_path() / ("motore-" + std::to_string(::getpid()) + "-" +
+                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(percorso_);
+    }
+    ~Cartella() { fs::remove_all(percorso_); }
+    fs::path operator/(const std::string& nome) const { return percorso_ / nome; }
+
+private:
+    fs::path percorso_;
+};
+
+void Le32(std::vector<std::uint8_t>& b, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+void Le16(std::vector<std::uint8_t>& b, std::uint16_t v) {
+    b.push_back(static_cast<std::uint8_t>(v));
+    b.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+
+// A PCM WAV, with an odd-sized chunk before the data as some editors write.
+std::vector<std::uint8_t> Wav(int canali, int bit, int frequenza, const std::vector<std::uint8_t>& dati, bool conAltro = true) {
+    std::vector<std::uint8_t> b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
+    Le32(b, 16);
+    Le16(b, 1);
+    Le16(b, static_cast<std::uint16_t>(canali));
+    Le32(b, static_cast<std::uint32_t>(frequenza));
+    Le32(b, static_cast<std::uint32_t>(frequenza * canali * bit / 8));
+    Le16(b, static_cast<std::uint16_t>(canali * bit / 8));
+    Le16(b, static_cast<std::uint16_t>(bit));
+    if (conAltro) {
+        for (char c : std::string("LIST")) b.push_back(static_cast<std::uint8_t>(c));
+        Le32(b, 3);
+        b.insert(b.end(), {'a', 'b', 'c', 0});  // padded to even
+    }
+    for (char c : std::string("data")) b.push_back(static_cast<std::uint8_t>(c));
+    Le32(b, static_cast<std::uint32_t>(dati.size()));
+    b.insert(b.end(), dati.begin(), dati.end());
+    const auto riff = static_cast<std::uint32_t>(b.size() - 8);
+    for (int i = 0; i < 4; ++i) b[4 + i] = static_cast<std::uint8_t>(riff >> (8 * i));
+    return b;
+}
+
+// Mono 16-bit at 44.1 kHz: sample i is valori(i).
+template <class F>
+fs::path ScriviClip(const fs::path& file, int fotogrammi, F valori) {
+    std::vector<std::uint8_t> dati;
+    for (int i = 0; i < fotogrammi; ++i) Le16(dati, static_cast<std::uint16_t>(static_cast<std::int16_t>(valori(i))));
+    const auto b = Wav(1, 16, kFrequenzaAudio, dati);
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+    return file;
+}
+
+int Rampa(int i) { return 1000 + (i % 2000) * 10; }
+int Negativa(int i) { return -5000 - (i % 100) * 7; }
+
+// The capture's left channel back in 16-bit steps.
+std::vector<int> Sinistro(const fs::path& file) {
+    auto clip = LeggiWav(file);
+    EXPECT_TRUE(clip.has_value());
+    std::vector<int> s;
+    if (!clip) return s;
+    for (std::size_t f = 0; f < clip->Fotogrammi(); ++f) s.push_back(clip->campioni[f * clip->canali]);
+    return s;
+}
+
+// 16-bit sample `atteso` as the capture writes it back (x / 32768 * 32767, rounded).
+int Riscritto(int atteso) { return static_cast<int>(std::lround(atteso / 32768.0 * 32767.0)); }
+
+TEST(ClipWav, LeggeMonoA16BitSaltandoIBlocchiSconosciuti) {
+    std::vector<std::uint8_t> dati;
+    for (int v : {0, 16384, -32768, 32767}) Le16(dati, static_cast<std::uint16_t>(static_cast<std::int16_t>(v)));
+    const auto b = Wav(1, 16, kFrequenzaAudio, dati);
+    const auto clip = LeggiWav(b.data(), b.size());
+    ASSERT_TRUE(clip);
+    ASSERT_EQ(clip->Fotogrammi(), 4u);
+    EXPECT_EQ(clip->canali, 1);
+    EXPECT_EQ(clip->campioni, (std::vector<std::int16_t>{0, 16384, -32768, 32767}));
+    EXPECT_EQ(clip->Destro(2), -1.0f);
+}
+
+TEST(ClipWav, LeggeStereoA8E24Bit) {
+    const auto b8 = Wav(2, 8, kFrequenzaAudio, {128, 192, 0, 255}, false);
+    const auto c8 = LeggiWav(b8.data(), b8.size());
+    ASSERT_TRUE(c8);
+    EXPECT_EQ(c8->canali, 2);
+    EXPECT_EQ(c8->campioni, (std::vector<std::int16_t>{0, 16384, -32768, 32512}));
+    // 24-bit little-endian: 0x400000 is half scale, 0xC00000 minus half.
+    const auto b24 = Wav(2, 24, kFrequenzaAudio, {0, 0, 0x40, 0, 0, 0xC0});
+    const auto c24 = LeggiWav(b24.data(), b24.size());
+    ASSERT_TRUE(c24);
+    EXPECT_EQ(c24->campioni, (std::vector<std::int16_t>{16384, -16384}));
+}
+
+TEST(ClipWav, ConverteUnAltraFrequenza) {
+    // One second at 22050 Hz lasts one second at 44100.
+    std::vector<std::uint8_t> dati;
+    for (int i = 0; i < 22050; ++i) Le16(dati, 8000);
+    const auto b = Wav(1, 16, 22050, dati);
+    const auto clip = LeggiWav(b.data(), b.size());
+    ASSERT_TRUE(clip);
+    EXPECT_NEAR(static_cast<double>(clip->Fotogrammi()), 44100.0, 2.0);
+    EXPECT_EQ(clip->campioni[1000], 8000);
+}
+
+TEST(ClipWav, RifiutaCioCheNonEPcm) {
+    const std::vector<std::uint8_t> niente = {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A', 'V', 'E'};
+    EXPECT_FALSE(LeggiWav(niente.data(), niente.size()));
+    const std::string testo = "non sono un wav";
+    EXPECT_FALSE(LeggiWav(reinterpret_cast<const std::uint8_t*>(testo.data()), testo.size()));
+    EXPECT_FALSE(LeggiWav("/percorso/che/non/esiste.wav"));
+}
+
+// The capture with a hand-driven clock; no soundfont, so only the clips sound.
+struct Banco {
+    Cartella cartella;
+    Millisecondi adesso = 0;
+    std::unique_ptr<MotoreCattura> motore;
+    std::unique_ptr<Lettore> effetti, musica, inno;
+
+    explicit Banco(const char* soundfont = "/nessun/soundfont.sf2") {
+        motore = std::make_unique<MotoreCattura>(cartella / "cattura.wav", soundfont);
+        motore->ImpostaOra([this] { return adesso; });
+        effetti = motore->NuovoLettore(VoceAudio::Effetti);
+        musica = motore->NuovoLettore(VoceAudio::Musica);
+        inno = motore->NuovoLettore(VoceAudio::Inno);
+    }
+    void A(Millisecondi t) {
+        adesso = t;
+        motore->Segna();
+    }
+    std::vector<int> Fine(Millisecondi t) {
+        A(t);
+        motore.reset();
+        return Sinistro(cartella / "cattura.wav");
+    }
+};
+
+TEST(Cattura, LaClipSuonaDalMomentoDelComando) {
+    Banco b;
+    const auto clip = ScriviClip(b.cartella / "a.wav", 2000, Rampa);
+    b.A(10);
+    SuonaDaCapo(*b.effetti, clip.string());
+    const auto s = b.Fine(100);
+    ASSERT_EQ(s.size(), 4410u);
+    // 10 ms = 441 frames of silence, then the clip sample by sample, then silence again.
+    for (int f = 0; f < 441; ++f) ASSERT_EQ(s[f], 0) << f;
+    for (int i = 0; i < 2000; ++i) ASSERT_NEAR(s[441 + i], Riscritto(Rampa(i)), 1) << i;
+    for (int f = 441 + 2000; f < 4410; ++f) ASSERT_EQ(s[f], 0) << f;
+}
+
+TEST(Cattura, CloseLaFerma) {
+    Banco b;
+    const auto clip = ScriviClip(b.cartella / "a.wav", 4000, Rampa);
+    SuonaDaCapo(*b.effetti, clip.string());
+    b.adesso = 20;
+    FermaLettore(*b.effetti);
+    const auto s = b.Fine(60);
+    ASSERT_EQ(s.size(), 2646u);
+    EXPECT_NEAR(s[881], Riscritto(Rampa(881)), 1);
+    for (std::size_t f = 882; f < s.size(); ++f) ASSERT_EQ(s[f], 0) << f;
+}
+
+TEST(Cattura, LaClipSeguenteTaglia) {
+    Banco b;
+    const auto a = ScriviClip(b.cartella / "a.wav", 4000, Rampa);
+    const auto c = ScriviClip(b.cartella / "c.wav", 1000, Negativa);
+    SuonaDaCapo(*b.effetti, a.string());
+    b.adesso = 15;
+    SuonaDaCapo(*b.effetti, c.string());
+    const auto s = b.Fine(50);
+    for (int f = 0; f < 661; ++f) ASSERT_NEAR(s[f], Riscritto(Rampa(f)), 1) << f;
+    // From 15 ms only the second clip: nothing of the first is added to it.
+    for (int i = 0; i < 1000; ++i) ASSERT_NEAR(s[661 + i], Riscritto(Negativa(i)), 1) << i;
+    for (std::size_t f = 1661; f < s.size(); ++f) ASSERT_EQ(s[f], 0) << f;
+}
+
+TEST(Cattura, PrevRiportaAllInizio) {
+    Banco b;
+    const auto a = ScriviClip(b.cartella / "a.wav", 4000, Rampa);
+    SuonaDaCapo(*b.effetti, a.string());
+    b.adesso = 5;
+    b.effetti->Comando("Prev");
+    const auto s = b.Fine(30);
+    for (int i = 0; i < 220; ++i) ASSERT_NEAR(s[i], Riscritto(Rampa(i)), 1) << i;
+    for (int i = 0; i < 1000; ++i) ASSERT_NEAR(s[220 + i], Riscritto(Rampa(i)), 1) << i;
+}
+
+TEST(Cattura, DueLettoriSiSommano) {
+    Banco b;
+    const auto a = ScriviClip(b.cartella / "a.wav", 4000, [](int) { return 1000; });
+    const auto c = ScriviClip(b.cartella / "c.wav", 4000, [](int) { return 3000; });
+    SuonaDaCapo(*b.effetti, a.string());
+    SuonaDaCapo(*b.inno, c.string());
+    const auto s = b.Fine(20);
+    EXPECT_NEAR(s[100], Riscritto(4000), 1);
+}
+
+TEST(Cattura, LaDurataEIlTempoVirtuale) {
+    Banco b;
+    const auto a = ScriviClip(b.cartella / "a.wav", 100, Rampa);
+    for (Millisecondi t = 0; t < 1234; t += 97) {
+        b.adesso = t;
+        SuonaDaCapo(*b.effetti, a.string());
+    }
+    b.A(1234);
+    b.motore->Attendi();
+    const std::uint64_t attesi = 1234 * 44100 / 1000;
+    EXPECT_EQ(b.motore->Fotogrammi(), attesi);
+    // Readable before the end: the header already counts every frame written.
+    const auto durante = LeggiWav(b.cartella / "cattura.wav");
+    ASSERT_TRUE(durante);
+    EXPECT_EQ(durante->Fotogrammi(), attesi);
+    b.adesso = 2000;  // the end renders up to the clock's time
+    const auto s = b.Fine(2000);
+    EXPECT_EQ(s.size(), 2000u * 441 / 10);
+    EXPECT_EQ(fs::file_size(b.cartella / "cattura.wav"), 44 + s.size() * 4);
+}
+
+TEST(Cattura, ComandoSconosciutoEFileMancanteTacciono) {
+    Banco b;
+    b.effetti->Comando("Pause");
+    SuonaDaCapo(*b.effetti, (b.cartella / "manca.wav").string());
+    const auto s = b.Fine(10);
+    for (int v : s) ASSERT_EQ(v, 0);
+}
+
+// A format-0 MIDI file: one note of an organ (it holds without decaying) on channel `canale`,
+// held for `ticks` at 96 per beat (120 bpm).
+fs::path ScriviMidi(const fs::path& file, int nota, int ticks, int canale = 0) {
+    std::vector<std::uint8_t> traccia = {0x00, static_cast<std::uint8_t>(0xC0 | canale), 16,
+                                         0x00, static_cast<std::uint8_t>(0x90 | canale), static_cast<std::uint8_t>(nota), 100};
+    traccia.push_back(static_cast<std::uint8_t>(0x80 | (ticks >> 7)));
+    traccia.push_back(static_cast<std::uint8_t>(ticks & 0x7F));
+    traccia.insert(traccia.end(), {static_cast<std::uint8_t>(0x80 | canale), static_cast<std::uint8_t>(nota), 0, 0x00, 0xFF, 0x2F, 0x00});
+    std::vector<std::uint8_t> b = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k'};
+    for (int i = 3; i >= 0; --i) b.push_back(static_cast<std::uint8_t>(traccia.size() >> (8 * i)));
+    b.insert(b.end(), traccia.begin(), traccia.end());
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+    return file;
+}
+
+double Rms(const std::vector<int>& s, std::size_t da, std::size_t a) {
+    double somma = 0;
+    for (std::size_t i = da; i < a; ++i) somma += double(s[i]) * s[i];
+    return std::sqrt(somma / double(a - da)) / 32768.0;
+}
+
+bool ConSoundfont() { return fs::exists(kSoundfontPredefinito); }
+
+TEST(CatturaMidi, IlBranoSuonaECloseLoZittisce) {
+    if (!ConSoundfont()) GTEST_SKIP() << "fluid-soundfont-gm is not installed";
+    Banco b(kSoundfontPredefinito);
+    const auto brano = ScriviMidi(b.cartella / "brano.mid", 60, 1000);
+    SuonaDaCapo(*b.musica, brano.string());
+    b.adesso = 1000;
+    FermaLettore(*b.musica);
+    const auto s = b.Fine(1500);
+    EXPECT_EQ(b.motore, nullptr);
+    ASSERT_EQ(s.size(), 66150u);
+    EXPECT_GT(Rms(s, 4410, 44100), 0.01);
+    // Closed at 1 s: silent within a few milliseconds (no reverb tail).
+    EXPECT_LT(Rms(s, 44100 + 441, 66150), 1e-4);
+}
+
+TEST(CatturaMidi, UnInnoNonZittisceLaMusica) {
+    if (!ConSoundfont()) GTEST_SKIP() << "fluid-soundfont-gm is not installed";
+    Banco b(kSoundfontPredefinito);
+    // Both files use channel 0: each player must keep its own.
+    const auto brano = ScriviMidi(b.cartella / "brano.mid", 60, 2000);
+    const auto inno = ScriviMidi(b.cartella / "inno.mid", 67, 2000);
+    SuonaDaCapo(*b.musica, brano.string());
+    b.adesso = 500;
+    SuonaDaCapo(*b.inno, inno.string());
+    b.adesso = 1000;
+    FermaLettore(*b.inno);
+    const auto s = b.Fine(2000);
+    const double prima = Rms(s, 4410, 22050);
+    const double dopo = Rms(s, 50000, 88200);
+    EXPECT_GT(prima, 0.01);
+    // The tune's held note carries on after the anthem closed.
+    EXPECT_GT(dopo, prima * 0.5);
+}
+
+TEST(CatturaMidi, SenzaSoundfontLaMusicaTaceEIlMotoreLoDice) {
+    Banco b("/nessun/soundfont.sf2");
+    const auto brano = ScriviMidi(b.cartella / "brano.mid", 60, 500);
+    SuonaDaCapo(*b.musica, brano.string());
+    b.A(500);
+    b.motore->Attendi();
+    EXPECT_NE(b.motore->Problema(), "");
+    const auto s = b.Fine(500);
+    for (int v : s) ASSERT_EQ(v, 0);
+}
+
+}  // namespace
+}  // namespace mrvelto

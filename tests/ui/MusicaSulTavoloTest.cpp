@@ -1,0 +1,123 @@
+// The music's presentation on the table: the flags, painted or read from Grafica/, and the tune's
+// title drawn where the core puts it.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "ui/DisegnoMusica.h"
+
+namespace mrvelto {
+namespace {
+
+QImage Tela(int w = 150, int h = 100) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::black);
+    return img;
+}
+
+bool Simile(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) < 40 && std::abs(a.green() - b.green()) < 40 && std::abs(a.blue() - b.blue()) < 40;
+}
+
+TEST(Bandiere, IlTricoloreHaVerdeBiancoERossoDaSinistra) {
+    QImage img = Tela();
+    {
+        QPainter p(&img);
+        DisegnaBandieraDipinta(p, QRectF(0, 0, 150, 100), Chi::H);
+    }
+    EXPECT_TRUE(Simile(img.pixelColor(25, 50), QColor(0, 146, 70)));
+    EXPECT_TRUE(Simile(img.pixelColor(75, 50), QColor(245, 245, 240)));
+    EXPECT_TRUE(Simile(img.pixelColor(125, 50), QColor(206, 43, 55)));
+}
+
+TEST(Bandiere, LaUnionJackHaCroceRossaEAngoliBlu) {
+    QImage img = Tela();
+    {
+        QPainter p(&img);
+        DisegnaBandieraDipinta(p, QRectF(0, 0, 150, 100), Chi::PC);
+    }
+    const QColor rosso(200, 16, 46), blu(1, 33, 105), bianco(255, 255, 255);
+    EXPECT_TRUE(Simile(img.pixelColor(75, 50), rosso));   // the centre of St George's cross
+    EXPECT_TRUE(Simile(img.pixelColor(75, 5), rosso));    // its upright at the top edge
+    EXPECT_TRUE(Simile(img.pixelColor(5, 50), rosso));    // its bar at the left edge
+    EXPECT_TRUE(Simile(img.pixelColor(62, 20), bianco));  // its white border
+    EXPECT_TRUE(Simile(img.pixelColor(40, 8), blu));      // a blue field between the arms
+    EXPECT_TRUE(Simile(img.pixelColor(110, 92), blu));
+}
+
+TEST(Bandiere, LaBitmapDellaCartellaMediaVinceSulDisegno) {
+    QTemporaryDir media;
+    std::filesystem::create_directories(std::filesystem::path(media.path().toStdString()) / "Grafica");
+    QImage viola(30, 20, QImage::Format_RGB32);
+    viola.fill(QColor(128, 0, 128));
+    ASSERT_TRUE(viola.save(media.path() + QStringLiteral("/Grafica/Italia.bmp")));
+    QImage img = Tela();
+    {
+        QPainter p(&img);
+        DisegnaBandiera(p, QRectF(0, 0, 150, 100), Chi::H, media.path().toStdString(), "Grafica/Italia.bmp");
+    }
+    EXPECT_TRUE(Simile(img.pixelColor(25, 50), QColor(128, 0, 128)));
+    EXPECT_TRUE(Simile(img.pixelColor(125, 50), QColor(128, 0, 128)));
+    // A flag whose bitmap is missing is painted.
+    QImage altra = Tela();
+    {
+        QPainter p(&altra);
+        DisegnaBandiera(p, QRectF(0, 0, 150, 100), Chi::PC, media.path().toStdString(), "Grafica/Inghil.bmp");
+    }
+    EXPECT_TRUE(Simile(altra.pixelColor(75, 50), QColor(200, 16, 46)));
+}
+
+// Rows of `img` holding light (text) pixels.
+std::pair<int, int> RigheChiare(const QImage& img) {
+    int prima = -1, ultima = -1;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixelColor(x, y).lightness() > 200) {
+                if (prima < 0) prima = y;
+                ultima = y;
+                break;
+            }
+    return {prima, ultima};
+}
+
+TEST(TitoloBrano, StaAllAltezzaDataECentrato) {
+    // 1 pixel = 20 twips on a 12000-twip table.
+    VistaMusica v;
+    v.Titolo = {"'La bella Gigogin' - Canto popolare", true};
+    v.TitoloTop = 1550;
+    QImage img = Tela(600, 475);
+    {
+        QPainter p(&img);
+        p.scale(0.05, 0.05);
+        DisegnaMusica(p, v, {}, QFont(), 12000);
+    }
+    const auto [prima, ultima] = RigheChiare(img);
+    ASSERT_GE(prima, 0) << "no title drawn";
+    EXPECT_GE(prima, 1550 / 20);
+    EXPECT_LE(prima, 1550 / 20 + 8);
+    EXPECT_LE(ultima, (1550 + 600) / 20);
+    // Centred: as much room on the left of the text as on the right.
+    int sinistra = img.width(), destra = 0;
+    for (int y = prima; y <= ultima; ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixelColor(x, y).lightness() > 200) {
+                sinistra = std::min(sinistra, x);
+                destra = std::max(destra, x);
+            }
+    EXPECT_NEAR(sinistra, img.width() - 1 - destra, 6);
+    // Hidden: nothing is drawn.
+    v.Titolo.visibile = false;
+    QImage vuota = Tela(600, 475);
+    {
+        QPainter p(&vuota);
+        p.scale(0.05, 0.05);
+        DisegnaMusica(p, v, {}, QFont(), 12000);
+    }
+    EXPECT_EQ(RigheChiare(vuota).first, -1);
+}
+
+}  // namespace
+}  // namespace mrvelto

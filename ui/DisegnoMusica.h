@@ -1,0 +1,22 @@
+#pragma once
+// The music on the table: the tune's title over the cloth and the winner's flag during the
+// ceremony. The flags come from Grafica/ in the media folder when it has them; otherwise they are
+// drawn.
+#include <QPainter>
+#include <filesystem>
+
+#include "audio/Musica.h"
+
+namespace mrvelto {
+
+inline constexpr int kLarghezzaBandiera = 1500;
+inline constexpr int kAltezzaBandiera = 1000;
+
+// `r` in the painter's units. Chi::H: Italy's tricolour; Chi::PC: the Union Jack.
+void DisegnaBandieraDipinta(QPainter& p, const QRectF& r, Chi di);
+// The flag's bitmap `file` (relative to `media`) if it reads, else the painted one.
+void DisegnaBandiera(QPainter& p, const QRectF& r, Chi di, const std::filesystem::path& media, const char* file);
+// Title and flag of `v`, in twips, on a table `larghezza` twips wide.
+void DisegnaMusica(QPainter& p, const VistaMusica& v, const std::filesystem::path& media, QFont font, int larghezza);
+
+}  // namespace mrvelto
