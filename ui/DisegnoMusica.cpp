@@ -69,7 +69,7 @@ void DisegnaBandiera(QPainter& p, const QRectF& r, Chi di, const std::filesystem
     p.drawRect(r);
 }
 
-void DisegnaMusica(QPainter& p, const VistaMusica& v, const std::filesystem::path& media, QFont font, int larghezza) {
+void DisegnaMusica(QPainter& p, const VistaMusica& v, const std::filesystem::path& media, QFont font) {
     if (v.BandieraVisibile)
         DisegnaBandiera(p, QRectF(v.Bandiera.left, v.Bandiera.top, kLarghezzaBandiera, kAltezzaBandiera), v.BandieraDi, media,
                         v.FileBandiera);
@@ -79,7 +79,8 @@ void DisegnaMusica(QPainter& p, const VistaMusica& v, const std::filesystem::pat
     font.setItalic(true);
     p.setFont(font);
     const QString testo = QString::fromStdString(v.Titolo.testo);
-    const QRect spazio(600, v.TitoloTop, larghezza - 1200, 600);
+    // The free column left of the hands, where a long title wraps onto its second line.
+    const QRect spazio(kSinistraTitolo, v.TitoloTop, kLarghezzaTitolo, 900);
     const QRect occupato = p.fontMetrics().boundingRect(spazio, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, testo);
     // A dark band under the text keeps it readable on every cloth colour.
     p.setPen(Qt::NoPen);

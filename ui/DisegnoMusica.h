@@ -11,12 +11,15 @@ namespace mrvelto {
 
 inline constexpr int kLarghezzaBandiera = 1500;
 inline constexpr int kAltezzaBandiera = 1000;
+// The title's column, left of the hands.
+inline constexpr int kSinistraTitolo = 120;
+inline constexpr int kLarghezzaTitolo = 3360;
 
 // `r` in the painter's units. Chi::H: Italy's tricolour; Chi::PC: the Union Jack.
 void DisegnaBandieraDipinta(QPainter& p, const QRectF& r, Chi di);
 // The flag's bitmap `file` (relative to `media`) if it reads, else the painted one.
 void DisegnaBandiera(QPainter& p, const QRectF& r, Chi di, const std::filesystem::path& media, const char* file);
-// Title and flag of `v`, in twips, on a table `larghezza` twips wide.
-void DisegnaMusica(QPainter& p, const VistaMusica& v, const std::filesystem::path& media, QFont font, int larghezza);
+// Title and flag of `v`, in twips.
+void DisegnaMusica(QPainter& p, const VistaMusica& v, const std::filesystem::path& media, QFont font);
 
 }  // namespace mrvelto

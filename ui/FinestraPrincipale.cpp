@@ -253,7 +253,7 @@ void FinestraPrincipale::Disegna(QPainter& p) {
         p.setPen(testo);
         p.drawText(geometria::kIstruzione, Qt::AlignCenter, QString::fromStdString(v.IstruzioneIniziale.testo));
     }
-    DisegnaMusica(p, programma_->Audio().Musica_().Vista(), media_, font(), kLarghezzaTwip);
+    DisegnaMusica(p, programma_->Audio().Musica_().Vista(), media_, font());
     DisegnaPannelli(p, Cornice(), Tavolo_(), programma_->Opzioni_(), colori);
     DisegnaFineGioco(p);
     DisegnaDomandaUscita(p, Cornice(), colori);

@@ -92,14 +92,14 @@ TEST(TitoloBrano, StaAllAltezzaDataECentrato) {
     {
         QPainter p(&img);
         p.scale(0.05, 0.05);
-        DisegnaMusica(p, v, {}, QFont(), 12000);
+        DisegnaMusica(p, v, {}, QFont());
     }
     const auto [prima, ultima] = RigheChiare(img);
     ASSERT_GE(prima, 0) << "no title drawn";
     EXPECT_GE(prima, 1550 / 20);
     EXPECT_LE(prima, 1550 / 20 + 8);
-    EXPECT_LE(ultima, (1550 + 600) / 20);
-    // Centred: as much room on the left of the text as on the right.
+    EXPECT_LE(ultima, (1550 + 900) / 20);
+    // Centred in its column left of the hands: as much room on the left of the text as on the right.
     int sinistra = img.width(), destra = 0;
     for (int y = prima; y <= ultima; ++y)
         for (int x = 0; x < img.width(); ++x)
@@ -107,14 +107,16 @@ TEST(TitoloBrano, StaAllAltezzaDataECentrato) {
                 sinistra = std::min(sinistra, x);
                 destra = std::max(destra, x);
             }
-    EXPECT_NEAR(sinistra, img.width() - 1 - destra, 6);
+    EXPECT_GE(sinistra, kSinistraTitolo / 20);
+    EXPECT_LE(destra, (kSinistraTitolo + kLarghezzaTitolo) / 20);
+    EXPECT_NEAR(sinistra - kSinistraTitolo / 20, (kSinistraTitolo + kLarghezzaTitolo) / 20 - 1 - destra, 6);
     // Hidden: nothing is drawn.
     v.Titolo.visibile = false;
     QImage vuota = Tela(600, 475);
     {
         QPainter p(&vuota);
         p.scale(0.05, 0.05);
-        DisegnaMusica(p, v, {}, QFont(), 12000);
+        DisegnaMusica(p, v, {}, QFont());
     }
     EXPECT_EQ(RigheChiare(vuota).first, -1);
 }
