@@ -68,6 +68,8 @@ void FinestraAvvio::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     Immagine(p, rect(), iniziale_.PercorsoSfondo(), QColor(20, 40, 90), QString());
+    // The flag behind is dimmed, so that the white and yellow texts read on every part of it.
+    p.fillRect(rect(), QColor(0, 0, 0, 120));
     Immagine(p, QRect(520, 20, 100, 66), iniziale_.PercorsoVessillo(), QColor(0, 140, 70), QStringLiteral("Italia"));
     p.setPen(Qt::white);
     QFont f = font();
