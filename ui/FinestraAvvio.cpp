@@ -96,8 +96,18 @@ void FinestraAvvio::paintEvent(QPaintEvent*) {
         Immagine(p, r, iniziale_.PercorsoSimbolo(s.numero), QColor(120, 30, 30), QString::fromLatin1(kNomi[s.numero]));
     }
     if (iniziale_.InserisciVisibile()) {
-        p.setPen(Qc(iniziale_.ColoreInserisci()));
-        p.drawText(QRect(20, 325, 600, 48), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(iniziale_.Inserisci()));
+        const QColor colore = Qc(iniziale_.ColoreInserisci());
+        const QRect riga(20, 325, 600, 48);
+        const QString testo = QString::fromStdString(iniziale_.Inserisci());
+        if (colore.lightness() < 128) {
+            // A dark prompt (the name was refused) gets a light band to stand on.
+            const QRect occupato = p.fontMetrics().boundingRect(riga, Qt::AlignCenter | Qt::TextWordWrap, testo);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 250, 225, 200));
+            p.drawRoundedRect(occupato.adjusted(-10, -4, 10, 4), 6, 6);
+        }
+        p.setPen(colore);
+        p.drawText(riga, Qt::AlignCenter | Qt::TextWordWrap, testo);
     }
     p.setPen(Qt::lightGray);
     p.drawText(QRect(540, 450, 90, 20), Qt::AlignRight, QString::fromUtf8(kTestoVersione.data(), int(kTestoVersione.size())));
