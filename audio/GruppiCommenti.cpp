@@ -57,9 +57,10 @@ std::string ClipDelGruppo(const GruppoCommento& g, int estratto, char seme) {
     } else {
         numero = g.primo + Specchio(estratto, g.clip) - 1;
     }
-    char nome[48];
-    std::snprintf(nome, sizeof nome, "Commenti/%s/%s%02d.wav", g.cartella, g.cartella, numero);
-    return nome;
+    char numero2[8];
+    std::snprintf(numero2, sizeof numero2, "%02d", numero);
+    const std::string cartella(g.cartella);
+    return "Commenti/" + cartella + "/" + cartella + numero2 + ".wav";
 }
 
 }  // namespace mrvelto

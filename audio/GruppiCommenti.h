@@ -5,13 +5,14 @@
 // with its own clips; a draw 1..K maps onto them mirrored (1, 2, ... n, n ... 2, 1, ...), so that
 // every clip comes up equally often.
 #include <string>
+#include <string_view>
 
 #include "game/StatoGioco.h"
 
 namespace mrvelto {
 
 struct GruppoCommento {
-    const char* cartella;  // under Commenti/: "1p", "1v", "2p", "2v"
+    std::string_view cartella;  // under Commenti/: "1p", "1v", "2p", "2v" (compared by its text)
     int primo;             // number of the sub-table's first clip ("2v07" → 7)
     int clip;              // general clips of the sub-table
     int K;                 // range of the draw

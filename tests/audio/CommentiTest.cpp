@@ -76,8 +76,9 @@ TEST(GruppiCommenti, MirroredMapsPlayEveryClipEquallyOften) {
         ASSERT_EQ(static_cast<int>(volte.size()), g.clip) << g.cartella << g.primo;
         for (const auto& [clip, k] : volte) EXPECT_EQ(k, g.K / g.clip) << clip;
         char primo[48], ultimo[48];
-        std::snprintf(primo, sizeof primo, "Commenti/%s/%s%02d.wav", g.cartella, g.cartella, g.primo);
-        std::snprintf(ultimo, sizeof ultimo, "Commenti/%s/%s%02d.wav", g.cartella, g.cartella, g.primo + g.clip - 1);
+        const std::string c(g.cartella);
+        std::snprintf(primo, sizeof primo, "Commenti/%s/%s%02d.wav", c.c_str(), c.c_str(), g.primo);
+        std::snprintf(ultimo, sizeof ultimo, "Commenti/%s/%s%02d.wav", c.c_str(), c.c_str(), g.primo + g.clip - 1);
         EXPECT_EQ(volte.begin()->first, primo);
         EXPECT_EQ(volte.rbegin()->first, ultimo);
     }
