@@ -76,7 +76,7 @@ void DisegnaAnalisi(QPainter& p, Programma& programma, CacheImmagini& immagini, 
         p.setPen(QColor(255, 240, 220));
         p.drawText(geometria::kDescrizioneAnalisi, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, Qs(v.descrizione));
     }
-    f.setPixelSize(185);
+    f.setPixelSize(145);
     f.setBold(true);
     p.setFont(f);
     const auto pulsanti = PulsantiDellAnalisi(programma);
