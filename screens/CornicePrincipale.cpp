@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/LinkRegole.h"
 #include "game/TestoDataOra.h"
 
 namespace mrvelto {
@@ -90,7 +91,7 @@ void CornicePrincipale::Avvio() {
     // 4.
     menu_.ApriPannelloSalvato(imp.PannelloVisualizzato);
     // 5.
-    passi_->MostraPaginaRegole(continuaregole_);
+    MostraPaginaRegole();
     // 6.
     passi_->MostraColonneCartePC(tavolo_.Opz()[OpzMostraCarte] != "No");
     // 7. The score display by "Visualizzazione Punteggio:". Not the intervals the options imply:
@@ -118,6 +119,23 @@ void CornicePrincipale::Avvio() {
     if (const int ms = tavolo_.Opz().IntervalloImpazienza()) passi_->IntervalloImpazienza(ms);
     // 14.
     tavolo_.Avvia();
+}
+
+void CornicePrincipale::lblContinuaregole_Click() {
+    continuaregole_ = CaptionRegoleSeguente(continuaregole_);
+    MostraPaginaRegole();
+}
+
+void CornicePrincipale::MostraPaginaRegole() {
+    const int pagina = PaginaRegole(continuaregole_);
+    TestoRegole t = PaginaDelleRegole(pagina);
+    regole_.titolo = std::string(t.titolo);
+    regole_.testo = std::move(t.testo);
+    regole_.immagineVisibile = t.immagine;
+    // Only page 5 moves the text area and only page 1 puts it back.
+    if (pagina == 5) regole_.areaTesto = kAreaTestoConImmagine;
+    if (pagina == 1) regole_.areaTesto = kAreaTestoRegole;
+    passi_->MostraPaginaRegole(continuaregole_);
 }
 
 void CornicePrincipale::lblComandi_Click(int k) {

@@ -25,6 +25,7 @@
 #include "records/Percorsi.h"
 #include "records/RecordSuFile.h"
 #include "screens/MenuComandi.h"
+#include "screens/PagineRegole.h"
 #include "screens/PannelloRecord.h"
 #include "game/SegnapuntiPartita.h"
 #include "screens/UscitaProgramma.h"
@@ -89,6 +90,11 @@ public:
     const CarteOpzionali& Opzionali() const { return opzionali_; }
     const std::string& Continuaregole() const { return continuaregole_; }
     void ImpostaContinuaregole(std::string caption) { continuaregole_ = std::move(caption); }
+    // The rules box: the link moves to its next caption and the box shows that page.
+    void lblContinuaregole_Click();
+    // Fills the box with the page the link names (start-up step 5 and after each click).
+    void MostraPaginaRegole();
+    const RiquadroRegole& Regole() const { return regole_; }
     UscitaProgramma& Uscita() { return uscita_; }
     const UscitaProgramma& Uscita() const { return uscita_; }
     // Messages about data files, each to be shown once (taking them empties the list).
@@ -121,6 +127,7 @@ private:
     SegnapuntiPartita segnapunti_ = DisposizioneSegnapunti(4);
     int colonneSegnapunti_ = 4;
     std::string continuaregole_ = "Clicca qui per continuare > 1";
+    RiquadroRegole regole_;
     std::filesystem::path percorsoImpostazioni_;
 };
 

@@ -1,5 +1,7 @@
 #include "screens/PannelloRecord.h"
 
+#include <algorithm>
+
 #include "game/Opzioni.h"
 
 namespace mrvelto {
@@ -30,6 +32,17 @@ PannelloRecord ComponiPannelloRecord(const Record& r) {
     }
     p.LstAlbo = r.LstAlbo;
     return p;
+}
+
+int ScorrimentoLista::Prima(int totale, int righe) const {
+    const int ultima = std::max(0, totale - std::max(1, righe));
+    return prima_ < 0 ? ultima : std::min(prima_, ultima);
+}
+
+void ScorrimentoLista::Scorri(int passi, int totale, int righe) {
+    const int ultima = std::max(0, totale - std::max(1, righe));
+    const int p = std::clamp(Prima(totale, righe) + passi, 0, ultima);
+    prima_ = p >= ultima ? -1 : p;
 }
 
 }  // namespace mrvelto

@@ -43,4 +43,17 @@ struct PannelloRecord {
 
 PannelloRecord ComponiPannelloRecord(const Record& r);
 
+// Which entries of a list box are in view: the last ones, as a new entry arrives, until the
+// wheel moves back; moved back to the end, it follows the new entries again.
+class ScorrimentoLista {
+public:
+    // The first entry shown of `totale`, with room for `righe`.
+    int Prima(int totale, int righe) const;
+    // `passi` entries on (negative: towards the first ones), within the list.
+    void Scorri(int passi, int totale, int righe);
+
+private:
+    int prima_ = -1;  // -1: at the end
+};
+
 }  // namespace mrvelto

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "audio/ImpiantoAudio.h"
 #include "audio/Lettore.h"
@@ -54,6 +55,15 @@ struct AvvioProgramma {
     bool finestraIniziale = false;  // open on the start-up window (the autoplay types `nome` there)
 };
 
+// The end-of-game frame's links.
+inline constexpr std::string_view kLinkApri = "- Apri un Gioco già salvato";
+inline constexpr std::string_view kLinkRivedi = "- Rivedi il Gioco appena concluso";
+inline constexpr std::string_view kLinkSalva = "- Salva il Gioco appena concluso";
+
+// The data panel's note lblSpiegaPannelloDati.
+inline constexpr std::string_view kSpiegaPannelloDati =
+    "Al termine di ciascun Gioco potrai azionare i pulsanti (di caricamento e salvataggio dati) che appariranno su questo Pannello";
+
 // The review's buttons on the data panel.
 struct PulsantiAnalisi {
     bool cmdInizioAnalisi = false, cmdTornaAlGioco = false, cmdScegliManche = false, cmdLoad = false, cmdSave = false;
@@ -87,6 +97,8 @@ public:
     void lblApri_Click();    // review mode, then load
     void lblRivedi_Click();  // review the game just played
     void lblSalva_Click();   // save without entering review mode
+    // The three links are shown with the end-of-game frame, in play only.
+    bool LinkFineGiocoVisibili() const { return modo_ == Modo::Gioco && tavolo_->Vista().FineGioco.visibile; }
     // The data panel's buttons.
     void cmdSave_Click() { SalvaPartita(); }
     void cmdLoad_Click();

@@ -2,11 +2,14 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <cstdlib>
 
 namespace mrvelto {
 
 void ImpostaDialoghiArchivio(Programma& programma, QWidget* finestra) {
     programma.DialogoFile = [finestra](bool salva, const std::filesystem::path& proposto) -> std::optional<std::filesystem::path> {
+        // An unattended run (the end-to-end test) names its file here instead of using the dialog.
+        if (const char* fisso = std::getenv("MRVELTO_FILE_PARTITA"); fisso && *fisso) return std::filesystem::path(fisso);
         const QString filtro = QStringLiteral("File di testo (*.txt)");
         const QString inizio = QString::fromStdString(proposto.string());
         const QString scelto = salva ? QFileDialog::getSaveFileName(finestra, QStringLiteral("Salva il Gioco"), inizio, filtro)

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QToolTip>
 
 #include "game/OraVirtuale.h"
@@ -19,6 +20,8 @@
 #include "ui/DisegnoMusica.h"
 #include "ui/GeometriaTavolo.h"
 #include "ui/PannelloOpzioniQt.h"
+#include "ui/PittoreAnalisi.h"
+#include "ui/PittoreRegole.h"
 
 namespace mrvelto {
 
@@ -68,6 +71,8 @@ FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* pare
     programma_ = std::make_unique<Programma>(std::move(ambiente), std::move(inizio));
     programma_->Chiudi = [this] { Esci(); };
     ImpostaDialoghiArchivio(*programma_, this);
+    // A load starts its review on a timer, outside any table step: redraw then too.
+    programma_->CambioModo = [this] { update(); };
     if (motore_) motore_->ImpostaOra([o = &programma_->Orologio()] { return o->Adesso(); });
     ridisegno_ = Tavolo_().Eventi().Iscrivi([this](const Evento& e) {
         if (!std::holds_alternative<evento::PassoConcluso>(e)) return;
@@ -197,12 +202,13 @@ void FinestraPrincipale::DisegnaFineGioco(QPainter& p) {
     font1.setBold(true);
     p.setFont(font1);
     p.setPen(Qt::white);
-    p.drawText(QRect(r.left() + 200, r.top() + 100, r.width() - 400, 1000), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(f.messaggio1));
+    p.drawText(QRect(r.left() + 200, r.top() + 80, r.width() - 400, 720), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(f.messaggio1));
     QFont font2 = font1;
-    font2.setPixelSize(170);
+    font2.setPixelSize(160);
     font2.setBold(false);
     p.setFont(font2);
-    p.drawText(QRect(r.left() + 200, r.top() + 1150, r.width() - 400, 1050), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(f.messaggio2));
+    // Below the messages the three links, then the button.
+    p.drawText(QRect(r.left() + 200, r.top() + 800, r.width() - 400, 740), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(f.messaggio2));
     const Etichetta& b = f.cmdContinuaOIniziaPartita;
     if (b.visibile) {
         const QRect pr = geometria::PulsanteFineGioco(r.left(), r.top());
@@ -221,10 +227,16 @@ void FinestraPrincipale::Disegna(QPainter& p) {
     const QColor testo(255, 240, 220);
     DisegnaEtichetta(p, geometria::kNomePC, v.NomePC, testo, 300);
     DisegnaEtichetta(p, geometria::kPuntiPCScritta, v.PuntiPCScritta, testo, 260);
-    DisegnaEtichetta(p, geometria::kPuntiPC, v.PuntiPC, testo, 300);
+    Etichetta puntiPC = v.PuntiPC, puntiH = v.PuntiH;
+    if (programma_->ModoCorrente() == Modo::Analisi && programma_->Analisi_().Attiva()) {
+        // The review's running score, not the table's last one.
+        puntiPC.testo = std::to_string(programma_->Analisi_().Vista().PuntiPC);
+        puntiH.testo = std::to_string(programma_->Analisi_().Vista().PuntiH);
+    }
+    DisegnaEtichetta(p, geometria::kPuntiPC, puntiPC, testo, 300);
     DisegnaEtichetta(p, geometria::kNomeH, v.NomeH, testo, 300);
     DisegnaEtichetta(p, geometria::kPuntiHScritta, v.PuntiHScritta, testo, 260);
-    DisegnaEtichetta(p, geometria::kPuntiH, v.PuntiH, testo, 300);
+    DisegnaEtichetta(p, geometria::kPuntiH, puntiH, testo, 300);
     DisegnaEtichetta(p, geometria::kCarteRimasteScritta, v.CarteRimasteScritta, testo, 240);
     DisegnaEtichetta(p, geometria::kCarteRimaste, v.CarteRimaste, testo, 260);
 
@@ -232,10 +244,15 @@ void FinestraPrincipale::Disegna(QPainter& p) {
     const ColoriPannelli colori{ColoreTavolo(), ColoreTavolo().darker(125), testo};
     DisegnaMenu(p, Cornice(), colori);
 
-    // Cards: the stock under the briscola is drawn first, hand cards, then played ones on top.
-    for (int k : {7, 8, 1, 2, 3, 4, 5, 6}) DisegnaSlot(p, k);
+    const bool analisi = programma_->ModoCorrente() == Modo::Analisi;
+    if (analisi) {
+        DisegnaAnalisi(p, *programma_, *immagini_, font());
+    } else {
+        // Cards: the stock under the briscola is drawn first, hand cards, then played ones on top.
+        for (int k : {7, 8, 1, 2, 3, 4, 5, 6}) DisegnaSlot(p, k);
+    }
 
-    if (v.cmdEffettuaLaPresa.visibile) {
+    if (v.cmdEffettuaLaPresa.visibile && !analisi) {
         p.setPen(QPen(QColor(40, 20, 10), 20));
         p.setBrush(v.cmdEffettuaLaPresa.abilitata ? QColor(235, 235, 225) : QColor(170, 170, 165));
         p.drawRoundedRect(geometria::kPresa, 80, 80);
@@ -245,7 +262,7 @@ void FinestraPrincipale::Disegna(QPainter& p) {
         p.setPen(Qt::black);
         p.drawText(geometria::kPresa, Qt::AlignCenter, QString::fromStdString(v.cmdEffettuaLaPresa.testo));
     }
-    if (v.IstruzioneIniziale.visibile) {
+    if (v.IstruzioneIniziale.visibile && !analisi) {
         QFont f = font();
         f.setPixelSize(220);
         f.setItalic(true);
@@ -254,8 +271,12 @@ void FinestraPrincipale::Disegna(QPainter& p) {
         p.drawText(geometria::kIstruzione, Qt::AlignCenter, QString::fromStdString(v.IstruzioneIniziale.testo));
     }
     DisegnaMusica(p, programma_->Audio().Musica_().Vista(), media_, font());
-    DisegnaPannelli(p, Cornice(), Tavolo_(), programma_->Opzioni_(), colori);
-    DisegnaFineGioco(p);
+    DisegnaRegole(p, Cornice(), colori);
+    DisegnaPannelli(p, Cornice(), Tavolo_(), programma_->Opzioni_(), colori, albo_, programma_->SpiegaPannelloDatiVisibile());
+    if (!analisi) {
+        DisegnaFineGioco(p);
+        DisegnaLinkFineGioco(p, *programma_, font());
+    }
     DisegnaDomandaUscita(p, Cornice(), colori);
 }
 
@@ -297,6 +318,17 @@ void FinestraPrincipale::mousePressEvent(QMouseEvent* event) {
         update();
         return;
     }
+    if (ClickRegole(Cornice(), t)) {
+        update();
+        return;
+    }
+    if (ClickAnalisi(*programma_, t)) {
+        pompa_->Ripianifica();
+        update();
+        return;
+    }
+    // In review the table shows a saved game: its cards and the end-of-game frame take no clicks.
+    if (programma_->ModoCorrente() == Modo::Analisi) return;
     if (v.PuntiPC.visibile && geometria::kPuntiPC.contains(t)) {
         Cornice().PuntiPC_Click();
         Ridisegna();
@@ -356,9 +388,26 @@ void FinestraPrincipale::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         programma_->TastoInvio();
         pompa_->Ripianifica();
+        update();
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void FinestraPrincipale::wheelEvent(QWheelEvent* event) {
+    bool ok = false;
+    const QPoint t = Trasformazione().inverted(&ok).map(event->position()).toPoint();
+    if (!ok || !Cornice().Menu().fraPannello[PannelloAlboIdx].visibile || !geometria::ListaAlbo().contains(t)) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    // One entry per notch; wheel up goes back to the older entries.
+    const int passi = -event->angleDelta().y() / 120;
+    if (passi != 0) {
+        albo_.Scorri(passi, static_cast<int>(Cornice().PannelloAlbo().LstAlbo.size()), RigheListaAlbo());
+        update();
+    }
+    event->accept();
 }
 
 }  // namespace mrvelto

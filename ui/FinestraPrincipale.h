@@ -44,6 +44,8 @@ public:
     OrologioVirtuale& Orologio() { return programma_->Orologio(); }
     // Twips to pixels for the current size: the table is scaled to fit and centred.
     QTransform Trasformazione() const;
+    // Where the records panel's match log is scrolled to.
+    const ScorrimentoLista& ScorrimentoAlbo() const { return albo_; }
 
 signals:
     // The autoplay reached its number of matches and the window is leaving.
@@ -55,6 +57,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -76,7 +79,8 @@ private:
     CanaleEventi::Iscrizione ridisegno_;
     PompaProgramma* pompa_ = nullptr;
     bool chiusa_ = false;
-    std::unique_ptr<CacheImmagini> immagini_;   // the exit has run its course: the window may close
+    std::unique_ptr<CacheImmagini> immagini_;
+    ScorrimentoLista albo_;   // the exit has run its course: the window may close
 };
 
 }  // namespace mrvelto

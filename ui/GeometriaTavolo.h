@@ -26,10 +26,19 @@ inline const QRect kRiquadroSegnapunti{10380, 270, 1410, 555};
 inline constexpr int kLarghezzaFineGioco = 5160;
 inline constexpr int kAltezzaFineGioco = 3000;
 inline QRect PulsanteFineGioco(int left, int top) { return {left + 1680, top + 2360, 1800, 480}; }
+// The frame's links lblApri, lblRivedi, lblSalva (i = 0, 1, 2), one a line above the button.
+inline QRect LinkFineGioco(int left, int top, int i) { return {left + 400, top + 1560 + i * 255, kLarghezzaFineGioco - 800, 245}; }
+
+// The review: its buttons in a row under the human's hand, where the opening instruction sits in
+// play; the trick in words in the free column between the middle row and the briscola.
+inline constexpr int kPulsantiAnalisi = 5;
+inline QRect PulsanteAnalisi(int i) { return {3420 + i * 1110, 8930, 1050, 440}; }
+inline const QRect kDescrizioneAnalisi{7760, 3150, 1340, 2760};
 
 // Command menu: a column at the bottom left, below the left panels.
 inline QRect VoceMenu(int k) { return {300, 7150 + (k - 1) * 440, 2400, 420}; }
-inline constexpr int kLarghezzaPannelloSinistro = 3100;
+// The left panels end where the right ones begin (2925): neither covers the other.
+inline constexpr int kLarghezzaPannelloSinistro = 2790;
 inline constexpr int kAltezzaPannelloSinistro = 6950;
 inline constexpr int kLarghezzaPannelloDestro = 6150;
 inline constexpr int kAltezzaPannelloDestro = 5950;

@@ -5,6 +5,7 @@
 #include "game/Procedure.h"
 #include "game/Tavolo.h"
 #include "screens/CornicePrincipale.h"
+#include "screens/Programma.h"
 #include "ui/GeometriaTavolo.h"
 #include "ui/PannelloOpzioniQt.h"
 
@@ -14,6 +15,8 @@ namespace {
 
 QColor Qc(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
 QString Qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+constexpr int kAltezzaRigaAlbo = 220;
 
 void Carattere(QPainter& p, int pixel, bool grassetto = false) {
     QFont f = p.font();
@@ -64,7 +67,7 @@ void PannelloPartita(QPainter& p, const QRect& r, const Tavolo& t, const ColoriP
 }
 
 // The data panel: the two heading lines, the deal, then one row per trick.
-void PannelloDatiGrafico(QPainter& p, const QRect& r, const Tavolo& t, const ColoriPannelli& colori) {
+void PannelloDatiGrafico(QPainter& p, const QRect& r, const Tavolo& t, const ColoriPannelli& colori, bool spiegazione) {
     const PannelloDati& d = t.Dati();
     Carattere(p, 210, true);
     Testo(p, {r.left() + 120, r.top() + 60, r.width() - 240, 330}, Qs(d.Titolo), colori.testo, Qt::AlignCenter);
@@ -81,7 +84,7 @@ void PannelloDatiGrafico(QPainter& p, const QRect& r, const Tavolo& t, const Col
     };
     Carattere(p, 150, true);
     const int w = (r.width() - 240) / 7;
-    const int alto = 255;
+    const int alto = 225;
     // Cell 1 the name, cells 2..8 the deal (the briscola last).
     cella(1, {r.left() + 120, r.top() + 900, r.width() - 240, alto});
     for (int i = 2; i <= 8; ++i) cella(i, {r.left() + 120 + (i - 2) * w, r.top() + 900 + alto + 20, w - 20, alto});
@@ -93,9 +96,19 @@ void PannelloDatiGrafico(QPainter& p, const QRect& r, const Tavolo& t, const Col
         Carattere(p, 150, true);
         for (int j = 0; j < 6; ++j) cella(CellaDellaManche(manche, static_cast<ColonnaDati>(j)), {r.left() + 120 + (j + 1) * w, top, w - 20, alto});
     }
+    if (spiegazione) {
+        const int top = r.top() + 900 + 2 * (alto + 20) + kManchePannello * (alto + 15) + 30;
+        QFont f = p.font();
+        f.setPixelSize(120);
+        f.setBold(false);
+        f.setItalic(true);
+        p.setFont(f);
+        Testo(p, {r.left() + 120, top, r.width() - 240, r.bottom() - 60 - top}, Qs(kSpiegaPannelloDati), colori.testo,
+              Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
+    }
 }
 
-void PannelloAlbo(QPainter& p, const QRect& r, const CornicePrincipale& c, const ColoriPannelli& colori) {
+void PannelloAlbo(QPainter& p, const QRect& r, const CornicePrincipale& c, const ColoriPannelli& colori, const ScorrimentoLista& scorrimento) {
     const PannelloRecord albo = c.PannelloAlbo();
     Carattere(p, 220, true);
     Testo(p, {r.left() + 150, r.top() + 80, r.width() - 300, 360}, Qs(kTitoloClassifica), colori.testo, Qt::AlignCenter);
@@ -124,16 +137,29 @@ void PannelloAlbo(QPainter& p, const QRect& r, const CornicePrincipale& c, const
     }
     Carattere(p, 190, true);
     Testo(p, {r.left() + 150, r.top() + 4800, r.width() - 300, 300}, Qs(kTitoloAlbo), colori.testo);
-    // The log box shows its latest entries; the closing empty entry is the list's last line.
+    // The log box shows the entries it is scrolled to (the latest until the wheel moves it); the
+    // closing empty entry is the list's last line. A bar on the right shows where the view is.
     const QRect lista = geometria::ListaAlbo().translated(r.left() - 2925, r.top() - 30);
     p.setPen(QPen(colori.pannello.darker(160), 15));
     p.setBrush(QColor(250, 250, 245));
     p.drawRect(lista);
     Carattere(p, 140);
-    const int righe = std::max(1, lista.height() / 220);
-    const int da = std::max(0, static_cast<int>(albo.LstAlbo.size()) - righe);
-    for (int i = da; i < static_cast<int>(albo.LstAlbo.size()); ++i)
-        Testo(p, {lista.left() + 60, lista.top() + (i - da) * 220, lista.width() - 120, 220}, Qs(albo.LstAlbo[static_cast<std::size_t>(i)]), QColor(20, 20, 20));
+    const int righe = RigheListaAlbo();
+    const int totale = static_cast<int>(albo.LstAlbo.size());
+    const int da = scorrimento.Prima(totale, righe);
+    for (int i = da; i < std::min(totale, da + righe); ++i)
+        Testo(p, {lista.left() + 60, lista.top() + (i - da) * kAltezzaRigaAlbo, lista.width() - 240, kAltezzaRigaAlbo},
+              Qs(albo.LstAlbo[static_cast<std::size_t>(i)]), QColor(20, 20, 20));
+    if (totale > righe) {
+        const QRect barra(lista.right() - 140, lista.top() + 20, 110, lista.height() - 40);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(215, 215, 205));
+        p.drawRect(barra);
+        const int alto = std::max(60, barra.height() * righe / totale);
+        const int top = barra.top() + (barra.height() - alto) * da / std::max(1, totale - righe);
+        p.setBrush(colori.pannello.darker(120));
+        p.drawRect(QRect(barra.left(), top, barra.width(), alto));
+    }
 }
 
 }  // namespace
@@ -146,7 +172,10 @@ void DisegnaMenu(QPainter& p, const CornicePrincipale& c, const ColoriPannelli&)
     }
 }
 
-void DisegnaPannelli(QPainter& p, CornicePrincipale& c, const Tavolo& t, const PannelloOpzioni& opzioni, const ColoriPannelli& colori) {
+int RigheListaAlbo() { return std::max(1, geometria::ListaAlbo().height() / kAltezzaRigaAlbo); }
+
+void DisegnaPannelli(QPainter& p, CornicePrincipale& c, const Tavolo& t, const PannelloOpzioni& opzioni, const ColoriPannelli& colori,
+                     const ScorrimentoLista& albo, bool spiegaDati) {
     const MenuComandi& m = c.Menu();
     auto posto = [&](IndicePannello i, int w, int h) {
         const StatoPannello& s = m.fraPannello[static_cast<std::size_t>(i)];
@@ -162,12 +191,12 @@ void DisegnaPannelli(QPainter& p, CornicePrincipale& c, const Tavolo& t, const P
     if (visibile(PannelloDatiIdx)) {
         const QRect r = posto(PannelloDatiIdx, kLarghezzaPannelloSinistro, kAltezzaPannelloSinistro);
         Riquadro(p, r, colori);
-        PannelloDatiGrafico(p, r, t, colori);
+        PannelloDatiGrafico(p, r, t, colori, spiegaDati);
     }
     if (visibile(PannelloAlboIdx)) {
         const QRect r = posto(PannelloAlboIdx, kLarghezzaPannelloDestro, kAltezzaPannelloDestro);
         Riquadro(p, r, colori);
-        PannelloAlbo(p, r, c, colori);
+        PannelloAlbo(p, r, c, colori, albo);
     }
     if (visibile(PannelloOpzioniIdx)) {
         const QRect r = posto(PannelloOpzioniIdx, kLarghezzaPannelloDestro, kAltezzaPannelloDestro);

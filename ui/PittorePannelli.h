@@ -9,6 +9,7 @@ namespace mrvelto {
 
 class CornicePrincipale;
 class PannelloOpzioni;
+class ScorrimentoLista;
 class Tavolo;
 
 struct ColoriPannelli {
@@ -18,7 +19,11 @@ struct ColoriPannelli {
 };
 
 void DisegnaMenu(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& colori);
-void DisegnaPannelli(QPainter& p, CornicePrincipale& c, const Tavolo& t, const PannelloOpzioni& opzioni, const ColoriPannelli& colori);
+// `albo` is where the match log is scrolled to; `spiegaDati` shows the data panel's note.
+void DisegnaPannelli(QPainter& p, CornicePrincipale& c, const Tavolo& t, const PannelloOpzioni& opzioni, const ColoriPannelli& colori,
+                     const ScorrimentoLista& albo, bool spiegaDati);
+// How many log entries the records panel's list box shows at once.
+int RigheListaAlbo();
 void DisegnaSegnapunti(QPainter& p, CornicePrincipale& c, const Tavolo& t);
 void DisegnaDomandaUscita(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& colori);
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -195,6 +196,54 @@ std::vector<std::string> RigheSalvate(const fs::path& percorso) {
 
 // The computer's pace adjustments move the response interval away from the speed option's, and
 // the file keeps whatever the timers held: the start-up must not put the options' values back.
+TEST_F(CornicePrincipaleTest, RulesLinkTurnsFivePagesAndThePictureMovesTheTextOnlyOnTheLast) {
+    PassiRegistrati passi;
+    Finestra f(casa_, 5, &passi);
+    f.cornice.Avvio();
+    const RiquadroRegole& r = f.cornice.Regole();
+    EXPECT_EQ(r.titolo, " REGOLE DEL GIOCO DELLA BRISCOLA");
+    EXPECT_EQ(r.testo.rfind("Nella Briscola a due si utilizza un mazzo italiano di 40 carte.", 0), 0u);
+    EXPECT_FALSE(r.immagineVisibile);
+    const std::string pagina1 = r.testo;
+    const AreaTesto normale = r.areaTesto;
+    const char* attese[] = {"Clicca qui per continuare > 2", "Clicca qui per continuare > 3", "Clicca qui per continuare > 4",
+                            "Clicca qui per ritornare > 5", "Clicca qui per continuare > 1"};
+    std::vector<std::string> testi;
+    for (int click = 0; click < 5; ++click) {
+        f.cornice.lblContinuaregole_Click();
+        EXPECT_EQ(f.cornice.Continuaregole(), attese[click]);
+        EXPECT_EQ(passi.pagina, attese[click]);
+        const int pagina = click + 2 > 5 ? 1 : click + 2;
+        EXPECT_EQ(r.titolo, pagina <= 2 ? " REGOLE DEL GIOCO DELLA BRISCOLA" : "      PRESENTAZIONE      (A CURA DELL'AUTORE)") << pagina;
+        EXPECT_EQ(r.immagineVisibile, pagina == 5) << pagina;
+        if (pagina == 5) {
+            // The text goes under the picture, in a shorter area, without overlapping it.
+            EXPECT_NE(r.areaTesto, normale);
+            EXPECT_LT(r.areaTesto.altezza, normale.altezza);
+            EXPECT_GE(r.areaTesto.top, kAreaImmagineRegole.top + kAreaImmagineRegole.altezza);
+        } else {
+            EXPECT_EQ(r.areaTesto, normale) << pagina;
+        }
+        EXPECT_LE(r.areaTesto.top + r.areaTesto.altezza, kAreaLinkRegole.top);
+        testi.push_back(r.testo);
+    }
+    EXPECT_EQ(testi.back(), pagina1);
+    // Five different pages, none empty.
+    std::sort(testi.begin(), testi.end());
+    EXPECT_EQ(std::unique(testi.begin(), testi.end()), testi.end());
+    EXPECT_TRUE(std::none_of(testi.begin(), testi.end(), [](const std::string& t) { return t.size() < 200; }));
+
+    // The page in view at the exit is the one shown at the next start, with its picture.
+    for (int click = 0; click < 4; ++click) f.cornice.lblContinuaregole_Click();
+    f.cornice.lblComandi_Click(ComandoEsci);
+    f.cornice.RispostaSiUscita();
+    Finestra g(casa_, 6);
+    g.cornice.Avvio();
+    EXPECT_EQ(g.cornice.Continuaregole(), "Clicca qui per ritornare > 5");
+    EXPECT_TRUE(g.cornice.Regole().immagineVisibile);
+    EXPECT_EQ(g.cornice.Regole().areaTesto, kAreaTestoConImmagine);
+}
+
 TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOnlyWhenItChanges) {
     Impostazioni scritte;
     scritte.opzioni[OpzVelocitaRisposta] = "Media";  // 1000

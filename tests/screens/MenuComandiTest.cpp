@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "game/OrologioVirtuale.h"
 #include "game/LinkRegole.h"
 #include "screens/MenuComandi.h"
@@ -151,6 +153,30 @@ TEST(PannelloRecord, HeadingsRowsLevelsAndLog) {
     EXPECT_EQ(p.livelli[2].vittorie, 4);
     EXPECT_EQ(p.livelli[5].sconfitte, 2);
     EXPECT_EQ(p.LstAlbo, r.LstAlbo);
+}
+
+TEST(ScorrimentoLista, FollowsTheEndReachesEveryEntryAndStaysInside) {
+    ScorrimentoLista s;
+    EXPECT_EQ(s.Prima(10, 3), 7);
+    EXPECT_EQ(s.Prima(2, 3), 0);  // all in view
+    s.Scorri(-1, 10, 3);
+    EXPECT_EQ(s.Prima(10, 3), 6);
+    s.Scorri(-100, 10, 3);
+    EXPECT_EQ(s.Prima(10, 3), 0);
+    // Stepping down one entry at a time brings every entry into view once.
+    std::vector<int> viste;
+    for (int passo = 0; passo < 12; ++passo) {
+        const int prima = s.Prima(10, 3);
+        for (int i = prima; i < prima + 3; ++i)
+            if (std::find(viste.begin(), viste.end(), i) == viste.end()) viste.push_back(i);
+        s.Scorri(1, 10, 3);
+    }
+    EXPECT_EQ(viste.size(), 10u);
+    EXPECT_EQ(s.Prima(10, 3), 7);
+    // At the end it follows new entries; scrolled back it stays where the player left it.
+    EXPECT_EQ(s.Prima(11, 3), 8);
+    s.Scorri(-2, 11, 3);
+    EXPECT_EQ(s.Prima(12, 3), 6);
 }
 
 TEST(LinkRegole, CyclesThroughFiveCaptionsAndBack) {

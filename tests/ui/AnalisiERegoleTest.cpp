@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <filesystem>
+#include <unistd.h>
+
+#include "game/Conduttore.h"
+#include "player/GiocatoriDiRiferimento.h"
+#include "ui/FinestraPrincipale.h"
+#include "ui/GeometriaTavolo.h"
+#include "ui/PittorePannelli.h"
+#include "ui/PittoreRegole.h"
+
+namespace mrvelto {
+namespace {
+
+AvvioFinestra Avvio(quint64 seme) {
+    AvvioFinestra a;
+    a.nome = QStringLiteral("Mario");
+    a.seme = seme;
+    return a;
+}
+
+void Clicca(FinestraPrincipale& f, QPointF twip) {
+    const QPointF pixel = f.Trasformazione().map(twip);
+    QMouseEvent press(QEvent::MouseButtonPress, pixel, f.mapToGlobal(pixel), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&f, &press);
+}
+
+void Rotella(FinestraPrincipale& f, QPointF twip, int tacche) {
+    const QPointF pixel = f.Trasformazione().map(twip);
+    QWheelEvent e(pixel, f.mapToGlobal(pixel), QPoint(), QPoint(0, 120 * tacche), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&f, &e);
+}
+
+// A game played to its end-of-game frame, the final comment over.
+void FinoAFineGioco(FinestraPrincipale& f) {
+    auto& t = f.Tavolo_();
+    GiocatoreCasuale giocatore(3);
+    Conduttore c(t, f.Orologio(), giocatore);
+    ASSERT_TRUE(c.FinoAGiochi(1, 100000));
+    while (t.Orologio().Abilitato(t.Timer().CommentiFinali) || !t.Vista().FineGioco.cmdContinuaOIniziaPartita.abilitata)
+        ASSERT_TRUE(f.Orologio().EseguiProssimo());
+}
+
+TEST(AnalisiSulloSchermo, LinksAndButtonsStepTheReviewToFineAnalisiAndBack) {
+    FinestraPrincipale f(Avvio(11));
+    f.show();
+    FinoAFineGioco(f);
+    Programma& p = f.Programma_();
+    const Punto fine = f.Tavolo_().Vista().FineGioco.posizione;
+    ASSERT_TRUE(p.LinkFineGiocoVisibili());
+    // "- Rivedi il Gioco appena concluso".
+    Clicca(f, geometria::LinkFineGioco(fine.left, fine.top, 1).center());
+    ASSERT_EQ(p.ModoCorrente(), Modo::Analisi);
+    EXPECT_FALSE(p.LinkFineGiocoVisibili());
+    // The first button steps; Enter does the same.
+    const int mani = static_cast<int>(f.Tavolo_().Stato().Manche);
+    Clicca(f, geometria::PulsanteAnalisi(0).center());
+    EXPECT_EQ(p.Analisi_().Vista().Manche, 1);
+    // The review's cards are on the table, not the table's own (empty after the game).
+    const QImage img = f.grab().toImage();
+    const QPoint carta = f.Trasformazione().map(QPointF(kPostoInTavolaH.left + 20, kPostoInTavolaH.top + 20)).toPoint();
+    EXPECT_NE(img.pixelColor(carta), f.ColoreTavolo());
+    for (int i = 0; i < 40 && !p.Analisi_().Vista().finita; ++i) {
+        QKeyEvent invio(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(&f, &invio);
+    }
+    EXPECT_TRUE(p.Analisi_().Vista().finita);
+    EXPECT_EQ(f.Tavolo_().Dati()[14].testo, "Fine Analisi");
+    EXPECT_EQ(p.Analisi_().Vista().Manche, mani - 1);
+    // "Da capo" starts again from the deal; a click on the table's cards does nothing.
+    Clicca(f, geometria::PulsanteAnalisi(1).center());
+    EXPECT_EQ(p.Analisi_().Vista().Manche, 0);
+    EXPECT_FALSE(p.Analisi_().Vista().finita);
+    Clicca(f, QPointF(PosizioneDiManoDelloSlot(5).left + 300, PosizioneDiManoDelloSlot(5).top + 300));
+    EXPECT_EQ(p.Analisi_().Vista().Manche, 0);
+    // "Torna al Gioco": a new game is dealt.
+    Clicca(f, geometria::PulsanteAnalisi(4).center());
+    EXPECT_EQ(p.ModoCorrente(), Modo::Gioco);
+    EXPECT_TRUE(f.Orologio().Abilitato(f.Tavolo_().Timer().DistribuisciCarte));
+}
+
+TEST(AnalisiSulloSchermo, SaveAndOpenLinksGoThroughTheFileDialog) {
+    FinestraPrincipale f(Avvio(12));
+    f.show();
+    FinoAFineGioco(f);
+    Programma& p = f.Programma_();
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / ("mrvelto-ui-" + std::to_string(getpid()) + ".txt");
+    std::vector<bool> chiamate;
+    p.DialogoFile = [&](bool salva, const std::filesystem::path&) -> std::optional<std::filesystem::path> {
+        chiamate.push_back(salva);
+        return file;
+    };
+    const Punto fine = f.Tavolo_().Vista().FineGioco.posizione;
+    Clicca(f, geometria::LinkFineGioco(fine.left, fine.top, 2).center());  // "- Salva ..."
+    EXPECT_EQ(p.ModoCorrente(), Modo::Gioco);
+    ASSERT_TRUE(std::filesystem::exists(file));
+    Clicca(f, geometria::LinkFineGioco(fine.left, fine.top, 0).center());  // "- Apri ..."
+    EXPECT_EQ(p.ModoCorrente(), Modo::Analisi);
+    EXPECT_EQ(chiamate, (std::vector<bool>{true, false}));
+    f.Orologio().Avanza(20);  // the load's timer starts the review
+    EXPECT_TRUE(p.Analisi_().Attiva());
+    std::filesystem::remove(file);
+}
+
+TEST(RegoleSulloSchermo, TheLinkTurnsThePageOnlyWhileNoLeftPanelCoversIt) {
+    FinestraPrincipale f(Avvio(3));
+    f.show();
+    CornicePrincipale& c = f.Cornice();
+    if (!RegoleVisibili(c)) {
+        // The settings may open a left panel at start: close it.
+        c.lblComandi_Click(c.Menu().fraPannello[PannelloDatiIdx].visibile ? ComandoDati : ComandoPartita);
+    }
+    ASSERT_TRUE(RegoleVisibili(c));
+    const QRect link = geometria::kRiquadroRegole.adjusted(kAreaLinkRegole.left, kAreaLinkRegole.top, 0, 0);
+    const QPointF sopra(link.left() + kAreaLinkRegole.larghezza - 200, link.top() + kAreaLinkRegole.altezza / 2);
+    Clicca(f, sopra);
+    EXPECT_EQ(c.Continuaregole(), "Clicca qui per continuare > 2");
+    c.lblComandi_Click(ComandoPartita);
+    Clicca(f, sopra);
+    EXPECT_EQ(c.Continuaregole(), "Clicca qui per continuare > 2");
+}
+
+TEST(PannelliSulloSchermo, LeftAndRightPanelsDoNotOverlapAndTheLogScrollsWithTheWheel) {
+    const QRect sinistro(kPostoPannelloSinistro.left, kPostoPannelloSinistro.top, geometria::kLarghezzaPannelloSinistro,
+                         geometria::kAltezzaPannelloSinistro);
+    const QRect destro(kPostoPannelloDestro.left, kPostoPannelloDestro.top, geometria::kLarghezzaPannelloDestro, geometria::kAltezzaPannelloDestro);
+    EXPECT_FALSE(sinistro.intersects(destro));
+    // The rules box stays left of the hands.
+    EXPECT_LT(geometria::kRiquadroRegole.right(), PosizioneDiManoDelloSlot(1).left - kScartoCornice);
+
+    FinestraPrincipale f(Avvio(4));
+    f.show();
+    auto& t = f.Tavolo_();
+    GiocatoreCasuale giocatore(5);
+    Conduttore c(t, f.Orologio(), giocatore);
+    ASSERT_TRUE(c.FinoAPartite(3, 1000000));
+    f.Cornice().lblComandi_Click(ComandoAlbo);
+    const int totale = static_cast<int>(f.Cornice().PannelloAlbo().LstAlbo.size());
+    const int righe = RigheListaAlbo();
+    ASSERT_GT(totale, righe);
+    const QPointF lista = geometria::ListaAlbo().center();
+    EXPECT_EQ(f.ScorrimentoAlbo().Prima(totale, righe), totale - righe);
+    Rotella(f, lista, 1);
+    EXPECT_EQ(f.ScorrimentoAlbo().Prima(totale, righe), totale - righe - 1);
+    Rotella(f, lista, 100);
+    EXPECT_EQ(f.ScorrimentoAlbo().Prima(totale, righe), 0);
+    // Outside the list the wheel does nothing to it.
+    Rotella(f, QPointF(6000, 1000), -5);
+    EXPECT_EQ(f.ScorrimentoAlbo().Prima(totale, righe), 0);
+    Rotella(f, lista, -100);
+    EXPECT_EQ(f.ScorrimentoAlbo().Prima(totale, righe), totale - righe);
+}
+
+}  // namespace
+}  // namespace mrvelto

@@ -1,0 +1,111 @@
+#include "ui/PittoreRegole.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "screens/CornicePrincipale.h"
+#include "ui/PittorePannelli.h"
+
+namespace mrvelto {
+
+namespace {
+
+QString Qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QRect Area(const AreaTesto& a) {
+    const QRect& r = geometria::kRiquadroRegole;
+    return {r.left() + a.left, r.top() + a.top, a.larghezza, a.altezza};
+}
+
+// The author's portrait of the opponent: a card player in a bowler hat, with the briscola he is
+// proudest of in his hand.
+void Ritratto(QPainter& p, const QRect& r) {
+    p.save();
+    p.setPen(QPen(QColor(60, 40, 30), 20));
+    p.setBrush(QColor(245, 235, 210));
+    p.drawRoundedRect(r, 60, 60);
+    const QPointF c(r.center().x(), r.top() + r.height() * 0.45);
+    const double u = r.width() / 10.0;
+    // Jacket and bow tie.
+    p.setBrush(QColor(40, 50, 90));
+    p.drawChord(QRectF(c.x() - 4 * u, r.bottom() - 3.2 * u, 8 * u, 6 * u), 0, 180 * 16);
+    p.setBrush(QColor(190, 30, 40));
+    QPolygonF farfalla;
+    farfalla << QPointF(c.x(), r.bottom() - 3 * u) << QPointF(c.x() - 1.2 * u, r.bottom() - 3.6 * u)
+             << QPointF(c.x() - 1.2 * u, r.bottom() - 2.4 * u) << QPointF(c.x(), r.bottom() - 3 * u)
+             << QPointF(c.x() + 1.2 * u, r.bottom() - 3.6 * u) << QPointF(c.x() + 1.2 * u, r.bottom() - 2.4 * u);
+    p.drawPolygon(farfalla);
+    // Face, eyes, moustache and a knowing smile.
+    p.setBrush(QColor(240, 200, 160));
+    p.drawEllipse(c, 2.6 * u, 3 * u);
+    p.setBrush(QColor(30, 30, 30));
+    p.drawEllipse(QPointF(c.x() - u, c.y() - 0.5 * u), 0.3 * u, 0.35 * u);
+    p.drawEllipse(QPointF(c.x() + u, c.y() - 0.5 * u), 0.3 * u, 0.35 * u);
+    QPainterPath baffi;
+    baffi.moveTo(c.x() - 1.6 * u, c.y() + 0.9 * u);
+    baffi.quadTo(c.x(), c.y() + 0.2 * u, c.x() + 1.6 * u, c.y() + 0.9 * u);
+    baffi.quadTo(c.x(), c.y() + 0.6 * u, c.x() - 1.6 * u, c.y() + 0.9 * u);
+    p.drawPath(baffi);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(120, 40, 30), 18));
+    p.drawArc(QRectF(c.x() - u, c.y() + 0.6 * u, 2 * u, 1.2 * u), 200 * 16, 140 * 16);
+    // Bowler hat.
+    p.setPen(QPen(QColor(20, 20, 20), 15));
+    p.setBrush(QColor(35, 35, 35));
+    p.drawRect(QRectF(c.x() - 3.2 * u, c.y() - 2.7 * u, 6.4 * u, 0.5 * u));
+    p.drawChord(QRectF(c.x() - 2.2 * u, c.y() - 5 * u, 4.4 * u, 5 * u), 0, 180 * 16);
+    // The card: an ace of coins, face out.
+    const QRectF carta(r.right() - 2.6 * u, r.bottom() - 4.4 * u, 1.9 * u, 3 * u);
+    p.setPen(QPen(QColor(60, 40, 30), 12));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(carta, 20, 20);
+    p.setBrush(QColor(220, 170, 30));
+    p.drawEllipse(carta.center(), 0.6 * u, 0.6 * u);
+    p.restore();
+}
+
+}  // namespace
+
+bool RegoleVisibili(const CornicePrincipale& c) {
+    const MenuComandi& m = c.Menu();
+    return !m.fraPannello[PannelloDatiIdx].visibile && !m.fraPannello[PannelloPartitaIdx].visibile;
+}
+
+void DisegnaRegole(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& colori) {
+    if (!RegoleVisibili(c)) return;
+    const RiquadroRegole& r = c.Regole();
+    const QRect& box = geometria::kRiquadroRegole;
+    p.setPen(QPen(colori.pannello.darker(150), 25));
+    p.setBrush(colori.pannello);
+    p.drawRoundedRect(box, 90, 90);
+    QFont f = p.font();
+    f.setPixelSize(150);
+    f.setBold(true);
+    f.setUnderline(false);
+    f.setItalic(false);
+    p.setFont(f);
+    p.setPen(QColor(255, 230, 150));
+    // The title keeps its leading spaces: they centre it as the author wanted.
+    p.drawText(QRect(box.left() + 60, box.top() + 80, box.width() - 120, 420), Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap,
+               Qs(r.titolo));
+    if (r.immagineVisibile) Ritratto(p, Area(kAreaImmagineRegole));
+    f.setBold(false);
+    f.setPixelSize(128);
+    p.setFont(f);
+    p.setPen(colori.testo);
+    p.drawText(Area(r.areaTesto), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Qs(r.testo));
+    f.setPixelSize(150);
+    f.setBold(true);
+    f.setUnderline(true);
+    p.setFont(f);
+    p.setPen(QColor(255, 235, 120));
+    p.drawText(Area(kAreaLinkRegole), Qt::AlignRight | Qt::AlignVCenter, Qs(c.Continuaregole()));
+}
+
+bool ClickRegole(CornicePrincipale& c, QPoint twip) {
+    if (!RegoleVisibili(c) || !Area(kAreaLinkRegole).contains(twip)) return false;
+    c.lblContinuaregole_Click();
+    return true;
+}
+
+}  // namespace mrvelto
