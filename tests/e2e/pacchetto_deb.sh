@@ -36,4 +36,10 @@ esegui() { env -u MRVELTO_MEDIA QT_QPA_PLATFORM=offscreen MRVELTO_HOME="$casa" t
 esegui "$radice/usr/bin/mrvelto" --autoplay --fast --matches 1 --name Prova 2>"$lavoro/err" || { cat "$lavoro/err"; echo "the unpacked game failed"; exit 1; }
 [[ $(tr -d '\r\n' < "$casa/Dati/MVePart.txt") == 1 ]] || { echo "MVePart.txt: $(cat "$casa/Dati/MVePart.txt")"; exit 1; }
 esegui "$radice/usr/bin/mrvelto-sim" match --games 4 --seed 3 >/dev/null
+# Without the media next to it the same binary refuses to start: the run above did find them.
+mv "$radice/usr/share/mrvelto" "$radice/usr/share/altrove"
+if esegui "$radice/usr/bin/mrvelto" --autoplay --fast --matches 1 --name Prova 2>"$lavoro/err"; then
+  echo "the game started without its media"; exit 1
+fi
+grep -q "non trovo le immagini" "$lavoro/err" || { cat "$lavoro/err"; exit 1; }
 echo "1 passed, 0 failed"
