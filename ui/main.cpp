@@ -2,6 +2,7 @@
 // [--audio-capture FILE.wav], --help, --version.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTranslator>
@@ -28,6 +29,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mrvelto"));
     QApplication::setApplicationVersion(QStringLiteral(MRVELTO_VERSIONE));
+    // The installed launcher entry and icon: Wayland matches windows to the entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.mrvelto.MrVelto"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("mrvelto")));
     // Qt's own dialogs and buttons speak Italian like the rest of the game.
     QTranslator traduttoreQt;
     if (traduttoreQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
