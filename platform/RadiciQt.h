@@ -4,8 +4,9 @@
 
 namespace mrvelto {
 
-// Media: MRVELTO_MEDIA, else share/mrvelto beside the executable (the build tree), else
-// ../share/mrvelto (an installation). User data: MRVELTO_HOME, else the platform's app data folder.
+// Media: MRVELTO_MEDIA, else share/mrvelto beside the executable (the build tree), else the
+// installation's data folder reached from the executable's (../share/mrvelto), wherever the
+// installation was put. User data: MRVELTO_HOME, else the platform's app data folder.
 Radici RadiciDelProgramma();
 
 }  // namespace mrvelto

@@ -8,11 +8,11 @@ namespace mrvelto::sim {
 
 const std::vector<VoceAvversario>& Avversari() {
     static const std::vector<VoceAvversario> voci = {
-        {"random", "a uniformly random legal hand card",
+        {"random", "una carta ammessa della mano, a caso con uguale probabilità",
          [](std::uint64_t seme, const OpzioniMatch&) { return CreaGiocatore("random", 'A', seme); }},
-        {"greedy", "takes a trick worth points with its cheapest winning card, otherwise throws its lowest",
+        {"greedy", "prende una presa che vale punti con la carta vincente meno cara, altrimenti scarta la più bassa",
          [](std::uint64_t seme, const OpzioniMatch&) { return CreaGiocatore("greedy", 'A', seme); }},
-        {"velto", "Mr. VELTO itself at --opponent-level, from the human's side",
+        {"velto", "Mr. VELTO stesso al livello --opponent-level, dal lato dell'umano",
          [](std::uint64_t seme, const OpzioniMatch& o) { return CreaGiocatore("velto", o.livelloAvversario, seme); }},
     };
     return voci;

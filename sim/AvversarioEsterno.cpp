@@ -17,7 +17,7 @@ void SessioneEsterna::Avvia() {
     try {
         processo_ = std::make_unique<ProcessoFiglio>(comando_);
     } catch (const std::runtime_error& e) {
-        throw ErroreAvversarioEsterno(std::string("cannot start the opponent: ") + e.what());
+        throw ErroreAvversarioEsterno(std::string("non riesco ad avviare l'avversario: ") + e.what());
     }
 }
 
@@ -33,23 +33,23 @@ void SessioneEsterna::Collega(Tavolo& tavolo) {
 }
 
 std::string SessioneEsterna::DoveMossa() const {
-    return "game " + std::to_string(contesto_.gioco) + ", move " + std::to_string(contesto_.mossa) + " (trick " +
+    return "gioco " + std::to_string(contesto_.gioco) + ", mossa " + std::to_string(contesto_.mossa) + " (presa " +
            std::to_string(presa_) + ")";
 }
 
 void SessioneEsterna::Errore(const std::string& dove, const std::string& motivo, const std::string& ricevuto) {
     if (processo_) processo_->Uccidi();
-    throw ErroreAvversarioEsterno(dove + ": " + motivo + "; received: " + (ricevuto.empty() ? "nothing" : SuUnaRiga(ricevuto)));
+    throw ErroreAvversarioEsterno(dove + ": " + motivo + "; ricevuto: " + (ricevuto.empty() ? "niente" : SuUnaRiga(ricevuto)));
 }
 
 void SessioneEsterna::Invia(const nlohmann::ordered_json& riga, const std::string& dove) {
     switch (processo_->ScriviRiga(riga.dump(), timeoutMs_)) {
         case ProcessoFiglio::Esito::Ok: return;
         case ProcessoFiglio::Esito::Scaduto:
-            Errore(dove, "the opponent did not read its input within " + std::to_string(timeoutMs_) + " ms", processo_->Parziale());
+            Errore(dove, "l'avversario non ha letto il suo ingresso entro " + std::to_string(timeoutMs_) + " ms", processo_->Parziale());
         default: {
             const std::string come = processo_->ComeETerminato(timeoutMs_);
-            Errore(dove, "the opponent " + come + " (its input is closed)", processo_->Parziale());
+            Errore(dove, "l'avversario " + come + " (il suo ingresso è chiuso)", processo_->Parziale());
         }
     }
 }
@@ -65,7 +65,7 @@ int SessioneEsterna::Scegli(const StatoGioco& s, Chi posto, std::uint64_t seme, 
         contesto_.giocoNellaPartita = s.NumeroGioco;
         contesto_.mossa = 0;
         giocoAperto_ = true;
-        Invia(RigaInizio(s, contesto_, seme), "game " + std::to_string(giochi_) + ", start line");
+        Invia(RigaInizio(s, contesto_, seme), "gioco " + std::to_string(giochi_) + ", riga di inizio");
     }
     ++contesto_.mossa;
     presa_ = s.Manche;
@@ -75,21 +75,21 @@ int SessioneEsterna::Scegli(const StatoGioco& s, Chi posto, std::uint64_t seme, 
         const ProcessoFiglio::Esito esito = processo_->LeggiRiga(riga, 0);
         if (esito == ProcessoFiglio::Esito::Chiuso) {
             const std::string come = processo_->ComeETerminato(timeoutMs_);
-            Errore(DoveMossa(), "the opponent " + come + " before the question", processo_->Parziale());
+            Errore(DoveMossa(), "l'avversario " + come + " prima della domanda", processo_->Parziale());
         }
-        Errore(DoveMossa(), "a line sent before the question (start and end lines take no answer)",
+        Errore(DoveMossa(), "una riga inviata prima della domanda (le righe di inizio e di fine non vogliono risposta)",
                esito == ProcessoFiglio::Esito::Ok ? riga : processo_->Parziale());
     }
     Invia(RigaMossa(s, contesto_, sequenza_.Giocate()), DoveMossa());
     switch (processo_->LeggiRiga(riga, timeoutMs_)) {
         case ProcessoFiglio::Esito::Ok: break;
         case ProcessoFiglio::Esito::Scaduto:
-            Errore(DoveMossa(), "no answer within " + std::to_string(timeoutMs_) + " ms", processo_->Parziale());
+            Errore(DoveMossa(), "nessuna risposta entro " + std::to_string(timeoutMs_) + " ms", processo_->Parziale());
         case ProcessoFiglio::Esito::TroppoLunga:
-            Errore(DoveMossa(), "an answer longer than " + std::to_string(ProcessoFiglio::kLimiteRiga) + " bytes", processo_->Parziale());
+            Errore(DoveMossa(), "una risposta più lunga di " + std::to_string(ProcessoFiglio::kLimiteRiga) + " byte", processo_->Parziale());
         case ProcessoFiglio::Esito::Chiuso: {
             const std::string come = processo_->ComeETerminato(timeoutMs_);
-            Errore(DoveMossa(), "the opponent " + come + " before answering", processo_->Parziale());
+            Errore(DoveMossa(), "l'avversario " + come + " prima di rispondere", processo_->Parziale());
         }
     }
     const RispostaEsterna r = LeggiRispostaEsterna(riga, s, posto, ammessa);
@@ -100,7 +100,7 @@ int SessioneEsterna::Scegli(const StatoGioco& s, Chi posto, std::uint64_t seme, 
 void SessioneEsterna::FineGioco(const EsitoGioco& e) {
     if (!giocoAperto_) return;
     giocoAperto_ = false;
-    Invia(RigaFine(e, contesto_, sequenza_.Giocate()), "game " + std::to_string(contesto_.gioco) + ", end line");
+    Invia(RigaFine(e, contesto_, sequenza_.Giocate()), "gioco " + std::to_string(contesto_.gioco) + ", riga di fine");
     sequenza_.Azzera();
 }
 

@@ -35,7 +35,7 @@ std::pair<double, double> TassoDiVittoria(std::uint64_t vinti, std::uint64_t par
 }
 
 std::string Livelli(const OpzioniMatch& o) {
-    std::string r = std::string("Mr. VELTO ") + o.livello + " vs " + o.avversario;
+    std::string r = std::string("Mr. VELTO ") + o.livello + " contro " + o.avversario;
     if (o.avversario == "velto") r += std::string(" ") + o.livelloAvversario;
     return r;
 }
@@ -66,23 +66,23 @@ int ComandoMatchAppaiato(const OpzioniMatch& o, std::ostream& out, std::ostream&
         out << j.dump(2) << "\n";
     } else {
         out << std::fixed << std::setprecision(2);
-        out << "paired games:             " << r.giochi << " (" << Livelli(o) << ", seats swapped on each deal)\n"
-            << "wins (Mr. VELTO " << o.livello << "):       " << r.vinti << "\n"
-            << "wins (opponent):          " << r.persi << "\n"
-            << "draws (60-60):            " << r.pareggi << "\n"
-            << "points per game VELTO:    " << Media(r.punti, r.giochi) << "\n"
-            << "points per game opponent: " << Media(r.puntiAvversario, r.giochi) << "\n"
+        out << "giochi appaiati:             " << r.giochi << " (" << Livelli(o) << ", posti scambiati a ogni smazzata)\n"
+            << "vinti (Mr. VELTO " << o.livello << "):         " << r.vinti << "\n"
+            << "vinti (avversario):          " << r.persi << "\n"
+            << "pareggi (60-60):             " << r.pareggi << "\n"
+            << "punti per gioco VELTO:       " << Media(r.punti, r.giochi) << "\n"
+            << "punti per gioco avversario:  " << Media(r.puntiAvversario, r.giochi) << "\n"
             << std::setprecision(4)
-            << "win rate (draw = 1/2):    " << r.tasso << "  95% interval [" << r.tasso - r.intervallo << ", "
+            << "vittorie (pari = 1/2):       " << r.tasso << "  intervallo al 95% [" << r.tasso - r.intervallo << ", "
             << r.tasso + r.intervallo << "]\n"
             << std::setprecision(0)
-            << "games per second:         " << giochiAlSecondo << "\n"
-            << "signature:                " << Esadecimale(r.firma) << "\n"
-            << "checks:                   " << (r.violazione.empty() ? "ok" : "FAILED") << "\n";
+            << "giochi al secondo:           " << giochiAlSecondo << "\n"
+            << "firma:                       " << Esadecimale(r.firma) << "\n"
+            << "controlli:                   " << (r.violazione.empty() ? "ok" : "FALLITI") << "\n";
     }
     if (!r.violazione.empty()) {
-        err << "mrvelto-sim match: check failed in game " << r.giocoViolazione << " (seed " << o.seme << "): " << r.violazione
-            << "\nreproduce with: " << o.RigaDiComando(r.giochi) << "\n";
+        err << "mrvelto-sim match: controllo fallito nel gioco " << r.giocoViolazione << " (seme " << o.seme << "): " << r.violazione
+            << "\nper riprodurlo: " << o.RigaDiComando(r.giochi) << "\n";
         return 1;
     }
     return 0;
@@ -95,15 +95,14 @@ static int EseguiMatch(const std::vector<std::string>& args, std::ostream& out, 
         if (a == "--help" || a == "-h") {
             out << "uso: mrvelto-sim match [opzioni]\n";
             AiutoOpzioniMatch(out);
-            out << "  opponents:";
-            for (const auto& v : Avversari()) out << " " << v.nome;
-            out << "\n";
+            out << "avversari per --opponent:\n";
+            for (const auto& v : Avversari()) out << "  " << v.nome << "\n      " << v.descrizione << "\n";
             return 0;
         }
     const auto opzioni = LeggiOpzioniMatch(args, err);
     if (!opzioni) return 2;
     if (!CreaAvversario(opzioni->avversario, 0, *opzioni)) {
-        err << "mrvelto-sim match: unknown opponent \"" << opzioni->avversario << "\"\n";
+        err << "mrvelto-sim match: avversario sconosciuto \"" << opzioni->avversario << "\"\n";
         return 2;
     }
 
@@ -146,27 +145,27 @@ static int EseguiMatch(const std::vector<std::string>& args, std::ostream& out, 
         out << j.dump(2) << "\n";
     } else {
         out << std::fixed << std::setprecision(2);
-        out << "games:                    " << r.giochi << "\n"
-            << "wins (human side):        " << r.vintiH << " (" << opzioni->avversario << ")\n"
-            << "wins (Mr. VELTO):         " << r.vintiPC << "\n"
-            << "draws (60-60):            " << r.pareggi << "\n"
-            << "matches completed:        " << r.partite << "\n"
-            << "average points human:     " << Media(r.puntiH, r.giochi) << "\n"
-            << "average points Mr. VELTO: " << Media(r.puntiPC, r.giochi) << "\n"
-            << "tricks per game:          " << Media(r.prese, r.giochi) << "\n"
+        out << "giochi:                      " << r.giochi << "\n"
+            << "vinti (lato umano):          " << r.vintiH << " (" << opzioni->avversario << ")\n"
+            << "vinti (Mr. VELTO):           " << r.vintiPC << "\n"
+            << "pareggi (60-60):             " << r.pareggi << "\n"
+            << "partite concluse:            " << r.partite << "\n"
+            << "punti medi umano:            " << Media(r.puntiH, r.giochi) << "\n"
+            << "punti medi Mr. VELTO:        " << Media(r.puntiPC, r.giochi) << "\n"
+            << "prese per gioco:             " << Media(r.prese, r.giochi) << "\n"
             << std::setprecision(4)
-            << "win rate Mr. VELTO " << opzioni->livello << ":     " << tasso << "  95% interval [" << tasso - intervallo << ", "
-            << tasso + intervallo << "] (draw = 1/2)\n"
+            << "vittorie Mr. VELTO " << opzioni->livello << ":        " << tasso << "  intervallo al 95% [" << tasso - intervallo << ", "
+            << tasso + intervallo << "] (pari = 1/2)\n"
             << std::setprecision(2)
-            << "virtual seconds per game: " << secondiVirtuali << "\n"
-            << "games per second:         " << std::setprecision(0) << giochiAlSecondo << "\n"
-            << "signature:                " << Esadecimale(r.firma) << "\n"
-            << "checks:                   " << (r.violazione.empty() ? "ok" : "FAILED") << "\n";
+            << "secondi virtuali per gioco:  " << secondiVirtuali << "\n"
+            << "giochi al secondo:           " << std::setprecision(0) << giochiAlSecondo << "\n"
+            << "firma:                       " << Esadecimale(r.firma) << "\n"
+            << "controlli:                   " << (r.violazione.empty() ? "ok" : "FALLITI") << "\n";
     }
     if (!r.violazione.empty()) {
-        err << "mrvelto-sim match: check failed in game " << r.giocoViolazione << " (seed " << opzioni->seme
+        err << "mrvelto-sim match: controllo fallito nel gioco " << r.giocoViolazione << " (seme " << opzioni->seme
             << "): " << r.violazione << "\n"
-            << "reproduce with: " << r.riproduci << "\n";
+            << "per riprodurlo: " << r.riproduci << "\n";
         return 1;
     }
     return 0;
@@ -178,7 +177,7 @@ int ComandoMatch(const std::vector<std::string>& args, std::ostream& out, std::o
     try {
         return EseguiMatch(args, out, err);
     } catch (const ErroreAvversarioEsterno& e) {
-        err << "mrvelto-sim match: external opponent: " << e.what() << "\n";
+        err << "mrvelto-sim match: avversario esterno: " << e.what() << "\n";
         return 3;
     }
 }

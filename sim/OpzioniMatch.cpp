@@ -32,76 +32,76 @@ struct Flag {
 
 const std::vector<Flag>& Flags() {
     static const std::vector<Flag> flags = {
-        {"--games", "N", "number of games to play (default 100)",
+        {"--games", "N", "numero di giochi da giocare (predefinito 100)",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
-             return Numero(v, o.giochi) && o.giochi > 0 ? "" : "--games wants a positive whole number";
+             return Numero(v, o.giochi) && o.giochi > 0 ? "" : "--games vuole un numero intero positivo";
          }},
-        {"--seed", "S", "seed of the game's random source (default 1)",
+        {"--seed", "S", "seme del caso del gioco (predefinito 1)",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
-             return Numero(v, o.seme) ? "" : "--seed wants a whole number";
+             return Numero(v, o.seme) ? "" : "--seed vuole un numero intero";
          }},
-        {"--end-of-game", "TEXT",
-         "\"Conclusione del Gioco:\": \"Appena uno supera 60 punti\" (default) or \"Fino all'ultima presa\"",
+        {"--end-of-game", "TESTO",
+         "\"Conclusione del Gioco:\": \"Appena uno supera 60 punti\" (predefinito) o \"Fino all'ultima presa\"",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
-             if (!ValoreAmmesso(OpzConclusioneGioco, v)) return "--end-of-game: unknown value \"" + v + "\"";
+             if (!ValoreAmmesso(OpzConclusioneGioco, v)) return "--end-of-game: valore sconosciuto \"" + v + "\"";
              o.opzioni.emplace_back(OpzConclusioneGioco, v);
              return "";
          }},
-        {"--option", "N=TEXT", "set option N (0..20) to TEXT, one of its display values",
+        {"--option", "N=TESTO", "imposta l'opzione N (0..20) a TESTO, uno dei valori che mostra",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
              const auto uguale = v.find('=');
              std::uint64_t n = 0;
              if (uguale == std::string::npos || !Numero(v.substr(0, uguale), n) || n >= kNumeroOpzioni)
-                 return "--option wants N=TEXT with N in 0..20";
+                 return "--option vuole N=TESTO con N fra 0 e 20";
              const std::string valore = v.substr(uguale + 1);
              if (!ValoreAmmesso(static_cast<int>(n), valore))
-                 return "--option " + std::to_string(n) + ": unknown value \"" + valore + "\"";
+                 return "--option " + std::to_string(n) + ": valore sconosciuto \"" + valore + "\"";
              o.opzioni.emplace_back(static_cast<int>(n), valore);
              return "";
          }},
-        {"--opponent", "NAME", "player of the human's side (default random)",
+        {"--opponent", "NOME", "giocatore al posto dell'umano (predefinito random)",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
              o.avversario = v;
              return "";
          }},
-        {"--opponent-cmd", "\"CMD ARGS\"",
-         "an outside program plays the opponent (the human's seat; both seats with --paired), run by /bin/sh; protocol: docs/protocollo-avversario-esterno.md",
+        {"--opponent-cmd", "\"COMANDO ARGOMENTI\"",
+         "un programma esterno gioca da avversario (al posto dell'umano; a entrambi i posti con --paired), avviato da /bin/sh; protocollo: docs/protocollo-avversario-esterno.md",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
-             if (v.find_first_not_of(" \t") == std::string::npos) return "--opponent-cmd wants a command";
+             if (v.find_first_not_of(" \t") == std::string::npos) return "--opponent-cmd vuole un comando";
              o.comandoAvversario = v;
              o.avversario = "external";
              return "";
          }},
-        {"--opponent-timeout-ms", "MS", "how long --opponent-cmd may take to answer a move (default 5000)",
+        {"--opponent-timeout-ms", "MS", "quanto può metterci --opponent-cmd a rispondere a una mossa (predefinito 5000)",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
              std::uint64_t ms = 0;
-             if (!Numero(v, ms) || ms == 0 || ms > 3'600'000) return "--opponent-timeout-ms wants a whole number of ms in 1..3600000";
+             if (!Numero(v, ms) || ms == 0 || ms > 3'600'000) return "--opponent-timeout-ms vuole un numero intero di ms fra 1 e 3600000";
              o.timeoutAvversarioMs = static_cast<int>(ms);
              return "";
          }},
-        {"--level", "A..E", "Mr. VELTO's playing level (default A)",
+        {"--level", "A..E", "livello di gioco di Mr. VELTO (predefinito A)",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
-             if (v.size() != 1 || v[0] < 'A' || v[0] > 'E') return "--level wants one of A, B, C, D, E";
+             if (v.size() != 1 || v[0] < 'A' || v[0] > 'E') return "--level vuole una fra A, B, C, D, E";
              o.livello = v[0];
              o.opzioni.emplace_back(OpzAbilita, std::string(CicloOpzione(OpzAbilita)[static_cast<std::size_t>(v[0] - 'A')]));
              return "";
          }},
-        {"--opponent-level", "A..E", "level of --opponent velto (default A)",
+        {"--opponent-level", "A..E", "livello di --opponent velto (predefinito A)",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
-             if (v.size() != 1 || v[0] < 'A' || v[0] > 'E') return "--opponent-level wants one of A, B, C, D, E";
+             if (v.size() != 1 || v[0] < 'A' || v[0] > 'E') return "--opponent-level vuole una fra A, B, C, D, E";
              o.livelloAvversario = v[0];
              return "";
          }},
-        {"--paired", nullptr, "play each deal twice, the players swapping seats (same shuffle, same leading seat); --games counts both games of each deal",
+        {"--paired", nullptr, "gioca ogni smazzata due volte, scambiando i posti dei giocatori (stesso mescolamento, stesso posto di mano); --games conta entrambi i giochi di ogni smazzata",
          [](OpzioniMatch& o, const std::string&) -> std::string {
              o.appaiati = true;
              return "";
          }},
-        {"--max-steps", "N", "events after which a game counts as stuck (default 1000000)",
+        {"--max-steps", "N", "eventi dopo i quali un gioco si considera bloccato (predefinito 1000000)",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
-             return Numero(v, o.limitePassiPerGioco) && o.limitePassiPerGioco > 0 ? "" : "--max-steps wants a positive whole number";
+             return Numero(v, o.limitePassiPerGioco) && o.limitePassiPerGioco > 0 ? "" : "--max-steps vuole un numero intero positivo";
          }},
-        {"--json", nullptr, "print the summary as JSON",
+        {"--json", nullptr, "stampa il riepilogo in JSON",
          [](OpzioniMatch& o, const std::string&) -> std::string {
              o.json = true;
              return "";
@@ -128,13 +128,13 @@ std::optional<OpzioniMatch> LeggiOpzioniMatch(const std::vector<std::string>& ar
         for (const Flag& f : Flags())
             if (args[i] == f.nome) flag = &f;
         if (!flag) {
-            err << "mrvelto-sim match: unknown argument: " << args[i] << "\n";
+            err << "mrvelto-sim match: argomento sconosciuto: " << args[i] << "\n";
             return std::nullopt;
         }
         std::string valore;
         if (flag->argomento) {
             if (i + 1 >= args.size()) {
-                err << "mrvelto-sim match: " << flag->nome << " wants " << flag->argomento << "\n";
+                err << "mrvelto-sim match: " << flag->nome << " vuole " << flag->argomento << "\n";
                 return std::nullopt;
             }
             valore = args[++i];
@@ -146,8 +146,8 @@ std::optional<OpzioniMatch> LeggiOpzioniMatch(const std::vector<std::string>& ar
     }
     // Refused rather than rounded: a silent extra or missing game would change what was asked for.
     if (o.appaiati && o.giochi % 2 != 0) {
-        err << "mrvelto-sim match: --paired plays each deal twice, so --games must be even (use " << o.giochi + 1
-            << (o.giochi > 1 ? " or " + std::to_string(o.giochi - 1) : std::string()) << ")\n";
+        err << "mrvelto-sim match: --paired gioca ogni smazzata due volte, quindi --games deve essere pari (usa " << o.giochi + 1
+            << (o.giochi > 1 ? " o " + std::to_string(o.giochi - 1) : std::string()) << ")\n";
         return std::nullopt;
     }
     return o;

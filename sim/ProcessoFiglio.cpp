@@ -128,7 +128,7 @@ ProcessoFiglio::ProcessoFiglio(const std::string& comando) {
         ::close(verso[1]), ::close(da[0]);
         pid_ = -1;
         raccolto_ = true;
-        throw std::runtime_error(std::string("cannot start /bin/sh: ") + std::strerror(errore));
+        throw std::runtime_error(std::string("non riesco ad avviare /bin/sh: ") + std::strerror(errore));
     }
     ingresso_ = verso[1];
     uscita_ = da[0];
@@ -227,23 +227,23 @@ bool ProcessoFiglio::Raccogli(int attesa) {
 std::string ProcessoFiglio::ComeETerminato(int attesa) {
     if (!Raccogli(attesa)) {
         Uccidi();
-        return "closed its end of the pipes but did not exit (killed)";
+        return "ha chiuso le sue pipe ma non è uscito (ucciso)";
     }
-    if (uccisoDaNoi_) return "was killed";
+    if (uccisoDaNoi_) return "è stato ucciso";
     if (WIFEXITED(stato_)) {
         const int s = WEXITSTATUS(stato_);
-        std::string r = "exited with status " + std::to_string(s);
+        std::string r = "è uscito con stato " + std::to_string(s);
         // The shell that runs the command reports a command killed by signal N as 128 + N.
         const char* nome = s > 128 && s < 128 + 32 ? ::sigabbrev_np(s - 128) : nullptr;
-        if (nome) r += std::string(" (a command killed by SIG") + nome + ")";
+        if (nome) r += std::string(" (un comando ucciso da SIG") + nome + ")";
         return r;
     }
     if (WIFSIGNALED(stato_)) {
         const int s = WTERMSIG(stato_);
         const char* nome = ::sigabbrev_np(s);
-        return "was killed by signal " + std::to_string(s) + (nome ? std::string(" (SIG") + nome + ")" : std::string());
+        return "è stato ucciso dal segnale " + std::to_string(s) + (nome ? std::string(" (SIG") + nome + ")" : std::string());
     }
-    return "ended";
+    return "è terminato";
 }
 
 void ProcessoFiglio::Chiudi(int attesa) {

@@ -15,46 +15,46 @@ std::string Mano(const StatoGioco& s, Chi posto) {
     return r;
 }
 
-RispostaEsterna Illegale(const std::string& motivo) { return {0, "illegal answer: " + motivo}; }
-RispostaEsterna Malformata(const std::string& motivo) { return {0, "malformed answer: " + motivo}; }
+RispostaEsterna Illegale(const std::string& motivo) { return {0, "risposta non ammessa: " + motivo}; }
+RispostaEsterna Malformata(const std::string& motivo) { return {0, "risposta malformata: " + motivo}; }
 
 RispostaEsterna PerSlot(const nlohmann::json& v, const StatoGioco& s, Chi posto, const std::function<bool(int)>& ammessa) {
     const auto slot = SlotDellaMano(posto);
     if (!v.is_number_integer() || v.get<long long>() < slot[0] || v.get<long long>() > slot[2])
-        return Illegale("slot " + SuUnaRiga(v.dump(), 40) + " is not a slot of the hand (" + std::to_string(slot[0]) + ".." +
+        return Illegale("lo slot " + SuUnaRiga(v.dump(), 40) + " non è uno slot della mano (" + std::to_string(slot[0]) + ".." +
                        std::to_string(slot[2]) + ")");
     const int k = v.get<int>();
-    if (s.Carta[k].Vuota()) return Illegale("slot " + std::to_string(k) + " is empty (hand: " + Mano(s, posto) + ")");
-    if (!ammessa(k)) return Illegale("slot " + std::to_string(k) + " cannot be played now");
+    if (s.Carta[k].Vuota()) return Illegale("lo slot " + std::to_string(k) + " è vuoto (mano: " + Mano(s, posto) + ")");
+    if (!ammessa(k)) return Illegale("lo slot " + std::to_string(k) + " non si può giocare ora");
     return {k, ""};
 }
 
 RispostaEsterna PerCarta(const std::string& codice, const StatoGioco& s, Chi posto, const std::function<bool(int)>& ammessa) {
-    if (!CodiceValido(codice)) return Illegale("\"" + SuUnaRiga(codice, 40) + "\" is not a card code (rank 2 4 5 6 7 F C R 3 A, suit d s c b)");
+    if (!CodiceValido(codice)) return Illegale("\"" + SuUnaRiga(codice, 40) + "\" non è il codice di una carta (valore 2 4 5 6 7 F C R 3 A, seme d s c b)");
     for (int k : SlotDellaMano(posto))
         if (s.Carta[k] == CartaDaGioco::DaCodice(codice)) {
-            if (!ammessa(k)) return Illegale(codice + " cannot be played now");
+            if (!ammessa(k)) return Illegale(codice + " non si può giocare ora");
             return {k, ""};
         }
-    return Illegale(codice + " is not in the hand (" + Mano(s, posto) + ")");
+    return Illegale(codice + " non è nella mano (" + Mano(s, posto) + ")");
 }
 
 }  // namespace
 
 RispostaEsterna LeggiRispostaEsterna(std::string_view riga, const StatoGioco& s, Chi posto, const std::function<bool(int)>& ammessa) {
     const nlohmann::json j = nlohmann::json::parse(riga, nullptr, false);
-    if (j.is_discarded()) return Malformata("not JSON");
+    if (j.is_discarded()) return Malformata("non è JSON");
     if (j.is_string()) return PerCarta(j.get<std::string>(), s, posto, ammessa);
     if (j.is_number()) return PerSlot(j, s, posto, ammessa);
-    if (!j.is_object()) return Malformata("neither an object nor a card nor a slot");
+    if (!j.is_object()) return Malformata("né un oggetto né una carta né uno slot");
     if (j.contains("card")) {
         const auto& c = j["card"];
         if (c.is_string()) return PerCarta(c.get<std::string>(), s, posto, ammessa);
         if (c.is_number()) return PerSlot(c, s, posto, ammessa);
-        return Malformata("\"card\" is neither a card code nor a slot number");
+        return Malformata("\"card\" non è né il codice di una carta né il numero di uno slot");
     }
     if (j.contains("slot")) return PerSlot(j["slot"], s, posto, ammessa);
-    return Malformata("no \"card\" (or \"slot\")");
+    return Malformata("manca \"card\" (o \"slot\")");
 }
 
 std::string SuUnaRiga(std::string_view testo, std::size_t massimo) {

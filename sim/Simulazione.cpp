@@ -16,7 +16,7 @@ RisultatoSimulazione Simula(const OpzioniMatch& o) {
     r.firma = 0xCBF29CE484222325ULL;
     auto avversario = CreaAvversario(o.avversario, SplitMix64(o.seme), o);
     if (!avversario) {
-        r.violazione = "unknown opponent \"" + o.avversario + "\"";
+        r.violazione = "avversario sconosciuto \"" + o.avversario + "\"";
         return r;
     }
     OrologioVirtuale orologio;
@@ -47,7 +47,7 @@ RisultatoSimulazione Simula(const OpzioniMatch& o) {
         Mescola(r.firma, e.fine);
         if (r.violazione.empty()) {
             std::string v = VerificaGioco(e, sessanta);
-            if (v.empty() && tavolo.Anomalie() != 0) v = "the flow found no card to play or no trick to take";
+            if (v.empty() && tavolo.Anomalie() != 0) v = "il flusso non ha trovato una carta da giocare o una presa da prendere";
             if (!v.empty()) {
                 r.violazione = v;
                 r.giocoViolazione = r.giochi;
@@ -66,8 +66,8 @@ RisultatoSimulazione Simula(const OpzioniMatch& o) {
     for (std::uint64_t g = 1; g <= o.giochi && r.violazione.empty(); ++g) {
         if (!conduttore.FinoAGiochi(g, o.limitePassiPerGioco)) {
             r.violazione = conduttore.LimiteRaggiunto()
-                               ? "step limit reached (--max-steps " + std::to_string(o.limitePassiPerGioco) + ") in game " + std::to_string(g)
-                               : "the flow got stuck (no step and no move possible) in game " + std::to_string(g);
+                               ? "limite di passi raggiunto (--max-steps " + std::to_string(o.limitePassiPerGioco) + ") nel gioco " + std::to_string(g)
+                               : "il flusso si è bloccato (nessun passo e nessuna mossa possibile) nel gioco " + std::to_string(g);
             r.giocoViolazione = g;
         }
     }

@@ -68,16 +68,16 @@ EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t
         r.ok = true;
         r.esito = e;
         r.violazione = VerificaGioco(e, sessanta);
-        if (r.violazione.empty() && tavolo.Anomalie() != 0) r.violazione = "the flow found no card to play or no trick to take";
+        if (r.violazione.empty() && tavolo.Anomalie() != 0) r.violazione = "il flusso non ha trovato una carta da giocare o una presa da prendere";
     });
     if (esterno) esterno->Collega(tavolo);
     Conduttore conduttore(tavolo, orologio, *h);
     tavolo.Avvia();
     if (!conduttore.FinoAGiochi(1, o.limitePassiPerGioco))
-        r.violazione = conduttore.LimiteRaggiunto() ? "step limit reached (--max-steps " + std::to_string(o.limitePassiPerGioco) + ")"
-                                                    : "the flow got stuck";
+        r.violazione = conduttore.LimiteRaggiunto() ? "limite di passi raggiunto (--max-steps " + std::to_string(o.limitePassiPerGioco) + ")"
+                                                    : "il flusso si è bloccato";
     else if (!r.ok)
-        r.violazione = "the flow got stuck";
+        r.violazione = "il flusso si è bloccato";
     return r;
 }
 

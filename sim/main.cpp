@@ -12,7 +12,8 @@ namespace {
 
 void Uso(std::ostream& out) {
     out << "uso: mrvelto-sim match --games N --seed S [--end-of-game TESTO] [--json] ...\n"
-           "     mrvelto-sim choose < posizione.json\n";
+           "     mrvelto-sim choose < posizione.json\n"
+           "     mrvelto-sim COMANDO --help: le opzioni di un comando\n";
 }
 
 }  // namespace

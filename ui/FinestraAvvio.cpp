@@ -67,6 +67,9 @@ void FinestraAvvio::keyPressEvent(QKeyEvent* event) {
 void FinestraAvvio::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    // The pictures are stretched to their places; sampled without smoothing their diagonals
+    // come out as stairs, most of all on a screen scaled to 150 or 200 %.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     Immagine(p, rect(), iniziale_.PercorsoSfondo(), QColor(20, 40, 90), QString());
     // The flag behind is dimmed, so that the white and yellow texts read on every part of it.
     p.fillRect(rect(), QColor(0, 0, 0, 120));

@@ -150,6 +150,8 @@ void FinestraPrincipale::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    // The cards come from the cache at device size; the flags are stretched here.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), ColoreTavolo().darker(115));
     p.setTransform(Trasformazione());
     Disegna(p);

@@ -1,19 +1,37 @@
 // mrvelto: the game. Options: --autoplay [--fast] [--name NAME] [--matches N] [--seed S]
-// [--audio-capture FILE.wav].
+// [--audio-capture FILE.wav], --help, --version.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QTranslator>
 
 #include "ui/FinestraAvvio.h"
 #include "ui/FinestraPrincipale.h"
+#include "platform/AmbienteAvvio.h"
+#include "platform/RadiciQt.h"
 
 int main(int argc, char** argv) {
     // Read our options before QApplication sees them: on X11 it takes "--name" for itself.
     QStringList argomenti;
     for (int i = 0; i < argc; ++i) argomenti << QString::fromLocal8Bit(argv[i]);
+    // Help and version need no screen; without one, Qt would abort in English before we could speak.
+    if (mrvelto::SoloTesto(argomenti)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    } else if (!argomenti.contains(QStringLiteral("-platform"))) {
+        const QString senza = mrvelto::MessaggioSenzaSchermo(getenv("QT_QPA_PLATFORM"), getenv("DISPLAY"), getenv("WAYLAND_DISPLAY"));
+        if (!senza.isEmpty()) {
+            fprintf(stderr, "%s\n", qPrintable(senza));
+            return 1;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mrvelto"));
+    QApplication::setApplicationVersion(QStringLiteral(MRVELTO_VERSIONE));
+    // The installed launcher entry and icon: Wayland matches windows to the entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.mrvelto.MrVelto"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("mrvelto")));
     // Qt's own dialogs and buttons speak Italian like the rest of the game.
     QTranslator traduttoreQt;
     if (traduttoreQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -22,7 +40,10 @@ int main(int argc, char** argv) {
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Mr. VELTO: Briscola a due contro il computer"));
-    parser.addHelpOption();
+    // Qt's own help option describes itself in English whatever the translation says.
+    QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Mostra questo aiuto ed esce."));
+    parser.addOption(aiuto);
+    parser.addVersionOption();
     QCommandLineOption autoplay(QStringLiteral("autoplay"), QStringLiteral("Un giocatore automatico gioca al posto tuo."));
     QCommandLineOption veloce(QStringLiteral("fast"), QStringLiteral("Il tempo salta da un passo al successivo."));
     QCommandLineOption nome(QStringLiteral("name"), QStringLiteral("Nome del giocatore."), QStringLiteral("NOME"));
@@ -33,6 +54,7 @@ int main(int argc, char** argv) {
                                QStringLiteral("FILE.wav"));
     parser.addOptions({autoplay, veloce, nome, partite, seme, cattura});
     parser.process(argomenti);
+    if (parser.isSet(aiuto)) parser.showHelp(0);
 
     mrvelto::AvvioFinestra avvio;
     avvio.autoplay = parser.isSet(autoplay);
@@ -60,6 +82,14 @@ int main(int argc, char** argv) {
             fprintf(stderr, "mrvelto: --seed vuole un numero intero non negativo\n");
             return 2;
         }
+    }
+
+    // Without its media the table would be blank and silent: say where they were looked for.
+    if (const QString senza = mrvelto::MessaggioSenzaMedia(mrvelto::RadiciDelProgramma().media); !senza.isEmpty()) {
+        fprintf(stderr, "%s\n", qPrintable(senza));
+        if (!avvio.autoplay && QGuiApplication::platformName() != QStringLiteral("offscreen"))
+            QMessageBox::critical(nullptr, QStringLiteral("Mr. VELTO"), senza);
+        return 1;
     }
 
     mrvelto::FinestraPrincipale finestra(avvio);

@@ -96,7 +96,7 @@ protected:
         EXPECT_TRUE(e.out.empty());
         ASSERT_FALSE(e.err.empty());
         EXPECT_EQ(e.err.find('\n'), e.err.size() - 1) << "one line";
-        EXPECT_EQ(e.err.rfind("mrvelto-sim match: external opponent: game ", 0), 0u);
+        EXPECT_EQ(e.err.rfind("mrvelto-sim match: avversario esterno: gioco ", 0), 0u);
         EXPECT_NE(e.err.find(atteso), std::string::npos);
         std::ifstream in(Pid(nome));
         pid_t pid = 0;
@@ -113,40 +113,40 @@ protected:
 TEST_F(BotCattivo, AnIllegalAnswerEndsTheRun) {
     // Slot 4 is always filled before the last tricks: the first moves pass, then a foreign card.
     Fallito(Match({"--games", "3", "--opponent-cmd", Rispondi("illegale", R"({"card": "Zz"})", 3)}), "illegale",
-            "game 1, move 3 (trick 3): illegal answer: \"Zz\" is not a card code");
+            "gioco 1, mossa 3 (presa 3): risposta non ammessa: \"Zz\" non è il codice di una carta");
     Fallito(Match({"--games", "3", "--opponent-cmd", Rispondi("slot", "7")}), "slot",
-            "game 1, move 1 (trick 1): illegal answer: slot 7 is not a slot of the hand (4..6); received: 7");
+            "gioco 1, mossa 1 (presa 1): risposta non ammessa: lo slot 7 non è uno slot della mano (4..6); ricevuto: 7");
 }
 
 TEST_F(BotCattivo, MalformedJsonEndsTheRun) {
     Fallito(Match({"--games", "3", "--opponent-cmd", Rispondi("malformato", R"({"card": "Ad")", 2)}), "malformato",
-            R"(game 1, move 2 (trick 2): malformed answer: not JSON; received: {"card": "Ad")");
+            R"(gioco 1, mossa 2 (presa 2): risposta malformata: non è JSON; ricevuto: {"card": "Ad")");
 }
 
 TEST_F(BotCattivo, ACrashingBotEndsTheRun) {
     // Reads the start line and two moves, answers one, then dies.
     Fallito(Match({"--games", "3", "--opponent-cmd", Script("crash", "read a; read b; echo 4; read c; printf half; kill -SEGV $$")}),
-            "crash", "game 1, move 2 (trick 2): the opponent was killed by signal 11 (SIGSEGV) before answering; received: half");
+            "crash", "gioco 1, mossa 2 (presa 2): l'avversario è stato ucciso dal segnale 11 (SIGSEGV) prima di rispondere; ricevuto: half");
     Fallito(Match({"--games", "3", "--opponent-cmd", Script("esce", "read a; read b; exit 4")}), "esce",
-            "game 1, move 1 (trick 1): the opponent exited with status 4 before answering; received: nothing");
+            "gioco 1, mossa 1 (presa 1): l'avversario è uscito con stato 4 prima di rispondere; ricevuto: niente");
 }
 
 TEST_F(BotCattivo, ASilentBotTimesOut) {
     Fallito(Match({"--games", "3", "--opponent-timeout-ms", "300", "--opponent-cmd", Script("muto", "while read -r l; do :; done")}),
-            "muto", "game 1, move 1 (trick 1): no answer within 300 ms; received: nothing");
+            "muto", "gioco 1, mossa 1 (presa 1): nessuna risposta entro 300 ms; ricevuto: niente");
 }
 
 TEST_F(BotCattivo, ALineNobodyAskedForEndsTheRun) {
     // Both lines in one write: the second is waiting when the next question comes.
     Fallito(Match({"--games", "3", "--opponent-cmd",
                    Script("chiacchierone", "while read -r l; do case \"$l\" in *'\"type\":\"move\"'*) printf '4\\nextra\\n';; esac; done")}),
-            "chiacchierone", "game 1, move 2 (trick 2): a line sent before the question (start and end lines take no answer); received: extra");
+            "chiacchierone", "gioco 1, mossa 2 (presa 2): una riga inviata prima della domanda (le righe di inizio e di fine non vogliono risposta); ricevuto: extra");
 }
 
 TEST_F(BotCattivo, PairedRunsFailTheSameWay) {
     // The computer's seat of the second game: slots 1..3, so slot 4 is refused there.
     Fallito(Match({"--games", "4", "--paired", "--opponent-cmd", Rispondi("appaiato", "4")}), "appaiato",
-            "game 2, move 1 (trick 1): illegal answer: slot 4 is not a slot of the hand (1..3)");
+            "gioco 2, mossa 1 (presa 1): risposta non ammessa: lo slot 4 non è uno slot della mano (1..3)");
 }
 
 // The real binary: exit status 3 and the line on its standard error.
@@ -161,7 +161,7 @@ TEST_F(BotCattivo, TheBinaryExitsWithStatus3) {
     std::string riga, altra;
     ASSERT_TRUE(std::getline(in, riga));
     EXPECT_FALSE(std::getline(in, altra));
-    EXPECT_EQ(riga, "mrvelto-sim match: external opponent: game 1, move 1 (trick 1): no answer within 300 ms; received: nothing");
+    EXPECT_EQ(riga, "mrvelto-sim match: avversario esterno: gioco 1, mossa 1 (presa 1): nessuna risposta entro 300 ms; ricevuto: niente");
 }
 
 // A program that does not exit when its input closes is given the timeout, then killed with

@@ -72,7 +72,7 @@ TEST(ProcessoFiglio, TellsHowTheChildEnded) {
         ASSERT_EQ(p.ScriviRiga("hello", 5000), Esito::Ok);
         ASSERT_EQ(p.LeggiRiga(riga, 5000), Esito::Ok);
         EXPECT_EQ(p.LeggiRiga(riga, 5000), Esito::Chiuso);
-        EXPECT_EQ(p.ComeETerminato(5000), "exited with status 7");
+        EXPECT_EQ(p.ComeETerminato(5000), "è uscito con stato 7");
         // Writing to it now fails instead of killing us with SIGPIPE.
         EXPECT_EQ(p.ScriviRiga("anyone?", 1000), Esito::Chiuso);
     }
@@ -80,19 +80,19 @@ TEST(ProcessoFiglio, TellsHowTheChildEnded) {
         ProcessoFiglio p("kill -SEGV $$");
         std::string riga;
         EXPECT_EQ(p.LeggiRiga(riga, 5000), Esito::Chiuso);
-        EXPECT_EQ(p.ComeETerminato(5000), "was killed by signal 11 (SIGSEGV)");
+        EXPECT_EQ(p.ComeETerminato(5000), "è stato ucciso dal segnale 11 (SIGSEGV)");
     }
     {
         ProcessoFiglio p("sh -c 'kill -SEGV $$' 2>/dev/null; exit $?");
         std::string riga;
         EXPECT_EQ(p.LeggiRiga(riga, 5000), Esito::Chiuso);
-        EXPECT_EQ(p.ComeETerminato(5000), "exited with status 139 (a command killed by SIGSEGV)");
+        EXPECT_EQ(p.ComeETerminato(5000), "è uscito con stato 139 (un comando ucciso da SIGSEGV)");
     }
     {
         ProcessoFiglio p("no-such-command-anywhere 2>/dev/null");
         std::string riga;
         EXPECT_EQ(p.LeggiRiga(riga, 5000), Esito::Chiuso);
-        EXPECT_EQ(p.ComeETerminato(5000), "exited with status 127");
+        EXPECT_EQ(p.ComeETerminato(5000), "è uscito con stato 127");
     }
 }
 

@@ -25,7 +25,7 @@ Esito Match(const std::vector<std::string>& args) {
 
 // The arguments after "mrvelto-sim match" of the "reproduce with:" line (no quoting needed here).
 std::vector<std::string> ArgomentiDelSuggerimento(const std::string& err) {
-    const std::string segno = "reproduce with: mrvelto-sim match ";
+    const std::string segno = "per riprodurlo: mrvelto-sim match ";
     const auto inizio = err.find(segno);
     if (inizio == std::string::npos) return {};
     std::istringstream riga(err.substr(inizio + segno.size(), err.find('\n', inizio) - inizio - segno.size()));
@@ -41,8 +41,8 @@ TEST(Riproduzione, AStepLimitIsNamedAndKeptInTheReplay) {
         if (appaiati) args.push_back("--paired");
         const Esito prima = Match(args);
         EXPECT_EQ(prima.stato, 1);
-        EXPECT_NE(prima.err.find("step limit reached (--max-steps 40)"), std::string::npos) << prima.err;
-        EXPECT_EQ(prima.err.find("got stuck"), std::string::npos) << prima.err;
+        EXPECT_NE(prima.err.find("limite di passi raggiunto (--max-steps 40)"), std::string::npos) << prima.err;
+        EXPECT_EQ(prima.err.find("si è bloccato"), std::string::npos) << prima.err;
         const auto replay = ArgomentiDelSuggerimento(prima.err);
         ASSERT_FALSE(replay.empty()) << prima.err;
         std::vector<std::string> attesi = {"--games", appaiati ? "2" : "1", "--seed", "9"};
@@ -51,15 +51,15 @@ TEST(Riproduzione, AStepLimitIsNamedAndKeptInTheReplay) {
         EXPECT_EQ(replay, attesi);
         const Esito dopo = Match(replay);
         EXPECT_EQ(dopo.stato, 1);
-        EXPECT_NE(dopo.err.find("step limit reached (--max-steps 40)"), std::string::npos) << dopo.err;
+        EXPECT_NE(dopo.err.find("limite di passi raggiunto (--max-steps 40)"), std::string::npos) << dopo.err;
     }
 }
 
 TEST(Riproduzione, PairedRefusesAnOddCountAndSaysWhatToUse) {
-    for (const auto& [giochi, consiglio] : std::vector<std::pair<const char*, const char*>>{{"5", "(use 6 or 4)"}, {"1", "(use 2)"}}) {
+    for (const auto& [giochi, consiglio] : std::vector<std::pair<const char*, const char*>>{{"5", "(usa 6 o 4)"}, {"1", "(usa 2)"}}) {
         std::ostringstream err;
         EXPECT_FALSE(LeggiOpzioniMatch({"--games", giochi, "--paired"}, err)) << giochi;
-        EXPECT_NE(err.str().find("--games must be even"), std::string::npos) << err.str();
+        EXPECT_NE(err.str().find("--games deve essere pari"), std::string::npos) << err.str();
         EXPECT_NE(err.str().find(consiglio), std::string::npos) << err.str();
         // Whatever the order of the flags.
         std::ostringstream err2;

@@ -36,7 +36,7 @@ TEST_F(RispostaEsternaTest, RefusesMalformedAnswers) {
     for (const char* riga : {"", "{oops", R"({"card": "Fc")", "[\"Fc\"]", R"({"carta": "Fc"})", R"({"card": null})", "true"}) {
         const RispostaEsterna r = H(riga);
         EXPECT_EQ(r.slot, 0) << riga;
-        EXPECT_EQ(r.errore.rfind("malformed answer: ", 0), 0u) << riga << " -> " << r.errore;
+        EXPECT_EQ(r.errore.rfind("risposta malformata: ", 0), 0u) << riga << " -> " << r.errore;
     }
 }
 
@@ -44,21 +44,21 @@ TEST_F(RispostaEsternaTest, RefusesIllegalAnswersAndSaysWhy) {
     auto errore = [&](std::string_view riga) {
         const RispostaEsterna r = H(riga);
         EXPECT_EQ(r.slot, 0) << riga;
-        EXPECT_EQ(r.errore.rfind("illegal answer: ", 0), 0u) << r.errore;
+        EXPECT_EQ(r.errore.rfind("risposta non ammessa: ", 0), 0u) << r.errore;
         return r.errore;
     };
     // Another seat's card, a card of nobody's hand, not a card, an empty or foreign slot.
-    EXPECT_EQ(errore(R"({"card": "Ac"})"), "illegal answer: Ac is not in the hand (3s, Fc)");
-    EXPECT_EQ(errore(R"({"card": "Ab"})"), "illegal answer: Ab is not in the hand (3s, Fc)");
-    EXPECT_NE(errore(R"({"card": "ad"})").find("is not a card code"), std::string::npos);
-    EXPECT_NE(errore(R"({"card": "Fcc"})").find("is not a card code"), std::string::npos);
-    EXPECT_EQ(errore("5"), "illegal answer: slot 5 is empty (hand: 3s, Fc)");
-    EXPECT_EQ(errore("1"), "illegal answer: slot 1 is not a slot of the hand (4..6)");
-    EXPECT_EQ(errore("4.0"), "illegal answer: slot 4.0 is not a slot of the hand (4..6)");
-    EXPECT_NE(errore("99999999999999999999").find("is not a slot of the hand (4..6)"), std::string::npos);
+    EXPECT_EQ(errore(R"({"card": "Ac"})"), "risposta non ammessa: Ac non è nella mano (3s, Fc)");
+    EXPECT_EQ(errore(R"({"card": "Ab"})"), "risposta non ammessa: Ab non è nella mano (3s, Fc)");
+    EXPECT_NE(errore(R"({"card": "ad"})").find("non è il codice di una carta"), std::string::npos);
+    EXPECT_NE(errore(R"({"card": "Fcc"})").find("non è il codice di una carta"), std::string::npos);
+    EXPECT_EQ(errore("5"), "risposta non ammessa: lo slot 5 è vuoto (mano: 3s, Fc)");
+    EXPECT_EQ(errore("1"), "risposta non ammessa: lo slot 1 non è uno slot della mano (4..6)");
+    EXPECT_EQ(errore("4.0"), "risposta non ammessa: lo slot 4.0 non è uno slot della mano (4..6)");
+    EXPECT_NE(errore("99999999999999999999").find("non è uno slot della mano (4..6)"), std::string::npos);
     bloccato = 6;
-    EXPECT_EQ(errore(R"({"card": "Fc"})"), "illegal answer: Fc cannot be played now");
-    EXPECT_EQ(errore("6"), "illegal answer: slot 6 cannot be played now");
+    EXPECT_EQ(errore(R"({"card": "Fc"})"), "risposta non ammessa: Fc non si può giocare ora");
+    EXPECT_EQ(errore("6"), "risposta non ammessa: lo slot 6 non si può giocare ora");
 }
 
 TEST(SuUnaRiga, KeepsAMessageOnOneShortLine) {
