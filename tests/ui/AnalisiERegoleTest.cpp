@@ -9,6 +9,7 @@
 
 #include "game/Conduttore.h"
 #include "player/GiocatoriDiRiferimento.h"
+#include "ui/FinestraDiProva.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/GeometriaTavolo.h"
 #include "ui/PittorePannelli.h"
@@ -17,18 +18,9 @@
 namespace mrvelto {
 namespace {
 
-AvvioFinestra Avvio(quint64 seme) {
-    AvvioFinestra a;
-    a.nome = QStringLiteral("Mario");
-    a.seme = seme;
-    return a;
-}
-
-void Clicca(FinestraPrincipale& f, QPointF twip) {
-    const QPointF pixel = f.Trasformazione().map(twip);
-    QMouseEvent press(QEvent::MouseButtonPress, pixel, f.mapToGlobal(pixel), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&f, &press);
-}
+using test::Avvio;
+using test::Clicca;
+using test::Distribuisci;
 
 void Rotella(FinestraPrincipale& f, QPointF twip, int tacche) {
     const QPointF pixel = f.Trasformazione().map(twip);

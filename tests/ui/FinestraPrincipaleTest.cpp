@@ -9,29 +9,16 @@
 #include "game/Conduttore.h"
 #include "player/GiocatoriDiRiferimento.h"
 #include "game/ColoriTavolo.h"
+#include "ui/FinestraDiProva.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/GeometriaTavolo.h"
 
 namespace mrvelto {
 namespace {
 
-AvvioFinestra Avvio(quint64 seme) {
-    AvvioFinestra a;
-    a.nome = QStringLiteral("Mario");
-    a.seme = seme;
-    return a;
-}
-
-// Deals the first game on virtual time, without waiting for real time (the sounds' timers run too).
-void Distribuisci(FinestraPrincipale& f) {
-    while (f.Orologio().Abilitato(f.Tavolo_().Timer().DistribuisciCarte)) f.Orologio().EseguiProssimo();
-}
-
-void Clicca(FinestraPrincipale& f, QPointF twip) {
-    const QPointF pixel = f.Trasformazione().map(twip);
-    QMouseEvent press(QEvent::MouseButtonPress, pixel, f.mapToGlobal(pixel), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&f, &press);
-}
+using test::Avvio;
+using test::Clicca;
+using test::Distribuisci;
 
 QPointF CentroSlot(const FinestraPrincipale& f, int k) {
     auto& v = const_cast<FinestraPrincipale&>(f).Tavolo_().Vista().Slot[k];

@@ -7,23 +7,18 @@
 
 #include "game/Conduttore.h"
 #include "player/GiocatoriDiRiferimento.h"
+#include "ui/FinestraDiProva.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/GeometriaTavolo.h"
 
 namespace mrvelto {
 namespace {
 
-void Clicca(FinestraPrincipale& f, QPoint twip) {
-    const QPointF pixel = f.Trasformazione().map(QPointF(twip));
-    QMouseEvent press(QEvent::MouseButtonPress, pixel, f.mapToGlobal(pixel), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&f, &press);
-}
+using test::Avvio;
+using test::Clicca;
+using test::Distribuisci;
 
-AvvioFinestra Avvio() {
-    AvvioFinestra a;
-    a.seme = 21;
-    return a;
-}
+AvvioFinestra Avvio() { return test::Avvio(21, QStringLiteral("Giocatore")); }
 
 TEST(MenuComandiQt, EntriesOpenAndCloseTheirPanels) {
     FinestraPrincipale f(Avvio());
