@@ -18,10 +18,14 @@ const std::vector<VoceAvversario>& Avversari() {
     return voci;
 }
 
+bool AvversarioNoto(const OpzioniMatch& o) {
+    if (o.avversario == kNomeAvversarioEsterno) return !o.comandoAvversario.empty();
+    for (const VoceAvversario& v : Avversari())
+        if (v.nome == o.avversario) return true;
+    return false;
+}
+
 std::unique_ptr<Giocatore> CreaAvversario(const std::string& nome, std::uint64_t seme, const OpzioniMatch& opzioni) {
-    // Not in the list: it needs --opponent-cmd, and it starts the program only at its first line.
-    if (nome == kNomeAvversarioEsterno && !opzioni.comandoAvversario.empty())
-        return std::make_unique<AvversarioEsterno>(opzioni.comandoAvversario, opzioni.timeoutAvversarioMs, seme);
     for (const VoceAvversario& v : Avversari())
         if (v.nome == nome) return v.crea(seme, opzioni);
     return nullptr;

@@ -21,7 +21,10 @@ struct VoceAvversario {
 };
 
 const std::vector<VoceAvversario>& Avversari();
-// nullptr when no opponent has that name.
+// Whether the options name an opponent the run can play: a registered one, or a program (--opponent-cmd).
+bool AvversarioNoto(const OpzioniMatch& opzioni);
+// nullptr when no opponent has that name (an outside program is played through its session instead:
+// sim/AvversarioEsterno.h).
 std::unique_ptr<Giocatore> CreaAvversario(const std::string& nome, std::uint64_t seme, const OpzioniMatch& opzioni);
 // Mr. VELTO on the computer's side, drawing from the table's random source `caso`.
 std::unique_ptr<Giocatore> CreaGiocatorePC(const OpzioniMatch& opzioni, FonteCasuale& caso);

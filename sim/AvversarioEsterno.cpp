@@ -113,8 +113,4 @@ std::unique_ptr<SessioneEsterna> CreaSessioneEsterna(const OpzioniMatch& o) {
     return std::make_unique<SessioneEsterna>(o.comandoAvversario, o.timeoutAvversarioMs);
 }
 
-void CollegaAlTavolo(Giocatore& giocatore, Tavolo& tavolo) {
-    if (auto* esterno = dynamic_cast<AvversarioEsterno*>(&giocatore)) esterno->Sessione().Collega(tavolo);
-}
-
 }  // namespace mrvelto::sim

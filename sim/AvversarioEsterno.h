@@ -73,32 +73,14 @@ public:
     int Scegli(const StatoGioco& stato, Chi posto) override;
     std::string Nome() const override { return "external"; }
 
-protected:
-    explicit GiocatoreEsterno(std::uint64_t seme) : seme_(seme) {}
-    SessioneEsterna* sessione_ = nullptr;
-
 private:
+    SessioneEsterna* sessione_;
     std::uint64_t seme_;
-};
-
-// The human's seat of a plain match, played by the program with a session of its own.
-class AvversarioEsterno : public GiocatoreEsterno {
-public:
-    AvversarioEsterno(std::string comando, int timeoutMs, std::uint64_t seme)
-        : GiocatoreEsterno(seme), propria_(std::move(comando), timeoutMs) {
-        sessione_ = &propria_;
-    }
-    SessioneEsterna& Sessione() { return propria_; }
-
-private:
-    SessioneEsterna propria_;
 };
 
 // The name --opponent-cmd gives the opponent in summaries.
 inline constexpr const char* kNomeAvversarioEsterno = "external";
-// The session of a --paired run; nullptr unless the options name a command.
+// The run's session; nullptr unless the options name a command.
 std::unique_ptr<SessioneEsterna> CreaSessioneEsterna(const OpzioniMatch& o);
-// Connects an external opponent to the table it plays on; nothing for any other player.
-void CollegaAlTavolo(Giocatore& giocatore, Tavolo& tavolo);
 
 }  // namespace mrvelto::sim

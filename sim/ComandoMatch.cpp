@@ -101,7 +101,7 @@ static int EseguiMatch(const std::vector<std::string>& args, std::ostream& out, 
         }
     const auto opzioni = LeggiOpzioniMatch(args, err);
     if (!opzioni) return 2;
-    if (!CreaAvversario(opzioni->avversario, 0, *opzioni)) {
+    if (!AvversarioNoto(*opzioni)) {
         err << "mrvelto-sim match: avversario sconosciuto \"" << opzioni->avversario << "\"\n";
         return 2;
     }

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "game/Opzioni.h"
+#include "sim/InParallelo.h"
 
 namespace mrvelto::sim {
 
@@ -101,6 +102,13 @@ const std::vector<Flag>& Flags() {
          [](OpzioniMatch& o, const std::string& v) -> std::string {
              return Numero(v, o.limitePassiPerGioco) && o.limitePassiPerGioco > 0 ? "" : "--max-steps vuole un numero intero positivo";
          }},
+        {"--jobs", "N", "thread su cui dividere i giochi (predefinito: uno per core); il riepilogo e la firma non cambiano",
+         [](OpzioniMatch& o, const std::string& v) -> std::string {
+             std::uint64_t n = 0;
+             if (!Numero(v, n) || n == 0 || n > 1024) return "--jobs vuole un numero intero fra 1 e 1024";
+             o.fili = static_cast<unsigned>(n);
+             return "";
+         }},
         {"--json", nullptr, "stampa il riepilogo in JSON",
          [](OpzioniMatch& o, const std::string&) -> std::string {
              o.json = true;
@@ -123,6 +131,7 @@ std::string Citato(const std::string& s) {
 
 std::optional<OpzioniMatch> LeggiOpzioniMatch(const std::vector<std::string>& args, std::ostream& err) {
     OpzioniMatch o;
+    o.fili = FiliPredefiniti();
     for (std::size_t i = 0; i < args.size(); ++i) {
         const Flag* flag = nullptr;
         for (const Flag& f : Flags())

@@ -26,6 +26,7 @@ struct OpzioniMatch {
     std::uint64_t limitePassiPerGioco = kLimitePassi;  // --max-steps: a game that needs more is stuck
     std::string comandoAvversario;       // --opponent-cmd: an outside program plays (opponent "external")
     int timeoutAvversarioMs = 5000;      // --opponent-timeout-ms
+    unsigned fili = 1;                   // --jobs: threads (the command line's default is one per core)
 
     // The command line that reproduces a run of `giochi` games with these options (paired: rounded
     // up to whole deals).

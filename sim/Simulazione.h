@@ -17,7 +17,7 @@ struct RisultatoSimulazione {
     std::uint64_t puntiH = 0;        // totals over the games
     std::uint64_t puntiPC = 0;
     std::uint64_t prese = 0;
-    std::int64_t millisecondiVirtuali = 0;  // from the first set-up to the last game's end
+    std::int64_t millisecondiVirtuali = 0;  // each session's, from its set-up to its last game's end, added up
     std::uint64_t passi = 0;          // clock steps run
     double secondiReali = 0;
     std::uint64_t firma = 0;          // FNV-1a over every game's result: the run's signature
@@ -27,7 +27,12 @@ struct RisultatoSimulazione {
     std::string riproduci;
 };
 
-// `err` gets the reason when the options name no known opponent (result: giochi 0, violazione set).
+// A run is a row of sessions of this many games (the last one may be shorter), each on a fresh
+// table with a seed of its own drawn from --seed: the sessions are independent, so they can be
+// played on any number of threads, and game g of a run does not depend on how many games follow it.
+inline constexpr std::uint64_t kGiochiPerSeduta = 100;
+
+// Options that name no known opponent give giochi 0 and the reason in `violazione`.
 RisultatoSimulazione Simula(const OpzioniMatch& opzioni);
 
 }  // namespace mrvelto::sim

@@ -1,6 +1,7 @@
 #include "sim/SimulazioneAppaiata.h"
 
 #include <chrono>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "player/GiocatoriDiRiferimento.h"
 #include "sim/AvversarioEsterno.h"
 #include "sim/Firma.h"
+#include "sim/InParallelo.h"
 #include "game/Opzioni.h"
 
 namespace mrvelto::sim {
@@ -93,52 +95,87 @@ double MezzoIntervallo95(double, double varianza, std::uint64_t n) {
     return n > 1 ? 1.96 * std::sqrt(varianza / static_cast<double>(n)) : 0.0;
 }
 
+namespace {
+
+// One deal played twice (once when --games is odd and this is the last): Mr. VELTO's side.
+struct EsitoMano {
+    int giochi = 0;
+    int vinti = 0, persi = 0, pareggi = 0;
+    std::uint64_t punti = 0, puntiAvversario = 0;
+    std::vector<std::int64_t> firma;  // what each game adds to the signature, in order
+    double media = 0;                 // Mr. VELTO's score over the deal's games (a draw counts half)
+    std::string violazione;           // the first check that failed, in game `giochi`
+};
+
+EsitoMano GiocaMano(const OpzioniMatch& o, std::uint64_t d, int giochi, SessioneEsterna* esterno) {
+    EsitoMano m;
+    const std::uint64_t semeMazzo = SplitMix64(o.seme * 0x100000001B3ULL + d);
+    const Chi primo = d % 2 == 0 ? Chi::PC : Chi::H;  // the seat that leads alternates by deal
+    double somma = 0;
+    for (int scambio = 0; scambio < giochi; ++scambio) {
+        const bool veltoAlPC = scambio == 0;
+        const EsitoPartita e =
+            Gioca(o, semeMazzo, SplitMix64(semeMazzo + 1 + static_cast<std::uint64_t>(scambio)), primo, veltoAlPC, esterno);
+        ++m.giochi;
+        if (!e.violazione.empty()) {
+            m.violazione = e.violazione;
+            return m;
+        }
+        const int mie = veltoAlPC ? e.esito.PuntiPC : e.esito.PuntiH;
+        const int sue = veltoAlPC ? e.esito.PuntiH : e.esito.PuntiPC;
+        const Chi vincitore = e.esito.Vincitore;  // by seat
+        const bool vinto = (vincitore == Chi::PC && veltoAlPC) || (vincitore == Chi::H && !veltoAlPC);
+        if (vincitore == Chi::Nessuno) {
+            ++m.pareggi;
+            somma += 0.5;
+        } else if (vinto) {
+            ++m.vinti;
+            somma += 1;
+        } else {
+            ++m.persi;
+        }
+        m.punti += static_cast<std::uint64_t>(mie);
+        m.puntiAvversario += static_cast<std::uint64_t>(sue);
+        m.firma.insert(m.firma.end(), {mie, sue, e.esito.prese});
+    }
+    m.media = somma / m.giochi;
+    return m;
+}
+
+}  // namespace
+
 RisultatoAppaiato SimulaAppaiata(const OpzioniMatch& o) {
     RisultatoAppaiato r;
     r.firma = 0xCBF29CE484222325ULL;
     const std::uint64_t mani = (o.giochi + 1) / 2;
+    // An outside program is one process playing the run's games in order: it gets one thread.
+    const auto esterno = CreaSessioneEsterna(o);
+    std::vector<EsitoMano> esiti(mani);
+    const auto t0 = std::chrono::steady_clock::now();
+    InParallelo(mani, esterno ? 1u : o.fili, [&](std::size_t d) {
+        const int giochi = static_cast<int>(std::min<std::uint64_t>(2, o.giochi - 2 * d));
+        esiti[d] = GiocaMano(o, d, giochi, esterno.get());
+        return esiti[d].violazione.empty();
+    });
+    r.secondiReali = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+
     std::vector<double> perMano;
     perMano.reserve(mani);
-    const auto esterno = CreaSessioneEsterna(o);
-    const auto t0 = std::chrono::steady_clock::now();
-    for (std::uint64_t d = 0; d < mani && r.violazione.empty(); ++d) {
-        const std::uint64_t semeMazzo = SplitMix64(o.seme * 0x100000001B3ULL + d);
-        const Chi primo = d % 2 == 0 ? Chi::PC : Chi::H;  // the seat that leads alternates by deal
-        double somma = 0;
-        int giocate = 0;
-        for (int scambio = 0; scambio < 2 && r.giochi < o.giochi; ++scambio) {
-            const bool veltoAlPC = scambio == 0;
-            const EsitoPartita e = Gioca(o, semeMazzo, SplitMix64(semeMazzo + 1 + static_cast<std::uint64_t>(scambio)), primo, veltoAlPC,
-                                      esterno.get());
-            ++r.giochi;
-            if (!e.violazione.empty()) {
-                r.violazione = e.violazione;
-                r.giocoViolazione = r.giochi;
-                break;
-            }
-            const int mie = veltoAlPC ? e.esito.PuntiPC : e.esito.PuntiH;
-            const int sue = veltoAlPC ? e.esito.PuntiH : e.esito.PuntiPC;
-            const Chi vincitore = e.esito.Vincitore;  // by seat
-            const bool vinto = (vincitore == Chi::PC && veltoAlPC) || (vincitore == Chi::H && !veltoAlPC);
-            if (vincitore == Chi::Nessuno) {
-                ++r.pareggi;
-                somma += 0.5;
-            } else if (vinto) {
-                ++r.vinti;
-                somma += 1;
-            } else {
-                ++r.persi;
-            }
-            ++giocate;
-            r.punti += static_cast<std::uint64_t>(mie);
-            r.puntiAvversario += static_cast<std::uint64_t>(sue);
-            Mescola(r.firma, mie);
-            Mescola(r.firma, sue);
-            Mescola(r.firma, e.esito.prese);
+    for (const EsitoMano& m : esiti) {
+        r.giochi += static_cast<std::uint64_t>(m.giochi);
+        r.vinti += static_cast<std::uint64_t>(m.vinti);
+        r.persi += static_cast<std::uint64_t>(m.persi);
+        r.pareggi += static_cast<std::uint64_t>(m.pareggi);
+        r.punti += m.punti;
+        r.puntiAvversario += m.puntiAvversario;
+        for (std::int64_t v : m.firma) Mescola(r.firma, v);
+        if (!m.violazione.empty()) {
+            r.violazione = m.violazione;
+            r.giocoViolazione = r.giochi;
+            break;
         }
-        if (giocate > 0) perMano.push_back(somma / giocate);
+        perMano.push_back(m.media);
     }
-    r.secondiReali = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     if (r.giochi > 0) r.tasso = (static_cast<double>(r.vinti) + 0.5 * static_cast<double>(r.pareggi)) / static_cast<double>(r.giochi);
     if (perMano.size() > 1) {
         double media = 0, var = 0;
