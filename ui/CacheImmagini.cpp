@@ -1,18 +1,19 @@
 #include "ui/CacheImmagini.h"
 
-#include <QImageReader>
-
+#include <QFile>
+#include <QImage>
 
 namespace mrvelto {
 
-const QImage& CacheImmagini::Originale(const std::string& percorso) {
+QImage CacheImmagini::Originale(const std::string& percorso) {
     const QString chiave = QString::fromStdString(percorso);
-    auto it = originali_.find(chiave);
-    if (it == originali_.end()) {
-        QImage immagine(QString::fromStdString(MappaPercorso(percorso, radici_).string()));
-        it = originali_.insert(chiave, immagine.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    auto it = file_.find(chiave);
+    if (it == file_.end()) {
+        QFile file(QString::fromStdString(MappaPercorso(percorso, radici_).string()));
+        it = file_.insert(chiave, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     }
-    return *it;
+    if (it->isEmpty()) return {};
+    return QImage::fromData(*it).convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 QPixmap CacheImmagini::Immagine(const std::string& percorso, QSize dimensione) {
@@ -20,7 +21,7 @@ QPixmap CacheImmagini::Immagine(const std::string& percorso, QSize dimensione) {
     const QString chiave = QStringLiteral("%1@%2x%3").arg(QString::fromStdString(percorso)).arg(dimensione.width()).arg(dimensione.height());
     auto it = scalate_.find(chiave);
     if (it != scalate_.end()) return *it;
-    const QImage& originale = Originale(percorso);
+    const QImage originale = Originale(percorso);
     QPixmap p;
     if (!originale.isNull())
         p = QPixmap::fromImage(originale.scaled(dimensione, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

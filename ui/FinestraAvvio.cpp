@@ -40,7 +40,16 @@ FinestraAvvio::FinestraAvvio(Programma& programma, QWidget* principale, QWidget*
     connect(&ridisegno_, &QTimer::timeout, this, &FinestraAvvio::Aggiorna);
     ridisegno_.start(50);
     nome_->setFocus();
+    // The table comes up the moment the name is taken, not at the next redraw: the autoplay may
+    // have typed it, and a fast one could otherwise play a whole match before the table is shown.
+    cambioModoPrecedente_ = programma_.CambioModo;
+    programma_.CambioModo = [this] {
+        if (cambioModoPrecedente_) cambioModoPrecedente_();
+        if (ridisegno_.isActive()) Aggiorna();
+    };
 }
+
+FinestraAvvio::~FinestraAvvio() { programma_.CambioModo = cambioModoPrecedente_; }
 
 void FinestraAvvio::Aggiorna() {
     if (programma_.ModoCorrente() != Modo::Avvio) {

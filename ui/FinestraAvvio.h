@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "screens/Programma.h"
 
@@ -15,6 +16,7 @@ class FinestraAvvio : public QWidget {
 public:
     // `principale` is shown once the program leaves mode Avvio.
     FinestraAvvio(Programma& programma, QWidget* principale, QWidget* parent = nullptr);
+    ~FinestraAvvio() override;
     QLineEdit* Casella() { return nome_; }
 
 protected:
@@ -29,6 +31,7 @@ private:
     QLineEdit* nome_;
     QPushButton* ok_;
     QTimer ridisegno_;
+    std::function<void()> cambioModoPrecedente_;  // the main window's, called first
 };
 
 }  // namespace mrvelto

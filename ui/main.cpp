@@ -11,6 +11,7 @@
 #include "ui/FinestraPrincipale.h"
 #include "platform/AmbienteAvvio.h"
 #include "platform/RadiciQt.h"
+#include "platform/TempiAvvio.h"
 
 int main(int argc, char** argv) {
     // Read our options before QApplication sees them: on X11 it takes "--name" for itself.
@@ -95,6 +96,11 @@ int main(int argc, char** argv) {
     mrvelto::FinestraPrincipale finestra(avvio);
     QObject::connect(&finestra, &mrvelto::FinestraPrincipale::Finito, &app, [] { QApplication::exit(0); }, Qt::QueuedConnection);
     mrvelto::FinestraAvvio avvioFinestra(finestra.Programma_(), &finestra);
+    mrvelto::TempiAvvio tempi;
+    if (mrvelto::TempiAvvio::Richiesti()) {
+        tempi.Osserva(&avvioFinestra, QStringLiteral("avvio"));
+        tempi.Osserva(&finestra, QStringLiteral("tavolo"));
+    }
     avvioFinestra.show();
     return QApplication::exec();
 }
