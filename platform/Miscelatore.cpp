@@ -92,7 +92,8 @@ void SilenziaLog(int, const char*, void*) {}
 
 }  // namespace
 
-Miscelatore::Miscelatore(std::filesystem::path soundfont) : soundfont_(std::move(soundfont)) {}
+Miscelatore::Miscelatore(std::filesystem::path soundfont, std::size_t tettoClip)
+    : soundfont_(std::move(soundfont)), tettoClip_(tettoClip) {}
 
 Miscelatore::~Miscelatore() = default;
 
@@ -137,21 +138,30 @@ void Miscelatore::Prepara() {
     midi_ = std::move(m);
 }
 
+namespace {
+std::size_t Byte(const std::shared_ptr<const ClipAudio>& clip) { return clip ? clip->campioni.size() * sizeof(std::int16_t) : 0; }
+}  // namespace
+
 std::shared_ptr<const ClipAudio> Miscelatore::Clip_(const std::string& file) {
     auto it = cache_.find(file);
-    if (it != cache_.end()) return it->second;
+    if (it != cache_.end()) {
+        recenti_.splice(recenti_.begin(), recenti_, it->second.recente);
+        return it->second.clip;
+    }
     std::shared_ptr<const ClipAudio> clip;
     if (auto letta = LeggiWav(file)) clip = std::make_shared<const ClipAudio>(std::move(*letta));
     // A file that would not read is remembered too: it stays silent without being read again.
-    cache_.emplace(file, clip);
+    recenti_.push_front(file);
+    cache_.emplace(file, InCache{clip, recenti_.begin()});
+    byteClip_ += Byte(clip);
+    // A clip still sounding keeps its samples through the player's own pointer.
+    while (byteClip_ > tettoClip_ && recenti_.size() > 1) {
+        const auto vecchia = cache_.find(recenti_.back());
+        byteClip_ -= Byte(vecchia->second.clip);
+        cache_.erase(vecchia);
+        recenti_.pop_back();
+    }
     return clip;
-}
-
-std::size_t Miscelatore::ByteClip() const {
-    std::size_t n = 0;
-    for (const auto& [file, clip] : cache_)
-        if (clip) n += clip->campioni.size() * sizeof(std::int16_t);
-    return n;
 }
 
 void Miscelatore::Applica(const ComandoAudio& c) {

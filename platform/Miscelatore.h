@@ -2,11 +2,13 @@
 // The mixer behind the four players: it applies their commands and renders stereo float at
 // 44.1 kHz. It is used from one thread only, the rendering side (the audio device's thread or
 // the capture's worker); the game's thread talks to it through CodaAudio. WAV clips are decoded
-// on first use and kept; MIDI goes through one FluidSynth synth with 48 channels, 16 per MIDI
+// on first use and kept while they fit a budget, the least recently opened going first (the
+// comments alone are tens of MB decoded, and a long evening would end up holding them all); MIDI goes through one FluidSynth synth with 48 channels, 16 per MIDI
 // player, so the soundfont is loaded once and three tunes can sound at once without sharing a
 // channel.
 #include <cstdint>
 #include <filesystem>
+#include <list>
 #include <map>
 #include <memory>
 #include <string>
@@ -30,7 +32,8 @@ struct ComandoAudio {
 class Miscelatore {
 public:
     // `soundfont`: the SF2 for the MIDI players; missing or unreadable, they stay silent.
-    explicit Miscelatore(std::filesystem::path soundfont);
+    // `tettoClip`: bytes of decoded clips kept for the next time (one clip is kept whatever its size).
+    explicit Miscelatore(std::filesystem::path soundfont, std::size_t tettoClip = kTettoClip);
     ~Miscelatore();
     Miscelatore(const Miscelatore&) = delete;
     Miscelatore& operator=(const Miscelatore&) = delete;
@@ -44,11 +47,13 @@ public:
 
     // What went wrong while preparing (empty if all is well), for one line on stderr.
     const std::string& Problema() const { return problema_; }
-    // Bytes held by decoded clips.
-    std::size_t ByteClip() const;
+    // Bytes of decoded clips kept in the cache.
+    std::size_t ByteClip() const { return byteClip_; }
     bool MidiDisponibile() const;
 
     static constexpr float kGuadagnoMidi = 0.5f;
+    // Every card noise and the thirty or so comments of a game or two.
+    static constexpr std::size_t kTettoClip = 8u << 20;
 
     struct Midi;  // FluidSynth's side, kept out of this header
 
@@ -60,7 +65,14 @@ private:
     std::filesystem::path soundfont_;
     bool preparato_ = false;
     std::string problema_;
-    std::map<std::string, std::shared_ptr<const ClipAudio>> cache_;
+    struct InCache {
+        std::shared_ptr<const ClipAudio> clip;  // null: the file would not read
+        std::list<std::string>::iterator recente;
+    };
+    std::map<std::string, InCache> cache_;
+    std::list<std::string> recenti_;  // the cache's files, the last opened first
+    std::size_t tettoClip_;
+    std::size_t byteClip_ = 0;
     struct StatoWav {
         std::shared_ptr<const ClipAudio> clip;
         std::size_t posizione = 0;

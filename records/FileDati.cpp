@@ -2,6 +2,7 @@
 
 #include "records/BloccoCartella.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -79,10 +80,17 @@ FileLetto LeggiFile(const fs::path& percorso, std::size_t massimo) {
         f.errore = errno;
         return f;
     }
-    // Read at most one byte past the limit: the size on disk may change while we read.
-    std::string byte(massimo + 1, '\0');
+    // Read at most one byte past the limit. The buffer starts at the size on disk (plus the byte
+    // that shows the file grew while we read) rather than at the limit: the records files are a
+    // few kB and their limit megabytes, which would all be touched and held for the read.
+    const std::size_t tetto = massimo + 1;
+    std::string byte(std::min(tetto, static_cast<std::size_t>(st.st_size) + 1), '\0');
     std::size_t letti = 0;
-    while (letti < byte.size()) {
+    for (;;) {
+        if (letti == byte.size()) {
+            if (byte.size() >= tetto) break;
+            byte.resize(std::min(tetto, byte.size() * 2));
+        }
         const auto n = ::read(fd, byte.data() + letti, byte.size() - letti);
         if (n < 0) {
             if (errno == EINTR) continue;

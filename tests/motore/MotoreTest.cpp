@@ -315,5 +315,58 @@ TEST(CatturaMidi, SenzaSoundfontLaMusicaTaceEIlMotoreLoDice) {
     for (int v : s) ASSERT_EQ(v, 0);
 }
 
+// Whether voice `v` sounds in the next block after opening and playing `file` on it.
+bool Suona(Miscelatore& mix, VoceAudio v, const fs::path& file) {
+    mix.Applica({v, TipoComando::Open, file.string()});
+    mix.Applica({v, TipoComando::Play, {}});
+    std::vector<float> buffer(2 * 64);
+    mix.Rendi(buffer.data(), 64);
+    for (float x : buffer)
+        if (x != 0) return true;
+    return false;
+}
+
+// The decoded clips stay within their budget, the least recently opened leaving first.
+TEST(CacheClip, KeepsTheRecentClipsWithinItsBudget) {
+    Cartella c;
+    const std::size_t unaClip = 4000 * sizeof(std::int16_t);
+    Miscelatore mix("/nessun/soundfont.sf2", 2 * unaClip);
+    const auto a = ScriviClip(c / "a.wav", 4000, Rampa);
+    const auto b = ScriviClip(c / "b.wav", 4000, Rampa);
+    const auto d = ScriviClip(c / "d.wav", 4000, Rampa);
+    EXPECT_TRUE(Suona(mix, VoceAudio::Effetti, a));
+    EXPECT_TRUE(Suona(mix, VoceAudio::Effetti, b));
+    EXPECT_TRUE(Suona(mix, VoceAudio::Effetti, a));  // a is the recent one now
+    EXPECT_EQ(mix.ByteClip(), 2 * unaClip);
+    EXPECT_TRUE(Suona(mix, VoceAudio::Effetti, d));  // b leaves
+    EXPECT_EQ(mix.ByteClip(), 2 * unaClip);
+    // Gone from the disk: only what the cache kept can still sound.
+    for (const auto& f : {a, b, d}) fs::remove(f);
+    EXPECT_TRUE(Suona(mix, VoceAudio::Effetti, a));
+    EXPECT_TRUE(Suona(mix, VoceAudio::Effetti, d));
+    EXPECT_FALSE(Suona(mix, VoceAudio::Effetti, b));
+    // One clip bigger than the whole budget is still kept: its next cue is the likely one.
+    Miscelatore stretto("/nessun/soundfont.sf2", 16);
+    const auto e = ScriviClip(c / "e.wav", 4000, Rampa);
+    EXPECT_TRUE(Suona(stretto, VoceAudio::Effetti, e));
+    EXPECT_EQ(stretto.ByteClip(), unaClip);
+    fs::remove(e);
+    EXPECT_TRUE(Suona(stretto, VoceAudio::Effetti, e));
+}
+
+// A clip pushed out of the cache while it sounds plays on to its end.
+TEST(CacheClip, AClipLeavingTheCacheWhileSoundingPlaysOn) {
+    Cartella c;
+    Miscelatore mix("/nessun/soundfont.sf2", 16);
+    const auto lunga = ScriviClip(c / "lunga.wav", 3000, Negativa);
+    const auto breve = ScriviClip(c / "breve.wav", 100, Rampa);
+    ASSERT_TRUE(Suona(mix, VoceAudio::Musica, lunga));
+    Suona(mix, VoceAudio::Effetti, breve);  // pushes the long one out
+    mix.Applica({VoceAudio::Effetti, TipoComando::Close, {}});
+    std::vector<float> buffer(2 * 64);
+    mix.Rendi(buffer.data(), 64);
+    EXPECT_NEAR(buffer[0] * 32768.0f, Negativa(128), 2.0f);
+}
+
 }  // namespace
 }  // namespace mrvelto

@@ -80,6 +80,30 @@ std::string ComeUtenteComune(const fs::path& albero, const std::function<std::st
 
 // ---- The readers themselves.
 
+// The limit holds to the byte, whatever the size the system reports: a file that says it is empty
+// (as /proc's do) is still read whole, and one over the limit brings nothing in.
+TEST(LetturaSevera, TheSizeLimitHoldsToTheByte) {
+    const fs::path cartella = fs::path(::testing::TempDir()) / "limite-lettura";
+    fs::create_directories(cartella);
+    const fs::path file = cartella / "f.txt";
+    for (const std::size_t n : {std::size_t{0}, std::size_t{1}, std::size_t{4095}, std::size_t{4096}, std::size_t{70000}}) {
+        ASSERT_TRUE(ScriviFileAtomico(file, std::string(n, 'x')));
+        const FileLetto giusto = LeggiFile(file, n);
+        EXPECT_EQ(giusto.stato, FileLetto::Stato::Letto) << n;
+        EXPECT_EQ(giusto.byte.size(), n);
+        if (n == 0) continue;
+        const FileLetto oltre = LeggiFile(file, n - 1);
+        EXPECT_EQ(oltre.stato, FileLetto::Stato::TroppoGrande) << n;
+        EXPECT_TRUE(oltre.byte.empty());
+        EXPECT_EQ(oltre.dimensione, n);
+    }
+    const FileLetto stato = LeggiFile("/proc/self/status", 1 << 20);
+    ASSERT_EQ(stato.stato, FileLetto::Stato::Letto);
+    EXPECT_NE(stato.byte.find("VmRSS"), std::string::npos) << "read past the size of 0 the system gives";
+    EXPECT_EQ(LeggiFile("/proc/self/status", 10).stato, FileLetto::Stato::TroppoGrande);
+    fs::remove_all(cartella);
+}
+
 TEST(LetturaSevera, ALogEntryMustHaveTheShapeTheGameGivesIt) {
     EsitoPartita e = Esito("Pietà", Chi::H, 5);
     EXPECT_TRUE(FormaVoceAlbo(VoceAlbo(1, e)));
