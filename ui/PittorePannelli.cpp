@@ -66,6 +66,11 @@ void PannelloPartita(QPainter& p, const QRect& r, const Tavolo& t, const ColoriP
     }
 }
 
+// The data panel's rows: the name, the deal, then the tricks.
+constexpr int kAltoCella = 225;
+int LarghezzaCella(const QRect& r) { return (r.width() - 240) / 7; }
+int TopManche(const QRect& r, int manche) { return r.top() + 900 + 2 * (kAltoCella + 20) + (manche - 1) * (kAltoCella + 15); }
+
 // The data panel: the two heading lines, the deal, then one row per trick.
 void PannelloDatiGrafico(QPainter& p, const QRect& r, const Tavolo& t, const ColoriPannelli& colori, bool spiegazione) {
     const PannelloDati& d = t.Dati();
@@ -83,18 +88,22 @@ void PannelloDatiGrafico(QPainter& p, const QRect& r, const Tavolo& t, const Col
         Testo(p, c, Qs(x.testo), Qc(x.coloreTesto), Qt::AlignCenter);
     };
     Carattere(p, 150, true);
-    const int w = (r.width() - 240) / 7;
-    const int alto = 225;
+    const int w = LarghezzaCella(r);
+    const int alto = kAltoCella;
     // Cell 1 the name, cells 2..8 the deal (the briscola last).
     cella(1, {r.left() + 120, r.top() + 900, r.width() - 240, alto});
     for (int i = 2; i <= 8; ++i) cella(i, {r.left() + 120 + (i - 2) * w, r.top() + 900 + alto + 20, w - 20, alto});
     // Trick rows: PC card, H card, PC points, H points, PC draw, H draw.
     for (int manche = 1; manche <= kManchePannello; ++manche) {
-        const int top = r.top() + 900 + 2 * (alto + 20) + (manche - 1) * (alto + 15);
+        const int top = TopManche(r, manche);
         Carattere(p, 140);
         Testo(p, {r.left() + 120, top, w - 20, alto}, QString::number(manche), colori.testo, Qt::AlignCenter);
         Carattere(p, 150, true);
         for (int j = 0; j < 6; ++j) cella(CellaDellaManche(manche, static_cast<ColonnaDati>(j)), {r.left() + 120 + (j + 1) * w, top, w - 20, alto});
+    }
+    if (d[14].visibile && !d[14].testo.empty()) {
+        Carattere(p, 150, true);
+        cella(14, RettangoloFineAnalisi(r, d));
     }
     if (spiegazione) {
         const int top = r.top() + 900 + 2 * (alto + 20) + kManchePannello * (alto + 15) + 30;
@@ -163,6 +172,15 @@ void PannelloAlbo(QPainter& p, const QRect& r, const CornicePrincipale& c, const
 }
 
 }  // namespace
+
+QRect RettangoloFineAnalisi(const QRect& r, const PannelloDati& d) {
+    int ultima = 0;
+    for (int manche = 1; manche <= kManchePannello; ++manche)
+        if (!d(manche, ColonnaDati::CartaPC).testo.empty() || !d(manche, ColonnaDati::CartaH).testo.empty()) ultima = manche;
+    const int w = LarghezzaCella(r);
+    // After a game of all twenty tricks, just below the table.
+    return {r.left() + 120 + w, TopManche(r, ultima + 1), 6 * w - 20, kAltoCella};
+}
 
 void DisegnaMenu(QPainter& p, const CornicePrincipale& c, const ColoriPannelli&) {
     Carattere(p, 250, true);

@@ -2,6 +2,7 @@
 // Draws what surrounds the table: the command menu, the side panels (match, data, records,
 // options), the exit question and the won-game dots, from the core's state.
 #include <QColor>
+#include <QRect>
 
 class QPainter;
 
@@ -11,6 +12,7 @@ class CornicePrincipale;
 class PannelloOpzioni;
 class ScorrimentoLista;
 class Tavolo;
+struct PannelloDati;
 
 struct ColoriPannelli {
     QColor tavolo;
@@ -22,6 +24,9 @@ void DisegnaMenu(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& 
 // `albo` is where the match log is scrolled to; `spiegaDati` shows the data panel's note.
 void DisegnaPannelli(QPainter& p, CornicePrincipale& c, const Tavolo& t, const PannelloOpzioni& opzioni, const ColoriPannelli& colori,
                      const ScorrimentoLista& albo, bool spiegaDati);
+// Where the data panel at `pannello` shows cell 14 (the review's "Fine Analisi"): across the
+// row after the last trick played.
+QRect RettangoloFineAnalisi(const QRect& pannello, const PannelloDati& dati);
 // How many log entries the records panel's list box shows at once.
 int RigheListaAlbo();
 void DisegnaSegnapunti(QPainter& p, CornicePrincipale& c, const Tavolo& t);

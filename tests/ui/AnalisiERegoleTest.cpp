@@ -64,6 +64,14 @@ TEST(AnalisiSulloSchermo, LinksAndButtonsStepTheReviewToFineAnalisiAndBack) {
     EXPECT_TRUE(p.Analisi_().Vista().finita);
     EXPECT_EQ(f.Tavolo_().Dati()[14].testo, "Fine Analisi");
     EXPECT_EQ(p.Analisi_().Vista().Manche, mani - 1);
+    // ... and the data panel shows it, in a white cell below the last trick.
+    const StatoPannello& dati = f.Cornice().Menu().fraPannello[PannelloDatiIdx];
+    ASSERT_TRUE(dati.visibile);
+    const QRect pannello(dati.posizione.left, dati.posizione.top, geometria::kLarghezzaPannelloSinistro, geometria::kAltezzaPannelloSinistro);
+    const QRect cella = RettangoloFineAnalisi(pannello, f.Tavolo_().Dati());
+    const QImage schermo = f.grab().toImage();
+    const QPoint bordo = f.Trasformazione().map(QPointF(cella.left() + 30, cella.center().y())).toPoint();
+    EXPECT_EQ(schermo.pixelColor(bordo), QColor(Qt::white));
     // "Da capo" starts again from the deal; a click on the table's cards does nothing.
     Clicca(f, geometria::PulsanteAnalisi(1).center());
     EXPECT_EQ(p.Analisi_().Vista().Manche, 0);
