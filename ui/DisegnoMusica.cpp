@@ -69,11 +69,11 @@ void DisegnaBandiera(QPainter& p, const QRectF& r, Chi di, const std::filesystem
     p.drawRect(r);
 }
 
-void DisegnaMusica(QPainter& p, const VistaMusica& v, const std::filesystem::path& media, QFont font) {
+void DisegnaMusica(QPainter& p, const VistaMusica& v, const std::filesystem::path& media, QFont font, bool titoloCoperto) {
     if (v.BandieraVisibile)
         DisegnaBandiera(p, QRectF(v.Bandiera.left, v.Bandiera.top, kLarghezzaBandiera, kAltezzaBandiera), v.BandieraDi, media,
                         v.FileBandiera);
-    if (!v.Titolo.visibile || v.Titolo.testo.empty()) return;
+    if (!v.Titolo.visibile || v.Titolo.testo.empty() || titoloCoperto) return;
     font.setPixelSize(200);
     font.setBold(true);
     font.setItalic(true);

@@ -19,7 +19,9 @@ inline constexpr int kLarghezzaTitolo = 3360;
 void DisegnaBandieraDipinta(QPainter& p, const QRectF& r, Chi di);
 // The flag's bitmap `file` (relative to `media`) if it reads, else the painted one.
 void DisegnaBandiera(QPainter& p, const QRectF& r, Chi di, const std::filesystem::path& media, const char* file);
-// Title and flag of `v`, in twips.
-void DisegnaMusica(QPainter& p, const VistaMusica& v, const std::filesystem::path& media, QFont font);
+// Title and flag of `v`, in twips. `titoloCoperto`: a left panel lies over the title's column;
+// the title is wider than the panel and would show as a cut-off fragment beside it, so it is
+// left out until the panel closes.
+void DisegnaMusica(QPainter& p, const VistaMusica& v, const std::filesystem::path& media, QFont font, bool titoloCoperto = false);
 
 }  // namespace mrvelto

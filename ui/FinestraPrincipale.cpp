@@ -272,7 +272,9 @@ void FinestraPrincipale::Disegna(QPainter& p) {
         p.setPen(testo);
         p.drawText(geometria::kIstruzione, Qt::AlignCenter, QString::fromStdString(v.IstruzioneIniziale.testo));
     }
-    DisegnaMusica(p, programma_->Audio().Musica_().Vista(), media_, font());
+    const auto& pannelli = Cornice().Menu().fraPannello;
+    const bool titoloCoperto = pannelli[PannelloDatiIdx].visibile || pannelli[PannelloPartitaIdx].visibile;
+    DisegnaMusica(p, programma_->Audio().Musica_().Vista(), media_, font(), titoloCoperto);
     DisegnaRegole(p, Cornice(), colori);
     DisegnaPannelli(p, Cornice(), Tavolo_(), programma_->Opzioni_(), colori, albo_, programma_->SpiegaPannelloDatiVisibile());
     if (!analisi) {

@@ -119,6 +119,20 @@ TEST(TitoloBrano, StaAllAltezzaDataECentrato) {
         DisegnaMusica(p, v, {}, QFont());
     }
     EXPECT_EQ(RigheChiare(vuota).first, -1);
+    // Under a left panel the title, wider than the panel, is left out rather than cut; a flag
+    // crossing the table is still drawn.
+    v.Titolo.visibile = true;
+    v.BandieraVisibile = true;
+    v.BandieraDi = Chi::H;
+    v.Bandiera = {6000, 6000};
+    QImage coperta = Tela(600, 475);
+    {
+        QPainter p(&coperta);
+        p.scale(0.05, 0.05);
+        DisegnaMusica(p, v, {}, QFont(), true);
+    }
+    EXPECT_EQ(RigheChiare(coperta.copy(0, 0, 600, 300)).first, -1);
+    EXPECT_TRUE(Simile(coperta.pixelColor((6000 + kLarghezzaBandiera / 6) / 20, (6000 + kAltezzaBandiera / 2) / 20), QColor(0, 146, 70)));
 }
 
 }  // namespace
