@@ -22,6 +22,7 @@
 #include "ui/PannelloOpzioniQt.h"
 #include "ui/PittoreAnalisi.h"
 #include "ui/PittoreRegole.h"
+#include "ui/TestoAdattato.h"
 
 namespace mrvelto {
 
@@ -204,13 +205,14 @@ void FinestraPrincipale::DisegnaFineGioco(QPainter& p) {
     font1.setBold(true);
     p.setFont(font1);
     p.setPen(Qt::white);
-    p.drawText(QRect(r.left() + 200, r.top() + 80, r.width() - 400, 720), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(f.messaggio1));
+    // The longer messages take four lines at this size: they shrink to fit their band.
+    TestoAdattato(p, QRect(r.left() + 200, r.top() + 80, r.width() - 400, 720), Qt::AlignCenter, QString::fromStdString(f.messaggio1));
     QFont font2 = font1;
     font2.setPixelSize(160);
     font2.setBold(false);
     p.setFont(font2);
     // Below the messages the three links, then the button.
-    p.drawText(QRect(r.left() + 200, r.top() + 800, r.width() - 400, 740), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(f.messaggio2));
+    TestoAdattato(p, QRect(r.left() + 200, r.top() + 800, r.width() - 400, 740), Qt::AlignCenter, QString::fromStdString(f.messaggio2));
     const Etichetta& b = f.cmdContinuaOIniziaPartita;
     if (b.visibile) {
         const QRect pr = geometria::PulsanteFineGioco(r.left(), r.top());

@@ -6,6 +6,7 @@
 #include "screens/Programma.h"
 #include "ui/CacheImmagini.h"
 #include "ui/GeometriaTavolo.h"
+#include "ui/TestoAdattato.h"
 
 namespace mrvelto {
 
@@ -36,21 +37,8 @@ void Pulsante(QPainter& p, const QRect& r, const QString& testo, bool abilitato)
     p.setBrush(abilitato ? QColor(235, 235, 225) : QColor(170, 170, 165));
     p.drawRoundedRect(r, 80, 80);
     p.setPen(abilitato ? Qt::black : QColor(110, 110, 110));
-    // The caption on one line if it fits, else on two, else a little smaller: never cut off.
-    const QRect dentro = r.adjusted(50, 25, -50, -25);
-    const QFont originale = p.font();
-    QFont f = originale;
-    const int base = originale.pixelSize();
-    for (int px = base; px >= base * 6 / 10; px -= 5) {
-        f.setPixelSize(px);
-        p.setFont(f);
-        const QRect riga = p.fontMetrics().boundingRect(dentro, Qt::AlignCenter, testo);
-        if (riga.width() <= dentro.width()) break;
-        const QRect righe = p.fontMetrics().boundingRect(dentro, Qt::AlignCenter | Qt::TextWordWrap, testo);
-        if (righe.width() <= dentro.width() && righe.height() <= dentro.height()) break;
-    }
-    p.drawText(dentro, Qt::AlignCenter | Qt::TextWordWrap, testo);
-    p.setFont(originale);
+    // On one line if it fits, else on two, else a little smaller: never cut off.
+    TestoAdattato(p, r.adjusted(50, 25, -50, -25), Qt::AlignCenter, testo);
 }
 
 }  // namespace

@@ -1,0 +1,28 @@
+#include "ui/TestoAdattato.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace mrvelto {
+
+int TestoAdattato(QPainter& p, const QRect& r, int allineamento, const QString& testo, double minimo) {
+    const QFont originale = p.font();
+    QFont f = originale;
+    const int base = originale.pixelSize();
+    const int flags = allineamento | Qt::TextWordWrap;
+    if (base > 0) {
+        const int piccolo = static_cast<int>(base * minimo);
+        for (int px = base; px >= piccolo; px -= std::max(1, base / 30)) {
+            f.setPixelSize(px);
+            p.setFont(f);
+            const QRect occupato = p.fontMetrics().boundingRect(r, flags, testo);
+            if (occupato.width() <= r.width() && occupato.height() <= r.height()) break;
+        }
+    }
+    p.drawText(r, flags, testo);
+    p.setFont(originale);
+    return f.pixelSize();
+}
+
+}  // namespace mrvelto
