@@ -66,7 +66,7 @@ const std::vector<Flag>& Flags() {
              return "";
          }},
         {"--opponent-cmd", "\"COMANDO ARGOMENTI\"",
-         "un programma esterno gioca da avversario (al posto dell'umano; a entrambi i posti con --paired), avviato da /bin/sh; protocollo: docs/protocollo-avversario-esterno.md",
+         "un programma esterno gioca da avversario (al posto dell'umano; a entrambi i posti con --paired), avviato da /bin/sh; protocollo: protocollo-avversario-esterno.md (docs/ nei sorgenti, share/doc/mrvelto/ installato)",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
              if (v.find_first_not_of(" \t") == std::string::npos) return "--opponent-cmd vuole un comando";
              o.comandoAvversario = v;

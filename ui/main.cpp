@@ -54,8 +54,13 @@ int main(int argc, char** argv) {
                                QStringLiteral("Registra l'audio del gioco, sul suo tempo virtuale, nel file WAV indicato (invece di suonarlo)."),
                                QStringLiteral("FILE.wav"));
     parser.addOptions({autoplay, veloce, nome, partite, seme, cattura});
-    parser.process(argomenti);
+    // A mistake on the command line exits with 2, like a bad value below and like mrvelto-sim.
+    if (!parser.parse(argomenti)) {
+        fprintf(stderr, "mrvelto: %s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
     if (parser.isSet(aiuto)) parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
 
     mrvelto::AvvioFinestra avvio;
     avvio.autoplay = parser.isSet(autoplay);

@@ -21,7 +21,8 @@ for f in usr/bin/mrvelto usr/bin/mrvelto-sim usr/share/mrvelto/MVeOpzio.txt usr/
          usr/share/mrvelto/Napoleta/Ad1.jpg usr/share/mrvelto/Grafica/Italia.bmp usr/share/mrvelto/Musiche/MVeSigla.Mid \
          usr/share/mrvelto/Commenti/Inizio/Inizio01.wav usr/share/applications/it.mrvelto.MrVelto.desktop \
          usr/share/metainfo/it.mrvelto.MrVelto.metainfo.xml usr/share/icons/hicolor/scalable/apps/mrvelto.svg \
-         usr/share/icons/hicolor/48x48/apps/mrvelto.png; do
+         usr/share/icons/hicolor/48x48/apps/mrvelto.png usr/share/man/man6/mrvelto.6.gz usr/share/man/man6/mrvelto-sim.6.gz \
+         usr/share/doc/mrvelto/protocollo-avversario-esterno.md usr/share/doc/mrvelto/examples/bots/goloso.py; do
   [[ -e "$radice/$f" ]] || { echo "missing from the package: $f"; exit 1; }
 done
 # Every file the build made for the media folder is in the package.

@@ -26,8 +26,9 @@ controlla "version without a screen" 0 "^mrvelto [0-9]" "${senza_schermo[@]}" "$
 controlla "no screen" 1 "nessuno schermo disponibile" "${senza_schermo[@]}" "$mrvelto" --autoplay --fast --matches 1 --name Prova
 controlla "X11 asked for, no DISPLAY" 1 "nessuno schermo disponibile" env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb MRVELTO_HOME="$casa" "$mrvelto" --autoplay --fast --matches 1 --name Prova
 controlla "no media" 1 "non trovo le immagini" env QT_QPA_PLATFORM=offscreen MRVELTO_MEDIA="$casa/nessuna" MRVELTO_HOME="$casa" "$mrvelto" --autoplay --fast --matches 1 --name Prova
-controlla "unknown option" 1 "Opzione sconosciuta" env QT_QPA_PLATFORM=offscreen MRVELTO_HOME="$casa" "$mrvelto" --giocatori 3
+controlla "unknown option" 2 "Opzione sconosciuta" env QT_QPA_PLATFORM=offscreen MRVELTO_HOME="$casa" "$mrvelto" --giocatori 3
 # The check must not stand in the way of a headless run.
+controlla "an option without its value" 2 "mancante" env QT_QPA_PLATFORM=offscreen MRVELTO_HOME="$casa" "$mrvelto" --seed
 controlla "offscreen still plays" 0 "" env -u DISPLAY QT_QPA_PLATFORM=offscreen MRVELTO_HOME="$casa" "$mrvelto" --autoplay --fast --matches 1 --name Prova
 echo "$((9 - falliti)) passed, $falliti failed"
 [[ $falliti -eq 0 ]]
