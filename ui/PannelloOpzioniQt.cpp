@@ -93,6 +93,6 @@ SottoIlMouse CosaCeSotto(const QRect& r, QPoint t) {
     return s;
 }
 
-QString SuggerimentoOpzione(int n) { return Qs(SpiegazioneOpzione(n)); }
+QString SuggerimentoOpzione(int n) { return QStringLiteral("<p>%1</p>").arg(Qs(SpiegazioneOpzione(n)).toHtmlEscaped()); }
 
 }  // namespace mrvelto

@@ -27,7 +27,8 @@ struct SottoIlMouse {
 };
 SottoIlMouse CosaCeSotto(const QRect& r, QPoint t);
 
-// The tooltip of option n, in Italian.
+// The tooltip of option n, in Italian, as rich text: Qt wraps only rich-text tooltips, and a plain
+// one ran off both sides of the window.
 QString SuggerimentoOpzione(int n);
 
 }  // namespace mrvelto

@@ -1,6 +1,8 @@
 // The options panel in the window (clicks and mouse moves reach the core) and the picture cache.
 #include <gtest/gtest.h>
 
+#include <QTextDocument>
+
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -47,7 +49,14 @@ TEST(PannelloOpzioniQt, ClicEMouseArrivanoAlNucleo) {
     EXPECT_TRUE(f.Programma_().Opzioni_().Riga(OpzRumori).evidenziato);
     Manda(f, QEvent::MouseMove, RigaValore(r, OpzRumori).center());
     EXPECT_EQ(f.Programma_().Opzioni_().lblOpzioneMouse(), 21);
-    for (int n = 0; n < kNumeroOpzioni; ++n) EXPECT_FALSE(SuggerimentoOpzione(n).isEmpty()) << n;
+    // Rich text, so that the tooltip wraps; the text itself unchanged, quotes and all.
+    for (int n = 0; n < kNumeroOpzioni; ++n) {
+        const QString suggerimento = SuggerimentoOpzione(n);
+        EXPECT_TRUE(Qt::mightBeRichText(suggerimento)) << n;
+        QTextDocument documento;
+        documento.setHtml(suggerimento);
+        EXPECT_EQ(documento.toPlainText().toStdString(), SpiegazioneOpzione(n)) << n;
+    }
 }
 
 TEST(CacheImmagini, LeggeUnaVoltaEScalaPerDimensione) {
