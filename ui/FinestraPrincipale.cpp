@@ -170,7 +170,8 @@ void FinestraPrincipale::DisegnaEtichetta(QPainter& p, const QRect& r, const Eti
     f.setBold(true);
     p.setFont(f);
     p.setPen(e.evidenziata ? QColor(60, 30, 20) : testo);
-    p.drawText(r.adjusted(90, 0, -90, 0), Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(e.testo));
+    // A long player's name shrinks to its label rather than losing its end.
+    TestoAdattato(p, r.adjusted(90, 0, -90, 0), Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(e.testo), 0.5, true);
 }
 
 void FinestraPrincipale::DisegnaSlot(QPainter& p, int k) {

@@ -8,6 +8,7 @@
 #include "screens/Programma.h"
 #include "ui/GeometriaTavolo.h"
 #include "ui/PannelloOpzioniQt.h"
+#include "ui/TestoAdattato.h"
 
 namespace mrvelto {
 
@@ -45,10 +46,11 @@ void PannelloPartita(QPainter& p, const QRect& r, const Tavolo& t, const ColoriP
     Carattere(p, 190);
     Testo(p, {r.left() + 150, r.top() + 550, r.width() - 300, 330},
           QStringLiteral("Gioco n. %1").arg(s.NumeroGioco), colori.testo);
-    Testo(p, {r.left() + 150, r.top() + 900, r.width() - 300, 330},
-          QStringLiteral("%1: %2").arg(Qs(t.Vista().NomePC.testo)).arg(s.PartitePC), colori.testo);
-    Testo(p, {r.left() + 150, r.top() + 1250, r.width() - 300, 330},
-          QStringLiteral("%1: %2").arg(Qs(t.Vista().NomeH.testo)).arg(s.PartiteH), colori.testo);
+    p.setPen(colori.testo);
+    TestoAdattato(p, {r.left() + 150, r.top() + 900, r.width() - 300, 330}, Qt::AlignLeft | Qt::AlignVCenter,
+                  QStringLiteral("%1: %2").arg(Qs(t.Vista().NomePC.testo)).arg(s.PartitePC), 0.5, true);
+    TestoAdattato(p, {r.left() + 150, r.top() + 1250, r.width() - 300, 330}, Qt::AlignLeft | Qt::AlignVCenter,
+                  QStringLiteral("%1: %2").arg(Qs(t.Vista().NomeH.testo)).arg(s.PartiteH), 0.5, true);
     Carattere(p, 190, true);
     Testo(p, {r.left() + 150, r.top() + 1750, r.width() - 300, 330}, QStringLiteral("Carte giocate"), colori.testo);
     // One row per suit, ranks from the two to the ace; a played card is struck off. The cells are

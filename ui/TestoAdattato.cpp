@@ -6,11 +6,11 @@
 
 namespace mrvelto {
 
-int TestoAdattato(QPainter& p, const QRect& r, int allineamento, const QString& testo, double minimo) {
+int TestoAdattato(QPainter& p, const QRect& r, int allineamento, const QString& testo, double minimo, bool unaRiga) {
     const QFont originale = p.font();
     QFont f = originale;
     const int base = originale.pixelSize();
-    const int flags = allineamento | Qt::TextWordWrap;
+    const int flags = unaRiga ? allineamento : allineamento | Qt::TextWordWrap;
     if (base > 0) {
         const int piccolo = static_cast<int>(base * minimo);
         for (int px = base; px >= piccolo; px -= std::max(1, base / 30)) {

@@ -8,9 +8,9 @@ class QPainter;
 
 namespace mrvelto {
 
-// Draws `testo` in `r`, word-wrapped, with the painter's font made smaller step by step (down to
-// `minimo` times its size) until it fits: it may shrink, it is never cut (drawText clips what
-// overflows its box). The painter's font is left as it was; returns the pixel size used.
-int TestoAdattato(QPainter& p, const QRect& r, int allineamento, const QString& testo, double minimo = 0.6);
+// Draws `testo` in `r`, word-wrapped unless `unaRiga`, with the painter's font made smaller step by
+// step (down to `minimo` times its size) until it fits: it may shrink, it is never cut (drawText
+// clips what overflows its box). The painter's font is left as it was; returns the pixel size used.
+int TestoAdattato(QPainter& p, const QRect& r, int allineamento, const QString& testo, double minimo = 0.6, bool unaRiga = false);
 
 }  // namespace mrvelto

@@ -46,5 +46,22 @@ TEST(TestoAdattato, WhatFitsKeepsItsSizeWrappingFirst) {
     EXPECT_EQ(usato, 10);
 }
 
+// A long player's name on its one-line label: smaller, on one line, whole.
+TEST(TestoAdattato, ANameOnOneLineShrinksInsteadOfWrapping) {
+    QImage img(400, 200, QImage::Format_RGB32);
+    QPainter p(&img);
+    QFont f;
+    f.setPixelSize(20);
+    f.setBold(true);
+    p.setFont(f);
+    const QRect etichetta(10, 10, 160, 30);
+    const QString nome = QStringLiteral("Massimiliano Bartolomeo");
+    const int usato = TestoAdattato(p, etichetta, Qt::AlignLeft | Qt::AlignVCenter, nome, 0.5, true);
+    EXPECT_LT(usato, 20);
+    f.setPixelSize(usato);
+    p.setFont(f);
+    EXPECT_LE(p.fontMetrics().horizontalAdvance(nome), etichetta.width());
+}
+
 }  // namespace
 }  // namespace mrvelto
