@@ -1,7 +1,7 @@
 #include "sim/SimulazioneAppaiata.h"
 
-#include <chrono>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <vector>
 

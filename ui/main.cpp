@@ -10,6 +10,7 @@
 #include "ui/FinestraAvvio.h"
 #include "ui/FinestraPrincipale.h"
 #include "platform/AmbienteAvvio.h"
+#include "platform/ImpostazioniQt.h"
 #include "platform/RadiciQt.h"
 #include "platform/TempiAvvio.h"
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    const mrvelto::ImpostazioniQtTemporanee impostazioniQt;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mrvelto"));
     QApplication::setApplicationVersion(QStringLiteral(MRVELTO_VERSIONE));

@@ -1,0 +1,22 @@
+#pragma once
+// Qt's own dialogs keep state of their own: the file dialog writes the folders it visited, its
+// sidebar and its column widths into ~/.config/QtProject.conf, a file every Qt program shares.
+// The game keeps nothing but its own data files, so while it runs Qt's user settings are pointed
+// at a private folder that goes with the program.
+#include <QTemporaryDir>
+
+namespace mrvelto {
+
+class ImpostazioniQtTemporanee {
+public:
+    // To be made before anything opens a QSettings (at the start of main).
+    ImpostazioniQtTemporanee();
+    // Where Qt's user settings go meanwhile; empty if no private folder could be made (then Qt
+    // keeps its usual place: a dialog's history is not worth refusing to start).
+    QString Cartella() const;
+
+private:
+    QTemporaryDir cartella_;
+};
+
+}  // namespace mrvelto
