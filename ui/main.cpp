@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(MRVELTO_VERSIONE));
     // The installed launcher entry and icon: Wayland matches windows to the entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("it.mrvelto.MrVelto"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("mrvelto")));
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("mrvelto"), QIcon(QString::fromStdString((mrvelto::RadiciDelProgramma().media / "mrvelto.png").string()))));
     // Qt's own dialogs and buttons speak Italian like the rest of the game.
     QTranslator traduttoreQt;
     if (traduttoreQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
