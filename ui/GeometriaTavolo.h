@@ -43,7 +43,10 @@ inline constexpr int kAltezzaPannelloSinistro = 6950;
 inline constexpr int kLarghezzaPannelloDestro = 6150;
 inline constexpr int kAltezzaPannelloDestro = 5950;
 // The match log's box inside the records panel (at the right panels' place).
-inline QRect ListaAlbo() { return {2925 + 150, 30 + 5120, kLarghezzaPannelloDestro - 300, kAltezzaPannelloDestro - 5220}; }
+// The records panel's match log, below the ranking and the results by level: room for five
+// entries at once (the wheel scrolls the rest).
+inline constexpr int kTopListaAlbo = 4620;
+inline QRect ListaAlbo() { return {2925 + 150, 30 + kTopListaAlbo, kLarghezzaPannelloDestro - 300, kAltezzaPannelloDestro - kTopListaAlbo - 100}; }
 inline constexpr int kLarghezzaDomandaUscita = 5160;
 inline constexpr int kAltezzaDomandaUscita = 1900;
 inline QRect RispostaUscita(int left, int top, bool si) { return {left + (si ? 220 : 2640), top + 1150, 2300, 480}; }

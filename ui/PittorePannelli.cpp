@@ -132,23 +132,23 @@ void PannelloAlbo(QPainter& p, const QRect& r, const CornicePrincipale& c, const
     Carattere(p, 170);
     for (int i = 1; i <= kRigheClassifica; ++i) {
         const RigaPannelloClassifica& riga = albo.righe[i];
-        const int top = r.top() + 800 + (i - 1) * 300;
-        if (riga.posizioneVisibile) Testo(p, {r.left() + colonne[0], top, larghezze[0], 280}, Qs(riga.posizione), colori.testo);
-        Testo(p, {r.left() + colonne[1], top, larghezze[1], 280}, Qs(riga.nome), colori.testo);
-        if (riga.vinteVisibile) Testo(p, {r.left() + colonne[2], top, larghezze[2], 280}, Qs(riga.vinte), colori.testo);
-        if (riga.perseVisibile) Testo(p, {r.left() + colonne[3], top, larghezze[3], 280}, Qs(riga.perse), colori.testo);
-        Testo(p, {r.left() + colonne[4], top, larghezze[4], 280}, Qs(riga.data), colori.testo);
+        const int top = r.top() + 800 + (i - 1) * 255;
+        if (riga.posizioneVisibile) Testo(p, {r.left() + colonne[0], top, larghezze[0], 255}, Qs(riga.posizione), colori.testo);
+        Testo(p, {r.left() + colonne[1], top, larghezze[1], 255}, Qs(riga.nome), colori.testo);
+        if (riga.vinteVisibile) Testo(p, {r.left() + colonne[2], top, larghezze[2], 255}, Qs(riga.vinte), colori.testo);
+        if (riga.perseVisibile) Testo(p, {r.left() + colonne[3], top, larghezze[3], 255}, Qs(riga.perse), colori.testo);
+        Testo(p, {r.left() + colonne[4], top, larghezze[4], 255}, Qs(riga.data), colori.testo);
     }
     Carattere(p, 190, true);
-    Testo(p, {r.left() + 150, r.top() + 3850, r.width() - 300, 300}, Qs(kTitoloLivelli), colori.testo);
+    Testo(p, {r.left() + 150, r.top() + 3400, r.width() - 300, 300}, Qs(kTitoloLivelli), colori.testo);
     Carattere(p, 160);
     for (int l = 1; l <= kLivelli; ++l) {
         const RisultatoLivello& x = albo.livelli[l];
-        Testo(p, {r.left() + 150 + ((l - 1) % 3) * 1950, r.top() + 4180 + ((l - 1) / 3) * 280, 1900, 270},
+        Testo(p, {r.left() + 150 + ((l - 1) % 3) * 1950, r.top() + 3720 + ((l - 1) / 3) * 260, 1900, 250},
               QStringLiteral("%1: %2 V, %3 P").arg(Qs(x.nome)).arg(x.vittorie).arg(x.sconfitte), colori.testo);
     }
     Carattere(p, 190, true);
-    Testo(p, {r.left() + 150, r.top() + 4800, r.width() - 300, 300}, Qs(kTitoloAlbo), colori.testo);
+    Testo(p, {r.left() + 150, r.top() + geometria::kTopListaAlbo - 320, r.width() - 300, 300}, Qs(kTitoloAlbo), colori.testo);
     // The log box shows the entries it is scrolled to (the latest until the wheel moves it); the
     // closing empty entry is the list's last line. A bar on the right shows where the view is.
     const QRect lista = geometria::ListaAlbo().translated(r.left() - 2925, r.top() - 30);
