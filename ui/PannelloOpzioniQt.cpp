@@ -4,6 +4,7 @@
 
 #include "screens/PannelloOpzioni.h"
 #include "ui/PittorePannelli.h"
+#include "ui/TestoAdattato.h"
 
 namespace mrvelto {
 
@@ -74,14 +75,14 @@ void DisegnaPannelloOpzioni(QPainter& p, const QRect& r, const PannelloOpzioni& 
         }
         p.drawText(valore, Qt::AlignLeft | Qt::AlignVCenter, Qs(riga.valore));
     }
-    // The two notes under the rows, in a smaller hand.
-    Carattere(p, 108, false);
+    // The two notes under the rows, in a smaller hand: as large as their room allows.
+    Carattere(p, 132, false);
     p.setPen(colori.testo);
     const int note = r.top() + TopRiga(kNumeroOpzioni) + 20;
     const int resta = r.bottom() - note - 60;
-    p.drawText(QRect(r.left() + 150, note, r.width() - 300, resta / 2), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, Qs(kNotaCiclo));
-    p.drawText(QRect(r.left() + 150, note + resta / 2, r.width() - 300, resta / 2), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
-               Qs(kNotaBlocchi));
+    TestoAdattato(p, QRect(r.left() + 150, note, r.width() - 300, resta / 2), Qt::AlignLeft | Qt::AlignTop, Qs(kNotaCiclo), 0.75);
+    TestoAdattato(p, QRect(r.left() + 150, note + resta / 2, r.width() - 300, resta / 2), Qt::AlignLeft | Qt::AlignTop, Qs(kNotaBlocchi),
+                  0.75);
 }
 
 SottoIlMouse CosaCeSotto(const QRect& r, QPoint t) {

@@ -91,6 +91,7 @@ void DisegnaAnalisi(QPainter& p, Programma& programma, CacheImmagini& immagini, 
 void DisegnaLinkFineGioco(QPainter& p, const Programma& programma, const QFont& base) {
     if (!programma.LinkFineGiocoVisibili()) return;
     const Punto pos = programma.Tavolo_().Vista().FineGioco.posizione;
+    p.save();
     QFont f = base;
     f.setPixelSize(170);
     f.setBold(true);
@@ -99,6 +100,7 @@ void DisegnaLinkFineGioco(QPainter& p, const Programma& programma, const QFont& 
     p.setPen(QColor(255, 235, 120));
     const std::string_view testi[3] = {kLinkApri, kLinkRivedi, kLinkSalva};
     for (int i = 0; i < 3; ++i) p.drawText(geometria::LinkFineGioco(pos.left, pos.top, i), Qt::AlignLeft | Qt::AlignVCenter, Qs(testi[i]));
+    p.restore();
 }
 
 bool ClickAnalisi(Programma& programma, QPoint twip) {

@@ -73,6 +73,8 @@ bool RegoleVisibili(const CornicePrincipale& c) {
 
 void DisegnaRegole(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& colori) {
     if (!RegoleVisibili(c)) return;
+    // The link's underline must not leak into the panels drawn after the box.
+    p.save();
     const RiquadroRegole& r = c.Regole();
     const QRect& box = geometria::kRiquadroRegole;
     p.setPen(QPen(colori.pannello.darker(150), 25));
@@ -100,6 +102,7 @@ void DisegnaRegole(QPainter& p, const CornicePrincipale& c, const ColoriPannelli
     p.setFont(f);
     p.setPen(QColor(255, 235, 120));
     p.drawText(Area(kAreaLinkRegole), Qt::AlignRight | Qt::AlignVCenter, Qs(c.Continuaregole()));
+    p.restore();
 }
 
 bool ClickRegole(CornicePrincipale& c, QPoint twip) {

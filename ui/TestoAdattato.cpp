@@ -16,7 +16,8 @@ int TestoAdattato(QPainter& p, const QRect& r, int allineamento, const QString& 
         for (int px = base; px >= piccolo; px -= std::max(1, base / 30)) {
             f.setPixelSize(px);
             p.setFont(f);
-            const QRect occupato = p.fontMetrics().boundingRect(r, flags, testo);
+            // The painter measures as it will draw: through its scale, with the hinting of the device.
+            const QRect occupato = p.boundingRect(r, flags, testo);
             if (occupato.width() <= r.width() && occupato.height() <= r.height()) break;
         }
     }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWheelEvent>
 #include <filesystem>
 #include <unistd.h>
@@ -125,6 +126,21 @@ TEST(RegoleSulloSchermo, TheLinkTurnsThePageOnlyWhileNoLeftPanelCoversIt) {
     EXPECT_EQ(c.Continuaregole(), "Clicca qui per continuare > 2");
 }
 
+// The rules link is underlined; the panels drawn after the box were underlined with it, every
+// line of the records and options panels.
+TEST(RegoleSulloSchermo, TheRulesBoxLeavesThePaintersFontAsItFoundIt) {
+    FinestraPrincipale f(Avvio(3));
+    QImage img(800, 633, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.scale(1.0 / 15, 1.0 / 15);
+    QFont base = f.font();
+    base.setPixelSize(140);
+    p.setFont(base);
+    DisegnaRegole(p, f.Cornice(), {Qt::darkGreen, Qt::darkGreen, Qt::white});
+    EXPECT_FALSE(p.font().underline());
+    EXPECT_EQ(p.font(), base);
+}
+
 TEST(PannelliSulloSchermo, LeftAndRightPanelsDoNotOverlapAndTheLogScrollsWithTheWheel) {
     const QRect sinistro(kPostoPannelloSinistro.left, kPostoPannelloSinistro.top, geometria::kLarghezzaPannelloSinistro,
                          geometria::kAltezzaPannelloSinistro);
@@ -138,7 +154,8 @@ TEST(PannelliSulloSchermo, LeftAndRightPanelsDoNotOverlapAndTheLogScrollsWithThe
     auto& t = f.Tavolo_();
     GiocatoreCasuale giocatore(5);
     Conduttore c(t, f.Orologio(), giocatore);
-    ASSERT_TRUE(c.FinoAPartite(3, 1000000));
+    // More matches than the log box shows at once.
+    ASSERT_TRUE(c.FinoAPartite(6, 1000000));
     f.Cornice().lblComandi_Click(ComandoAlbo);
     const int totale = static_cast<int>(f.Cornice().PannelloAlbo().LstAlbo.size());
     const int righe = RigheListaAlbo();
