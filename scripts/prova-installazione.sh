@@ -43,6 +43,10 @@ env -u MRVELTO_MEDIA QT_QPA_PLATFORM=offscreen MRVELTO_HOME="$casa" timeout 300 
   { cat "$lavoro/err"; echo "il gioco installato non ha finito la partita"; exit 1; }
 [[ $(tr -d '\r\n' <"$casa/Dati/MVePart.txt") == 1 ]] || { echo "MVePart.txt: $(cat "$casa/Dati/MVePart.txt")"; exit 1; }
 mrvelto --version
+# The manual pages where man looks for them.
+if command -v man >/dev/null; then
+  for pagina in mrvelto mrvelto-sim; do man -w "$pagina" >/dev/null || { echo "man non trova $pagina(6)"; exit 1; }; done
+fi
 mrvelto-sim match --games 4 --seed 3 >/dev/null
 
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -q mrvelto >"$lavoro/apt.log" 2>&1 || { cat "$lavoro/apt.log"; exit 1; }
