@@ -12,14 +12,19 @@
 
 namespace {
 
+// The first deal run on the clock, without waiting for real time.
+void Distribuisci(mrvelto::FinestraPrincipale& finestra) {
+    mrvelto::OrologioVirtuale& orologio = finestra.Orologio();
+    while (orologio.Abilitato(finestra.Tavolo_().Timer().DistribuisciCarte) && orologio.EseguiProssimo()) {
+    }
+}
+
 void BM_AvvioPrimoTavolo(benchmark::State& state) {
     for (auto _ : state) {
         mrvelto::AvvioFinestra avvio;
         avvio.seme = 42;
         mrvelto::FinestraPrincipale finestra(avvio);
-        mrvelto::OrologioVirtuale& orologio = finestra.Orologio();
-        while (orologio.Abilitato(finestra.Tavolo_().Timer().DistribuisciCarte) && orologio.EseguiProssimo()) {
-        }
+        Distribuisci(finestra);
         QImage quadro(finestra.size(), QImage::Format_ARGB32_Premultiplied);
         finestra.render(&quadro);
         benchmark::DoNotOptimize(quadro.constBits());
@@ -32,9 +37,7 @@ void BM_RidisegnoTavolo(benchmark::State& state) {
     mrvelto::AvvioFinestra avvio;
     avvio.seme = 42;
     mrvelto::FinestraPrincipale finestra(avvio);
-    mrvelto::OrologioVirtuale& orologio = finestra.Orologio();
-    while (orologio.Abilitato(finestra.Tavolo_().Timer().DistribuisciCarte) && orologio.EseguiProssimo()) {
-    }
+    Distribuisci(finestra);
     QImage quadro(finestra.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         finestra.render(&quadro);
