@@ -60,10 +60,14 @@ bool Conduttore::Fino(Fatto fatto, std::uint64_t limitePassi) {
 }
 
 bool Conduttore::FinoAGiochi(std::uint64_t giochi, std::uint64_t limitePassi) {
+    const std::uint64_t fatti = tavolo_.GiochiConclusi();
+    if (limitePassi == 0) limitePassi = kPassiPerGioco * (giochi > fatti ? giochi - fatti : 1);
     return Fino([&] { return tavolo_.GiochiConclusi() >= giochi; }, limitePassi);
 }
 
 bool Conduttore::FinoAPartite(std::uint64_t partite, std::uint64_t limitePassi) {
+    const std::uint64_t fatte = tavolo_.PartiteConcluse();
+    if (limitePassi == 0) limitePassi = 9 * kPassiPerGioco * (partite > fatte ? partite - fatte : 1);
     return Fino([&] { return tavolo_.PartiteConcluse() >= partite; }, limitePassi);
 }
 

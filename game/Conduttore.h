@@ -32,9 +32,12 @@ public:
     bool Passo();
     // Runs until the table has concluded `giochi` games in all (GiochiConclusi), or until it has
     // concluded `partite` matches; stops at the game's end (the end-of-game frame is not continued).
-    // False when the flow got stuck or `limitePassi` events ran without getting there.
-    bool FinoAGiochi(std::uint64_t giochi, std::uint64_t limitePassi = UINT64_MAX);
-    bool FinoAPartite(std::uint64_t partite, std::uint64_t limitePassi = UINT64_MAX);
+    // False when the flow got stuck or `limitePassi` events ran without getting there; 0 gives
+    // kPassiPerGioco for each game still to play (nine for each match), so that a broken end of
+    // game fails in a moment instead of running on.
+    static constexpr std::uint64_t kPassiPerGioco = 200'000;
+    bool FinoAGiochi(std::uint64_t giochi, std::uint64_t limitePassi = 0);
+    bool FinoAPartite(std::uint64_t partite, std::uint64_t limitePassi = 0);
     // After a false from the two above: whether the step limit stopped it rather than a stuck flow.
     bool LimiteRaggiunto() const { return limiteRaggiunto_; }
 

@@ -47,6 +47,9 @@ TEST(SceltaRisposta, TiedPlainSuitsTheHumanLacksPlayTheLowerCard) {
     Risposta r({"Rd", "Cc", "7s"}, {"2s", "4s", "6s"}, {2, 2, 0});
     EXPECT_EQ(r.Scegli(), 2);
     EXPECT_EQ(r.tab.TotaliValoriAggiuntivi, 0);
+    // Two aces tied: the highest Valore still gets a card, the first.
+    Risposta assi({"Ad", "Ac", "7s"}, {"2b", "4b", "6b"}, {2, 2, 0});
+    EXPECT_EQ(assi.Scegli(), 1);
 }
 
 TEST(SceltaRisposta, ACardTheHumanCanBeatInItsSuitIsPreferred) {

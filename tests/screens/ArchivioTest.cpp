@@ -187,6 +187,20 @@ TEST(SampleFile, HandMadeSavedGameReadsAndWritesByteForByte) {
     const PannelloDati& d = std::get<PannelloDati>(letto);
     EXPECT_EQ(d[1].testo, "Niccolò");
     EXPECT_EQ(ScriviPartita(d), byte);
+    // Mr. VELTO reaches exactly 60 at trick 13: a file that stops there, draws and all, is cut
+    // short, not a game that ended (60 does not pass 60).
+    auto righe = DividiRighe(byte);
+    std::string tagliato;
+    for (std::size_t i = 0; i < righe.size(); ++i) {
+        const int cella = static_cast<int>(i) < 2 ? -1 : (static_cast<int>(i) - 2) / 2;
+        const bool via = cella >= CellaDellaManche(13, ColonnaDati::PescaPC) && cella <= CellaDellaManche(14, ColonnaDati::PescaH);
+        tagliato += (via ? (i % 2 == 0 ? std::string("16777215") : std::string("\"\"")) : std::string(righe[i])) + "\r\n";
+    }
+    ASSERT_EQ(d(13, ColonnaDati::PuntiPC).testo, "60");
+    auto corto = LeggiPartita(tagliato);
+    EXPECT_TRUE(std::holds_alternative<std::string>(corto) ||
+                std::holds_alternative<std::string>(RicostruisciGioco(std::get<PannelloDati>(corto))));
+    EXPECT_TRUE(std::holds_alternative<GiocoRicostruito>(RicostruisciGioco(d)));
 }
 
 }  // namespace
