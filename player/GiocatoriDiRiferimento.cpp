@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "player/GiocatoreEsperto.h"
 #include "player/GiocatoreVelto.h"
 
 namespace mrvelto {
@@ -57,6 +58,7 @@ int GiocatorePrimaCarta::Scegli(const StatoGioco& stato, Chi posto) {
 std::unique_ptr<Giocatore> CreaGiocatore(const std::string& nome, char livello, std::uint64_t seme, FonteCasuale* casoVelto) {
     if (nome == "random") return std::make_unique<GiocatoreCasuale>(seme);
     if (nome == "greedy") return std::make_unique<GiocatoreGoloso>();
+    if (nome == "esperto") return std::make_unique<GiocatoreEsperto>(seme);
     if (nome == "velto") {
         if (casoVelto) return std::make_unique<GiocatoreVelto>(*casoVelto, livello);
         return std::make_unique<GiocatoreVelto>(seme, livello);

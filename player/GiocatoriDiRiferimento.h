@@ -40,7 +40,7 @@ public:
     int Scegli(const StatoGioco& stato, Chi posto) override;
 };
 
-// "random", "greedy" or "velto" (Mr. VELTO at `livello`, drawing from `casoVelto` when given,
+// "random", "greedy", "esperto" (player/GiocatoreEsperto.h) or "velto" (Mr. VELTO at `livello`, drawing from `casoVelto` when given,
 // otherwise from a source of its own seeded with `seme`); nullptr for an unknown name.
 std::unique_ptr<Giocatore> CreaGiocatore(const std::string& nome, char livello, std::uint64_t seme, FonteCasuale* casoVelto = nullptr);
 

@@ -12,6 +12,8 @@ const std::vector<VoceAvversario>& Avversari() {
          [](std::uint64_t seme, const OpzioniMatch&) { return CreaGiocatore("random", 'A', seme); }},
         {"greedy", "prende una presa che vale punti con la carta vincente meno cara, altrimenti scarta la più bassa",
          [](std::uint64_t seme, const OpzioniMatch&) { return CreaGiocatore("greedy", 'A', seme); }},
+        {"esperto", "la carta migliore secondo l'analisi, da ciò che vede il proprio posto (non sbircia la mano avversaria)",
+         [](std::uint64_t seme, const OpzioniMatch&) { return CreaGiocatore("esperto", 'A', seme); }},
         {"velto", "Mr. VELTO stesso al livello --opponent-level, dal lato dell'umano",
          [](std::uint64_t seme, const OpzioniMatch& o) { return CreaGiocatore("velto", o.livelloAvversario, seme); }},
     };

@@ -1,6 +1,7 @@
 #include "sim/Osservazione.h"
 
 #include "game/Opzioni.h"
+#include "game/VistaGiocatore.h"
 
 namespace mrvelto::sim {
 
@@ -54,31 +55,28 @@ Json RigaInizio(const StatoGioco& s, const ContestoOsservazione& c, std::uint64_
 }
 
 Json RigaMossa(const StatoGioco& s, const ContestoOsservazione& c, const std::vector<Giocata>& giocate) {
+    // Everything below comes from the seat's view, which never holds the other side's hand.
+    const VistaGiocatore v = VistaDi(s, c.posto);
     Json j = Intestazione("move", s, c);
     j["move"] = c.mossa;
     j["trick"] = s.Manche;
     Json mano = Json::array(), slot = Json::array();
-    for (int k : SlotDellaMano(c.posto)) {
-        mano.push_back(Carta(s.Carta[k]));
-        slot.push_back(k);
+    const auto slots = SlotDellaMano(c.posto);
+    for (std::size_t i = 0; i < 3; ++i) {
+        mano.push_back(Carta(v.mano[i]));
+        slot.push_back(slots[i]);
     }
     j["hand"] = mano;
     j["slots"] = slot;
-    const char b = s.SemeBriscola();
+    const char b = v.briscola.Seme();
     j["briscola"] = b ? Json(std::string(1, b)) : Json(nullptr);
     // Face up under the stock until the last draw takes it.
-    j["briscola_card"] = s.NumeroCarteRimaste > 0 ? Carta(s.Carta[kSlotBriscola]) : Json(nullptr);
-    j["stock"] = s.NumeroCarteRimaste > 0 ? s.NumeroCarteRimaste : 0;
-    j["leader"] = Lato(s.TurnoDiGioco, c.posto);
+    j["briscola_card"] = v.NumeroCarteRimaste > 0 ? Carta(v.briscola) : Json(nullptr);
+    j["stock"] = v.NumeroCarteRimaste > 0 ? v.NumeroCarteRimaste : 0;
+    j["leader"] = Lato(v.TurnoDiGioco, c.posto);
     // The other side's card when it led this trick; never a card still in its hand.
-    CartaDaGioco inTavola;
-    if (s.TurnoDiGioco != c.posto) {
-        const int k = c.posto == Chi::H ? s.NumeroCartaGiocataDaPC : s.NumeroCartaGiocataDaH;
-        const int primo = c.posto == Chi::H ? 1 : 4;
-        if (k >= primo && k < primo + 3) inTavola = s.Carta[k];
-    }
-    j["table"] = Carta(inTavola);
-    j["points"] = c.posto == Chi::H ? Coppia(s.PuntiH, s.PuntiPC) : Coppia(s.PuntiPC, s.PuntiH);
+    j["table"] = Carta(v.inTavola);
+    j["points"] = Coppia(v.puntiPropri, v.puntiAvversario);
     j["games_won"] = c.posto == Chi::H ? Coppia(s.PartiteH, s.PartitePC) : Coppia(s.PartitePC, s.PartiteH);
     j["played"] = Giocate(giocate, c.posto);
     j["rules"] = Regole(c);

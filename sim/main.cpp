@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/ComandoAnalizza.h"
 #include "sim/ComandoChoose.h"
 #include "sim/ComandoMatch.h"
 
@@ -13,6 +14,7 @@ namespace {
 void Uso(std::ostream& out) {
     out << "uso: mrvelto-sim match --games N --seed S [--end-of-game TESTO] [--json] ...\n"
            "     mrvelto-sim choose < posizione.json\n"
+           "     mrvelto-sim analizza FILE.txt [--campioni N] [--seed S] [--jobs J] [--json]\n"
            "     mrvelto-sim COMANDO --help: le opzioni di un comando\n";
 }
 
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
     const std::string comando = args[0];
     args.erase(args.begin());
     if (comando == "match") return mrvelto::sim::ComandoMatch(args, std::cout, std::cerr);
+    if (comando == "analizza") return mrvelto::sim::ComandoAnalizza(args, std::cout, std::cerr);
     if (comando == "choose") return mrvelto::sim::ComandoChoose(args, std::cin, std::cout, std::cerr);
     std::cerr << "mrvelto-sim: comando sconosciuto: " << comando << "\n";
     Uso(std::cerr);

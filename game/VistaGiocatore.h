@@ -1,0 +1,88 @@
+#pragma once
+// What one seat may know of the table: its own hand, the card the other side led, the briscola,
+// the cards it has seen, both scores, the stock and whose lead it is. The other side's hand is
+// there only as a privilege the caller grants (Mr. VELTO reads the human's hand while the stock
+// lasts); two tables that differ only in cards hidden from a seat give that seat the same view.
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <optional>
+
+#include "cards/Carta.h"
+#include "game/StatoGioco.h"
+
+namespace mrvelto {
+
+// A set of cards of the deck, one bit per deck position.
+class InsiemeCarte {
+public:
+    constexpr InsiemeCarte() = default;
+    static constexpr InsiemeCarte Di(CartaDaGioco c) {
+        InsiemeCarte s;
+        s.Aggiungi(c);
+        return s;
+    }
+    static constexpr InsiemeCarte Tutte() { return InsiemeCarte(((std::uint64_t{1} << 40) - 1) << 1); }
+    constexpr bool Contiene(CartaDaGioco c) const { return (bit_ >> c.Posizione()) & 1u; }
+    constexpr void Aggiungi(CartaDaGioco c) {
+        if (c) bit_ |= std::uint64_t{1} << c.Posizione();
+    }
+    constexpr void Togli(CartaDaGioco c) { bit_ &= ~(std::uint64_t{1} << c.Posizione()); }
+    constexpr int Conta() const { return std::popcount(bit_); }
+    constexpr bool Vuoto() const { return bit_ == 0; }
+    constexpr InsiemeCarte Senza(InsiemeCarte altro) const { return InsiemeCarte(bit_ & ~altro.bit_); }
+    constexpr std::uint64_t Bit() const { return bit_; }
+    // Calls f for each card, in deck order.
+    template <class F>
+    constexpr void PerOgni(F f) const {
+        for (std::uint64_t b = bit_; b; b &= b - 1) f(CartaDaGioco::DaPosizione(std::countr_zero(b)));
+    }
+    friend constexpr bool operator==(InsiemeCarte, InsiemeCarte) = default;
+
+private:
+    constexpr explicit InsiemeCarte(std::uint64_t bit) : bit_(bit) {}
+    std::uint64_t bit_ = 0;
+};
+
+struct VistaGiocatore {
+    Chi posto = Chi::H;
+    std::array<CartaDaGioco, 3> mano{};  // the seat's slots in order (1..3 or 4..6); empty slots stay empty
+    CartaDaGioco inTavola;               // the other side's card when it led this trick
+    CartaDaGioco briscola;               // the face-up card, remembered after the last draw takes it
+    InsiemeCarte giocate;                // every card played in this game, the one on the table included
+    int puntiPropri = 0, puntiAvversario = 0;
+    int NumeroCarteRimaste = 34;         // as the flow counts it, briscola included
+    Chi TurnoDiGioco = Chi::H;           // who leads this trick
+    std::optional<std::array<CartaDaGioco, 3>> manoAvversario;  // the privilege, in slot order
+
+    bool Inizia() const { return TurnoDiGioco == posto; }
+    // Own hand, the cards played and the face-up briscola.
+    InsiemeCarte Viste() const {
+        InsiemeCarte v = giocate;
+        for (CartaDaGioco c : mano) v.Aggiungi(c);
+        v.Aggiungi(briscola);
+        return v;
+    }
+    // The cards this seat cannot place: the other side's hand and the covered stock (the briscola,
+    // once drawn by the other side, is known to be in its hand).
+    InsiemeCarte Nascoste() const { return InsiemeCarte::Tutte().Senza(Viste()); }
+    // The briscola card known to be in the other side's hand.
+    bool BriscolaAllAvversario() const {
+        if (NumeroCarteRimaste > 0 || giocate.Contiene(briscola)) return false;
+        for (CartaDaGioco c : mano)
+            if (c == briscola) return false;
+        return true;
+    }
+    friend bool operator==(const VistaGiocatore&, const VistaGiocatore&) = default;
+};
+
+inline Chi Avversario(Chi c) { return c == Chi::H ? Chi::PC : c == Chi::PC ? Chi::H : Chi::Nessuno; }
+
+// The view of `posto` on the table; `privilegio` adds the other side's hand.
+VistaGiocatore VistaDi(const StatoGioco& stato, Chi posto, bool privilegio = false);
+
+// Mr. VELTO's privilege: he reads the human's hand while the stock lasts; afterwards every seat can
+// tell the other hand from the cards seen.
+inline bool PrivilegioDiVelto(const StatoGioco& stato, Chi posto) { return posto == Chi::PC && stato.NumeroCarteRimaste > 0; }
+
+}  // namespace mrvelto

@@ -1,0 +1,9 @@
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace mrvelto::sim {
+// `mrvelto-sim analizza FILE.txt`: every card the human played in a saved game, judged.
+int ComandoAnalizza(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+}
