@@ -264,6 +264,11 @@ void Tavolo::ImpostaCellaDati(int i, std::string testo, Colore sfondo) {
     Notifica();
 }
 
+void Tavolo::ColoraTestoDati(int i, Colore coloreTesto) {
+    dati_[i].coloreTesto = coloreTesto;
+    Notifica();
+}
+
 void Tavolo::cmdTornaAlGioco_Click() {
     stato_.InterdiciSuoni = false;
     NuovoGioco();

@@ -149,6 +149,8 @@ public:
     void CaricaPannelloDati(const PannelloDati& dati);
     // The review writes its progress in the data panel ("Fine Analisi" in cell 14).
     void ImpostaCellaDati(int i, std::string testo, Colore sfondo);
+    // ... and marks a cell by its text colour (shown, never saved).
+    void ColoraTestoDati(int i, Colore coloreTesto);
 
     // ---- State, read-only.
     const StatoGioco& Stato() const { return stato_; }

@@ -18,10 +18,97 @@ void Metti(std::array<CartaDaGioco, 3>& mano, CartaDaGioco c) {
     if (auto it = std::find(mano.begin(), mano.end(), CartaDaGioco{}); it != mano.end()) *it = c;
 }
 
+// The game's cards in order: the same game keeps its judgements across "Da capo".
+std::string Impronta(const GiocoRicostruito& g) {
+    std::string s;
+    for (CartaDaGioco c : g.manoPC) s += Codice(c);
+    for (CartaDaGioco c : g.manoH) s += Codice(c);
+    s += Codice(g.briscola);
+    for (const MancheRicostruita& m : g.manche) s += Codice(m.cartaPC) + Codice(m.cartaH) + Codice(m.pescaPC) + Codice(m.pescaH);
+    return s;
+}
+
 }  // namespace
 
 Analisi::Analisi(Tavolo& tavolo, Lettore& effetti, std::filesystem::path media)
     : tavolo_(tavolo), effetti_(effetti), media_(std::move(media)) {}
+
+Analisi::~Analisi() { FermaGiudizi(); }
+
+void Analisi::Termina() {
+    FermaGiudizi();
+    gioco_.reset();
+    giudicato_.clear();
+}
+
+void Analisi::FermaGiudizi() {
+    if (lavoro_) lavoro_->ferma = true;
+    if (filo_.joinable()) filo_.join();
+    lavoro_.reset();
+    segnate_.clear();
+}
+
+void Analisi::AvviaGiudizi() {
+    const std::string impronta = Impronta(*gioco_);
+    if (lavoro_ && impronta == giudicato_) return;
+    FermaGiudizi();
+    giudicato_ = impronta;
+    lavoro_ = std::make_shared<Lavoro>();
+    lavoro_->giudizi.resize(gioco_->manche.size());
+    segnate_.assign(gioco_->manche.size(), false);
+    filo_ = std::thread([lavoro = lavoro_, gioco = *gioco_, campioni = campioni, avviso = NuovoGiudizio] {
+        const std::vector<VistaGiocatore> viste = VisteDiH(gioco);
+        for (std::size_t t = 0; t < viste.size() && !lavoro->ferma; ++t) {
+            GiudizioManche g = GiudicaManche(gioco, viste[t], static_cast<int>(t) + 1, campioni, 1);
+            {
+                std::lock_guard<std::mutex> chiave(lavoro->m);
+                lavoro->giudizi[t] = std::move(g);
+            }
+            if (avviso) avviso();
+        }
+    });
+}
+
+std::vector<std::optional<GiudizioManche>> Analisi::Giudizi() const {
+    if (!lavoro_) return {};
+    std::lock_guard<std::mutex> chiave(lavoro_->m);
+    return lavoro_->giudizi;
+}
+
+bool Analisi::AggiornaGiudizi() {
+    const auto giudizi = Giudizi();
+    bool tutti = !giudizi.empty();
+    for (std::size_t t = 0; t < giudizi.size(); ++t) {
+        if (!giudizi[t]) {
+            tutti = false;
+            continue;
+        }
+        if (t < segnate_.size() && !segnate_[t] && giudizi[t]->Costosa()) {
+            segnate_[t] = true;
+            tavolo_.ColoraTestoDati(CellaDellaManche(static_cast<int>(t) + 1, ColonnaDati::CartaH), colore::Rosso);
+        }
+    }
+    return tutti;
+}
+
+std::string Analisi::Testo() const {
+    if (!gioco_ || !lavoro_) return vista_.descrizione;
+    const auto giudizi = Giudizi();
+    if (vista_.finita) {
+        std::vector<GiudizioManche> pronti;
+        for (const auto& g : giudizi)
+            if (g) pronti.push_back(*g);
+        if (pronti.size() < giudizi.size())
+            return vista_.descrizione + "\nValutazione delle mosse in corso (" + std::to_string(pronti.size()) + " di " +
+                   std::to_string(giudizi.size()) + ")...";
+        return vista_.descrizione + "\n" + TestoRiepilogo(pronti);
+    }
+    if (vista_.Manche < 1 || vista_.Manche > static_cast<int>(giudizi.size())) return vista_.descrizione;
+    const auto& g = giudizi[static_cast<std::size_t>(vista_.Manche - 1)];
+    const std::string nomeH = tavolo_.Dati()[1].testo;
+    if (!g) return vista_.descrizione + "\nValutazione della mossa in corso...";
+    return vista_.descrizione + "\n" + nomeH + " ha giocato " + Codice(g->giocata) + ": " + TestoGiudizio(*g) + ".";
+}
 
 std::optional<std::string> Analisi::Inizia() {
     auto letto = RicostruisciGioco(tavolo_.Dati());
@@ -35,6 +122,7 @@ std::optional<std::string> Analisi::Inizia() {
     vista_.descrizione = "Le carte distribuite. Inizia " + std::string(gioco_->iniziatoDa == Chi::H ? nomeH : "Mr. VELTO") + ".";
     tavolo_.ImpostaCellaDati(10, "", colore::Bianco);
     tavolo_.ImpostaCellaDati(14, "", colore::Bianco);
+    AvviaGiudizi();
     return std::nullopt;
 }
 
@@ -45,6 +133,7 @@ void Analisi::cmdInizioAnalisi_Click() {
 
 void Analisi::cmdScegliManche_Click() {
     if (!gioco_ || vista_.finita) return;
+    AggiornaGiudizi();
     const std::string nomeH = tavolo_.Dati()[1].testo;
     auto nome = [&](Chi c) { return c == Chi::H ? nomeH : std::string("Mr. VELTO"); };
     // The cards drawn after the trick on the table go into the hands first.

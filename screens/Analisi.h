@@ -6,14 +6,24 @@
 //   Analisi analisi(tavolo, effetti, media);
 //   if (auto errore = analisi.Inizia()) ...   // the data panel does not hold a whole game
 //   analisi.cmdScegliManche_Click();          // trick 1, 2, ... then "Fine Analisi"
+//
+// Meanwhile a worker thread judges every card the human played, first trick first; each trick's
+// text gains its judgement as soon as it is ready, and costly cards turn red in the data panel.
 #include <array>
+#include <atomic>
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "audio/Lettore.h"
 #include "game/Tavolo.h"
 #include "records/ArchivioPartita.h"
+#include "screens/ValutazionePartita.h"
 
 namespace mrvelto {
 
@@ -35,6 +45,14 @@ class Analisi {
 public:
     // `effetti` plays the noises; `media` is where their paths start.
     Analisi(Tavolo& tavolo, Lettore& effetti, std::filesystem::path media);
+    ~Analisi();
+    Analisi(const Analisi&) = delete;
+    Analisi& operator=(const Analisi&) = delete;
+
+    // Called from the worker thread each time a trick has been judged (the window schedules a
+    // redraw and then calls AggiornaGiudizi on its own thread).
+    std::function<void()> NuovoGiudizio;
+    int campioni = kCampioniPredefiniti;
 
     // From the table's data panel: the deal on the table, cell 14 emptied, cell 10 white.
     // The reason in Italian when the panel does not hold a whole game (nothing is changed then).
@@ -47,10 +65,24 @@ public:
     bool Attiva() const { return gioco_.has_value(); }
     const VistaAnalisi& Vista() const { return vista_; }
     bool RumoriAmmessi() const { return rumori_; }
-    void Termina() { gioco_.reset(); }
+    void Termina();
+
+    // The trick in words, with its judgement once ready; at the end, the game's total.
+    std::string Testo() const;
+    // Marks the costly cards judged so far in the data panel; true when all are judged.
+    bool AggiornaGiudizi();
+    // The judgements ready so far, by trick (empty while pending).
+    std::vector<std::optional<GiudizioManche>> Giudizi() const;
 
 private:
+    struct Lavoro {
+        std::mutex m;
+        std::vector<std::optional<GiudizioManche>> giudizi;
+        std::atomic<bool> ferma{false};
+    };
     void Suona(const char* clip);
+    void AvviaGiudizi();
+    void FermaGiudizi();
 
     Tavolo& tavolo_;
     Lettore& effetti_;
@@ -58,6 +90,10 @@ private:
     std::optional<GiocoRicostruito> gioco_;
     VistaAnalisi vista_;
     bool rumori_ = false;
+    std::string giudicato_;  // the game the judgements are of
+    std::shared_ptr<Lavoro> lavoro_;
+    std::thread filo_;
+    std::vector<bool> segnate_;
 };
 
 }  // namespace mrvelto

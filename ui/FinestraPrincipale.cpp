@@ -74,6 +74,14 @@ FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* pare
     ImpostaDialoghiArchivio(*programma_, this);
     // A load starts its review on a timer, outside any table step: redraw then too.
     programma_->CambioModo = [this] { update(); };
+    // The review's judgements come from a worker thread: marked and drawn on the window's own.
+    programma_->Analisi_().NuovoGiudizio = [this] {
+        QMetaObject::invokeMethod(this, [this] {
+            if (!programma_) return;
+            programma_->Analisi_().AggiornaGiudizi();
+            update();
+        }, Qt::QueuedConnection);
+    };
     if (motore_) motore_->ImpostaOra([o = &programma_->Orologio()] { return o->Adesso(); });
     ridisegno_ = Tavolo_().Eventi().Iscrivi([this](const Evento& e) {
         if (!std::holds_alternative<evento::PassoConcluso>(e)) return;

@@ -76,7 +76,7 @@ void DisegnaAnalisi(QPainter& p, Programma& programma, CacheImmagini& immagini, 
         f.setBold(v.finita);
         p.setFont(f);
         p.setPen(QColor(255, 240, 220));
-        p.drawText(geometria::kDescrizioneAnalisi, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, Qs(v.descrizione));
+        p.drawText(geometria::kDescrizioneAnalisi, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, Qs(analisi.Testo()));
     }
     f.setPixelSize(145);
     f.setBold(true);
