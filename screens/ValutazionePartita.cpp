@@ -83,7 +83,9 @@ std::string Decimale(double x) {
 std::string TestoGiudizio(const GiudizioManche& g) {
     const StimaCarta* giocata = g.valutazione.Di(g.giocata);
     if (!giocata) return {};
-    if (g.migliore == g.giocata || g.costo < 0.05) return "la scelta migliore: " + Decimale(giocata->media) + " punti attesi";
+    if (g.migliore == g.giocata) return "la scelta migliore: " + Decimale(giocata->media) + " punti attesi";
+    // Closer than the samples can tell apart.
+    if (g.costo < kDifferenzaMinima) return "buona quanto la migliore: " + Decimale(giocata->media) + " punti attesi";
     return std::string(g.migliore.Codice()) + " era meglio: +" + Decimale(g.costo) + " punti attesi";
 }
 

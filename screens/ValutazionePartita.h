@@ -13,6 +13,8 @@ namespace mrvelto {
 
 // A card that costs this many expected points or more is marked in the data panel.
 inline constexpr double kSogliaMossaCostosa = 3.0;
+// Below this a card is said to be as good as the best.
+inline constexpr double kDifferenzaMinima = 0.5;
 
 struct GiudizioManche {
     int manche = 0;              // 1..20
@@ -32,7 +34,8 @@ GiudizioManche GiudicaManche(const GiocoRicostruito& g, const VistaGiocatore& vi
 // The whole game, `fili` threads at a time.
 std::vector<GiudizioManche> GiudicaPartita(const GiocoRicostruito& g, int campioni, std::uint64_t seme, int fili = 1);
 
-// "3b era meglio: +6,2 punti attesi" or "la scelta migliore: 58,4 punti attesi".
+// "3b era meglio: +6,2 punti attesi", "la scelta migliore: 58,4 punti attesi" or, within half a
+// point, "buona quanto la migliore: ...".
 std::string TestoGiudizio(const GiudizioManche& g);
 // "Costo atteso del Gioco: 9,4 punti; 2 mosse costose."
 std::string TestoRiepilogo(const std::vector<GiudizioManche>& giudizi);
