@@ -76,7 +76,8 @@ void DisegnaAnalisi(QPainter& p, Programma& programma, CacheImmagini& immagini, 
         f.setBold(v.finita);
         p.setFont(f);
         p.setPen(QColor(255, 240, 220));
-        p.drawText(geometria::kDescrizioneAnalisi, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, Qs(analisi.Testo()));
+        // The trick's judgement makes the text longer: it shrinks to fit rather than being cut.
+        TestoAdattato(p, geometria::kDescrizioneAnalisi, Qt::AlignLeft | Qt::AlignVCenter, Qs(analisi.Testo()), 0.5);
     }
     f.setPixelSize(145);
     f.setBold(true);
