@@ -32,6 +32,13 @@ attesi=$((ms * 44100 / 1000))
 # Loud enough to be heard: the RMS of the whole run.
 rms=$(sox "$casa/run.wav" -n stats 2>&1 | sed -n 's/^RMS lev dB *\(-\?[0-9.]*\).*/\1/p')
 awk -v r="$rms" 'BEGIN { exit !(r > -50) }' || { echo "capture too quiet: RMS $rms dB"; exit 1; }
+# The program left during the last anthem: the match it decided is in all three records files,
+# after the first run's match.
+dati=$casa/Dati
+[[ $(tr -d '\r\n' < "$dati/MVePart.txt") == 2 ]] || { echo "MVePart.txt: $(cat "$dati/MVePart.txt")"; exit 1; }
+[[ $(wc -l < "$dati/MVeAlbo.txt") -eq 3 ]] || { echo "MVeAlbo.txt: $(wc -l < "$dati/MVeAlbo.txt") lines"; exit 1; }
+[[ $(wc -l < "$dati/MVeClass.txt") -eq 80 ]] || { echo "MVeClass.txt: $(wc -l < "$dati/MVeClass.txt") lines"; exit 1; }
+grep -q '^"2)  ' "$dati/MVeAlbo.txt" || { echo "the second match is not in the log"; exit 1; }
 # The setting survived the run (it was read, not reset to its default).
 [[ $(sed -n '21p' "$impo" | tr -d '\r') == '"Al termine di ogni Gioco"' ]] || { echo "ceremony setting lost"; exit 1; }
 echo "virtual time $ms ms, RMS $rms dB"
