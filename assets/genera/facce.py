@@ -94,7 +94,7 @@ class Mazzo:
     def file(self, name):
         path = os.path.join(self.folder, name + ".svg")
         if not os.path.exists(path) and self.deck == 3:
-            # the high-legibility deck borrows the Neapolitan aces and figures
+            # the high-legibility deck borrows the Neapolitan figures
             path = os.path.join(CARTE, DECKS[1], name + ".svg")
         return path
 
@@ -209,7 +209,12 @@ def faccia(deck, code):
     rank, suit = code
     m = Mazzo(deck)
     parts = [f'<rect width="{W}" height="{H}" fill="{m.carta}"/>', cornice(m)]
-    if rank == "A":
+    if rank == "A" and deck == 3:
+        # one large plain pip: the high-legibility ace is read from across the table
+        x0, y0, x1, y1 = m.pips
+        alto = (y1 - y0) if suit in "sb" else (x1 - x0) * .7
+        parts.append(f'<use href="#seme" transform="translate({(x0 + x1) / 2} {(y0 + y1) / 2}) scale({alto:.1f})"/>')
+    elif rank == "A":
         parts.append(inserisci(m.file("asso-" + SUITS[suit]), m.figura))
     elif rank in FIGURES:
         parts.append(inserisci(m.file(FIGURES[rank]), m.figura))
