@@ -78,7 +78,7 @@ def check_face(name, im, rank, inner, corners):
         box = part["box"]
         if part["area"] < 6 or any(inside(box, c) for c in corners):
             continue
-        if box[2] - box[0] >= .8 * W and box[3] - box[1] >= .8 * H:
+        if box[2] - box[0] >= .75 * W and box[3] - box[1] >= .75 * H:
             # the printed frame: it must not reach into the picture
             if any(inner[1] <= y < inner[3] and a < inner[2] and b > inner[0] for y, a, b in part["runs"]):
                 failures.append(f"{name}: something runs into the frame")
