@@ -1,6 +1,6 @@
-"""The game's pictures: the faces of the three decks and the suit symbols rendered from the
-hand-drawn SVG parts under assets/carte/ (put together by facce.py), the back patterns and the two
-flags, and two sheets to look at them together.
+"""The game's pictures, rendered from the hand-drawn SVG under assets/carte/: the faces of the
+three decks and the suit symbols (put together by facce.py), the back patterns (retro/) and the
+two flags (bandiere/); and two sheets to look at them together.
 
   carte.py faccia <1|2|3> <code> <out.jpg>     1 Neapolitan, 2 Piacentine, 3 high legibility
   carte.py motivo <name> <out.gif>             a back pattern over a transparent colour
@@ -13,19 +13,17 @@ Faces and patterns are three times the table's slot (79 x 161 pixels at 100 %). 
 rsvg-convert and ImageMagick's convert; neither writes a time or anything random into the file.
 A file that does not come out whole is removed and the command fails.
 """
-import math
 import os
 import shutil
 import subprocess
 import sys
 
-from PIL import Image, ImageDraw
+from PIL import Image, ImageDraw  # the two sheets only
 
 import comune
 import facce
 
 W, H = facce.W, facce.H
-SS = 2                   # supersampling of the patterns and flags still drawn here
 RANKS = "A234567FCR"
 
 
@@ -36,13 +34,14 @@ def strumento(nome):
     return path
 
 
-def rendi(svg, out, *opzioni):
-    """Renders an SVG document into `out`; `opzioni` are convert's, between reading and writing."""
+def rendi(svg, out, *opzioni, formato=""):
+    """Renders an SVG document into `out`; `opzioni` are convert's, between reading and writing;
+    `formato` names the output format where the file name's ending is not enough."""
     png = subprocess.run([strumento("rsvg-convert"), "-f", "png"], input=svg.encode("utf-8"),
                          capture_output=True)
     if png.returncode != 0 or not png.stdout:
         comune.fail(f"rsvg-convert: {png.stderr.decode(errors='replace').strip()}")
-    fatto = subprocess.run([strumento("convert"), "png:-", *opzioni, out], input=png.stdout, capture_output=True)
+    fatto = subprocess.run([strumento("convert"), "png:-", *opzioni, formato + out], input=png.stdout, capture_output=True)
     if fatto.returncode != 0:
         comune.fail(f"convert: {fatto.stderr.decode(errors='replace').strip()}")
 
@@ -66,129 +65,29 @@ def simbolo(nome, out):
     rendi(svg, out, "-strip", "-channel", "A", "-threshold", "50%", "+channel")
 
 
-# ---- Back patterns ------------------------------------------------------------------------------------
+# ---- Back patterns and flags --------------------------------------------------------------------------
 
-def motivo(nome):
-    """Pale lines on a transparent ground (palette index 0), to lie over the back colour."""
-    img = Image.new("P", (W, H), 0)
-    img.putpalette([255, 0, 255, 240, 232, 210, 30, 25, 20] + [0] * (256 * 3 - 9))
-    d = ImageDraw.Draw(img)
-    L, S = 1, 2  # light, shadow
-    lw = 3
-    if nome == "Rombi":
-        step = 40
-        for x in range(-H, W + H, step):
-            d.line([(x, 0), (x + H, H)], fill=L, width=lw)
-            d.line([(x, H), (x + H, 0)], fill=L, width=lw)
-    elif nome == "Diagonali":
-        for x in range(-H, W + H, 22):
-            d.line([(x, 0), (x + H, H)], fill=L, width=lw + 2)
-    elif nome == "Scacchiera":
-        q = 30
-        for y in range(0, H, q):
-            for x in range(0, W, q):
-                if (x // q + y // q) % 2 == 0:
-                    d.rectangle([x, y, x + q - 1, y + q - 1], fill=L)
-    elif nome == "Stelle":
-        for j, y in enumerate(range(20, H, 46)):
-            for x in range(20 + (j % 2) * 23, W, 46):
-                stella(d, x, y, 14, 5, L)
-    elif nome == "Asterischi":
-        for j, y in enumerate(range(18, H, 40)):
-            for x in range(18 + (j % 2) * 20, W, 40):
-                for k in range(3):
-                    a = k * math.pi / 3
-                    d.line([(x - 11 * math.cos(a), y - 11 * math.sin(a)), (x + 11 * math.cos(a), y + 11 * math.sin(a))],
-                           fill=L, width=lw)
-    elif nome == "Spirali":
-        for y in range(30, H, 64):
-            for x in range(30, W, 64):
-                pts = [(x + t * 1.1 * math.cos(t / 3), y + t * 1.1 * math.sin(t / 3)) for t in range(0, 26)]
-                d.line(pts, fill=L, width=lw)
-    elif nome == "Greche":
-        for y in range(10, H, 60):
-            greca(d, y, L, lw)
-    elif nome == "Intrecci":
-        for x in range(-H, W + H, 36):
-            d.line([(x, 0), (x + H, H)], fill=S, width=lw + 4)
-            d.line([(x, 0), (x + H, H)], fill=L, width=lw)
-        for x in range(-H, W + H, 36):
-            d.line([(x, H), (x + H, 0)], fill=S, width=lw + 4)
-            d.line([(x, H), (x + H, 0)], fill=L, width=lw)
-    elif nome == "Decoro":
-        d.rectangle([10, 10, W - 11, H - 11], outline=L, width=lw)
-        d.rectangle([20, 20, W - 21, H - 21], outline=L, width=1)
-        cx, cy = W / 2, H / 2
-        for k in range(8):
-            a = k * math.pi / 4
-            d.ellipse([cx + 55 * math.cos(a) - 18, cy + 55 * math.sin(a) - 18, cx + 55 * math.cos(a) + 18,
-                       cy + 55 * math.sin(a) + 18], outline=L, width=lw)
-        d.ellipse([cx - 30, cy - 30, cx + 30, cy + 30], outline=L, width=lw)
-        for y in (70, H - 70):
-            d.ellipse([cx - 25, y - 25, cx + 25, y + 25], outline=L, width=lw)
-    elif nome == "Ornamenti":
-        for j, y in enumerate(range(30, H, 60)):
-            for x in range(30 + (j % 2) * 30, W, 60):
-                d.polygon([(x, y - 20), (x + 14, y), (x, y + 20), (x - 14, y)], outline=L)
-                d.ellipse([x - 5, y - 5, x + 5, y + 5], fill=L)
-                for dx, dy in ((-22, -22), (22, 22)):
-                    d.arc([x + dx - 10, y + dy - 10, x + dx + 10, y + dy + 10], 0, 270, fill=L, width=2)
-    elif nome == "Arabeschi":
-        for j, y in enumerate(range(0, H + 40, 40)):
-            for x in range(0, W + 40, 40):
-                d.arc([x - 20, y - 20 + (x // 40 % 2) * 20, x + 20, y + 20 + (x // 40 % 2) * 20], 0, 180, fill=L, width=lw)
-                d.arc([x, y, x + 40, y + 40], 180, 360, fill=L, width=2)
-    elif nome == "Arzigogoli":
-        for y in range(20, H, 34):
-            pts = [(x, y + 10 * math.sin(x / 9.0) + 5 * math.sin(x / 3.0)) for x in range(0, W + 1, 3)]
-            d.line(pts, fill=L, width=lw)
-    else:
+DISEGNI = facce.CARTE
+
+
+def motivo(nome, out):
+    """A back pattern: pale lines on a transparent ground, to lie over the back colour."""
+    path = os.path.join(DISEGNI, "retro", nome + ".svg")
+    if not os.path.exists(path):
         comune.fail(f"unknown pattern {nome!r}")
-    return img
+    with open(path, encoding="utf-8") as f:
+        svg = f.read()
+    rendi(svg, out, "-strip", "-channel", "A", "-threshold", "50%", "+channel")
 
 
-def stella(d, cx, cy, r, punte, colore):
-    pts = []
-    for k in range(punte * 2):
-        a = -math.pi / 2 + k * math.pi / punte
-        rr = r if k % 2 == 0 else r * .45
-        pts.append((cx + rr * math.cos(a), cy + rr * math.sin(a)))
-    d.polygon(pts, fill=colore)
-
-
-def greca(d, y, colore, lw):
-    u = 12
-    x = 0
-    pts = [(0, y + 3 * u)]
-    while x < W:
-        pts += [(x, y + 3 * u), (x, y), (x + 3 * u, y), (x + 3 * u, y + 2 * u), (x + u, y + 2 * u), (x + u, y + u),
-                (x + 2 * u, y + u), (x + 2 * u, y + 3 * u), (x + 4 * u, y + 3 * u)]
-        x += 4 * u
-    d.line(pts, fill=colore, width=lw)
-
-def bandiera(nome):
-    w, h = 600, 400
-    img = Image.new("RGB", (w * SS, h * SS), (255, 255, 255))
-    d = ImageDraw.Draw(img)
-    W2, H2 = w * SS, h * SS
-    if nome == "Italia":
-        d.rectangle([0, 0, W2 / 3, H2], fill=(0, 146, 70))
-        d.rectangle([W2 * 2 / 3, 0, W2, H2], fill=(206, 43, 55))
-    elif nome == "Inghil":
-        blu, rosso = (1, 33, 105), (200, 16, 46)
-        d.rectangle([0, 0, W2, H2], fill=blu)
-        for a, b in (((0, 0), (W2, H2)), ((0, H2), (W2, 0))):
-            d.line([a, b], fill=(255, 255, 255), width=int(H2 * .2))
-            d.line([a, b], fill=rosso, width=int(H2 * .067))
-        d.rectangle([W2 / 2 - H2 * .167, 0, W2 / 2 + H2 * .167, H2], fill=(255, 255, 255))
-        d.rectangle([0, H2 / 2 - H2 * .167, W2, H2 / 2 + H2 * .167], fill=(255, 255, 255))
-        d.rectangle([W2 / 2 - H2 * .1, 0, W2 / 2 + H2 * .1, H2], fill=rosso)
-        d.rectangle([0, H2 / 2 - H2 * .1, W2, H2 / 2 + H2 * .1], fill=rosso)
-    else:
+def bandiera(nome, out):
+    path = os.path.join(DISEGNI, "bandiere", nome + ".svg")
+    if not os.path.exists(path):
         comune.fail(f"unknown flag {nome!r}")
-    return img.resize((w, h), Image.LANCZOS)
-
-
+    with open(path, encoding="utf-8") as f:
+        svg = f.read()
+    rendi(svg, out, "-background", "white", "-alpha", "remove", "-strip", "-type", "TrueColor",
+          formato="BMP3:")  # the plain Windows bitmap, without the colour-space header
 
 
 # ---- Sheets ----------------------------------------------------------------------------------------------
@@ -265,11 +164,11 @@ def main():
     if cmd == "faccia":
         faccia(int(sys.argv[2]), sys.argv[3], out)
     elif cmd == "motivo":
-        motivo(sys.argv[2]).save(out, "GIF", transparency=0)
+        motivo(sys.argv[2], out)
     elif cmd == "simbolo":
         simbolo(sys.argv[2], out)
     elif cmd == "bandiera":
-        bandiera(sys.argv[2]).save(out, "BMP")
+        bandiera(sys.argv[2], out)
     elif cmd == "foglio":
         foglio(sys.argv[2], out)
     elif cmd == "briscole":
