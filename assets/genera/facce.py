@@ -83,7 +83,7 @@ class Mazzo:
         elif deck == 2:
             self.carta = "#f7eed6"
             self.pips = (36, 86, 201, 400)
-            self.figura = (34, 80, 203, 404)
+            self.figura = (34, 66, 203, 404)
             self.tondi, self.lunghi = PIA_TONDI, PIA_LUNGHI
         else:
             self.carta = "#ffffff"
@@ -153,10 +153,14 @@ def stile(suit):
 
 def mano(suit):
     """`#mano`: the pip as a figure holds it, its foot on the hand (0, 0) and one unit high; a sword
-    or a baton is held by the grip instead, and is twice as long as a coin or a cup is high."""
+    or a baton is held by the grip instead, and is twice as long as a coin or a cup is high.
+    `#tondo` and `#lungo` are `#mano` for a round or a long pip and nothing otherwise, for a figure
+    that holds the two kinds differently."""
     if suit in "sb":
-        return '<g id="mano"><use href="#seme" transform="scale(2.2) translate(0 -0.33)"/></g>'
-    return '<g id="mano"><use href="#seme" transform="translate(0 -0.55)"/></g>'
+        return ('<g id="mano"><use href="#seme" transform="scale(2.2) translate(0 -0.33)"/></g>'
+                '<g id="lungo"><use href="#mano"/></g><g id="tondo"/>')
+    return ('<g id="mano"><use href="#seme" transform="translate(0 -0.55)"/></g>'
+            '<g id="tondo"><use href="#mano"/></g><g id="lungo"/>')
 
 
 def indice(m, rank, suit):
