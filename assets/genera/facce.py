@@ -87,7 +87,7 @@ class Mazzo:
             self.tondi, self.lunghi = PIA_TONDI, PIA_LUNGHI
         else:
             self.carta = "#ffffff"
-            self.pips = (16, 124, 221, 359)
+            self.pips = (16, 142, 221, 341)
             self.figura = (40, 116, 197, 367)
             self.tondi, self.lunghi = GI_TONDI, GI_LUNGHI
 
