@@ -71,7 +71,7 @@ GI_LUNGHI = {
 
 
 class Mazzo:
-    """What a deck's faces share: paper, pip box, figure box, layouts and the dress of each suit."""
+    """What a deck's faces share: its folder of parts, paper, pip box, figure box and pip layouts."""
     def __init__(self, deck):
         self.deck = deck
         self.folder = os.path.join(CARTE, DECKS[deck])
