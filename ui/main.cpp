@@ -10,6 +10,7 @@
 #include "ui/FinestraAvvio.h"
 #include "ui/FinestraPrincipale.h"
 #include "platform/AmbienteAvvio.h"
+#include "platform/ApplicazioneProtetta.h"
 #include "platform/ImpostazioniQt.h"
 #include "platform/RadiciQt.h"
 #include "platform/TempiAvvio.h"
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
         }
     }
     const mrvelto::ImpostazioniQtTemporanee impostazioniQt;
-    QApplication app(argc, argv);
+    mrvelto::ApplicazioneProtetta app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mrvelto"));
     QApplication::setApplicationVersion(QStringLiteral(MRVELTO_VERSIONE));
     // The installed launcher entry and icon: Wayland matches windows to the entry by this name.
