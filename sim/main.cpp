@@ -7,6 +7,7 @@
 
 #include "sim/ComandoChoose.h"
 #include "sim/ComandoMatch.h"
+#include "sim/ProcessoFiglio.h"
 
 namespace {
 
@@ -19,6 +20,8 @@ void Uso(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A bot's processes live in groups of their own, which Ctrl-C at the terminal does not reach.
+    mrvelto::sim::FineAlSegnale();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         Uso(args.empty() ? std::cerr : std::cout);
