@@ -54,8 +54,19 @@ RiparazioneClassifica RiparaClassifica(Record& r, bool classificaUsabile) {
     const int inClassifica = PartiteInClassifica(r);
     if (inClassifica == ultima) return {};
     const std::string nome(kFileClassifica.substr(kFileClassifica.rfind('\\') + 1));
+    int prima = 0;
+    bool completo = EsitoDaVoce(r.LstAlbo[0], &prima) && prima == 1 && ultima == voci;
+    if (classificaUsabile) {
+        // Only said, never rebuilt over a ranking: the ends of the log tell whether it is whole.
+        std::string t = "La classifica (" + nome + ") conta " + std::to_string(inClassifica) + " partite, l'albo d'oro " +
+                        std::to_string(ultima) + ": non è possibile sapere quali partite manchino all'uno o all'altra, quindi sono "
+                        "stati lasciati come sono.";
+        if (completo)
+            t += " Per ricostruire la classifica dalle " + std::to_string(voci) + " partite dell'albo, togli il file " + nome +
+                 " dalla cartella dei dati prima del prossimo avvio.";
+        return {false, t};
+    }
     Record nuovo;
-    bool completo = true;
     for (int i = 0; i < voci && completo; ++i) {
         int numero = 0;
         const auto e = EsitoDaVoce(r.LstAlbo[static_cast<std::size_t>(i)], &numero);
@@ -65,21 +76,14 @@ RiparazioneClassifica RiparaClassifica(Record& r, bool classificaUsabile) {
             nuovo.TotalePartite = i + 1;
         }
     }
-    if (!classificaUsabile && completo) {
+    if (completo) {
         r.Classifica = nuovo.Classifica;
         r.VittoriePCVariLivelli = nuovo.VittoriePCVariLivelli;
         r.SconfittePCVariLivelli = nuovo.SconfittePCVariLivelli;
         return {true, "La classifica e i risultati di Mr. VELTO per livello sono stati ricostruiti dalle " + std::to_string(voci) +
                           " partite dell'albo d'oro."};
     }
-    if (!classificaUsabile) return {};  // the message about the ranking file says it all
-    std::string t = "La classifica (" + nome + ") conta " + std::to_string(inClassifica) + " partite, l'albo d'oro " +
-                    std::to_string(ultima) + ": non è possibile sapere quali partite manchino all'uno o all'altra, quindi sono stati "
-                    "lasciati come sono.";
-    if (completo)
-        t += " Per ricostruire la classifica dalle " + std::to_string(voci) + " partite dell'albo, togli il file " + nome +
-             " dalla cartella dei dati prima del prossimo avvio.";
-    return {false, t};
+    return {};  // the message about the missing or damaged ranking says it all
 }
 
 }  // namespace mrvelto

@@ -1,7 +1,9 @@
 // mrvelto-sim: the game's core without a window. Runs matches on virtual time and analyses
 // single positions; see `mrvelto-sim --help`.
 #include <cstring>
+#include <exception>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -29,8 +31,18 @@ int main(int argc, char** argv) {
     }
     const std::string comando = args[0];
     args.erase(args.begin());
-    if (comando == "match") return mrvelto::sim::ComandoMatch(args, std::cout, std::cerr);
-    if (comando == "choose") return mrvelto::sim::ComandoChoose(args, std::cin, std::cout, std::cerr);
+    // The edge: what no command caught (a pipe or a process the system refused, memory) ends the
+    // run with one line and status 1, never with an abort.
+    try {
+        if (comando == "match") return mrvelto::sim::ComandoMatch(args, std::cout, std::cerr);
+        if (comando == "choose") return mrvelto::sim::ComandoChoose(args, std::cin, std::cout, std::cerr);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "mrvelto-sim " << comando << ": memoria esaurita\n";
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "mrvelto-sim " << comando << ": errore: " << e.what() << "\n";
+        return 1;
+    }
     std::cerr << "mrvelto-sim: comando sconosciuto: " << comando << "\n";
     Uso(std::cerr);
     return 2;
