@@ -6,11 +6,13 @@
 # save cut short, which that start rolls forward) agrees: as many log entries as MVePart.txt says,
 # numbered 1..n with none twice, and the per-level results adding up to n. Finally one more start
 # must clear every temporary file and leave the journal rolled forward.
-#   scripts/kill-loop.sh build/mrvelto [N] [STEPS]
+# A random kill comes within the first MAX seconds (a match lasts a few: most kills land in one).
+#   scripts/kill-loop.sh build/mrvelto [N] [STEPS] [MAX]
 set -euo pipefail
 mrvelto=$(realpath "$1")
 giri=${2:-300}
 passi=${3:-40}
+massimo=${4:-8}
 casa=$(mktemp -d)
 trap 'rm -rf "$casa"' EXIT
 export MRVELTO_HOME=$casa QT_QPA_PLATFORM=offscreen
@@ -39,7 +41,7 @@ mirati=$uccisi
 for ((g = 1; g <= giri; g++)); do
   "$mrvelto" --autoplay --fast --matches 100000 --seed "$g" --name "Giro$g" >/dev/null 2>&1 &
   pid=$!
-  sleep "0.$(printf '%03d' $((RANDOM % 1000)))"
+  sleep "$((RANDOM % massimo)).$(printf '%03d' $((RANDOM % 1000)))"
   kill -9 "$pid" 2>/dev/null || true
   uccidi "$pid"
 done
