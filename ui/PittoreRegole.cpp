@@ -5,6 +5,8 @@
 
 #include "screens/CornicePrincipale.h"
 #include "ui/PittorePannelli.h"
+#include "ui/RegistroDisegno.h"
+#include "ui/TestoAdattato.h"
 
 namespace mrvelto {
 
@@ -77,31 +79,31 @@ void DisegnaRegole(QPainter& p, const CornicePrincipale& c, const ColoriPannelli
     p.save();
     const RiquadroRegole& r = c.Regole();
     const QRect& box = geometria::kRiquadroRegole;
-    p.setPen(QPen(colori.pannello.darker(150), 25));
+    const ScatolaInDisegno scatola(p, TipoScatola::Riquadro, QStringLiteral("regole"), box);
+    p.setPen(QPen(colori.pannello.darker(170), 30));
     p.setBrush(colori.pannello);
     p.drawRoundedRect(box, 90, 90);
     QFont f = p.font();
-    f.setPixelSize(150);
+    f.setPixelSize(180);
     f.setBold(true);
     f.setUnderline(false);
     f.setItalic(false);
     p.setFont(f);
     p.setPen(QColor(255, 230, 150));
     // The title keeps its leading spaces: they centre it as the author wanted.
-    p.drawText(QRect(box.left() + 60, box.top() + 80, box.width() - 120, 420), Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap,
-               Qs(r.titolo));
+    TestoAdattato(p, QRect(box.left() + 60, box.top() + 60, box.width() - 120, 420), Qt::AlignHCenter | Qt::AlignVCenter, Qs(r.titolo));
     if (r.immagineVisibile) Ritratto(p, Area(kAreaImmagineRegole));
     f.setBold(false);
-    f.setPixelSize(128);
+    f.setPixelSize(kCarattereMinimo);
     p.setFont(f);
     p.setPen(colori.testo);
-    p.drawText(Area(r.areaTesto), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Qs(r.testo));
-    f.setPixelSize(150);
+    // A long page does not fit the column at a readable size: what is left out is in the tooltip.
+    TestoAdattato(p, Area(r.areaTesto), Qt::AlignLeft | Qt::AlignTop, Qs(r.testo));
     f.setBold(true);
     f.setUnderline(true);
     p.setFont(f);
     p.setPen(QColor(255, 235, 120));
-    p.drawText(Area(kAreaLinkRegole), Qt::AlignRight | Qt::AlignVCenter, Qs(c.Continuaregole()));
+    TestoAdattato(p, Area(kAreaLinkRegole), Qt::AlignRight | Qt::AlignVCenter, Qs(c.Continuaregole()));
     p.restore();
 }
 

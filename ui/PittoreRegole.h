@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QRect>
 
+#include "screens/PagineRegole.h"
+
 class QPainter;
 
 namespace mrvelto {
@@ -12,8 +14,8 @@ class CornicePrincipale;
 struct ColoriPannelli;
 
 namespace geometria {
-// Below the tune's title, left of the hands, above the command menu.
-inline const QRect kRiquadroRegole{150, 2350, 3150, 4600};
+// Below the tune's title, left of the right panels' place (2925), above the command menu.
+inline const QRect kRiquadroRegole{150, 2380, kLarghezzaRegole, kAltezzaRegole};
 }  // namespace geometria
 
 // Whether the box is in view: a left panel open hides it.
