@@ -28,6 +28,8 @@ xvfb-run -a -s "-screen 0 1920x1200x24" bash -c '
   for _ in $(seq 50); do xdotool search --onlyvisible --name "Mr. VELTO" >/dev/null 2>&1 && break; sleep 0.2; done
   sleep 2
   scatta 01-avvio
+  # Without a window manager the keyboard follows the pointer.
+  xdotool mousemove $(px 4800 3600)
   xdotool key ctrl+a
   xdotool type --delay 30 "Massimiliano Bartolomeo Crisostomo de Medici"
   xdotool key Return

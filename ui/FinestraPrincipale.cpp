@@ -341,7 +341,7 @@ void FinestraPrincipale::Disegna(QPainter& p) {
     }
     const bool titoloCoperto = !coperture[0].isNull();
     DisegnaMusica(p, programma_->Audio().Musica_().Vista(), media_, font(), titoloCoperto);
-    DisegnaRegole(p, Cornice(), colori);
+    DisegnaRegole(p, Cornice(), colori, regole_);
     DisegnaPannelli(p, Cornice(), Tavolo_(), programma_->Opzioni_(), colori, albo_, programma_->SpiegaPannelloDatiVisibile(),
                     copertureVisibili_[0], copertureVisibili_[1]);
     if (!analisi && copertureVisibili_[2]) DisegnaFineGioco(p);
@@ -473,6 +473,13 @@ void FinestraPrincipale::keyPressEvent(QKeyEvent* event) {
 void FinestraPrincipale::wheelEvent(QWheelEvent* event) {
     bool ok = false;
     const QPoint t = Trasformazione().inverted(&ok).map(event->position()).toPoint();
+    if (ok && RegoleVisibili(Cornice()) && AreaTestoRegole(Cornice()).contains(t)) {
+        // Three lines a notch; wheel up goes back towards the page's top.
+        regole_.Scorri(-event->angleDelta().y() / 120 * 3);
+        update();
+        event->accept();
+        return;
+    }
     if (!ok || !Cornice().Menu().fraPannello[PannelloAlboIdx].visibile || !geometria::ListaAlbo().contains(t)) {
         QWidget::wheelEvent(event);
         return;

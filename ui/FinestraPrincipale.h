@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/CacheImmagini.h"
+#include "ui/PittoreRegole.h"
 #include "ui/TestoAdattato.h"
 #include "platform/MotoreAudio.h"
 
@@ -53,6 +54,7 @@ public:
     double Scala() const { return scala_; }
     // Where the records panel's match log is scrolled to.
     const ScorrimentoLista& ScorrimentoAlbo() const { return albo_; }
+    const ScorrimentoRegole& ScorrimentoPaginaRegole() const { return regole_; }
 
 signals:
     // The autoplay reached its number of matches and the window is leaving.
@@ -91,6 +93,7 @@ private:
     bool chiusa_ = false;
     std::unique_ptr<CacheImmagini> immagini_;
     ScorrimentoLista albo_;   // the exit has run its course: the window may close
+    ScorrimentoRegole regole_;
     double scala_ = 1;
     std::vector<TestoTagliato> tagliati_;  // the last frame's cut texts, for their tooltips
     // When each overlay was last seen opening (0: hidden), to tell which one came later.

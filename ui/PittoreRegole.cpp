@@ -1,7 +1,9 @@
 #include "ui/PittoreRegole.h"
 
 #include <QPainter>
+#include <QHash>
 #include <QPainterPath>
+#include <QStringList>
 
 #include "screens/CornicePrincipale.h"
 #include "ui/PittorePannelli.h"
@@ -66,14 +68,42 @@ void Ritratto(QPainter& p, const QRect& r) {
     p.restore();
 }
 
+constexpr int kAltezzaRigaRegole = 195;  // 13 pixels at the smallest scale
+constexpr int kBarraRegole = 110;
+
+// `testo` in lines no wider than `larghezza` as the painter draws them, kept per text and scale.
+const QStringList& Righe(QPainter& p, const QString& testo, int larghezza) {
+    static QHash<QString, QStringList> fatte;
+    const QString chiave = QStringLiteral("%1|%2|%3|").arg(larghezza).arg(p.transform().m11()).arg(p.font().pixelSize()) + testo;
+    auto it = fatte.find(chiave);
+    if (it != fatte.end()) return *it;
+    QStringList righe;
+    QString riga;
+    const QRect spazio(0, 0, 100000, 1000);
+    for (const QString& parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString prova = riga.isEmpty() ? parola : riga + QLatin1Char(' ') + parola;
+        if (riga.isEmpty() || p.boundingRect(spazio, Qt::AlignLeft, prova).width() <= larghezza) {
+            riga = prova;
+        } else {
+            righe << riga;
+            riga = parola;
+        }
+    }
+    if (!riga.isEmpty()) righe << riga;
+    if (fatte.size() > 64) fatte.clear();
+    return *fatte.insert(chiave, righe);
+}
+
 }  // namespace
+
+QRect AreaTestoRegole(const CornicePrincipale& c) { return Area(c.Regole().areaTesto); }
 
 bool RegoleVisibili(const CornicePrincipale& c) {
     const MenuComandi& m = c.Menu();
     return !m.fraPannello[PannelloDatiIdx].visibile && !m.fraPannello[PannelloPartitaIdx].visibile;
 }
 
-void DisegnaRegole(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& colori) {
+void DisegnaRegole(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& colori, ScorrimentoRegole& scorrimento) {
     if (!RegoleVisibili(c)) return;
     // The link's underline must not leak into the panels drawn after the box.
     p.save();
@@ -97,8 +127,28 @@ void DisegnaRegole(QPainter& p, const CornicePrincipale& c, const ColoriPannelli
     f.setPixelSize(kCarattereMinimo);
     p.setFont(f);
     p.setPen(colori.testo);
-    // A long page does not fit the column at a readable size: what is left out is in the tooltip.
-    TestoAdattato(p, Area(r.areaTesto), Qt::AlignLeft | Qt::AlignTop, Qs(r.testo));
+    // A long page does not fit the column at a readable size: it scrolls under the wheel, and a
+    // bar on the right shows how much of it is in view.
+    const QRect area = Area(r.areaTesto);
+    const QString testo = Qs(r.testo);
+    if (scorrimento.pagina != testo) scorrimento = ScorrimentoRegole{0, 0, 0, testo};
+    const QStringList& righe = Righe(p, testo, area.width() - kBarraRegole - 40);
+    scorrimento.righe = static_cast<int>(righe.size());
+    scorrimento.visibili = std::max(1, area.height() / kAltezzaRigaRegole);
+    scorrimento.Scorri(0);
+    for (int i = 0; i < scorrimento.visibili && scorrimento.prima + i < scorrimento.righe; ++i)
+        p.drawText(QRect(area.left(), area.top() + i * kAltezzaRigaRegole, area.width() - kBarraRegole - 40, kAltezzaRigaRegole),
+                   Qt::AlignLeft | Qt::AlignVCenter, righe[scorrimento.prima + i]);
+    if (scorrimento.righe > scorrimento.visibili) {
+        const QRect barra(area.right() - kBarraRegole, area.top(), kBarraRegole, scorrimento.visibili * kAltezzaRigaRegole);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colori.pannello.darker(140));
+        p.drawRoundedRect(barra, 40, 40);
+        const int alto = std::max(120, barra.height() * scorrimento.visibili / scorrimento.righe);
+        const int top = barra.top() + (barra.height() - alto) * scorrimento.prima / (scorrimento.righe - scorrimento.visibili);
+        p.setBrush(QColor(255, 235, 120));
+        p.drawRoundedRect(QRect(barra.left(), top, barra.width(), alto), 40, 40);
+    }
     f.setBold(true);
     f.setUnderline(true);
     p.setFont(f);

@@ -136,7 +136,8 @@ TEST(RegoleSulloSchermo, TheRulesBoxLeavesThePaintersFontAsItFoundIt) {
     QFont base = f.font();
     base.setPixelSize(140);
     p.setFont(base);
-    DisegnaRegole(p, f.Cornice(), {Qt::darkGreen, Qt::darkGreen, Qt::white});
+    ScorrimentoRegole scorrimento;
+    DisegnaRegole(p, f.Cornice(), {Qt::darkGreen, Qt::darkGreen, Qt::white}, scorrimento);
     EXPECT_FALSE(p.font().underline());
     EXPECT_EQ(p.font(), base);
 }

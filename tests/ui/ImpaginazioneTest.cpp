@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QPaintEngine>
+#include <QWheelEvent>
 #include <QPaintDevice>
 #include <QPixmap>
 #include <cmath>
@@ -14,6 +15,7 @@
 #include "ui/FinestraAvvio.h"
 #include "ui/FinestraDiProva.h"
 #include "ui/GeometriaTavolo.h"
+#include "ui/PittoreRegole.h"
 #include "ui/RegistroDisegno.h"
 
 namespace mrvelto {
@@ -178,6 +180,15 @@ TEST_P(Impaginazione, TableWithEachPanelEachRulesPageAndTheExitQuestion) {
     for (int pagina = 2; pagina <= 5; ++pagina) {
         f.Cornice().lblContinuaregole_Click();
         CONTROLLA(f, QStringLiteral("regole, pagina %1").arg(pagina).toStdString());
+        EXPECT_EQ(f.ScorrimentoPaginaRegole().prima, 0) << "a new page starts at its top";
+        // The rest of a long page comes up under the wheel, as readable.
+        const QPointF sopra = f.Trasformazione().map(QPointF(AreaTestoRegole(f.Cornice()).center()));
+        QWheelEvent rotella(sopra, f.mapToGlobal(sopra), QPoint(), QPoint(0, -120 * 20), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&f, &rotella);
+        const ScorrimentoRegole& s = f.ScorrimentoPaginaRegole();
+        if (pagina == 2) EXPECT_GT(s.prima, 0) << "page 2 does not scroll";
+        CONTROLLA(f, QStringLiteral("regole, pagina %1 in fondo").arg(pagina).toStdString());
+        EXPECT_EQ(f.ScorrimentoPaginaRegole().prima + f.ScorrimentoPaginaRegole().visibili >= f.ScorrimentoPaginaRegole().righe, true);
     }
     f.Cornice().lblContinuaregole_Click();
     for (int k = 1; k <= 4; ++k) {
