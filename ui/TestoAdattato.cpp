@@ -11,8 +11,9 @@ namespace {
 
 bool Entra(QPainter& p, const QRect& r, int flags, const QString& testo) {
     // The painter measures as it will draw: through its scale, with the hinting of the device.
+    // One line is as tall as its type: only its width can be too much.
     const QRect occupato = p.boundingRect(r, flags, testo);
-    return occupato.width() <= r.width() && occupato.height() <= r.height();
+    return occupato.width() <= r.width() && (occupato.height() <= r.height() || !(flags & Qt::TextWordWrap));
 }
 
 // The longest start of `testo`, ended at a word and followed by an ellipsis, that fits `r`.

@@ -105,6 +105,8 @@ QStringList Controlla(QWidget& w, std::vector<MotoreRegistratore::Figura>* figur
     QStringList errori;
     auto scatola = [](const ScatolaDisegnata& x) { return x.tipo != TipoScatola::Testo && x.dentro < 0; };
     for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i].tipo == TipoScatola::Testo && s[i].nome.trimmed() == QString(QChar(0x2026)))
+            errori << QStringLiteral("testo ridotto ai puntini: %1").arg(Descrivi(s[i]));
         if (s[i].tipo == TipoScatola::Testo && s[i].carattere < 10.95)
             errori << QStringLiteral("testo di %1 px: %2").arg(s[i].carattere, 0, 'f', 1).arg(Descrivi(s[i]));
         for (std::size_t j = i + 1; j < s.size(); ++j) {
