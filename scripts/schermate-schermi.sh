@@ -41,7 +41,7 @@ xvfb-run -a -s "-screen 0 1920x1200x24" bash -c '
   for k in 1 2 3 4; do
     clic 825 $((7360 + (k - 1) * 440)); scatta "03-pannello-$k-${nomi[$k]}"; clic 825 $((7360 + (k - 1) * 440))
   done
-  clic 825 9120; scatta 04-esci; clic 7210 5420
+  clic 825 9120; scatta 04-esci; clic 7210 4420
   for pagina in 2 3 4 5; do clic 2600 6790; scatta "05-regole-$pagina"; done
   clic 2600 6790
   # Play to the end of the game; "- Salva il Gioco appena concluso" answers only then.

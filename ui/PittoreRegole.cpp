@@ -153,7 +153,11 @@ void DisegnaRegole(QPainter& p, const CornicePrincipale& c, const ColoriPannelli
     f.setUnderline(true);
     p.setFont(f);
     p.setPen(QColor(255, 235, 120));
-    TestoAdattato(p, Area(kAreaLinkRegole), Qt::AlignRight | Qt::AlignVCenter, Qs(c.Continuaregole()));
+    // On two lines the page number stays with the word before it ("ritornare > 5").
+    QString link = Qs(c.Continuaregole());
+    for (int i = 0, da = static_cast<int>(link.size()); i < 2 && (da = static_cast<int>(link.lastIndexOf(QLatin1Char(' '), da - 1))) > 0; ++i)
+        link[da] = QChar(0x00A0);
+    TestoAdattato(p, Area(kAreaLinkRegole), Qt::AlignRight | Qt::AlignVCenter, link);
     p.restore();
 }
 
