@@ -21,6 +21,8 @@
 namespace mrvelto {
 namespace {
 
+// Keeps each text run (through the recorder) and each picture's place; shapes are not looked at:
+// the painters mark the boxes they fill.
 class MotoreRegistratore : public QPaintEngine {
 public:
     MotoreRegistratore() : QPaintEngine(QPaintEngine::AllFeatures) {}
@@ -29,27 +31,19 @@ public:
     void updateState(const QPaintEngineState& s) override {
         if (s.state() & QPaintEngine::DirtyTransform) t_ = s.transform();
     }
-    // Shapes are not looked at: the painters mark the boxes they fill.
     void drawPath(const QPainterPath&) override {}
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-    void drawPixmap(const QRectF& r, const QPixmap& pm, const QRectF& sorgente) override {
-        const QRectF s = sorgente.isNull() ? QRectF(pm.rect()) : sorgente;
-        pixmap.push_back({t_.mapRect(r), s.size()});
+    void drawPixmap(const QRectF& r, const QPixmap& pm, const QRectF& s) override {
+        figure.push_back({t_.mapRect(r), s.isNull() ? QSizeF(pm.size()) : s.size()});
     }
     void drawTextItem(const QPointF& p, const QTextItem& ti) override {
         if (ti.text().trimmed().isEmpty() || !RegistroDisegno::Attivo()) return;
-        const QFont f = ti.font();
-        const double px = f.pixelSize() > 0 ? f.pixelSize() : f.pointSizeF() * 96 / 72;
+        const double px = ti.font().pixelSize() > 0 ? ti.font().pixelSize() : ti.font().pointSizeF() * 96 / 72;
         const QRectF box(p.x(), p.y() - ti.ascent(), ti.width(), ti.ascent() + ti.descent());
         RegistroDisegno::Attivo()->Testo(t_.mapRect(box), px * std::sqrt(std::abs(t_.determinant())), ti.text());
     }
     Type type() const override { return QPaintEngine::User; }
-
-    struct Figura {
-        QRectF r;
-        QSizeF sorgente;
-    };
-    std::vector<Figura> pixmap;
+    std::vector<std::pair<QRectF, QSizeF>> figure;  // where, and the source's size
 
 private:
     QTransform t_;
@@ -58,26 +52,21 @@ private:
 class Registratore : public QPaintDevice {
 public:
     explicit Registratore(QSize s) : dimensione_(s) {}
-    QPaintEngine* paintEngine() const override { return &motore_; }
-    MotoreRegistratore& Motore() { return motore_; }
+    QPaintEngine* paintEngine() const override { return &motore; }
+    mutable MotoreRegistratore motore;
 
 protected:
     int metric(PaintDeviceMetric m) const override {
-        switch (m) {
-            case PdmWidth: return dimensione_.width();
-            case PdmHeight: return dimensione_.height();
-            case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
-            case PdmDepth: return 32;
-            case PdmNumColors: return INT_MAX;
-            case PdmDevicePixelRatio: return 1;
-            case PdmDevicePixelRatioScaled: return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
-            default: return 0;
-        }
+        if (m == PdmWidth) return dimensione_.width();
+        if (m == PdmHeight) return dimensione_.height();
+        if (m == PdmDepth) return 32;
+        if (m == PdmDevicePixelRatio) return 1;
+        if (m == PdmDevicePixelRatioScaled) return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+        return m == PdmNumColors ? INT_MAX : 96;  // the resolutions
     }
 
 private:
     QSize dimensione_;
-    mutable MotoreRegistratore motore_;
 };
 
 bool Sovrapposti(const QRectF& a, const QRectF& b) {
@@ -92,14 +81,14 @@ QString Descrivi(const ScatolaDisegnata& s) {
 }
 
 // Draws `w` and returns what is wrong with it, one line each; `disegnato` gets what was drawn.
-QStringList Controlla(QWidget& w, std::vector<MotoreRegistratore::Figura>* figure = nullptr,
+QStringList Controlla(QWidget& w, std::vector<std::pair<QRectF, QSizeF>>* figure = nullptr,
                       std::vector<ScatolaDisegnata>* disegnato = nullptr) {
     RegistroDisegno registro;
     RegistroDisegno::Attivo() = &registro;
     Registratore dispositivo(w.size());
     w.render(&dispositivo);
     RegistroDisegno::Attivo() = nullptr;
-    if (figure) *figure = dispositivo.Motore().pixmap;
+    if (figure) *figure = dispositivo.motore.figure;
     if (disegnato) *disegnato = registro.Scatole();
     const auto& s = registro.Scatole();
     QStringList errori;
@@ -130,15 +119,6 @@ QStringList Controlla(QWidget& w, std::vector<MotoreRegistratore::Figura>* figur
     return errori;
 }
 
-void FinoAFineGioco(FinestraPrincipale& f) {
-    auto& t = f.Tavolo_();
-    GiocatoreCasuale giocatore(3);
-    Conduttore c(t, f.Orologio(), giocatore);
-    ASSERT_TRUE(c.FinoAGiochi(1, 100000));
-    while (t.Orologio().Abilitato(t.Timer().CommentiFinali) || !t.Vista().FineGioco.cmdContinuaOIniziaPartita.abilitata)
-        ASSERT_TRUE(f.Orologio().EseguiProssimo());
-}
-
 class Impaginazione : public ::testing::TestWithParam<double> {
 protected:
     AvvioFinestra Avvio() {
@@ -158,14 +138,13 @@ TEST_P(Impaginazione, StartUpWindowReadsAndKeepsTheSymbolsSquare) {
     EXPECT_EQ(a.width(), qRound(640 * GetParam()));
     // The first four symbol changes fill all four places.
     for (int i = 0; i < 6; ++i) f.Orologio().EseguiProssimo();
-    std::vector<MotoreRegistratore::Figura> figure;
-    const QStringList errori = Controlla(a, &figure);
-    EXPECT_EQ(errori.join(QLatin1Char('\n')).toStdString(), "");
+    std::vector<std::pair<QRectF, QSizeF>> figure;
+    EXPECT_EQ(Controlla(a, &figure).join(QLatin1Char('\n')).toStdString(), "");
     int quadrati = 0;
-    for (const auto& fig : figure) {
-        if (std::abs(fig.sorgente.width() - fig.sorgente.height()) > 1) continue;
+    for (const auto& [dove, sorgente] : figure) {
+        if (std::abs(sorgente.width() - sorgente.height()) > 1) continue;
         ++quadrati;
-        EXPECT_NEAR(fig.r.width(), fig.r.height(), 1.5) << "a square symbol drawn " << fig.r.width() << " x " << fig.r.height();
+        EXPECT_NEAR(dove.width(), dove.height(), 1.5) << "a square symbol drawn " << dove.width() << " x " << dove.height();
     }
     EXPECT_GT(quadrati, 0) << "no square symbol on the window";
 }
@@ -208,7 +187,7 @@ TEST_P(Impaginazione, TableWithEachPanelEachRulesPageAndTheExitQuestion) {
 
 TEST_P(Impaginazione, EndOfGameFrameAndTheReview) {
     FinestraPrincipale f(Avvio());
-    FinoAFineGioco(f);
+    test::FinoAFineGioco(f);
     CONTROLLA(f, "fine del gioco");
     f.Cornice().lblComandi_Click(2);
     CONTROLLA(f, "fine del gioco con il pannello Dati");
