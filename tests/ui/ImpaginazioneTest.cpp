@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QPaintEngine>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QPaintDevice>
 #include <QPixmap>
@@ -158,6 +159,11 @@ TEST_P(Impaginazione, TableWithEachPanelEachRulesPageAndTheExitQuestion) {
     Conduttore c(t, f.Orologio(), giocatore);
     while (t.Stato().NumeroCarteRimaste > 24) ASSERT_TRUE(c.Passo());
     CONTROLLA(f, "tavolo");
+    // The player's long name is cut on its label: the tooltip has it whole.
+    const QPoint nome = f.Trasformazione().map(geometria::kNomeH.center());
+    QHelpEvent aiuto(QEvent::ToolTip, nome, f.mapToGlobal(nome));
+    QApplication::sendEvent(&f, &aiuto);
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("Crisostomo de' Medici"))) << QToolTip::text().toStdString();
     for (int pagina = 2; pagina <= 5; ++pagina) {
         f.Cornice().lblContinuaregole_Click();
         CONTROLLA(f, QStringLiteral("regole, pagina %1").arg(pagina).toStdString());
