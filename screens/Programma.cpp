@@ -136,7 +136,8 @@ void Programma::EntraInAnalisi() {
 
 void Programma::lblSalva_Click() {
     if (modo_ != Modo::Gioco || !tavolo_->Vista().FineGioco.visibile) return;
-    MusicaAnalisi();
+    // Saving is no review: the tune in play goes on.
+    audio_->Musica_().LinkFineGioco();
     SalvaPartita();
 }
 
