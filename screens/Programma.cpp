@@ -85,10 +85,6 @@ void Programma::Avvia() {
     }
     CambiaModo(Modo::Gioco);
     cornice_->Avvio();
-    // What the start-up window found wrong with the stored name (or could not save) is said at the
-    // table, with the other data files' messages.
-    if (iniziale_)
-        for (std::string& testo : iniziale_->AvvisiFile().Prendi()) cornice_->AvvisiFile().Aggiungi(std::move(testo));
 }
 
 void Programma::CambiaModo(Modo m) {
@@ -155,7 +151,8 @@ void Programma::EntraInAnalisi() {
 
 void Programma::lblSalva_Click() {
     if (modo_ != Modo::Gioco || !tavolo_->Vista().FineGioco.visibile) return;
-    MusicaAnalisi();
+    // Saving is no review: the tune in play goes on.
+    audio_->Musica_().LinkFineGioco();
     SalvaPartita();
 }
 

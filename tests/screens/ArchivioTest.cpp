@@ -84,6 +84,21 @@ TEST_F(GiocoFinito, AnArchiveThatIsAFileIsSaidAndAnotherFolderGetsOnlyTheGame) {
     EXPECT_EQ(p.ModoCorrente(), Modo::Analisi);
 }
 
+// Saving leaves the tune playing unless "Audio durante l'Analisi:" asks for silence; then the
+// music only waits for the next deal.
+TEST_F(GiocoFinito, SavingKeepsTheTuneByOptionTwenty) {
+    Musica& m = p.Audio().Musica_();
+    ASSERT_TRUE(p.Orologio().Abilitato(m.Timer().FermaBrano));
+    p.Tavolo_().ImpostaOpzione(OpzAudioAnalisi, "Come nel Gioco");
+    p.lblSalva_Click();
+    EXPECT_TRUE(p.Orologio().Abilitato(m.Timer().FermaBrano));
+    EXPECT_FALSE(m.MusicaInterrotta());
+    p.Tavolo_().ImpostaOpzione(OpzAudioAnalisi, "Interrompi la Musica");
+    p.lblSalva_Click();
+    EXPECT_TRUE(p.Orologio().Abilitato(m.Timer().FermaBrano));
+    EXPECT_TRUE(m.MusicaInterrotta());
+}
+
 TEST_F(GiocoFinito, RoundTripGivesBackCellsColoursHeadingsAndTheName) {
     p.lblSalva_Click();
     const PannelloDati salvato = p.Tavolo_().Dati();
