@@ -99,6 +99,7 @@ void CornicePrincipale::Avvio() {
     // 5.
     MostraPaginaRegole();
     // 6.
+    scritteRecord_ = ScritteConCartePC(tavolo_.Opz()[OpzMostraCarte] != "No");
     passi_->MostraColonneCartePC(tavolo_.Opz()[OpzMostraCarte] != "No");
     // 7. The score display by "Visualizzazione Punteggio:". Not the intervals the options imply:
     // those set at step 2 are the saved ones, which the computer's pace may have moved.

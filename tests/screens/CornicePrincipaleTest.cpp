@@ -344,6 +344,8 @@ TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
         f.cornice.Avvio();
         EXPECT_TRUE(f.cornice.PrendiAvvisi().empty());
         EXPECT_TRUE(f.tavolo.Stato().Sbirciata);
+        // The data panel's headings over the draws show with the computer's cards.
+        EXPECT_TRUE(f.cornice.lblScritteRecord()[6].visibile && f.cornice.lblScritteRecord()[13].visibile);
         f.tavolo.ImpostaOpzione(OpzMostraCarte, "No");  // before the first card is dealt
         f.GiocaPartite(1);
         f.GiocaPartite(1);
@@ -364,6 +366,8 @@ TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
     EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
     EXPECT_EQ(g.tavolo.Opz()[OpzMostraCarte], "No");
     EXPECT_TRUE(g.tavolo.Stato().Sbirciata);
+    EXPECT_FALSE(g.cornice.lblScritteRecord()[6].visibile || g.cornice.lblScritteRecord()[13].visibile);
+    EXPECT_TRUE(g.cornice.lblScritteRecord()[4].visibile);
 }
 
 TEST_F(CornicePrincipaleTest, AnUnknownDeckStyleFallsBackAndIsReportedOnce) {

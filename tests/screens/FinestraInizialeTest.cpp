@@ -10,6 +10,7 @@ namespace {
 
 using test::BancoProgramma;
 using test::CasaTemporanea;
+namespace fs = std::filesystem;
 
 struct Avvio : ::testing::Test {
     CasaTemporanea casa;
@@ -71,6 +72,40 @@ TEST_F(Avvio, AnAcceptedNameGoesToTheTableAndIsOfferedAgain) {
     BancoProgramma dopo(casa.percorso, 12, true, "Giocatore", false);
     dopo.programma->Avvia();
     EXPECT_EQ(dopo.programma->Iniziale()->Testo(), "Maria Rossa");
+}
+
+// A stored name that is junk, too long or not a file is said at the table, as is a name that
+// could not be saved; the player plays on.
+TEST(AvvioNomeDanneggiato, WhatIsWrongWithTheStoredNameReachesThePlayer) {
+    const std::vector<std::pair<std::string, std::string>> casi = {
+        {"junk", "Il file MVeNome.txt con il nome dell'ultimo giocatore è danneggiato"},
+        {"nul", "Il file MVeNome.txt con il nome dell'ultimo giocatore è danneggiato"},
+        {"long", "Il file MVeNome.txt è troppo grande (5000 byte"},
+        {"folder", "Al posto del file MVeNome.txt c'è una cartella o un dispositivo."},
+    };
+    for (const auto& [caso, atteso] : casi) {
+        SCOPED_TRACE(caso);
+        CasaTemporanea casa;
+        const fs::path file = casa.percorso / "Dati" / "MVeNome.txt";
+        if (caso == "junk") test::ScriviTutto(file, "q\x9f,,\r\nzz\r\n");
+        else if (caso == "nul") test::ScriviTutto(file, std::string("\"Ma\0ria\"\r\n", 9) + std::string(3, '\0'));
+        else if (caso == "long") test::ScriviTutto(file, "\"" + std::string(4997, 'a') + "\"\n");
+        else fs::create_directories(file);
+        BancoProgramma banco{casa.percorso, 11, true, "Giocatore", false};
+        Programma& p = *banco.programma;
+        p.Avvia();
+        p.Iniziale()->ImpostaTesto("Maria");
+        p.TastoInvio();
+        ASSERT_EQ(p.ModoCorrente(), Modo::Gioco);
+        std::string tutti;
+        for (const auto& t : p.Cornice().PrendiAvvisi()) tutti += t + "\n";
+        EXPECT_NE(tutti.find(atteso), std::string::npos) << tutti;
+        if (caso == "folder") {
+            EXPECT_NE(tutti.find("Il nome del giocatore non è stato salvato."), std::string::npos) << tutti;
+        } else {
+            EXPECT_EQ(test::LeggiTutto(file), "\"Maria\"\r\n");
+        }
+    }
 }
 
 TEST_F(Avvio, ThreeBlanksPassTheLengthCheckAndLeaveAnEmptyName) {
