@@ -1,6 +1,7 @@
 #include "screens/Analisi.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "audio/SuoniECommenti.h"
 
@@ -99,15 +100,17 @@ std::string Analisi::Testo() const {
         for (const auto& g : giudizi)
             if (g) pronti.push_back(*g);
         if (pronti.size() < giudizi.size())
-            return vista_.descrizione + "\nValutazione delle mosse in corso (" + std::to_string(pronti.size()) + " di " +
+            return vista_.descrizione + "\nValutazione in corso (" + std::to_string(pronti.size()) + " di " +
                    std::to_string(giudizi.size()) + ")...";
         return vista_.descrizione + "\n" + TestoRiepilogo(pronti);
     }
     if (vista_.Manche < 1 || vista_.Manche > static_cast<int>(giudizi.size())) return vista_.descrizione;
     const auto& g = giudizi[static_cast<std::size_t>(vista_.Manche - 1)];
-    const std::string nomeH = tavolo_.Dati()[1].testo;
-    if (!g) return vista_.descrizione + "\nValutazione della mossa in corso...";
-    return vista_.descrizione + "\n" + nomeH + " ha giocato " + Codice(g->giocata) + ": " + TestoGiudizio(*g) + ".";
+    // Short: the box beside the table holds the trick's words at a readable size.
+    if (!g) return vista_.descrizione + "\nValutazione in corso...";
+    std::string giudizio = TestoGiudizio(*g);
+    if (!giudizio.empty()) giudizio[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(giudizio[0])));
+    return vista_.descrizione + "\n" + giudizio + ".";
 }
 
 std::optional<std::string> Analisi::Inizia() {

@@ -87,8 +87,7 @@ void DisegnaAnalisi(QPainter& p, Programma& programma, CacheImmagini& immagini, 
         f.setBold(v.finita);
         p.setFont(f);
         p.setPen(QColor(255, 240, 220));
-        // The trick's judgement makes the text longer: it shrinks further to fit rather than being cut.
-        TestoAdattato(p, geometria::kDescrizioneAnalisi, Qt::AlignLeft | Qt::AlignVCenter, Qs(analisi.Testo()), 0.5);
+        TestoAdattato(p, geometria::kDescrizioneAnalisi, Qt::AlignLeft | Qt::AlignVCenter, Qs(analisi.Testo()));
     }
     gCoperto = nullptr;
     f.setPixelSize(kCarattereMinimo);
