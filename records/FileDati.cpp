@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cerrno>
 #include <cstdlib>
 #include <cstdio>
@@ -41,21 +40,7 @@ FunzionePasso ImpostaPasso(FunzionePasso f) {
     return prima;
 }
 
-bool PassoScrittura(std::string_view nome, const fs::path& percorso) {
-    // scripts/kill-loop.sh aims its kills at each step of a save through this: the run ends as by
-    // `kill -9` just before its N-th write step, after saying which.
-    static const long uccidiAl = [] {
-        const char* v = std::getenv("MRVELTO_UCCIDI_AL_PASSO");
-        return v ? std::atol(v) : 0L;
-    }();
-    static long contati = 0;
-    if (uccidiAl > 0 && ++contati == uccidiAl) {
-        std::fprintf(stderr, "mrvelto: ucciso al passo %ld: %.*s %s\n", contati, static_cast<int>(nome.size()), nome.data(),
-                     percorso.filename().c_str());
-        ::kill(::getpid(), SIGKILL);
-    }
-    return !passo || passo(nome, percorso);
-}
+bool PassoScrittura(std::string_view nome, const fs::path& percorso) { return !passo || passo(nome, percorso); }
 
 void SincronizzaCartella(const fs::path& cartella) {
     if (!PassoScrittura("fsync-cartella", cartella)) return;

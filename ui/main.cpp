@@ -15,6 +15,7 @@
 #include "platform/RadiciQt.h"
 #include "platform/ScalaFinestra.h"
 #include "platform/TempiAvvio.h"
+#include "platform/UccisioneAlPasso.h"
 
 int main(int argc, char** argv) {
     // Read our options before QApplication sees them: on X11 it takes "--name" for itself.
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    mrvelto::ArmaUccisioneAlPasso(getenv("MRVELTO_UCCIDI_AL_PASSO"));
     const mrvelto::ImpostazioniQtTemporanee impostazioniQt;
     mrvelto::ApplicazioneProtetta app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mrvelto"));

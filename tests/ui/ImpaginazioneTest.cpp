@@ -1,4 +1,4 @@
-// Every screen drawn at the smallest and the largest scale through a paint device that records
+// Every screen drawn at each of the four window scales through a paint device that records
 // each text run with its size and box, and the boxes of panels and cards: no text under 11
 // pixels, no two texts over each other, no panel or card over another, no text across a box it
 // does not belong to.
@@ -173,7 +173,9 @@ TEST_P(Impaginazione, TableWithEachPanelEachRulesPageAndTheExitQuestion) {
         QWheelEvent rotella(sopra, f.mapToGlobal(sopra), QPoint(), QPoint(0, -120 * 20), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&f, &rotella);
         const ScorrimentoRegole& s = f.ScorrimentoPaginaRegole();
-        if (pagina == 2) EXPECT_GT(s.prima, 0) << "page 2 does not scroll";
+        if (pagina == 2) {
+            EXPECT_GT(s.prima, 0) << "page 2 does not scroll";
+        }
         CONTROLLA(f, QStringLiteral("regole, pagina %1 in fondo").arg(pagina).toStdString());
         EXPECT_EQ(f.ScorrimentoPaginaRegole().prima + f.ScorrimentoPaginaRegole().visibili >= f.ScorrimentoPaginaRegole().righe, true);
     }
@@ -223,8 +225,8 @@ TEST_P(Impaginazione, EndOfGameFrameAndTheReview) {
     CONTROLLA(f, "fine dell'analisi");
 }
 
-INSTANTIATE_TEST_SUITE_P(Scale, Impaginazione, ::testing::Values(1.0, 2.0),
-                         [](const ::testing::TestParamInfo<double>& i) { return i.param == 1.0 ? std::string("Uno") : std::string("Due"); });
+INSTANTIATE_TEST_SUITE_P(Scale, Impaginazione, ::testing::Values(1.0, 1.25, 1.5, 2.0),
+                         [](const ::testing::TestParamInfo<double>& i) { return "x" + std::to_string(qRound(i.param * 100)); });
 
 }  // namespace
 }  // namespace mrvelto
