@@ -160,13 +160,16 @@ void Musica::InterrompiBrano() {
     vista_.Titolo.visibile = false;
 }
 
-void Musica::EntraInAnalisi() {
+bool Musica::LinkFineGioco() {
     const std::string& audio = tavolo_.Opz()[OpzAudioAnalisi];
-    if (audio == "Silenzio assoluto" || audio == "Interrompi la Musica") {
-        musicaInterrotta_ = true;
-        InterrompiBrano();
-    }
+    const bool silenzio = audio == "Silenzio assoluto" || audio == "Interrompi la Musica";
+    if (silenzio) musicaInterrotta_ = true;
     FermaLettore(inno_);
+    return silenzio;
+}
+
+void Musica::EntraInAnalisi() {
+    if (LinkFineGioco()) InterrompiBrano();
 }
 
 bool Musica::Cerimonia(Chi vincitore, std::function<void()> alTermine) {

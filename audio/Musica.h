@@ -56,8 +56,10 @@ public:
     void InnoItaliano();
     // The music stops where it is (the review asks for silence): player closed, title hidden.
     void InterrompiBrano();
-    // The review begins: when option 20 asks for it the music waits for the next deal; the
-    // anthem stops in any case.
+    // A link of the end-of-game frame (open, review, save): when option 20 asks for silence the
+    // music waits for the next deal (true); the anthem stops in any case. The tune in play goes on.
+    bool LinkFineGioco();
+    // The review begins: as a link, and the tune in play stops too when option 20 asks for it.
     void EntraInAnalisi();
     // The title follows "Visualizzazione Titoli:".
     void MostraTitolo();

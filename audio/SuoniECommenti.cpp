@@ -158,7 +158,7 @@ void SuoniECommenti::RumorePresa() {
 void SuoniECommenti::CommentaInizioGioco() {
     tavolo_.SegnaCommentoIniziale();
     const StatoGioco& s = tavolo_.Stato();
-    if (s.InterdiciSuoni || tavolo_.Opz()[OpzLoquacita] == "Taciturno") return;
+    if (s.InterdiciSuoni) return;
     tavolo_.ImpostaInterdiciSuoni(true);
     int numero;
     if (!s.EtichettaAperturaGioco) {

@@ -11,7 +11,10 @@ void Tavolo::ConcludiGioco() {
     // 1.
     AggiornaPartita();
     ++giochiConclusi_;
-    if (!s.PartitaInCorso) ++partiteConcluse_;
+    if (!s.PartitaInCorso) {
+        ++partiteConcluse_;
+        partitaDaRegistrare_ = true;
+    }
     corrente_.PuntiH = s.PuntiH;
     corrente_.PuntiPC = s.PuntiPC;
     corrente_.Vincitore = s.Vincitore;
@@ -81,23 +84,8 @@ void Tavolo::MostraFineGioco() {
     auto [m1, m2] = MessaggiFineGioco(finita);
     vista_.FineGioco.messaggio1 = std::move(m1);
     vista_.FineGioco.messaggio2 = std::move(m2);
-    // 3. The records at the end of a match.
-    if (finita) {
-        EsitoPartita esito;
-        esito.nomeH = vista_.NomeH.testo;
-        esito.vincitore = s.PartiteH > s.PartitePC ? Chi::H : Chi::PC;
-        esito.NomeVincitorePartita = esito.vincitore == Chi::H ? vista_.NomeH.testo : std::string("Mr. VELTO");
-        esito.PartiteH = s.PartiteH;
-        esito.PartitePC = s.PartitePC;
-        esito.livello = opzioni_[OpzAbilita];
-        esito.letteraLivello = opzioni_.LetteraLivello();
-        esito.Sbirciata = s.Sbirciata;
-        esito.quando = calendario_();
-        record_->AggiornaClassifica(esito);
-        record_->SalvaRecord();
-        dati_.Intestazione2 = TestoDataOra(esito.quando);
-        Pubblica(evento::PartitaConclusa{esito});
-    }
+    // 3. The records at the end of a match (unless the exit already wrote them).
+    if (finita) RegistraPartitaConclusa();
     // 4.
     s.Vincitore = Chi::Nessuno;
     // 5.
@@ -109,6 +97,28 @@ void Tavolo::MostraFineGioco() {
     // 6.
     FermaImpazienza();
     Pubblica(evento::FineGiocoMostrata{});
+}
+
+// A decided match reaches the records exactly once: at the end-of-game frame, or earlier when the
+// program ends before that frame (during the ceremony).
+void Tavolo::RegistraPartitaConclusa() {
+    if (!partitaDaRegistrare_) return;
+    partitaDaRegistrare_ = false;
+    const StatoGioco& s = stato_;
+    EsitoPartita esito;
+    esito.nomeH = vista_.NomeH.testo;
+    esito.vincitore = s.PartiteH > s.PartitePC ? Chi::H : Chi::PC;
+    esito.NomeVincitorePartita = esito.vincitore == Chi::H ? vista_.NomeH.testo : std::string("Mr. VELTO");
+    esito.PartiteH = s.PartiteH;
+    esito.PartitePC = s.PartitePC;
+    esito.livello = opzioni_[OpzAbilita];
+    esito.letteraLivello = opzioni_.LetteraLivello();
+    esito.Sbirciata = s.Sbirciata;
+    esito.quando = calendario_();
+    record_->AggiornaClassifica(esito);
+    record_->SalvaRecord();
+    dati_.Intestazione2 = TestoDataOra(esito.quando);
+    Pubblica(evento::PartitaConclusa{esito});
 }
 
 void Tavolo::TimerCommentiFinali_Timer() {

@@ -126,6 +126,9 @@ public:
     void ImpostaChiIniziaIlPrimoGioco(Chi chi) { stato_.GiocoIniziatoDa = chi; }
     // The exit question is shown: card clicks are refused meanwhile.
     void ImpostaDomandaUscita(bool visibile) { vista_.EsciVisibile = visibile; }
+    // The program is ending: a decided match whose end-of-game frame has not run yet (the ceremony
+    // still plays) goes into the records now. Does nothing otherwise; the frame will not repeat it.
+    void RegistraPartitaConclusa();
     // A sound or comment is playing / has ended (the end-of-game frame waits for it).
     void ImpostaInterdiciSuoni(bool si) { stato_.InterdiciSuoni = si; }
     // The opening comment of this deal has had its turn (the deal clears it at its end).
@@ -243,6 +246,7 @@ private:
     RecordPartite* record_ = nullptr;
 
     bool cerimoniaInCorso_ = false;
+    bool partitaDaRegistrare_ = false;  // a match was decided and is not in the records yet
     std::uint64_t anomalie_ = 0;
     std::uint64_t giochiConclusi_ = 0;
     std::uint64_t partiteConcluse_ = 0;

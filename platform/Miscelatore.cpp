@@ -187,7 +187,14 @@ void Miscelatore::Applica(const ComandoAudio& c) {
 void Miscelatore::ApplicaWav(int v, const ComandoAudio& c) {
     StatoWav& s = wav_[v];
     switch (c.tipo) {
-    case TipoComando::Open: s.clip = Clip_(c.file); s.posizione = 0; s.suona = false; break;
+    case TipoComando::Open:
+        s.clip = Clip_(c.file);
+        s.posizione = 0;
+        s.suona = false;
+        // Mr. VELTO's comments; everything else on a clip player is a noise of the table.
+        s.fonte = c.file.find("Commenti") != std::string::npos ? FonteAudio::Voce : FonteAudio::Rumori;
+        s.guadagno = s.fonte == FonteAudio::Voce ? kGuadagnoVoce : kGuadagnoRumori;
+        break;
     case TipoComando::Prev: s.posizione = 0; break;
     case TipoComando::Play: s.suona = s.clip != nullptr; break;
     case TipoComando::Close: s = {}; break;
@@ -228,24 +235,45 @@ void Miscelatore::ApplicaMidi(int v, const ComandoAudio& c) {
 
 void Miscelatore::Rendi(float* uscita, std::size_t fotogrammi) {
     Prepara();
-    if (midi_ && midi_->synth) {
-        // FluidSynth adds into its buffers: they start from silence.
-        std::fill(uscita, uscita + 2 * fotogrammi, 0.0f);
-        fluid_synth_write_float(midi_->synth, static_cast<int>(fotogrammi), uscita, 0, 2, uscita, 1, 2);
-    } else {
-        std::fill(uscita, uscita + 2 * fotogrammi, 0.0f);
+    // FluidSynth adds into its buffers: they start from silence.
+    std::fill(uscita, uscita + 2 * fotogrammi, 0.0f);
+    if (midi_ && midi_->synth) fluid_synth_write_float(midi_->synth, static_cast<int>(fotogrammi), uscita, 0, 2, uscita, 1, 2);
+    if (misura_) {
+        contributi_[static_cast<int>(FonteAudio::Musica)].assign(uscita, uscita + 2 * fotogrammi);
+        contributi_[static_cast<int>(FonteAudio::Voce)].assign(2 * fotogrammi, 0.0f);
+        contributi_[static_cast<int>(FonteAudio::Rumori)].assign(2 * fotogrammi, 0.0f);
     }
     for (StatoWav& s : wav_) {
         if (!s.suona || !s.clip) continue;
         const std::size_t resto = s.clip->Fotogrammi() - std::min(s.posizione, s.clip->Fotogrammi());
         const std::size_t n = std::min(resto, fotogrammi);
         const ClipAudio& c = *s.clip;
+        const float g = s.guadagno;
         for (std::size_t i = 0; i < n; ++i) {
-            uscita[2 * i] += c.Sinistro(s.posizione + i);
-            uscita[2 * i + 1] += c.Destro(s.posizione + i);
+            uscita[2 * i] += g * c.Sinistro(s.posizione + i);
+            uscita[2 * i + 1] += g * c.Destro(s.posizione + i);
+        }
+        if (misura_) {
+            float* d = contributi_[static_cast<int>(s.fonte)].data();
+            for (std::size_t i = 0; i < n; ++i) {
+                d[2 * i] += g * c.Sinistro(s.posizione + i);
+                d[2 * i + 1] += g * c.Destro(s.posizione + i);
+            }
         }
         s.posizione += n;
         if (s.posizione >= s.clip->Fotogrammi()) s.suona = false;
+    }
+    if (misura_) Misura(uscita, fotogrammi);
+}
+
+void Miscelatore::Misura(const float* uscita, std::size_t fotogrammi) {
+    for (std::size_t i = 0; i < fotogrammi; ++i) {
+        for (int f = 0; f < kFontiAudio; ++f) {
+            const float l = contributi_[f][2 * i], r = contributi_[f][2 * i + 1];
+            if (l != 0.0f || r != 0.0f) misura_->Aggiungi(static_cast<FonteAudio>(f), l, r);
+        }
+        misura_->Uscita(uscita[2 * i], uscita[2 * i + 1]);
+        misura_->FineFotogramma();
     }
 }
 

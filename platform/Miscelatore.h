@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/ClipWav.h"
+#include "platform/LivelliMiscela.h"
 
 namespace mrvelto {
 
@@ -51,7 +52,15 @@ public:
     std::size_t ByteClip() const { return byteClip_; }
     bool MidiDisponibile() const;
 
-    static constexpr float kGuadagnoMidi = 0.5f;
+    // Measures the levels of everything rendered from now on (a capture asks for it).
+    void MisuraLivelli() { misura_ = std::make_unique<LivelliMiscela>(); }
+    const LivelliMiscela* Livelli() const { return misura_.get(); }
+
+    // The mix's headroom: the synth and the clips together stay below -3 dBFS, the voice above
+    // the music, the card noises below the voice.
+    static constexpr float kGuadagnoMidi = 0.25f;
+    static constexpr float kGuadagnoVoce = 0.6f;
+    static constexpr float kGuadagnoRumori = 0.4f;
     // Every card noise and the thirty or so comments of a game or two.
     static constexpr std::size_t kTettoClip = 8u << 20;
 
@@ -77,9 +86,15 @@ private:
         std::shared_ptr<const ClipAudio> clip;
         std::size_t posizione = 0;
         bool suona = false;
+        FonteAudio fonte = FonteAudio::Rumori;
+        float guadagno = 1.0f;
     };
+    void Misura(const float* uscita, std::size_t fotogrammi);
+
     StatoWav wav_[kVociAudio];
     std::unique_ptr<Midi> midi_;
+    std::unique_ptr<LivelliMiscela> misura_;
+    std::vector<float> contributi_[kFontiAudio];  // while measuring: what each source added
 };
 
 // The MIDI player's half of a voice: the extension decides.

@@ -1,6 +1,7 @@
 #include "platform/MotoreAudio.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace mrvelto {
 
@@ -37,6 +38,7 @@ std::unique_ptr<Lettore> MotoreAudio::NuovoLettore(VoceAudio v) { return std::ma
 MotoreCattura::MotoreCattura(const std::filesystem::path& file, std::filesystem::path soundfont)
     : file_(file), mix_(std::move(soundfont)) {
     aperto_ = file_.Aperto();
+    mix_.MisuraLivelli();
     lavoratore_ = std::thread([this] { Lavora(); });
 }
 
@@ -48,6 +50,8 @@ MotoreCattura::~MotoreCattura() {
     }
     cv_.notify_all();
     lavoratore_.join();
+    // What a listener would check first: headroom, and voice over music and noises.
+    if (aperto_ && mix_.Livelli()) std::fprintf(stderr, "mrvelto: livelli audio: %s\n", mix_.Livelli()->Riassunto().c_str());
 }
 
 void MotoreCattura::ImpostaOra(std::function<Millisecondi()> ora) {

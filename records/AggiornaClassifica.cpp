@@ -26,6 +26,21 @@ int Cerca(const Righe& righe, const std::string& nome) {
 
 void Mostra(RigaClassifica& r) { r.PosizioneVisibile = r.VinteVisibile = r.PerseVisibile = true; }
 
+void Aggiungi(int& conteggio) { conteggio = std::min(conteggio + 1, kMassimoConteggio); }
+
+// The number of the next log entry: one past the last entry's, so that numbering goes on once the
+// log is full and its oldest entries make room.
+int ProssimoNumero(const Record& r) {
+    int n = r.TotalePartite;
+    if (const int voci = r.VociAlbo(); voci > 0) {
+        const std::string& ultima = r.LstAlbo[static_cast<std::size_t>(voci - 1)];
+        int numero = 0;
+        for (std::size_t i = 0; i < ultima.size() && i < 9 && ultima[i] >= '0' && ultima[i] <= '9'; ++i) numero = numero * 10 + (ultima[i] - '0');
+        n = std::max(n, numero);
+    }
+    return std::min(n + 1, kMassimoNumeroVoce);
+}
+
 // Makes room at row `i`: rows i..9 move down one, row 10 drops out.
 void Inserisci(Righe& righe, int i, RigaClassifica nuova) {
     for (int k = kRigheClassifica; k > i; --k) righe[k] = righe[k - 1];
@@ -35,7 +50,7 @@ void Inserisci(Righe& righe, int i, RigaClassifica nuova) {
 // A loss leaves "Ultima Data" alone: it is the date of the last match won.
 void Perdente(Righe& righe, const std::string& nome) {
     if (int i = Cerca(righe, nome)) {
-        righe[i].NumeroPartitePerse += 1;
+        Aggiungi(righe[i].NumeroPartitePerse);
         Mostra(righe[i]);
         // Down past the following rows with the same wins and fewer losses.
         int fine = i;
@@ -59,7 +74,7 @@ void Perdente(Righe& righe, const std::string& nome) {
 
 void Vincitore(Righe& righe, const std::string& nome, const std::string& data) {
     if (int i = Cerca(righe, nome)) {
-        righe[i].NumeroPartiteVinte += 1;
+        Aggiungi(righe[i].NumeroPartiteVinte);
         righe[i].DataPartitaVinta = data;
         Mostra(righe[i]);
         int inizio = i;
@@ -105,8 +120,7 @@ void AggiornaRighe(Righe& righe, const std::string& vincitore, const std::string
 std::string AggiornaClassifica(Record& r, const EsitoPartita& esito) {
     const bool vinceIlPC = esito.vincitore == Chi::PC;
     const int livello = std::clamp(esito.letteraLivello - 'A' + 1, 1, kLivelli);
-    if (vinceIlPC) r.VittoriePCVariLivelli[livello] += 1;
-    else r.SconfittePCVariLivelli[livello] += 1;
+    Aggiungi(vinceIlPC ? r.VittoriePCVariLivelli[livello] : r.SconfittePCVariLivelli[livello]);
 
     // Rows go by name as the files hold it, so that the player is found again after a restart.
     const std::string nomeH = NormalizzaNome(esito.nomeH);
@@ -117,7 +131,7 @@ std::string AggiornaClassifica(Record& r, const EsitoPartita& esito) {
 
     // The new entry goes before the closing empty one, which the file format needs last.
     int n = r.VociAlbo();
-    const std::string voce = VoceAlbo(r.TotalePartite + 1, esito);
+    const std::string voce = VoceAlbo(ProssimoNumero(r), esito);
     if (n >= kMassimoAlbo) {
         r.LstAlbo.erase(r.LstAlbo.begin());
         --n;

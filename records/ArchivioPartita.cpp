@@ -24,6 +24,8 @@ bool ColoreNoto(long long c) {
 const char* kNonUnaPartita = "Il file scelto non è un Gioco salvato da Mr. VELTO";
 
 std::string Cella(int i) { return "la casella " + std::to_string(i) + " del Pannello Dati"; }
+// After "il colore", "il testo": "della casella 3", never "di la casella 3".
+std::string DellaCella(int i) { return "della casella " + std::to_string(i) + " del Pannello Dati"; }
 
 }  // namespace
 
@@ -62,10 +64,10 @@ PartitaLetta LeggiPartita(std::string_view byte) {
         const std::size_t riga = 2 + 2 * static_cast<std::size_t>(i);
         const auto colore = ComeIntero(AnalizzaRiga(righe[riga]));
         if (!colore || !ColoreNoto(*colore))
-            return std::string(kNonUnaPartita) + ": la riga " + std::to_string(riga + 1) + " non è il colore di " + Cella(i) + ".";
+            return std::string(kNonUnaPartita) + ": la riga " + std::to_string(riga + 1) + " non è il colore " + DellaCella(i) + ".";
         dati[i].sfondo = static_cast<Colore>(*colore);
         if (!testo(riga + 1, dati[i].testo))
-            return std::string(kNonUnaPartita) + ": la riga " + std::to_string(riga + 2) + " non è il testo di " + Cella(i) + ".";
+            return std::string(kNonUnaPartita) + ": la riga " + std::to_string(riga + 2) + " non è il testo " + DellaCella(i) + ".";
         dati[i].visibile = !dati[i].testo.empty();
     }
     auto gioco = RicostruisciGioco(dati);
@@ -189,7 +191,7 @@ std::variant<GiocoRicostruito, std::string> RicostruisciGioco(const PannelloDati
 }
 
 bool SalvaPartitaSuFile(const std::filesystem::path& percorso, const PannelloDati& dati, std::string* errore) {
-    return ScriviFileAtomico(percorso, ScriviPartita(dati), errore);
+    return ScriviFileAtomico(percorso, ScriviPartita(dati), errore, false);
 }
 
 PartitaLetta LeggiPartitaDaFile(const std::filesystem::path& percorso) {

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -21,6 +22,7 @@ namespace {
 
 long ScriviDiSistema(int fd, const void* dati, std::size_t quanti) { return ::write(fd, dati, quanti); }
 FunzioneScrittura scrittura = &ScriviDiSistema;
+FunzionePasso passo = nullptr;
 
 std::string Nome(const fs::path& p) { return p.filename().string(); }
 
@@ -32,11 +34,29 @@ FunzioneScrittura ImpostaScrittura(FunzioneScrittura f) {
     return prima;
 }
 
+FunzionePasso ImpostaPasso(FunzionePasso f) {
+    const FunzionePasso prima = passo;
+    passo = f;
+    return prima;
+}
+
+bool PassoScrittura(std::string_view nome, const fs::path& percorso) { return !passo || passo(nome, percorso); }
+
+void SincronizzaCartella(const fs::path& cartella) {
+    if (!PassoScrittura("fsync-cartella", cartella)) return;
+    const int dir = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
 std::string MotivoErrore(int errore) {
     switch (errore) {
         case EACCES:
         case EPERM: return "permesso negato";
         case ENOTDIR: return "una parte del percorso non è una cartella";
+        case EEXIST: return "al suo posto c'è un file";
         case EISDIR: return "è una cartella, non un file";
         case ENOENT: return "non esiste";
         case ENOSPC:
@@ -64,6 +84,16 @@ FileLetto LeggiFile(const fs::path& percorso, std::size_t massimo) {
     struct stat st {};
     if (::stat(percorso.c_str(), &st) != 0) {
         if (errno == ENOENT) return f;
+        const int e = errno;
+        struct stat link {};
+        if (e == ELOOP && ::lstat(percorso.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+            // The name itself is there: the loop is in the link, not on the way to it.
+            f.stato = FileLetto::Stato::Illeggibile;
+            f.errore = e;
+            f.collegamentoInCiclo = true;
+            return f;
+        }
+        errno = e;
         // The file itself was not reached: the fault is on the way to it.
         f.stato = FileLetto::Stato::Illeggibile;
         f.errore = errno;
@@ -117,52 +147,89 @@ FileLetto LeggiFile(const fs::path& percorso, std::size_t massimo) {
     return f;
 }
 
-bool ScriviFileAtomico(const fs::path& percorso, std::string_view byte, std::string* errore) {
-    auto fallito = [&](int e) {
-        if (errore) *errore = "Impossibile scrivere il file " + percorso.string() + ": " + MotivoErrore(e) + ".";
-        return false;
-    };
-    const fs::path cartella = percorso.has_parent_path() ? percorso.parent_path() : fs::path(".");
-    std::error_code ec;
-    fs::create_directories(cartella, ec);
-    if (ec) return fallito(ec.value());
-    // Without the lock (a read-only folder refuses the lock file too) the open below says why.
-    const auto blocco = BloccoCartella::Prendi(cartella, kBloccoScrittura, BloccoCartella::Modo::Esclusivo);
-    const fs::path temporaneo = percorso.string() + ".tmp";
-    const int fd = ::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return fallito(errno);
-    auto annulla = [&](int e) {
-        ::close(fd);
-        ::unlink(temporaneo.c_str());
-        return fallito(e);
-    };
+namespace {
+
+// Writes all of `byte` to `fd` and flushes it to disk; 0 or the errno of the step that failed.
+int ScriviTutto(int fd, std::string_view byte, const fs::path& percorso) {
+    if (!PassoScrittura("scrittura", percorso)) return errno;
     std::size_t scritti = 0;
     while (scritti < byte.size()) {
         const long n = scrittura(fd, byte.data() + scritti, byte.size() - scritti);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return annulla(errno);
+            return errno;
         }
-        if (n == 0) return annulla(ENOSPC);
+        if (n == 0) return ENOSPC;
         scritti += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) return annulla(errno);
+    if (!PassoScrittura("fsync", percorso) || ::fsync(fd) != 0) return errno;
+    return 0;
+}
+
+// A file with no name in `cartella` (O_TMPFILE): a run killed while writing it leaves nothing.
+// -1 when the file system cannot make one.
+int ApriSenzaNome(const fs::path& cartella) {
+#ifdef O_TMPFILE
+    return ::open(cartella.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+#else
+    (void)cartella;
+    errno = EOPNOTSUPP;
+    return -1;
+#endif
+}
+
+}  // namespace
+
+bool ScriviFileAtomico(const fs::path& percorso, std::string_view byte, std::string* errore, bool cartellaDati) {
+    auto fallito = [&](int e) {
+        if (errore) *errore = "Impossibile scrivere il file " + percorso.string() + ": " + MotivoErrore(e) + ".";
+        return false;
+    };
+    const fs::path cartella = percorso.has_parent_path() ? percorso.parent_path() : fs::path(".");
+    std::optional<BloccoCartella> blocco;
+    int fd = -1;
+    fs::path temporaneo = percorso.string() + ".tmp";
+    if (cartellaDati) {
+        std::error_code ec;
+        fs::create_directories(cartella, ec);
+        if (ec) return fallito(ec.value());
+        // Without the lock (a read-only folder refuses the lock file too) the open below says why.
+        blocco = BloccoCartella::Prendi(cartella, kBloccoScrittura, BloccoCartella::Modo::Esclusivo);
+    } else {
+        // A folder of the player's: no lock file left in it, and no temporary name until the
+        // content is safe on disk, as no start-up cleans there.
+        fd = ApriSenzaNome(cartella);
+        if (fd < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return fallito(errno);
+        temporaneo = percorso.string() + ".tmp-" + std::to_string(::getpid());
+    }
+    const bool senzaNome = fd >= 0;
+    if (!senzaNome) fd = ::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return fallito(errno);
+    if (const int e = ScriviTutto(fd, byte, percorso)) {
+        ::close(fd);
+        if (!senzaNome) ::unlink(temporaneo.c_str());
+        return fallito(e);
+    }
+    if (senzaNome) {
+        const std::string proprio = "/proc/self/fd/" + std::to_string(fd);
+        if (::linkat(AT_FDCWD, proprio.c_str(), AT_FDCWD, temporaneo.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+            const int e = errno;
+            ::close(fd);
+            return fallito(e);
+        }
+    }
     if (::close(fd) != 0) {
         const int e = errno;
         ::unlink(temporaneo.c_str());
         return fallito(e);
     }
-    if (::rename(temporaneo.c_str(), percorso.c_str()) != 0) {
+    if (!PassoScrittura("rinomina", percorso) || ::rename(temporaneo.c_str(), percorso.c_str()) != 0) {
         const int e = errno;
         ::unlink(temporaneo.c_str());
         return fallito(e);
     }
     // The rename lives in the folder: without this a power cut may bring the old name back.
-    const int dir = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    SincronizzaCartella(cartella);
     return true;
 }
 

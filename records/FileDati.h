@@ -19,6 +19,7 @@ struct FileLetto {
     std::uintmax_t dimensione = 0;
     int errore = 0;                // errno when Illeggibile
     bool cartella = false;         // Illeggibile because of the folder, not of the file itself
+    bool collegamentoInCiclo = false;  // Illeggibile: a symbolic link that leads back to itself
 };
 
 // Reads the whole file unless it is larger than `massimo` bytes (then nothing is read). Only a
@@ -34,7 +35,11 @@ std::string AvvisoIlleggibile(const std::filesystem::path& percorso, const FileL
 // the folder, so that the file is either the old one or the new one, never half written. Creates
 // the folder when missing. On failure returns false with the reason in Italian in `errore`.
 // One writer per folder (see BloccoCartella.h): the temporary name is the same for every run.
-bool ScriviFileAtomico(const std::filesystem::path& percorso, std::string_view byte, std::string* errore = nullptr);
+// Outside the data folders (`cartellaDati` false: a saved game where the player chose) nothing is
+// created beside the file but the file: no folder, no lock file, and the content is written to a
+// file with no name, named only for the rename.
+bool ScriviFileAtomico(const std::filesystem::path& percorso, std::string_view byte, std::string* errore = nullptr,
+                       bool cartellaDati = true);
 
 // Removes what a run killed while writing left behind in `cartella`: "<nome>.tmp" and the
 // "<nome>.tmp-<pid>" of earlier versions. Returns how many were removed.
@@ -43,6 +48,16 @@ int RimuoviTemporaneiAbbandonati(const std::filesystem::path& cartella);
 // For tests: the call that writes bytes to a file (::write unless replaced); returns the old one.
 using FunzioneScrittura = long (*)(int fd, const void* dati, std::size_t quanti);
 FunzioneScrittura ImpostaScrittura(FunzioneScrittura f);
+
+// Every step of a write ("scrittura", "fsync", "rinomina", "fsync-cartella", "rimozione") passes
+// here first, so that tests can stop a save at any of them: a hook set with ImpostaPasso may end
+// the process there, or return false with errno set to make the step fail.
+using FunzionePasso = bool (*)(std::string_view passo, const std::filesystem::path& percorso);
+FunzionePasso ImpostaPasso(FunzionePasso f);
+bool PassoScrittura(std::string_view passo, const std::filesystem::path& percorso);
+
+// Flushes a folder's entries (renames, removals) to disk.
+void SincronizzaCartella(const std::filesystem::path& cartella);
 
 // Moves a file that could not be read to "<nome>-danneggiato-AAAAMMGG-hhmmss<estensione>" beside
 // it (with "-2", "-3"... when that name is taken), so that no later write overwrites it and the next

@@ -188,6 +188,20 @@ void LeggiImpostazioni(const std::filesystem::path& percorso, Impostazioni& imp,
 
 bool SalvaImpostazioni(const std::filesystem::path& percorso, const Impostazioni& imp, Avvisi& avvisi) {
     std::string errore;
+    // A file that cannot be read (no permission, a pipe, a folder) is the player's to put right:
+    // the settings go beside it instead.
+    const FileLetto f = LeggiFile(percorso, kMassimoImpostazioni);
+    if (f.stato == FileLetto::Stato::Illeggibile || f.stato == FileLetto::Stato::NonUnFile) {
+        const std::filesystem::path accanto =
+            percorso.parent_path() / (percorso.stem().string() + "-nuove" + percorso.extension().string());
+        std::string testo = AvvisoIlleggibile(percorso, f) + " Non è stato sovrascritto: ";
+        if (ScriviFileAtomico(accanto, ScriviImpostazioni(imp), &errore)) {
+            avvisi.Aggiungi(testo + "le impostazioni sono state salvate in " + accanto.string() + ".");
+            return true;
+        }
+        avvisi.Aggiungi(testo + "le impostazioni non sono state salvate. " + errore);
+        return false;
+    }
     if (ScriviFileAtomico(percorso, ScriviImpostazioni(imp), &errore)) return true;
     avvisi.Aggiungi("Le impostazioni non sono state salvate. " + errore);
     return false;

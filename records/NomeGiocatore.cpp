@@ -42,6 +42,8 @@ std::string SalvaNomeGiocatore(const std::filesystem::path& percorso, std::strin
 }
 
 std::optional<std::string> LeggiNomeGiocatoreDa(std::string_view byte) {
+    // The game never writes a NUL: a file holding one is not a name of ours.
+    if (byte.find('\0') != std::string_view::npos) return std::nullopt;
     LettoreRighe in(byte);
     std::string nome;
     if (!in.Testo(nome) || !in.Integro()) return std::nullopt;

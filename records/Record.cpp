@@ -6,8 +6,6 @@ namespace mrvelto {
 
 namespace {
 
-constexpr int kMassimoConteggio = 1000000;
-
 // A count held as text: "" is 0 (an empty row), digits their value.
 bool ConteggioTesto(LettoreRighe& in, int& destinazione) {
     std::string v;
@@ -44,7 +42,7 @@ bool FormaData(std::string_view d) {
 bool FormaVoceAlbo(std::string_view v) {
     auto cifra = [](char c) { return c >= '0' && c <= '9'; };
     std::size_t i = 0;
-    while (i < v.size() && i < 6 && cifra(v[i])) ++i;
+    while (i < v.size() && i < 9 && cifra(v[i])) ++i;
     if (i == 0 || v.substr(i, 3) != ")  ") return false;
     const std::size_t inizioNomi = i + 3;
     std::size_t f = v.size();

@@ -15,6 +15,10 @@ inline constexpr int kLivelli = 5;  // A..E
 inline constexpr int kRigheFileClassifica = 7 * kRigheClassifica + 2 * kLivelli;  // 80
 // The log keeps at most this many matches; beyond it the oldest entries make room.
 inline constexpr int kMassimoAlbo = 32768;
+// The largest count the ranking holds; a count stops there rather than become one the reader refuses.
+inline constexpr int kMassimoConteggio = 1000000;
+// The largest number a log entry carries; numbering goes on past the entries the log can hold.
+inline constexpr int kMassimoNumeroVoce = 999999999;
 inline constexpr std::string_view kNomeMrVelto = "Mr. VELTO";
 
 inline constexpr std::string_view kFileClassifica = "C:\\Programmi\\MrVelto\\Dati\\MVeClass.txt";

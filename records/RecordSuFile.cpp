@@ -5,6 +5,8 @@
 
 #include "records/AggiornaClassifica.h"
 #include "records/FileDati.h"
+#include "records/GiornaleRecord.h"
+#include "records/RiparaRecord.h"
 
 namespace mrvelto {
 
@@ -19,7 +21,10 @@ struct Letto {
         return std::nullopt;
     }
     bool presente() const { return file.stato != FileLetto::Stato::Mancante; }
-    bool illeggibile() const { return file.stato == FileLetto::Stato::Illeggibile || file.stato == FileLetto::Stato::NonUnFile; }
+    // A link that leads back to itself holds nothing to lose: it is set aside like a damaged file.
+    bool illeggibile() const {
+        return (file.stato == FileLetto::Stato::Illeggibile && !file.collegamentoInCiclo) || file.stato == FileLetto::Stato::NonUnFile;
+    }
 };
 
 std::string Elenco(const std::vector<std::string>& nomi) {
@@ -36,9 +41,38 @@ RecordSuFile::RecordSuFile(const Radici& radici, Avvisi& avvisi)
       partite_(MappaPercorso(kFilePartite, radici)),
       avvisi_(avvisi) {
     cartella_ = classifica_.parent_path();
+    giornale_ = cartella_ / std::string(kGiornaleRecord);
 }
 
-bool RecordSuFile::Carica(Record& r, const DataOra& adesso, std::string& illeggibile) {
+std::optional<FileRecord> RecordSuFile::Giornale(const DataOra& adesso) {
+    const FileLetto g = LeggiFile(giornale_, kMassimoFileClassifica + kMassimoFileAlbo + kMassimoFilePartite + 1024);
+    if (g.stato == FileLetto::Stato::Mancante) return std::nullopt;
+    auto f = g.stato == FileLetto::Stato::Letto ? DecodificaGiornale(g.byte) : std::nullopt;
+    if (!f) {
+        // Never one of ours half-written (it is renamed into place whole): something else put it there.
+        std::string testo = "Il file " + giornale_.filename().string() + " nella cartella dei record non è un giornale valido";
+        if (const auto copia = MettiDaParte(giornale_, adesso)) testo += ": è stato conservato come " + copia->filename().string() + ".";
+        else testo += " e non è stato possibile metterlo da parte.";
+        avvisi_.Aggiungi(std::move(testo));
+        return std::nullopt;
+    }
+    std::string errore;
+    if (!ApplicaGiornale(giornale_, *f, classifica_, albo_, partite_, &errore))
+        avvisi_.Aggiungi("L'ultimo salvataggio dei record non si è potuto completare. " + errore +
+                         " I record restano al sicuro nel file " + giornale_.filename().string() +
+                         " e i tre file saranno completati al prossimo salvataggio.");
+    return f;
+}
+
+bool RecordSuFile::Carica(Record& r, const DataOra& adesso, std::string& illeggibile, bool avvisaDisaccordo, bool* ricostruita) {
+    if (ricostruita) *ricostruita = false;
+    // A journal left by a save cut short holds what the three files must become: it wins.
+    if (const auto g = Giornale(adesso)) {
+        r = Record{};
+        LeggiRecordDa(&g->classifica, &g->albo, &g->partite, r);
+        illeggibile.clear();
+        return true;
+    }
     Letto c{classifica_, kMassimoFileClassifica, LeggiFile(classifica_, kMassimoFileClassifica)};
     Letto a{albo_, kMassimoFileAlbo, LeggiFile(albo_, kMassimoFileAlbo)};
     Letto p{partite_, kMassimoFilePartite, LeggiFile(partite_, kMassimoFilePartite)};
@@ -58,7 +92,21 @@ bool RecordSuFile::Carica(Record& r, const DataOra& adesso, std::string& illeggi
     const bool guastoC = c.presente() && (!bc || !esito.classificaIntegra);
     const bool guastoA = a.presente() && (!ba || !esito.alboIntegro);
     const bool guastoP = p.presente() && (!bp || !esito.partiteIntegro);
-    if (!guastoC && !guastoA && !guastoP && !esito.totaleCorretto) return true;
+    // A ranking that is missing or set aside comes back from a log that holds every match.
+    RiparazioneClassifica riparazione;
+    if (!guastoA) riparazione = RiparaClassifica(r, c.presente() && !guastoC);
+    if (ricostruita) *ricostruita = riparazione.ricostruita;
+    if (!guastoC && !guastoA && !guastoP) {
+        // Said at start-up only: a disagreement left as it is would otherwise come back after each
+        // match, and a count put right is written right by the next save.
+        if (avvisaDisaccordo && !riparazione.testo.empty())
+            avvisi_.Aggiungi((riparazione.ricostruita ? "Il file " + classifica_.filename().string() + " mancava. " : std::string()) +
+                             riparazione.testo);
+        if (esito.totaleCorretto && avvisaDisaccordo)
+            avvisi_.Aggiungi("Il numero delle partite registrate in " + partite_.filename().string() +
+                             " non corrispondeva all'albo d'oro: è stato ricontato (" + std::to_string(r.TotalePartite) + ").");
+        return true;
+    }
 
     std::string testo = "I file dei record non erano integri.";
     std::vector<std::string> letti;
@@ -70,6 +118,7 @@ bool RecordSuFile::Carica(Record& r, const DataOra& adesso, std::string& illeggi
         }
         testo += " ";
         if (l.file.stato == FileLetto::Stato::TroppoGrande) testo += AvvisoTroppoGrande(l.percorso, l.file.dimensione, l.massimo);
+        else if (l.file.collegamentoInCiclo) testo += "Il file " + nome + " è un collegamento che rimanda a se stesso: non c'era nulla da leggere.";
         else testo += "Il file " + nome + " è incompleto o danneggiato: non ne è stato importato nulla.";
         if (const auto copia = MettiDaParte(l.percorso, adesso)) testo += " È stato conservato come " + copia->filename().string() + ".";
         else testo += " Non è stato possibile metterlo da parte.";
@@ -77,11 +126,14 @@ bool RecordSuFile::Carica(Record& r, const DataOra& adesso, std::string& illeggi
     aggiungi(guastoC, c);
     aggiungi(guastoA, a);
     aggiungi(guastoP, p);
-    if (esito.totaleCorretto && !guastoA)
+    if (esito.totaleCorretto && a.presente() && !guastoA)
         testo += " Il numero delle partite registrate non corrispondeva all'albo: è stato ricontato (" +
                  std::to_string(r.TotalePartite) + ").";
-    testo += letti.empty() ? " I record ripartono dai valori iniziali."
-                           : " Sono stati letti per intero: " + Elenco(letti) + "; il resto riparte dai valori iniziali.";
+    if (riparazione.ricostruita)
+        testo += (letti.empty() ? "" : " Sono stati letti per intero: " + Elenco(letti) + ".") + " " + riparazione.testo;
+    else
+        testo += letti.empty() ? " I record ripartono dai valori iniziali."
+                               : " Sono stati letti per intero: " + Elenco(letti) + "; il resto riparte dai valori iniziali.";
     avvisi_.Aggiungi(std::move(testo));
     return true;
 }
@@ -99,15 +151,33 @@ void RecordSuFile::LeggiRecord(const DataOra& adesso) {
     RimuoviTemporaneiAbbandonati(cartella_);
     std::string illeggibile;
     Record letto;
-    if (!Carica(letto, adesso, illeggibile)) {
+    bool ricostruita = false;
+    if (!Carica(letto, adesso, illeggibile, true, &ricostruita)) {
         letto = Record{};
         avvisi_.Aggiungi("I record non si sono potuti leggere. " + illeggibile +
                          " Il file è stato lasciato com'è e non verrà sovrascritto: finché non si potrà leggere, le partite "
                          "giocate non saranno registrate.");
     }
+    // Written now, so that the next start finds the files agreeing and says nothing more.
+    if (ricostruita) Scrivi(letto);
     record_ = std::move(letto);
     daSalvare_.clear();
     ++versione_;
+}
+
+bool RecordSuFile::Scrivi(Record& r) {
+    const FileRecord f = ScriviRecord(r);
+    std::string errore;
+    // Once the journal is in place the matches are saved, whatever happens to the three files after.
+    if (!ScriviFileAtomico(giornale_, CodificaGiornale(f), &errore)) {
+        avvisi_.Aggiungi("I record non sono stati salvati. " + errore);
+        return false;
+    }
+    if (!ApplicaGiornale(giornale_, f, classifica_, albo_, partite_, &errore))
+        avvisi_.Aggiungi("I record sono stati salvati nel file " + giornale_.filename().string() +
+                         ", ma i tre file dei record non si sono potuti aggiornare. " + errore +
+                         " Saranno completati al prossimo salvataggio o avvio.");
+    return true;
 }
 
 bool RecordSuFile::Salva() {
@@ -116,7 +186,7 @@ bool RecordSuFile::Salva() {
     const DataOra quando = daSalvare_.empty() ? letturaIniziale_ : daSalvare_.back().quando;
     Record unito;
     std::string illeggibile;
-    if (!Carica(unito, quando, illeggibile)) {
+    if (!Carica(unito, quando, illeggibile, false)) {
         avvisi_.Aggiungi("I record non sono stati salvati. " + illeggibile + " Il file non è stato sovrascritto.");
         return false;
     }
@@ -124,14 +194,7 @@ bool RecordSuFile::Salva() {
         mrvelto::AggiornaClassifica(unito, e);
         unito.TotalePartite = std::min(unito.VociAlbo(), kMassimoAlbo);  // as each save would have left it
     }
-    const FileRecord f = ScriviRecord(unito);
-    // The log first and its count last: a crash in between leaves a count the reader recounts.
-    const bool ok = ScriviFileAtomico(classifica_, f.classifica, &errore) && ScriviFileAtomico(albo_, f.albo, &errore) &&
-                    ScriviFileAtomico(partite_, f.partite, &errore);
-    if (!ok) {
-        avvisi_.Aggiungi("I record non sono stati salvati. " + errore);
-        return false;
-    }
+    if (!Scrivi(unito)) return false;
     record_ = std::move(unito);
     daSalvare_.clear();
     ++versione_;

@@ -56,9 +56,17 @@ public:
 private:
     // Reads the files into `r`. Sets aside and reports damaged files (dated `adesso`); false with
     // the reason in `illeggibile` when a file is there but cannot be read.
-    bool Carica(Record& r, const DataOra& adesso, std::string& illeggibile);
+    // `avvisaDisaccordo`: report a ranking that disagrees with the log (start-up only).
+    // `ricostruita`: the ranking was rebuilt from the log and is to be written.
+    bool Carica(Record& r, const DataOra& adesso, std::string& illeggibile, bool avvisaDisaccordo, bool* ricostruita = nullptr);
+    // Writes `r` to the three files through the journal (see GiornaleRecord.h). False, with the
+    // reason reported, when the journal could not be written: then nothing changed.
+    bool Scrivi(Record& r);
 
-    std::filesystem::path cartella_, classifica_, albo_, partite_;
+    // A journal left by a save cut short: rolled forward (or reported), its contents returned.
+    std::optional<FileRecord> Giornale(const DataOra& adesso);
+
+    std::filesystem::path cartella_, classifica_, albo_, partite_, giornale_;
     Avvisi& avvisi_;
     Record record_;
     std::vector<EsitoPartita> daSalvare_;

@@ -22,12 +22,18 @@ CornicePrincipale::CornicePrincipale(Tavolo& tavolo, OrologioVirtuale& orologio,
       passi_(passi ? passi : &passiNulli_),
       calendario_(std::move(calendario)),
       record_(radici, avvisi_),
-      uscita_(orologio, [this] { SalvaImpostazioni(); }, [this] {
+      uscita_(orologio, [this] {
+          // A match decided during the ceremony is not lost to the exit.
+          tavolo_.RegistraPartitaConclusa();
+          SalvaImpostazioni();
+      }, [this] {
           if (Chiudi) Chiudi();
       }),
       percorsoImpostazioni_(MappaPercorso(kFileImpostazioni, radici)) {}
 
 CornicePrincipale::~CornicePrincipale() {
+    // Torn down some other way than by the exit: a decided match still reaches the records.
+    tavolo_.RegistraPartitaConclusa();
     // The table outlives us in some owners: it must not keep a pointer to our records.
     tavolo_.ImpostaRecord(nullptr);
 }
@@ -93,6 +99,7 @@ void CornicePrincipale::Avvio() {
     // 5.
     MostraPaginaRegole();
     // 6.
+    scritteRecord_ = ScritteConCartePC(tavolo_.Opz()[OpzMostraCarte] != "No");
     passi_->MostraColonneCartePC(tavolo_.Opz()[OpzMostraCarte] != "No");
     // 7. The score display by "Visualizzazione Punteggio:". Not the intervals the options imply:
     // those set at step 2 are the saved ones, which the computer's pace may have moved.

@@ -28,6 +28,7 @@
 #include "screens/PagineRegole.h"
 #include "screens/PannelloRecord.h"
 #include "game/SegnapuntiPartita.h"
+#include "screens/ScritteColonneDati.h"
 #include "screens/UscitaProgramma.h"
 
 namespace mrvelto {
@@ -95,6 +96,8 @@ public:
     // Fills the box with the page the link names (start-up step 5 and after each click).
     void MostraPaginaRegole();
     const RiquadroRegole& Regole() const { return regole_; }
+    // The data panel's column headings, as start-up step 6 left them.
+    const ScritteRecord& lblScritteRecord() const { return scritteRecord_; }
     UscitaProgramma& Uscita() { return uscita_; }
     const UscitaProgramma& Uscita() const { return uscita_; }
     // Messages about data files, each to be shown once (taking them empties the list).
@@ -128,6 +131,7 @@ private:
     int colonneSegnapunti_ = 4;
     std::string continuaregole_ = "Clicca qui per continuare > 1";
     RiquadroRegole regole_;
+    ScritteRecord scritteRecord_ = kScritteRecord0;
     std::filesystem::path percorsoImpostazioni_;
 };
 

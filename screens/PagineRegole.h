@@ -15,14 +15,14 @@ struct AreaTesto {
     int left = 0, top = 0, larghezza = 0, altezza = 0;
     bool operator==(const AreaTesto&) const = default;
 };
-inline constexpr int kLarghezzaRegole = 3150;
-inline constexpr int kAltezzaRegole = 4600;
-inline constexpr AreaTesto kAreaTestoRegole{100, 560, kLarghezzaRegole - 200, 3640};
+inline constexpr int kLarghezzaRegole = 2700;
+inline constexpr int kAltezzaRegole = 4670;
+// The link lblContinuaregole at the foot of the box, room for two lines.
+inline constexpr AreaTesto kAreaLinkRegole{100, kAltezzaRegole - 470, kLarghezzaRegole - 200, 420};
+inline constexpr AreaTesto kAreaTestoRegole{100, 520, kLarghezzaRegole - 200, kAreaLinkRegole.top - 20 - 520};
 // Page 5: the picture takes the top of the box, the text goes under it.
-inline constexpr AreaTesto kAreaImmagineRegole{900, 520, 1350, 1500};
-inline constexpr AreaTesto kAreaTestoConImmagine{100, 2100, kLarghezzaRegole - 200, 2100};
-// The link lblContinuaregole at the foot of the box.
-inline constexpr AreaTesto kAreaLinkRegole{100, kAltezzaRegole - 380, kLarghezzaRegole - 200, 300};
+inline constexpr AreaTesto kAreaImmagineRegole{(kLarghezzaRegole - 1350) / 2, 500, 1350, 1500};
+inline constexpr AreaTesto kAreaTestoConImmagine{100, 2060, kLarghezzaRegole - 200, kAreaLinkRegole.top - 20 - 2060};
 
 struct TestoRegole {
     std::string_view titolo;

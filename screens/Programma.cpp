@@ -3,6 +3,7 @@
 #include "player/GiocatoreVelto.h"
 #include "player/GiocatoriDiRiferimento.h"
 #include "records/ArchivioPartita.h"
+#include "records/FileDati.h"
 
 namespace mrvelto {
 
@@ -25,6 +26,16 @@ private:
 
 std::unique_ptr<Lettore> OMuto(std::unique_ptr<Lettore> l) {
     return l ? std::move(l) : std::make_unique<LettoreMuto>();
+}
+
+// The archive folder, made when missing. When it cannot be (a file in its place, no permission)
+// the reason is said and the dialog still opens, so that another folder can be chosen.
+std::string CreaCartella(const std::filesystem::path& cartella) {
+    std::error_code ec;
+    std::filesystem::create_directories(cartella, ec);
+    if (!ec) return {};
+    return "La cartella " + cartella.string() + " non si può creare (" + MotivoErrore(ec.value()) +
+           "): scegli un'altra cartella.";
 }
 
 }  // namespace
@@ -89,6 +100,10 @@ void Programma::EntraNelGioco(const std::string& nome, char sesso) {
     SessoGiocatore_ = sesso;
     CambiaModo(Modo::Gioco);
     cornice_->Avvio();
+    // What the start-up window found wrong with the stored name (or could not save) is said at the
+    // table, with the other data files' messages.
+    if (iniziale_)
+        for (std::string& testo : iniziale_->AvvisiFile().Prendi()) cornice_->AvvisiFile().Aggiungi(std::move(testo));
 }
 
 bool Programma::DigitaNome() {
@@ -118,7 +133,7 @@ std::filesystem::path Programma::PercorsoPredefinito() const {
 
 void Programma::SalvaPartita() {
     if (!DialogoFile) return;
-    std::filesystem::create_directories(PercorsoPredefinito().parent_path());
+    if (const std::string errore = CreaCartella(PercorsoPredefinito().parent_path()); !errore.empty() && Messaggio) Messaggio(errore);
     const auto scelto = DialogoFile(true, PercorsoPredefinito());
     if (!scelto) return;
     std::string errore;
@@ -136,7 +151,8 @@ void Programma::EntraInAnalisi() {
 
 void Programma::lblSalva_Click() {
     if (modo_ != Modo::Gioco || !tavolo_->Vista().FineGioco.visibile) return;
-    MusicaAnalisi();
+    // Saving is no review: the tune in play goes on.
+    audio_->Musica_().LinkFineGioco();
     SalvaPartita();
 }
 
@@ -159,7 +175,7 @@ void Programma::lblApri_Click() {
 void Programma::cmdLoad_Click() {
     if (modo_ != Modo::Analisi || !DialogoFile) return;
     const std::filesystem::path cartella = MappaPercorso(kCartellaArchivio, radici_);
-    std::filesystem::create_directories(cartella);
+    if (const std::string errore = CreaCartella(cartella); !errore.empty() && Messaggio) Messaggio(errore);
     const auto scelto = DialogoFile(false, cartella);
     if (!scelto) return;
     PartitaLetta letta = LeggiPartitaDaFile(*scelto);

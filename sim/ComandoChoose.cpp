@@ -24,7 +24,14 @@ int ComandoChoose(const std::vector<std::string>& args, std::istream& in, std::o
         err << "mrvelto-sim choose: argomento sconosciuto: " << args[0] << "\n";
         return 2;
     }
-    const std::string testo{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // A position is a few hundred bytes: an endless input (/dev/zero) is refused, not held.
+    std::string testo(kMassimoIngressoChoose + 1, '\0');
+    in.read(testo.data(), static_cast<std::streamsize>(testo.size()));
+    testo.resize(static_cast<std::size_t>(in.gcount()));
+    if (testo.size() > kMassimoIngressoChoose) {
+        err << "mrvelto-sim choose: l'ingresso supera " << kMassimoIngressoChoose << " byte: non è una posizione\n";
+        return 2;
+    }
     const nlohmann::json j = nlohmann::json::parse(testo, nullptr, false);
     if (j.is_discarded()) {
         err << "mrvelto-sim choose: l'ingresso non è JSON valido\n";

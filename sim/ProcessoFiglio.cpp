@@ -85,7 +85,54 @@ void FineDellAlbero(pid_t gruppo) {
     }
 }
 
+// Every child of ours, spoken to or not.
+std::vector<pid_t> TuttiIFigli() {
+    std::vector<pid_t> r = Orfani();
+    std::lock_guard<std::mutex> guardia(vivi_mutex);
+    r.insert(r.end(), vivi.begin(), vivi.end());
+    return r;
+}
+
 }  // namespace
+
+void FineAlSegnale() {
+    static const bool fatto = [] {
+        sigset_t segnali;
+        sigemptyset(&segnali);
+        for (int s : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&segnali, s);
+        // Blocked here, before any thread starts, so that only the thread below receives them.
+        ::pthread_sigmask(SIG_BLOCK, &segnali, nullptr);
+        std::thread([segnali] {
+            int segnale = 0;
+            while (::sigwait(&segnali, &segnale) != 0) {
+            }
+            // Every child's group, then whatever their trees left to us, until nothing is left.
+            const auto scadenza = Orologio::now() + std::chrono::seconds(5);
+            for (;;) {
+                const auto figli = TuttiIFigli();
+                if (figli.empty() || Orologio::now() >= scadenza) break;
+                for (pid_t f : figli) ::kill(-f, SIGKILL), ::kill(f, SIGKILL);
+                for (pid_t f : figli) ::waitpid(f, nullptr, WNOHANG);
+                {
+                    std::lock_guard<std::mutex> guardia(vivi_mutex);
+                    for (pid_t f : figli)
+                        if (::kill(f, 0) != 0 && errno == ESRCH) vivi.erase(f);
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            // Then end as the signal would have ended us: the shell sees 128 + its number.
+            ::signal(segnale, SIG_DFL);
+            sigset_t questo;
+            sigemptyset(&questo);
+            sigaddset(&questo, segnale);
+            ::pthread_sigmask(SIG_UNBLOCK, &questo, nullptr);
+            ::kill(::getpid(), segnale);
+            ::_exit(128 + segnale);
+        }).detach();
+        return true;
+    }();
+    (void)fatto;
+}
 
 ProcessoFiglio::ProcessoFiglio(const std::string& comando) {
     // A child that exits while we write must give us EPIPE, not kill us.

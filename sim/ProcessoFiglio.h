@@ -61,4 +61,8 @@ private:
     std::string buffer_;
 };
 
+// Makes SIGINT, SIGTERM and SIGHUP end every child's whole tree before the program ends, then end
+// the program with that signal. To be called first thing in main, before any thread starts.
+void FineAlSegnale();
+
 }  // namespace mrvelto::sim

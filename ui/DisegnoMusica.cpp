@@ -2,6 +2,9 @@
 
 #include <QImage>
 #include <QPainterPath>
+
+#include "ui/RegistroDisegno.h"
+#include "ui/TestoAdattato.h"
 #include <map>
 #include <string>
 
@@ -74,20 +77,23 @@ void DisegnaMusica(QPainter& p, const VistaMusica& v, const std::filesystem::pat
         DisegnaBandiera(p, QRectF(v.Bandiera.left, v.Bandiera.top, kLarghezzaBandiera, kAltezzaBandiera), v.BandieraDi, media,
                         v.FileBandiera);
     if (!v.Titolo.visibile || v.Titolo.testo.empty() || titoloCoperto) return;
-    font.setPixelSize(200);
+    font.setPixelSize(180);
     font.setBold(true);
     font.setItalic(true);
     p.setFont(font);
     const QString testo = QString::fromStdString(v.Titolo.testo);
-    // The free column left of the hands, where a long title wraps onto its second line.
-    const QRect spazio(kSinistraTitolo, v.TitoloTop, kLarghezzaTitolo, 900);
-    const QRect occupato = p.fontMetrics().boundingRect(spazio, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, testo);
-    // A dark band under the text keeps it readable on every cloth colour.
+    // The free column left of the hands, where a long title wraps; the dark band under the text
+    // keeps it readable on every cloth colour and stays inside the column.
+    const QRect colonna(kSinistraTitolo, v.TitoloTop, kLarghezzaTitolo, kFondoTitolo - v.TitoloTop);
+    const QRect spazio = colonna.adjusted(120, 40, -120, -40);
+    const QRect occupato = p.boundingRect(spazio, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, testo).intersected(spazio);
+    const QRect banda = occupato.adjusted(-120, -40, 120, 40);
+    const ScatolaInDisegno scatola(p, TipoScatola::Riquadro, QStringLiteral("titolo"), banda);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 120));
-    p.drawRoundedRect(occupato.adjusted(-150, -40, 150, 40), 80, 80);
+    p.drawRoundedRect(banda, 80, 80);
     p.setPen(QColor(255, 250, 225));
-    p.drawText(spazio, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, testo);
+    TestoAdattato(p, spazio, Qt::AlignHCenter | Qt::AlignTop, testo);
 }
 
 }  // namespace mrvelto

@@ -11,9 +11,10 @@ namespace mrvelto {
 
 inline constexpr int kLarghezzaBandiera = 1500;
 inline constexpr int kAltezzaBandiera = 1000;
-// The title's column, left of the hands.
+// The title's column, band included: left of the right panels' place (2925) and of the hands.
 inline constexpr int kSinistraTitolo = 120;
-inline constexpr int kLarghezzaTitolo = 3360;
+inline constexpr int kLarghezzaTitolo = 2745;
+inline constexpr int kFondoTitolo = 2340;  // above the rules box
 
 // `r` in the painter's units. Chi::H: Italy's tricolour; Chi::PC: the Union Jack.
 void DisegnaBandieraDipinta(QPainter& p, const QRectF& r, Chi di);

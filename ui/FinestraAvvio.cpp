@@ -10,11 +10,20 @@ namespace {
 
 QColor Qc(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
 
-// A missing picture is drawn as a plain panel, so that the window still reads well.
-void Immagine(QPainter& p, const QRect& r, const std::filesystem::path& file, const QColor& riserva, const QString& etichetta) {
+// A missing picture is drawn as a plain panel, so that the window still reads well. With
+// `proporzioni` the picture keeps its shape, as large as `r` allows and centred in it.
+void Immagine(QPainter& p, const QRect& r, const std::filesystem::path& file, const QColor& riserva, const QString& etichetta,
+              bool proporzioni = false) {
     QPixmap pix(QString::fromStdString(file.string()));
     if (!pix.isNull()) {
-        p.drawPixmap(r, pix);
+        if (!proporzioni) {
+            p.drawPixmap(r, pix);
+            return;
+        }
+        const QSizeF dentro = QSizeF(pix.size()).scaled(r.size(), Qt::KeepAspectRatio);
+        const QRectF posto(r.left() + (r.width() - dentro.width()) / 2, r.top() + (r.height() - dentro.height()) / 2, dentro.width(),
+                           dentro.height());
+        p.drawPixmap(posto, pix, QRectF(pix.rect()));
         return;
     }
     p.fillRect(r, riserva);
@@ -24,16 +33,21 @@ void Immagine(QPainter& p, const QRect& r, const std::filesystem::path& file, co
 
 }  // namespace
 
-FinestraAvvio::FinestraAvvio(Programma& programma, QWidget* principale, QWidget* parent)
-    : QWidget(parent), programma_(programma), iniziale_(*programma.Iniziale()), principale_(principale) {
+FinestraAvvio::FinestraAvvio(Programma& programma, QWidget* principale, double scala, QWidget* parent)
+    : QWidget(parent), programma_(programma), iniziale_(*programma.Iniziale()), principale_(principale), scala_(scala) {
     setWindowTitle(QStringLiteral("Mr. VELTO"));
-    setFixedSize(640, 480);
+    auto s = [scala](int v) { return qRound(v * scala); };
+    setFixedSize(s(640), s(480));
+    QFont f = font();
+    f.setPixelSize(s(15));
     nome_ = new QLineEdit(this);
-    nome_->setGeometry(170, 380, 220, 28);
+    nome_->setFont(f);
+    nome_->setGeometry(s(170), s(380), s(220), s(28));
     nome_->setText(QString::fromStdString(iniziale_.Testo()));
     nome_->selectAll();
     ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setGeometry(400, 380, 70, 28);
+    ok_->setFont(f);
+    ok_->setGeometry(s(400), s(380), s(70), s(28));
     connect(nome_, &QLineEdit::textEdited, this, [this](const QString& t) { iniziale_.ImpostaTesto(t.toStdString()); });
     connect(nome_, &QLineEdit::returnPressed, this, [this] { programma_.TastoInvio(); Aggiorna(); });
     connect(ok_, &QPushButton::clicked, this, [this] { programma_.TastoInvio(); Aggiorna(); });
@@ -79,18 +93,21 @@ void FinestraAvvio::paintEvent(QPaintEvent*) {
     // The pictures are stretched to their places; sampled without smoothing their diagonals
     // come out as stairs, most of all on a screen scaled to 150 or 200 %.
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    Immagine(p, rect(), iniziale_.PercorsoSfondo(), QColor(20, 40, 90), QString());
+    // Laid out at 640 x 480 and scaled to the window.
+    p.scale(scala_, scala_);
+    const QRect tutto(0, 0, 640, 480);
+    Immagine(p, tutto, iniziale_.PercorsoSfondo(), QColor(20, 40, 90), QString());
     // The flag behind is dimmed, so that the white and yellow texts read on every part of it.
-    p.fillRect(rect(), QColor(0, 0, 0, 120));
+    p.fillRect(tutto, QColor(0, 0, 0, 120));
     Immagine(p, QRect(520, 20, 100, 66), iniziale_.PercorsoVessillo(), QColor(0, 140, 70), QStringLiteral("Italia"));
     p.setPen(Qt::white);
     QFont f = font();
-    f.setPointSize(12);
+    f.setPixelSize(16);
     p.setFont(f);
     p.drawText(QRect(20, 20, 480, 60), Qt::TextWordWrap, QString::fromUtf8(kTestoScritta1.data(), int(kTestoScritta1.size())));
     if (iniziale_.Scritta2Visibile()) {
         QFont grande = f;
-        grande.setPointSize(36);
+        grande.setPixelSize(48);
         grande.setBold(true);
         p.setFont(grande);
         p.setPen(QColor(255, 220, 0));
@@ -99,13 +116,15 @@ void FinestraAvvio::paintEvent(QPaintEvent*) {
     p.setFont(f);
     p.setPen(Qt::white);
     p.drawText(QRect(20, 155, 600, 24), Qt::AlignCenter, QString::fromUtf8(kTestoSottotitolo.data(), int(kTestoSottotitolo.size())));
-    // The four symbol places (twips / 15 = pixels at 100 %).
+    // The four symbol places, 150 pixels apart; a symbol as wide as its picture width
+    // (twips / 15 = pixels, at two thirds) and keeping its shape, centred in its place.
     for (int posto = 1; posto <= 4; ++posto) {
         const FinestraIniziale::Simbolo& s = iniziale_.ImgSimbolo(posto);
         if (!s.visibile) continue;
-        const QRect r(40 + (posto - 1) * 150, 195, s.larghezza / 15 * 2 / 3, 110);
+        const int larghezza = s.larghezza / 15 * 2 / 3;
+        const QRect r(40 + (posto - 1) * 150 + (140 - larghezza) / 2, 195, larghezza, 110);
         static const char* kNomi[] = {"", "Bastoni", "Bastoni", "Spade", "Spade", "Denari", "Denari", "Coppe", "Coppe"};
-        Immagine(p, r, iniziale_.PercorsoSimbolo(s.numero), QColor(120, 30, 30), QString::fromLatin1(kNomi[s.numero]));
+        Immagine(p, r, iniziale_.PercorsoSimbolo(s.numero), QColor(120, 30, 30), QString::fromLatin1(kNomi[s.numero]), true);
     }
     if (iniziale_.InserisciVisibile()) {
         const QColor colore = Qc(iniziale_.ColoreInserisci());

@@ -14,8 +14,9 @@ namespace mrvelto {
 
 class FinestraAvvio : public QWidget {
 public:
-    // `principale` is shown once the program leaves mode Avvio.
-    FinestraAvvio(Programma& programma, QWidget* principale, QWidget* parent = nullptr);
+    // `principale` is shown once the program leaves mode Avvio. `scala`: the window's size and
+    // everything in it, against its 640 x 480 layout.
+    FinestraAvvio(Programma& programma, QWidget* principale, double scala = 1.0, QWidget* parent = nullptr);
     ~FinestraAvvio() override;
     QLineEdit* Casella() { return nome_; }
 
@@ -32,6 +33,7 @@ private:
     QPushButton* ok_;
     QTimer ridisegno_;
     std::function<void()> cambioModoPrecedente_;  // the main window's, called first
+    double scala_;
 };
 
 }  // namespace mrvelto

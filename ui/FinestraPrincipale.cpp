@@ -1,16 +1,19 @@
 #include "ui/FinestraPrincipale.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QToolTip>
 
 #include "game/OraVirtuale.h"
 #include "platform/PompaProgramma.h"
+#include "platform/ScalaFinestra.h"
 #include "platform/RadiciQt.h"
 #include "platform/SistemaReale.h"
 #include "platform/UscitaDispositivo.h"
@@ -22,6 +25,7 @@
 #include "ui/PannelloOpzioniQt.h"
 #include "ui/PittoreAnalisi.h"
 #include "ui/PittoreRegole.h"
+#include "ui/RegistroDisegno.h"
 #include "ui/TestoAdattato.h"
 
 namespace mrvelto {
@@ -37,7 +41,10 @@ QRect RettangoloCornice(const SlotGrafico& s) { return {s.cornice.left, s.cornic
 
 FinestraPrincipale::FinestraPrincipale(const AvvioFinestra& avvio, QWidget* parent) : QWidget(parent), avvio_(avvio) {
     setWindowTitle(QStringLiteral("Mr. VELTO"));
-    resize(kLarghezzaTwip / kTwipPerPixel, kAltezzaTwip / kTwipPerPixel);
+    const QSize base(kLarghezzaTwip / kTwipPerPixel, kAltezzaTwip / kTwipPerPixel);
+    scala_ = avvio_.scala;
+    if (scala_ <= 0) scala_ = screen() ? ScalaFinestra(base, screen()->availableGeometry().size()) : 1.0;
+    resize(qRound(base.width() * scala_), qRound(base.height() * scala_));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // the options panel highlights the value under the mouse
     AmbienteProgramma ambiente;
@@ -153,9 +160,12 @@ void FinestraPrincipale::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::TextAntialiasing);
     // The cards come from the cache at device size; the flags are stretched here.
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.fillRect(rect(), ColoreTavolo().darker(115));
+    p.fillRect(rect(), ColoreTavolo());
     p.setTransform(Trasformazione());
+    tagliati_.clear();
+    TestiTagliati() = &tagliati_;
     Disegna(p);
+    TestiTagliati() = nullptr;
 }
 
 void FinestraPrincipale::DisegnaEtichetta(QPainter& p, const QRect& r, const Etichetta& e, const QColor& testo, int pixel) {
@@ -170,8 +180,9 @@ void FinestraPrincipale::DisegnaEtichetta(QPainter& p, const QRect& r, const Eti
     f.setBold(true);
     p.setFont(f);
     p.setPen(e.evidenziata ? QColor(60, 30, 20) : testo);
-    // A long player's name shrinks to its label rather than losing its end.
-    TestoAdattato(p, r.adjusted(90, 0, -90, 0), Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(e.testo), 0.5, true);
+    // A long player's name shrinks to its label, and past the smallest type is cut (its tooltip
+    // has it whole).
+    TestoAdattato(p, r.adjusted(90, 0, -90, 0), Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(e.testo), kCarattereMinimo, true);
 }
 
 void FinestraPrincipale::DisegnaSlot(QPainter& p, int k) {
@@ -181,6 +192,7 @@ void FinestraPrincipale::DisegnaSlot(QPainter& p, int k) {
     // put in the slot: the face, or the back's pattern laid transparently over the colour.
     const QRect corpo = RettangoloCornice(s);
     const QRect immagine = RettangoloImmagine(s);
+    const ScatolaInDisegno scatola(p, TipoScatola::Carta, QStringLiteral("carta %1").arg(k), corpo);
     p.setPen(QPen(QColor(60, 40, 30), 12));
     p.setBrush(Qc(s.riempimento));
     p.drawRoundedRect(corpo, 90, 90);
@@ -198,8 +210,10 @@ void FinestraPrincipale::DisegnaFineGioco(QPainter& p) {
     const FrameFineGioco& f = Tavolo_().Vista().FineGioco;
     if (!f.visibile) return;
     const QRect r(f.posizione.left, f.posizione.top, geometria::kLarghezzaFineGioco, geometria::kAltezzaFineGioco);
+    const ScatolaInDisegno scatola(p, TipoScatola::Riquadro, QStringLiteral("fine del gioco"), r);
+    // The frame takes the table's colour; its dark border sets it off.
     p.setPen(QPen(QColor(40, 20, 10), 30));
-    p.setBrush(ColoreTavolo().lighter(125));
+    p.setBrush(ColoreTavolo());
     p.drawRoundedRect(r, 120, 120);
     QFont font1 = font();
     font1.setPixelSize(200);
@@ -209,7 +223,7 @@ void FinestraPrincipale::DisegnaFineGioco(QPainter& p) {
     // The longer messages take four lines at this size: they shrink to fit their band.
     TestoAdattato(p, QRect(r.left() + 200, r.top() + 80, r.width() - 400, 720), Qt::AlignCenter, QString::fromStdString(f.messaggio1));
     QFont font2 = font1;
-    font2.setPixelSize(160);
+    font2.setPixelSize(kCarattereMinimo);
     font2.setBold(false);
     p.setFont(font2);
     // Below the messages the three links, then the button.
@@ -223,38 +237,88 @@ void FinestraPrincipale::DisegnaFineGioco(QPainter& p) {
         p.setPen(b.abilitata ? Qt::black : QColor(110, 110, 110));
         p.drawText(pr, Qt::AlignCenter, QString::fromStdString(b.testo));
     }
+    DisegnaLinkFineGioco(p, *programma_, font());
+}
+
+std::vector<QRect> FinestraPrincipale::Coperture() {
+    const auto& pannelli = Cornice().Menu().fraPannello;
+    auto posto = [&](IndicePannello i, int w, int h) {
+        const StatoPannello& s = pannelli[static_cast<std::size_t>(i)];
+        return s.visibile ? QRect(s.posizione.left, s.posizione.top, w, h) : QRect();
+    };
+    const FrameFineGioco& f = Tavolo_().Vista().FineGioco;
+    const UscitaProgramma& u = Cornice().Uscita();
+    const bool analisi = programma_->ModoCorrente() == Modo::Analisi;
+    using namespace geometria;
+    QRect sinistro = posto(PannelloDatiIdx, kLarghezzaPannelloSinistro, kAltezzaPannelloSinistro);
+    if (sinistro.isNull()) sinistro = posto(PannelloPartitaIdx, kLarghezzaPannelloSinistro, kAltezzaPannelloSinistro);
+    QRect destro = posto(PannelloOpzioniIdx, kLarghezzaPannelloDestro, kAltezzaPannelloDestro);
+    if (destro.isNull()) destro = posto(PannelloAlboIdx, kLarghezzaPannelloDestro, kAltezzaPannelloDestro);
+    const QRect fine = f.visibile && !analisi ? QRect(f.posizione.left, f.posizione.top, kLarghezzaFineGioco, kAltezzaFineGioco) : QRect();
+    const QRect esci = u.DomandaVisibile()
+                           ? QRect(u.PosizioneDomanda().left, u.PosizioneDomanda().top, kLarghezzaDomandaUscita, kAltezzaDomandaUscita)
+                           : QRect();
+    const std::array<QRect, 4> r{sinistro, destro, fine, esci};
+    // A box seen for the first time since it was hidden is the latest opened.
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        if (r[i].isNull()) aperture_[i] = 0;
+        else if (aperture_[i] == 0) aperture_[i] = ++contaAperture_;
+    }
+    std::vector<QRect> visibili;
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        bool vince = !r[i].isNull();
+        for (std::size_t j = 0; j < r.size() && vince; ++j)
+            if (j != i && !r[j].isNull() && r[i].intersects(r[j]) && aperture_[j] > aperture_[i]) vince = false;
+        copertureVisibili_[i] = vince;
+        visibili.push_back(vince ? r[i] : QRect());
+    }
+    return visibili;
 }
 
 void FinestraPrincipale::Disegna(QPainter& p) {
     const Presentazione& v = Tavolo_().Vista();
     p.fillRect(QRect(0, 0, kLarghezzaTwip, kAltezzaTwip), ColoreTavolo());
+    const std::vector<QRect> coperture = Coperture();
+    auto coperto = [&](const QRect& r) {
+        return std::any_of(coperture.begin(), coperture.end(), [&](const QRect& c) { return !c.isNull() && c.intersects(r); });
+    };
 
     const QColor testo(255, 240, 220);
-    DisegnaEtichetta(p, geometria::kNomePC, v.NomePC, testo, 300);
-    DisegnaEtichetta(p, geometria::kPuntiPCScritta, v.PuntiPCScritta, testo, 260);
-    Etichetta puntiPC = v.PuntiPC, puntiH = v.PuntiH;
-    if (programma_->ModoCorrente() == Modo::Analisi && programma_->Analisi_().Attiva()) {
-        // The review's running score, not the table's last one.
-        puntiPC.testo = std::to_string(programma_->Analisi_().Vista().PuntiPC);
-        puntiH.testo = std::to_string(programma_->Analisi_().Vista().PuntiH);
+    const bool analisi = programma_->ModoCorrente() == Modo::Analisi;
+    Etichetta puntiPC = v.PuntiPC, puntiH = v.PuntiH, nomePC = v.NomePC, nomeH = v.NomeH;
+    Etichetta carteRimaste = v.CarteRimaste, carteRimasteScritta = v.CarteRimasteScritta;
+    if (analisi && programma_->Analisi_().Attiva()) {
+        // The reviewed trick's score, stock and taker, not the table's last ones.
+        const VistaAnalisi& a = programma_->Analisi_().Vista();
+        puntiPC.testo = std::to_string(a.PuntiPC);
+        puntiH.testo = std::to_string(a.PuntiH);
+        const int nelMazzo = a.carteNelMazzo + (a.briscolaInTavola ? 1 : 0);
+        carteRimaste.testo = std::to_string(nelMazzo);
+        carteRimaste.visibile = carteRimasteScritta.visibile = nelMazzo > 0;
+        nomePC.evidenziata = a.presaDi == Chi::PC;
+        nomeH.evidenziata = a.presaDi == Chi::H;
     }
+    DisegnaEtichetta(p, geometria::kNomePC, nomePC, testo, 300);
+    DisegnaEtichetta(p, geometria::kPuntiPCScritta, v.PuntiPCScritta, testo, 260);
     DisegnaEtichetta(p, geometria::kPuntiPC, puntiPC, testo, 300);
-    DisegnaEtichetta(p, geometria::kNomeH, v.NomeH, testo, 300);
+    DisegnaEtichetta(p, geometria::kNomeH, nomeH, testo, 300);
     DisegnaEtichetta(p, geometria::kPuntiHScritta, v.PuntiHScritta, testo, 260);
     DisegnaEtichetta(p, geometria::kPuntiH, puntiH, testo, 300);
-    DisegnaEtichetta(p, geometria::kCarteRimasteScritta, v.CarteRimasteScritta, testo, 240);
-    DisegnaEtichetta(p, geometria::kCarteRimaste, v.CarteRimaste, testo, 260);
+    DisegnaEtichetta(p, geometria::kCarteRimasteScritta, carteRimasteScritta, testo, 240);
+    DisegnaEtichetta(p, geometria::kCarteRimaste, carteRimaste, testo, 260);
 
     DisegnaSegnapunti(p, Cornice(), Tavolo_());
-    const ColoriPannelli colori{ColoreTavolo(), ColoreTavolo().darker(125), testo};
+    // The panels take the table's colour, as the window's background.
+    const ColoriPannelli colori{ColoreTavolo(), ColoreTavolo(), testo};
     DisegnaMenu(p, Cornice(), colori);
 
-    const bool analisi = programma_->ModoCorrente() == Modo::Analisi;
     if (analisi) {
-        DisegnaAnalisi(p, *programma_, *immagini_, font());
+        DisegnaAnalisi(p, *programma_, *immagini_, font(), coperto);
     } else {
         // Cards: the stock under the briscola is drawn first, hand cards, then played ones on top.
-        for (int k : {7, 8, 1, 2, 3, 4, 5, 6}) DisegnaSlot(p, k);
+        // A card that a panel or frame would half cover is left out while it is open.
+        for (int k : {7, 8, 1, 2, 3, 4, 5, 6})
+            if (!coperto(RettangoloCornice(v.Slot[k]))) DisegnaSlot(p, k);
     }
 
     if (v.cmdEffettuaLaPresa.visibile && !analisi) {
@@ -275,16 +339,13 @@ void FinestraPrincipale::Disegna(QPainter& p) {
         p.setPen(testo);
         p.drawText(geometria::kIstruzione, Qt::AlignCenter, QString::fromStdString(v.IstruzioneIniziale.testo));
     }
-    const auto& pannelli = Cornice().Menu().fraPannello;
-    const bool titoloCoperto = pannelli[PannelloDatiIdx].visibile || pannelli[PannelloPartitaIdx].visibile;
+    const bool titoloCoperto = !coperture[0].isNull();
     DisegnaMusica(p, programma_->Audio().Musica_().Vista(), media_, font(), titoloCoperto);
-    DisegnaRegole(p, Cornice(), colori);
-    DisegnaPannelli(p, Cornice(), Tavolo_(), programma_->Opzioni_(), colori, albo_, programma_->SpiegaPannelloDatiVisibile());
-    if (!analisi) {
-        DisegnaFineGioco(p);
-        DisegnaLinkFineGioco(p, *programma_, font());
-    }
-    DisegnaDomandaUscita(p, Cornice(), colori);
+    DisegnaRegole(p, Cornice(), colori, regole_);
+    DisegnaPannelli(p, Cornice(), Tavolo_(), programma_->Opzioni_(), colori, albo_, programma_->SpiegaPannelloDatiVisibile(),
+                    copertureVisibili_[0], copertureVisibili_[1]);
+    if (!analisi && copertureVisibili_[2]) DisegnaFineGioco(p);
+    if (copertureVisibili_[3]) DisegnaDomandaUscita(p, Cornice(), colori);
 }
 
 void FinestraPrincipale::mousePressEvent(QMouseEvent* event) {
@@ -318,10 +379,13 @@ void FinestraPrincipale::mousePressEvent(QMouseEvent* event) {
         update();
         return;
     }
-    if (Cornice().Menu().fraPannello[PannelloAlboIdx].visibile && geometria::ListaAlbo().contains(t)) {
+    const StatoPannello& albo = Cornice().Menu().fraPannello[PannelloAlboIdx];
+    if (albo.visibile && QRect(albo.posizione.left, albo.posizione.top, geometria::kLarghezzaPannelloDestro,
+                               geometria::kAltezzaPannelloDestro).contains(t)) {
         // A click on the log moves the focus to the hidden button whose action may close the
-        // panel, so that Enter goes on with the match.
-        if (Cornice().LstAlbo_Click() == Fuoco::SetFocusAlbo) Cornice().cmdSetFocusAlbo();
+        // panel, so that Enter goes on with the match. The rest of the panel takes no clicks: what
+        // it covers is not in view.
+        if (geometria::ListaAlbo().contains(t) && Cornice().LstAlbo_Click() == Fuoco::SetFocusAlbo) Cornice().cmdSetFocusAlbo();
         update();
         return;
     }
@@ -379,10 +443,15 @@ void FinestraPrincipale::mouseMoveEvent(QMouseEvent* event) {
 bool FinestraPrincipale::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip) {
         auto* aiuto = static_cast<QHelpEvent*>(e);
+        const QPoint t = Trasformazione().inverted().map(aiuto->pos());
         const QRect r = RettangoloOpzioni();
-        const SottoIlMouse sotto = CosaCeSotto(r, Trasformazione().inverted().map(aiuto->pos()));
+        const SottoIlMouse sotto = CosaCeSotto(r, t);
         const int n = sotto.didascalia >= 0 ? sotto.didascalia : sotto.valore;
-        if (!r.isEmpty() && n >= 0)
+        // A text cut to its box shows whole in its tooltip.
+        const auto tagliato = std::find_if(tagliati_.rbegin(), tagliati_.rend(), [&](const TestoTagliato& x) { return x.r.contains(t); });
+        if (tagliato != tagliati_.rend())
+            QToolTip::showText(aiuto->globalPos(), QStringLiteral("<p>%1</p>").arg(tagliato->testo.toHtmlEscaped()), this);
+        else if (!r.isEmpty() && n >= 0)
             QToolTip::showText(aiuto->globalPos(), SuggerimentoOpzione(n), this);
         else
             QToolTip::hideText();
@@ -404,6 +473,13 @@ void FinestraPrincipale::keyPressEvent(QKeyEvent* event) {
 void FinestraPrincipale::wheelEvent(QWheelEvent* event) {
     bool ok = false;
     const QPoint t = Trasformazione().inverted(&ok).map(event->position()).toPoint();
+    if (ok && RegoleVisibili(Cornice()) && AreaTestoRegole(Cornice()).contains(t)) {
+        // Three lines a notch; wheel up goes back towards the page's top.
+        regole_.Scorri(-event->angleDelta().y() / 120 * 3);
+        update();
+        event->accept();
+        return;
+    }
     if (!ok || !Cornice().Menu().fraPannello[PannelloAlboIdx].visibile || !geometria::ListaAlbo().contains(t)) {
         QWidget::wheelEvent(event);
         return;

@@ -5,7 +5,12 @@
 #include <filesystem>
 #include <memory>
 
+#include <array>
+#include <vector>
+
 #include "ui/CacheImmagini.h"
+#include "ui/PittoreRegole.h"
+#include "ui/TestoAdattato.h"
 #include "platform/MotoreAudio.h"
 
 #include "screens/Programma.h"
@@ -23,6 +28,7 @@ struct AvvioFinestra {
     bool finestraIniziale = false;  // open on the start-up window (FinestraAvvio)
     bool suono = false;     // the audio device plays the game's sounds
     QString catturaAudio;   // if set: the mix on virtual time goes to this WAV instead
+    double scala = 0;       // pixels per 15 twips; 0: the largest step that fits the screen
 };
 
 class FinestraPrincipale : public QWidget {
@@ -44,8 +50,11 @@ public:
     OrologioVirtuale& Orologio() { return programma_->Orologio(); }
     // Twips to pixels for the current size: the table is scaled to fit and centred.
     QTransform Trasformazione() const;
+    // The scale the window opened at (1 = 15 twips a pixel).
+    double Scala() const { return scala_; }
     // Where the records panel's match log is scrolled to.
     const ScorrimentoLista& ScorrimentoAlbo() const { return albo_; }
+    const ScorrimentoRegole& ScorrimentoPaginaRegole() const { return regole_; }
 
 signals:
     // The autoplay reached its number of matches and the window is leaving.
@@ -70,6 +79,9 @@ private:
     void Esci();
     // The options panel's place while it is shown, else an empty rectangle (twips).
     QRect RettangoloOpzioni() const;
+    // The boxes that lie over the table (side panels, end-of-game frame, exit question) that are
+    // drawn now: of two that overlap, only the one opened later.
+    std::vector<QRect> Coperture();
 
     AvvioFinestra avvio_;
     // Declared before the program: its players must outlive it.
@@ -81,6 +93,13 @@ private:
     bool chiusa_ = false;
     std::unique_ptr<CacheImmagini> immagini_;
     ScorrimentoLista albo_;   // the exit has run its course: the window may close
+    ScorrimentoRegole regole_;
+    double scala_ = 1;
+    std::vector<TestoTagliato> tagliati_;  // the last frame's cut texts, for their tooltips
+    // When each overlay was last seen opening (0: hidden), to tell which one came later.
+    std::array<quint64, 4> aperture_{};
+    quint64 contaAperture_ = 0;
+    std::array<bool, 4> copertureVisibili_{};
 };
 
 }  // namespace mrvelto

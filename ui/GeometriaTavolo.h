@@ -41,7 +41,8 @@ inline QRect VoceMenu(int k) { return {300, 7150 + (k - 1) * 440, 2400, 420}; }
 inline constexpr int kLarghezzaPannelloSinistro = 2790;
 inline constexpr int kAltezzaPannelloSinistro = 6950;
 inline constexpr int kLarghezzaPannelloDestro = 6150;
-inline constexpr int kAltezzaPannelloDestro = 5950;
+// Down to just above the human's hand.
+inline constexpr int kAltezzaPannelloDestro = 6060;
 // The match log's box inside the records panel (at the right panels' place).
 // The records panel's match log, below the ranking and the results by level: room for five
 // entries at once (the wheel scrolls the rest).

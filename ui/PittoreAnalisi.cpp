@@ -6,6 +6,7 @@
 #include "screens/Programma.h"
 #include "ui/CacheImmagini.h"
 #include "ui/GeometriaTavolo.h"
+#include "ui/RegistroDisegno.h"
 #include "ui/TestoAdattato.h"
 
 namespace mrvelto {
@@ -15,9 +16,17 @@ namespace {
 QColor Qc(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
 QString Qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
+// Set while a review is drawn: a card's body that an open panel or frame would half cover.
+const std::function<bool(const QRect&)>* gCoperto = nullptr;
+
 // A card's body and picture with its image's top left at `pos`; `segnata` rings the taker's card.
 void Carta(QPainter& p, CacheImmagini& immagini, Punto pos, const std::string& figura, QColor riempimento, bool segnata = false) {
     const QRect corpo(pos.left - kScartoCornice, pos.top - kScartoCornice, kLarghezzaCornice, kAltezzaCornice);
+    if (gCoperto && *gCoperto && (*gCoperto)(corpo)) return;
+    // The briscola and the stock lie one over the other by design: they keep their slots' names.
+    auto e = [&](int k) { return pos.left == PosizioneDiManoDelloSlot(k).left && pos.top == PosizioneDiManoDelloSlot(k).top; };
+    const QString nome = e(7) ? QStringLiteral("carta 7") : e(8) ? QStringLiteral("carta 8") : QStringLiteral("carta dell'analisi");
+    const ScatolaInDisegno scatola(p, TipoScatola::Carta, nome, corpo);
     const QRect immagine(pos.left, pos.top, kLarghezzaImmagine, kAltezzaImmagine);
     p.setPen(segnata ? QPen(QColor(255, 210, 0), 70) : QPen(QColor(60, 40, 30), 12));
     p.setBrush(riempimento);
@@ -56,7 +65,9 @@ std::array<PulsanteAnalisiQt, 5> PulsantiDellAnalisi(Programma& programma) {
     }};
 }
 
-void DisegnaAnalisi(QPainter& p, Programma& programma, CacheImmagini& immagini, const QFont& base) {
+void DisegnaAnalisi(QPainter& p, Programma& programma, CacheImmagini& immagini, const QFont& base,
+                    const std::function<bool(const QRect&)>& coperto) {
+    gCoperto = &coperto;
     const Tavolo& t = programma.Tavolo_();
     const Analisi& analisi = programma.Analisi_();
     QFont f = base;
@@ -76,9 +87,10 @@ void DisegnaAnalisi(QPainter& p, Programma& programma, CacheImmagini& immagini, 
         f.setBold(v.finita);
         p.setFont(f);
         p.setPen(QColor(255, 240, 220));
-        p.drawText(geometria::kDescrizioneAnalisi, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, Qs(v.descrizione));
+        TestoAdattato(p, geometria::kDescrizioneAnalisi, Qt::AlignLeft | Qt::AlignVCenter, Qs(v.descrizione));
     }
-    f.setPixelSize(145);
+    gCoperto = nullptr;
+    f.setPixelSize(kCarattereMinimo);
     f.setBold(true);
     p.setFont(f);
     const auto pulsanti = PulsantiDellAnalisi(programma);

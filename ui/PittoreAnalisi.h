@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 #include <array>
 #include <functional>
 
@@ -26,7 +27,9 @@ struct PulsanteAnalisiQt {
 // The review's buttons in their row order (geometria::PulsanteAnalisi(i)).
 std::array<PulsanteAnalisiQt, 5> PulsantiDellAnalisi(Programma& programma);
 
-void DisegnaAnalisi(QPainter& p, Programma& programma, CacheImmagini& immagini, const QFont& base);
+// `coperto` tells a card's body (twips) that an open panel or frame would half cover: it is left out.
+void DisegnaAnalisi(QPainter& p, Programma& programma, CacheImmagini& immagini, const QFont& base,
+                    const std::function<bool(const QRect&)>& coperto = {});
 // The links lblApri, lblRivedi, lblSalva inside the end-of-game frame (only in play).
 void DisegnaLinkFineGioco(QPainter& p, const Programma& programma, const QFont& base);
 

@@ -1,10 +1,14 @@
 #include "ui/PittoreRegole.h"
 
 #include <QPainter>
+#include <QHash>
 #include <QPainterPath>
+#include <QStringList>
 
 #include "screens/CornicePrincipale.h"
 #include "ui/PittorePannelli.h"
+#include "ui/RegistroDisegno.h"
+#include "ui/TestoAdattato.h"
 
 namespace mrvelto {
 
@@ -64,44 +68,96 @@ void Ritratto(QPainter& p, const QRect& r) {
     p.restore();
 }
 
+constexpr int kAltezzaRigaRegole = 195;  // 13 pixels at the smallest scale
+constexpr int kBarraRegole = 110;
+
+// `testo` in lines no wider than `larghezza` as the painter draws them, kept per text and scale.
+const QStringList& Righe(QPainter& p, const QString& testo, int larghezza) {
+    static QHash<QString, QStringList> fatte;
+    const QString chiave = QStringLiteral("%1|%2|%3|").arg(larghezza).arg(p.transform().m11()).arg(p.font().pixelSize()) + testo;
+    auto it = fatte.find(chiave);
+    if (it != fatte.end()) return *it;
+    QStringList righe;
+    QString riga;
+    const QRect spazio(0, 0, 100000, 1000);
+    for (const QString& parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString prova = riga.isEmpty() ? parola : riga + QLatin1Char(' ') + parola;
+        if (riga.isEmpty() || p.boundingRect(spazio, Qt::AlignLeft, prova).width() <= larghezza) {
+            riga = prova;
+        } else {
+            righe << riga;
+            riga = parola;
+        }
+    }
+    if (!riga.isEmpty()) righe << riga;
+    if (fatte.size() > 64) fatte.clear();
+    return *fatte.insert(chiave, righe);
+}
+
 }  // namespace
+
+QRect AreaTestoRegole(const CornicePrincipale& c) { return Area(c.Regole().areaTesto); }
 
 bool RegoleVisibili(const CornicePrincipale& c) {
     const MenuComandi& m = c.Menu();
     return !m.fraPannello[PannelloDatiIdx].visibile && !m.fraPannello[PannelloPartitaIdx].visibile;
 }
 
-void DisegnaRegole(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& colori) {
+void DisegnaRegole(QPainter& p, const CornicePrincipale& c, const ColoriPannelli& colori, ScorrimentoRegole& scorrimento) {
     if (!RegoleVisibili(c)) return;
     // The link's underline must not leak into the panels drawn after the box.
     p.save();
     const RiquadroRegole& r = c.Regole();
     const QRect& box = geometria::kRiquadroRegole;
-    p.setPen(QPen(colori.pannello.darker(150), 25));
+    const ScatolaInDisegno scatola(p, TipoScatola::Riquadro, QStringLiteral("regole"), box);
+    p.setPen(QPen(colori.pannello.darker(170), 30));
     p.setBrush(colori.pannello);
     p.drawRoundedRect(box, 90, 90);
     QFont f = p.font();
-    f.setPixelSize(150);
+    f.setPixelSize(180);
     f.setBold(true);
     f.setUnderline(false);
     f.setItalic(false);
     p.setFont(f);
     p.setPen(QColor(255, 230, 150));
     // The title keeps its leading spaces: they centre it as the author wanted.
-    p.drawText(QRect(box.left() + 60, box.top() + 80, box.width() - 120, 420), Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap,
-               Qs(r.titolo));
+    TestoAdattato(p, QRect(box.left() + 60, box.top() + 60, box.width() - 120, 420), Qt::AlignHCenter | Qt::AlignVCenter, Qs(r.titolo));
     if (r.immagineVisibile) Ritratto(p, Area(kAreaImmagineRegole));
     f.setBold(false);
-    f.setPixelSize(128);
+    f.setPixelSize(kCarattereMinimo);
     p.setFont(f);
     p.setPen(colori.testo);
-    p.drawText(Area(r.areaTesto), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Qs(r.testo));
-    f.setPixelSize(150);
+    // A long page does not fit the column at a readable size: it scrolls under the wheel, and a
+    // bar on the right shows how much of it is in view.
+    const QRect area = Area(r.areaTesto);
+    const QString testo = Qs(r.testo);
+    if (scorrimento.pagina != testo) scorrimento = ScorrimentoRegole{0, 0, 0, testo};
+    const QStringList& righe = Righe(p, testo, area.width() - kBarraRegole - 40);
+    scorrimento.righe = static_cast<int>(righe.size());
+    scorrimento.visibili = std::max(1, area.height() / kAltezzaRigaRegole);
+    scorrimento.Scorri(0);
+    for (int i = 0; i < scorrimento.visibili && scorrimento.prima + i < scorrimento.righe; ++i)
+        p.drawText(QRect(area.left(), area.top() + i * kAltezzaRigaRegole, area.width() - kBarraRegole - 40, kAltezzaRigaRegole),
+                   Qt::AlignLeft | Qt::AlignVCenter, righe[scorrimento.prima + i]);
+    if (scorrimento.righe > scorrimento.visibili) {
+        const QRect barra(area.right() - kBarraRegole, area.top(), kBarraRegole, scorrimento.visibili * kAltezzaRigaRegole);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colori.pannello.darker(140));
+        p.drawRoundedRect(barra, 40, 40);
+        const int alto = std::max(120, barra.height() * scorrimento.visibili / scorrimento.righe);
+        const int top = barra.top() + (barra.height() - alto) * scorrimento.prima / (scorrimento.righe - scorrimento.visibili);
+        p.setBrush(QColor(255, 235, 120));
+        p.drawRoundedRect(QRect(barra.left(), top, barra.width(), alto), 40, 40);
+    }
     f.setBold(true);
     f.setUnderline(true);
     p.setFont(f);
     p.setPen(QColor(255, 235, 120));
-    p.drawText(Area(kAreaLinkRegole), Qt::AlignRight | Qt::AlignVCenter, Qs(c.Continuaregole()));
+    // On two lines the page number stays with the word before it ("ritornare > 5").
+    QString link = Qs(c.Continuaregole());
+    for (int i = 0, da = static_cast<int>(link.size()); i < 2 && (da = static_cast<int>(link.lastIndexOf(QLatin1Char(' '), da - 1))) > 0; ++i)
+        link[da] = QChar(0x00A0);
+    TestoAdattato(p, Area(kAreaLinkRegole), Qt::AlignRight | Qt::AlignVCenter, link);
     p.restore();
 }
 

@@ -1,5 +1,5 @@
 // mrvelto: the game. Options: --autoplay [--fast] [--name NAME] [--matches N] [--seed S]
-// [--audio-capture FILE.wav], --help, --version.
+// [--audio-capture FILE.wav] [--scala F], --help, --version.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
@@ -10,9 +10,12 @@
 #include "ui/FinestraAvvio.h"
 #include "ui/FinestraPrincipale.h"
 #include "platform/AmbienteAvvio.h"
+#include "platform/ApplicazioneProtetta.h"
 #include "platform/ImpostazioniQt.h"
 #include "platform/RadiciQt.h"
+#include "platform/ScalaFinestra.h"
 #include "platform/TempiAvvio.h"
+#include "platform/UccisioneAlPasso.h"
 
 int main(int argc, char** argv) {
     // Read our options before QApplication sees them: on X11 it takes "--name" for itself.
@@ -28,8 +31,9 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    mrvelto::ArmaUccisioneAlPasso(getenv("MRVELTO_UCCIDI_AL_PASSO"));
     const mrvelto::ImpostazioniQtTemporanee impostazioniQt;
-    QApplication app(argc, argv);
+    mrvelto::ApplicazioneProtetta app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mrvelto"));
     QApplication::setApplicationVersion(QStringLiteral(MRVELTO_VERSIONE));
     // The installed launcher entry and icon: Wayland matches windows to the entry by this name.
@@ -56,7 +60,11 @@ int main(int argc, char** argv) {
     QCommandLineOption cattura(QStringLiteral("audio-capture"),
                                QStringLiteral("Registra l'audio del gioco, sul suo tempo virtuale, nel file WAV indicato (invece di suonarlo)."),
                                QStringLiteral("FILE.wav"));
-    parser.addOptions({autoplay, veloce, nome, partite, seme, cattura});
+    QCommandLineOption scala(QStringLiteral("scala"),
+                             QStringLiteral("Grandezza delle finestre, da 1 a 4 (1 = 800 x 633 punti per il tavolo); senza, la più "
+                                            "grande fra 1, 1,25, 1,5 e 2 che sta nello schermo."),
+                             QStringLiteral("F"));
+    parser.addOptions({autoplay, veloce, nome, partite, seme, cattura, scala});
     // A mistake on the command line exits with 2, like a bad value below and like mrvelto-sim.
     if (!parser.parse(argomenti)) {
         fprintf(stderr, "mrvelto: %s\n", qPrintable(parser.errorText()));
@@ -93,6 +101,15 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (parser.isSet(scala)) {
+        const std::optional<double> f = mrvelto::LeggiScala(parser.value(scala));
+        if (!f) {
+            fprintf(stderr, "mrvelto: --scala vuole un numero da 1 a 4 (per esempio 1,5)\n");
+            return 2;
+        }
+        avvio.scala = *f;
+    }
+
     // Without its media the table would be blank and silent: say where they were looked for.
     if (const QString senza = mrvelto::MessaggioSenzaMedia(mrvelto::RadiciDelProgramma().media); !senza.isEmpty()) {
         fprintf(stderr, "%s\n", qPrintable(senza));
@@ -103,7 +120,7 @@ int main(int argc, char** argv) {
 
     mrvelto::FinestraPrincipale finestra(avvio);
     QObject::connect(&finestra, &mrvelto::FinestraPrincipale::Finito, &app, [] { QApplication::exit(0); }, Qt::QueuedConnection);
-    mrvelto::FinestraAvvio avvioFinestra(finestra.Programma_(), &finestra);
+    mrvelto::FinestraAvvio avvioFinestra(finestra.Programma_(), &finestra, finestra.Scala());
     mrvelto::TempiAvvio tempi;
     if (mrvelto::TempiAvvio::Richiesti()) {
         tempi.Osserva(&avvioFinestra, QStringLiteral("avvio"));

@@ -108,11 +108,14 @@ TEST(Suoni, AWholeMatchNeverOverlapsClips) {
     EXPECT_GT(commenti, 5);
 }
 
-TEST(Suoni, ASilentOpponentWithoutNoisesMakesNoSound) {
+// Silent on every card; the deal's opening comment is not a card's and still speaks.
+TEST(Suoni, ASilentOpponentWithoutNoisesMakesNoSoundOnTheCards) {
     BancoAudio b(2, ConOpzioni({{OpzLoquacita, "Taciturno"}, {OpzRumori, "No"}, {OpzConclusionePartita, "Al meglio di 3 Giochi"}}));
     b.banco.tavolo.Avvia();
     ASSERT_TRUE(b.banco.Fino([&] { return b.banco.tavolo.PartiteConcluse() == 1; }, 2000000));
-    EXPECT_TRUE(b.effetti.Suonati().empty());
+    const auto suonati = b.effetti.Suonati();
+    ASSERT_GE(suonati.size(), 3u);
+    for (const auto& o : suonati) EXPECT_TRUE(Inizia(o.file, "Commenti/Inizio/")) << o.file;
 }
 
 // The deal speaks once at its first step: a greeting at the window's first game, then a clip

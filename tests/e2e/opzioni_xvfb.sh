@@ -2,36 +2,46 @@
 # The options panel in the real window: a click on "Stile Carte:" redraws the human's hand in the
 # next deck and a click on "Motivo Retro Carte:" the stock's back; the pixels there must change.
 # Under Xvfb without a window manager the window sits at 0,0 at its natural size (800 x 633).
+# Every step waits for what it needs to see, with a deadline.
 set -euo pipefail
 mrvelto=$1
 casa=$(mktemp -d)
 trap 'rm -rf "$casa"' EXIT
 export MRVELTO_HOME=$casa
+export ATTESA=$(dirname "$(realpath "$0")")/attesa.sh
 unset QT_QPA_PLATFORM
 cat > "$casa/prova.sh" <<'SCRIPT'
 set -euo pipefail
+source "$ATTESA"
 "$1" --seed 7 & gioco=$!
 trap 'kill $gioco 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdotool search --name "Mr. VELTO" >/dev/null 2>&1 && break; sleep 0.2; done
-sleep 1
+h=$MRVELTO_HOME
+aspetta 60 "the start-up window's name field" pixel_e 280 394 '#FFFFFF'
 xdotool mousemove 400 300                # the start-up window: the name, then Enter
 xdotool type --delay 40 "Prova"
 xdotool key Return
-sleep 4                                  # the deal: 8 cards, 450 ms apart
-scatta() { import -window root "$MRVELTO_HOME/$1.png"; }
+aspetta 60 "the table" larga 800
+# The deal (8 cards, 450 ms apart) ends with the stock on the table and its count written.
+ritaglio 170 30 600 445 "$h/senza-conto.png"
+mazzo_posato() {
+  [[ $(pixel 660 380) != "$(pixel 540 300)" ]] && cambiato 170 30 600 445 "$h/senza-conto.png" "$h/conto.png"
+}
+aspetta 60 "the deal" mazzo_posato
+scatta() { import -window root "$h/$1.png"; }
 # the hand 228..572 x 408..592, the stock's lower half under the briscola
-mano() { convert "$MRVELTO_HOME/$1.png" -crop 344x184+228+408 +repage "$MRVELTO_HOME/$1-mano.png"; }
-mazzo() { convert "$MRVELTO_HOME/$1.png" -crop 90x100+615+330 +repage "$MRVELTO_HOME/$1-mazzo.png"; }
-diversi() { [[ $(compare -metric AE "$MRVELTO_HOME/$1" "$MRVELTO_HOME/$2" null: 2>&1 || true) -gt 500 ]]; }
+mano() { convert "$h/$1.png" -crop 344x184+228+408 +repage "$h/$1-mano.png"; }
+mazzo() { convert "$h/$1.png" -crop 90x100+615+330 +repage "$h/$1-mazzo.png"; }
+ritaglio 200 60 150 60 "$h/senza-pannello.png"
 xdotool mousemove 55 578 click 1         # "Opzioni"
-sleep 0.5; scatta prima
+aspetta 30 "the options panel" cambiato 200 60 150 60 "$h/senza-pannello.png" "$h/pannello.png"
+scatta prima
+mano prima
 xdotool mousemove 235 75 click 1         # "Stile Carte:"
-sleep 0.5; scatta stile
+aspetta 30 "the hand in the next deck" cambiato 344 184 228 408 "$h/prima-mano.png" "$h/stile-mano.png"
+scatta stile
+mazzo stile
 xdotool mousemove 250 99 click 1         # "Motivo Retro Carte:"
-sleep 0.5; scatta motivo
-mano prima; mano stile; mazzo stile; mazzo motivo
-diversi prima-mano.png stile-mano.png || { echo "the hand did not change deck"; exit 1; }
-diversi stile-mazzo.png motivo-mazzo.png || { echo "the stock's back did not change pattern"; exit 1; }
+aspetta 30 "the stock's back in the next pattern" cambiato 90 100 615 330 "$h/stile-mazzo.png" "$h/motivo-mazzo.png"
 SCRIPT
-timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" bash "$casa/prova.sh" "$mrvelto"
+timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" bash "$casa/prova.sh" "$mrvelto"
 echo "1 passed, 0 failed"

@@ -28,7 +28,8 @@ controlla "X11 asked for, no DISPLAY" 1 "nessuno schermo disponibile" env -u DIS
 controlla "no media" 1 "non trovo le immagini" env QT_QPA_PLATFORM=offscreen MRVELTO_MEDIA="$casa/nessuna" MRVELTO_HOME="$casa" "$mrvelto" --autoplay --fast --matches 1 --name Prova
 controlla "unknown option" 2 "Opzione sconosciuta" env QT_QPA_PLATFORM=offscreen MRVELTO_HOME="$casa" "$mrvelto" --giocatori 3
 # The check must not stand in the way of a headless run.
+controlla "a scale out of range" 2 "--scala vuole un numero da 1 a 4" env QT_QPA_PLATFORM=offscreen MRVELTO_HOME="$casa" "$mrvelto" --scala 9
 controlla "an option without its value" 2 "mancante" env QT_QPA_PLATFORM=offscreen MRVELTO_HOME="$casa" "$mrvelto" --seed
 controlla "offscreen still plays" 0 "" env -u DISPLAY QT_QPA_PLATFORM=offscreen MRVELTO_HOME="$casa" "$mrvelto" --autoplay --fast --matches 1 --name Prova
-echo "$((9 - falliti)) passed, $falliti failed"
+echo "$((10 - falliti)) passed, $falliti failed"
 [[ $falliti -eq 0 ]]

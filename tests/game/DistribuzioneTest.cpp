@@ -64,15 +64,6 @@ TEST(Distribuzione, ComputerLeadsTheSecondGameSoTheHumanDealsStartingWithSlot1) 
     EXPECT_TRUE(b.s().GiocoInCorso && b.s().PartitaInCorso);
 }
 
-TEST(Distribuzione, SlotOrderTableForBothLeaders) {
-    for (int passo = 1; passo <= 8; ++passo) {
-        const int h[8] = {4, 1, 5, 2, 6, 3, 7, 8};
-        const int pc[8] = {1, 4, 2, 5, 3, 6, 7, 8};
-        EXPECT_EQ(SlotDellaDistribuzione(passo, Chi::H), h[passo - 1]);
-        EXPECT_EQ(SlotDellaDistribuzione(passo, Chi::PC), pc[passo - 1]);
-    }
-}
-
 TEST(Distribuzione, AfterTheDealEverySlotIsFilledAndShownByTheRules) {
     Banco b;
     b.Distribuisci();
@@ -111,14 +102,6 @@ TEST(Distribuzione, AfterTheDealEverySlotIsFilledAndShownByTheRules) {
     // The computer's dealt cards are not revealed in the panel while its cards are covered.
     EXPECT_FALSE(b.tavolo.Dati()[2].visibile);
     EXPECT_TRUE(b.tavolo.Dati()[5].visibile);
-}
-
-TEST(Distribuzione, ShowingTheComputersCardsTurnsThemFaceUpAndSetsSbirciata) {
-    Banco b(3, ConOpzioni({{OpzMostraCarte, "Si"}}));
-    b.Distribuisci();
-    for (int k = 1; k <= 7; ++k) EXPECT_TRUE(b.v().Slot[k].scoperta) << k;
-    EXPECT_FALSE(b.v().Slot[8].scoperta);
-    EXPECT_TRUE(b.s().Sbirciata);
 }
 
 TEST(Distribuzione, DealtCardsAreFortyDistinctCodesOverAGame) {

@@ -187,10 +187,7 @@ TEST(Intervalli, ThePlayersAdjustmentTimesTheNextMoveWithin150) {
     auto attese = AttesePC(b, 2);
     ASSERT_GT(attese.size(), 20u);
     EXPECT_EQ(attese.front(), 1500);  // set by the option before any adjustment
-    for (std::size_t i = 1; i < attese.size(); ++i) {
-        EXPECT_EQ(attese[i], 1650);
-        EXPECT_LE(std::abs(attese[i] - 1500), 150);
-    }
+    for (std::size_t i = 1; i < attese.size(); ++i) EXPECT_EQ(attese[i], 1650);
     // Level A never asks for the playing level.
     EXPECT_EQ(b.pc.chiamateLivello, 0);
 }

@@ -87,7 +87,10 @@ std::vector<int> Sinistro(const fs::path& file) {
 }
 
 // 16-bit sample `atteso` as the capture writes it back (x / 32768 * 32767, rounded).
-int Riscritto(int atteso) { return static_cast<int>(std::lround(atteso / 32768.0 * 32767.0)); }
+// A clip's sample as the capture writes it back: at the noises' gain (the voice has its own).
+int Riscritto(int atteso, float guadagno = Miscelatore::kGuadagnoRumori) {
+    return static_cast<int>(std::lround(atteso * double(guadagno) / 32768.0 * 32767.0));
+}
 
 TEST(ClipWav, LeggeMonoA16BitSaltandoIBlocchiSconosciuti) {
     std::vector<std::uint8_t> dati;
@@ -208,14 +211,16 @@ TEST(Cattura, PrevRiportaAllInizio) {
     for (int i = 0; i < 1000; ++i) ASSERT_NEAR(s[220 + i], Riscritto(Rampa(i)), 1) << i;
 }
 
+// Each at its gain: a comment louder than a noise.
 TEST(Cattura, DueLettoriSiSommano) {
     Banco b;
-    const auto a = ScriviClip(b.cartella / "a.wav", 4000, [](int) { return 1000; });
-    const auto c = ScriviClip(b.cartella / "c.wav", 4000, [](int) { return 3000; });
+    fs::create_directories(b.cartella / "Commenti");
+    const auto a = ScriviClip(b.cartella / "Commenti" / "a.wav", 4000, [](int) { return 10000; });
+    const auto c = ScriviClip(b.cartella / "c.wav", 4000, [](int) { return 10000; });
     SuonaDaCapo(*b.effetti, a.string());
     SuonaDaCapo(*b.inno, c.string());
     const auto s = b.Fine(20);
-    EXPECT_NEAR(s[100], Riscritto(4000), 1);
+    EXPECT_NEAR(s[100], Riscritto(10000, Miscelatore::kGuadagnoVoce) + Riscritto(10000), 2);
 }
 
 TEST(Cattura, LaDurataEIlTempoVirtuale) {
@@ -365,7 +370,7 @@ TEST(CacheClip, AClipLeavingTheCacheWhileSoundingPlaysOn) {
     mix.Applica({VoceAudio::Effetti, TipoComando::Close, {}});
     std::vector<float> buffer(2 * 64);
     mix.Rendi(buffer.data(), 64);
-    EXPECT_NEAR(buffer[0] * 32768.0f, Negativa(128), 2.0f);
+    EXPECT_NEAR(buffer[0] * 32768.0f, Negativa(128) * Miscelatore::kGuadagnoRumori, 2.0f);
 }
 
 }  // namespace

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/time.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFileDialog>
@@ -29,6 +33,37 @@ TEST(ImpostazioniQt, TheFileDialogsHistoryStaysInAPrivateFolderThatGoesAway) {
     }
     EXPECT_FALSE(QFileInfo::exists(cartella));
     EXPECT_TRUE(QDir(configurazione.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+}
+
+// A killed run cannot remove its folder: the next run does, and leaves alone those of runs still
+// going (their lock is held) and those just made.
+TEST(ImpostazioniQt, FoldersOfKilledRunsAreRemovedThoseInUseAreNot) {
+    QTemporaryDir base;
+    ASSERT_TRUE(base.isValid());
+    auto crea = [&](const QString& nome, bool vecchia) {
+        const QString c = base.path() + QStringLiteral("/mrvelto-qt-") + nome;
+        QDir().mkpath(c);
+        QFile f(c + QStringLiteral("/QtProject.conf"));
+        f.open(QIODevice::WriteOnly);
+        f.close();
+        const QByteArray p = QFile::encodeName(c);
+        if (vecchia) {
+            timeval t[2] = {{1000000000, 0}, {1000000000, 0}};
+            ::utimes(p.constData(), t);
+        }
+        return c;
+    };
+    const QString uccisa = crea(QStringLiteral("aaaaaa"), true), inUso = crea(QStringLiteral("bbbbbb"), true),
+                  nuova = crea(QStringLiteral("cccccc"), false);
+    const int fd = ::open(QFile::encodeName(inUso + QStringLiteral("/.in-uso")).constData(), O_RDWR | O_CREAT, 0600);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    timeval t[2] = {{1000000000, 0}, {1000000000, 0}};
+    ::utimes(QFile::encodeName(inUso).constData(), t);
+    EXPECT_EQ(RimuoviCartelleQtAbbandonate(base.path()), 1);
+    EXPECT_FALSE(QFileInfo::exists(uccisa));
+    EXPECT_TRUE(QFileInfo::exists(inUso));
+    EXPECT_TRUE(QFileInfo::exists(nuova));
+    ::close(fd);
 }
 
 }  // namespace

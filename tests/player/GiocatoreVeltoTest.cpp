@@ -79,7 +79,7 @@ TEST(GiocatoreVelto, EventsMarkTheCardsAsTheTableDid) {
         EXPECT_EQ(v.stato, carta == "2s" || carta == "Fb" ? StatoCarta::Giocata : StatoCarta::NonVista) << carta;
         EXPECT_FALSE(v.punti.has_value()) << carta;
     }
-    for (int k = 1; k <= 6; ++k) EXPECT_EQ(*velto.Tabelle().PuntiPotenziali[k], static_cast<float>(s.Carta[k].Punti())) << k;
+    for (int k = 1; k <= 6; ++k) EXPECT_EQ(velto.Tabelle().PuntiPotenziali[k].value_or(-1), static_cast<float>(s.Carta[k].Punti())) << k;
 }
 
 TEST(GiocatoreVelto, ATakeClearsTheTrickAndTheDrawRatesTheNewCards) {

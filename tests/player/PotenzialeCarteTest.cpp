@@ -148,12 +148,5 @@ TEST(PotenzialeCarte, TheOnePassRatingEqualsTheSlotBySlotRating) {
     }
 }
 
-TEST(PotenzialeCarte, PuntiPotenzialiAreTheCardPoints) {
-    auto [s, tab] = ConMazzo('b', {"Ad", "3s", "Rc"}, {"Cb", "Fd", "7s"});
-    CalcolaPuntiPotenziali(s, tab);
-    const float attesi[] = {11, 10, 4, 3, 2, 0};
-    for (int k = 1; k <= 6; ++k) EXPECT_EQ(*tab.PuntiPotenziali[k], attesi[k - 1]);
-}
-
 }  // namespace
 }  // namespace mrvelto

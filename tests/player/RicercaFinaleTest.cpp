@@ -183,23 +183,6 @@ TEST(RicercaTerzultima, EqualBestCardsAreChosenUniformly) {
     for (auto [slot, n] : volte) EXPECT_NEAR(n, prove / 3, 4 * std::sqrt(prove * 2.0 / 9)) << slot;
 }
 
-TEST(RicercaTerzultima, OnlyTheBestSlotsAreDrawn) {
-    // Only slot 2 has the best worst case: the draw retries until it comes up.
-    Finale f{'b', {"2d", "Ab", "4c"}, {"3d", "5s", "6c"}, {}};
-    const Situazione base = test::ConMazzo(f.briscola, f.pc, f.h, 0, Chi::PC, 0, {});
-    auto caso = Caso(5);
-    for (int n = 0; n < 200; ++n) {
-        const StatoGioco& s = base.stato;
-        TabellePC tab = base.tab;
-        TerzultimaGiocataIniziaPC(s, tab);
-        AnalisiSecondoLivello(s, tab, caso);
-        int migliori = 0;
-        for (int i = 1; i <= 3; ++i) migliori += tab.Peggiore[i].segno == Segno::Migliore;
-        ASSERT_EQ(tab.Peggiore[tab.CartaPCDaGiocare].segno, Segno::Migliore);
-        if (migliori == 1) ASSERT_EQ(tab.CartaPCDaGiocare, 2);
-    }
-}
-
 TEST(RicercaPenultima, LeadAndAnswerPlayAMinimaxBestCardLowerSlotOnTies) {
     std::mt19937 gen(21);
     for (int prova = 0; prova < 4000; ++prova) {

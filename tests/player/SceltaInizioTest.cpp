@@ -47,11 +47,6 @@ TEST(SceltaInizio, EqualLowestValuesKeepTheFirstRed) {
     EXPECT_EQ(i.tab.Convenienza[9].segno, Segno::Nessuno);
 }
 
-TEST(SceltaInizio, TiedWorstCasesGoToTheBetterSecondWorst) {
-    Inizio i({1, 2, 9, 1, 4, 5, 0, 10, 10});
-    EXPECT_EQ(i.Scegli(), 2);
-}
-
 TEST(SceltaInizio, SecondLevelMarksReachRowsThatDidNotTieAtTheFirst) {
     // Rows 1 and 2 tie at 1; their second-worst values are 3 and 3; row 3 (worst 0) also has a
     // second-worst 3, so it is marked blue and enters the third level, where its best value wins.
@@ -62,33 +57,30 @@ TEST(SceltaInizio, SecondLevelMarksReachRowsThatDidNotTieAtTheFirst) {
     EXPECT_EQ(i.tab.Convenienza[7].spunta, Spunta::Nessuna);  // its red entry was not a tie
 }
 
-TEST(SceltaInizio, ThirdLevelTakesTheBestOfTheRemainingValues) {
-    Inizio i({1, 3, 4, 1, 3, 6, -2, 2, 9});
-    EXPECT_EQ(i.Scegli(), 2);
-    EXPECT_FALSE(i.tab.PariMeritoInizio);  // off again at the end
-}
-
-TEST(SceltaInizio, ATieInAllThreeValuesLeadsTheLowestCard) {
-    Inizio i({1, 3, 4, 1, 3, 4, 1, 3, 4});
-    i.s.Metti(1, "Ad");
-    i.s.Metti(2, "5s");
-    i.s.Metti(3, "Rc");
-    EXPECT_EQ(i.Scegli(), 2);
-    Inizio j({1, 3, 4, 1, 3, 4, 1, 3, 4});
-    j.s.Metti(1, "2d");
-    j.s.Metti(2, "5s");
-    j.s.Metti(3, "4c");
-    EXPECT_EQ(j.Scegli(), 1);
-}
-
-TEST(SceltaInizio, TheLowestValoreTieBreakReadsTheBestEntryOfEveryRow) {
-    // Rows 1 and 2 tie at all three levels (1, 3, 5); row 3's worst case is 0, but its best entry
-    // equals 5 too, and the last tie-break looks at every row's best entry: its lower card wins.
-    Inizio i({1, 3, 5, 1, 3, 5, 0, 2, 5});
-    EXPECT_EQ(i.Scegli(), 1);  // 4d is the lowest card
-    Inizio j({1, 3, 5, 1, 3, 5, 0, 2, 5});
-    j.s.Metti(3, "2c");
-    EXPECT_EQ(j.Scegli(), 3);
+// The tie-breaks: worst case, then second-worst, then the best remaining value, then the lowest
+// card, read from each row's best entry (rows and cards numbered 1..3).
+TEST(SceltaInizio, TieBreaks) {
+    struct Caso {
+        std::array<float, 9> conv;
+        std::array<const char*, 3> mano;
+        int attesa;
+    };
+    const Caso casi[] = {
+        {{1, 2, 9, 1, 4, 5, 0, 10, 10}, {"4d", "5s", "6c"}, 2},   // tied worst cases: the better second-worst
+        {{1, 3, 4, 1, 3, 6, -2, 2, 9}, {"4d", "5s", "6c"}, 2},    // the third level's best remaining value
+        {{1, 3, 4, 1, 3, 4, 1, 3, 4}, {"Ad", "5s", "Rc"}, 2},     // tied all through: the lowest card
+        {{1, 3, 4, 1, 3, 4, 1, 3, 4}, {"2d", "5s", "4c"}, 1},
+        // Rows 1 and 2 tie at all three levels (1, 3, 5); row 3's worst case is 0, but its best
+        // entry equals 5 too, so the last tie-break looks at it: its lower card wins.
+        {{1, 3, 5, 1, 3, 5, 0, 2, 5}, {"4d", "5s", "6c"}, 1},
+        {{1, 3, 5, 1, 3, 5, 0, 2, 5}, {"4d", "5s", "2c"}, 3},
+    };
+    for (const Caso& c : casi) {
+        Inizio i(c.conv);
+        for (int k = 1; k <= 3; ++k) i.s.Metti(k, c.mano[static_cast<std::size_t>(k - 1)]);
+        EXPECT_EQ(i.Scegli(), c.attesa) << c.mano[0] << c.mano[1] << c.mano[2] << " " << c.conv[0];
+        EXPECT_FALSE(i.tab.PariMeritoInizio);  // off again at the end
+    }
 }
 
 }  // namespace

@@ -171,14 +171,16 @@ struct Cartella {
 };
 
 TEST(FileDanneggiati, JunkOrAForeignFileIsSetAsideWholeAndTheMessageSaysWhatWasKept) {
-    for (const bool collegamento : {false, true}) {
-        SCOPED_TRACE(collegamento ? "symlink to a passwd-like file" : "random text");
+    for (const int caso : {0, 1, 2}) {
+        const bool collegamento = caso == 1, ciclo = caso == 2;
+        SCOPED_TRACE(collegamento ? "symlink to a passwd-like file" : ciclo ? "symlink to itself" : "random text");
         Cartella c;
         c.Tre();
         const fs::path estraneo = c.dir() / "passwd";
         test::ScriviByte(estraneo, kPasswd);
         fs::remove(c.dati / "MVeAlbo.txt");
         if (collegamento) fs::create_symlink(estraneo, c.dati / "MVeAlbo.txt");
+        else if (ciclo) fs::create_symlink("MVeAlbo.txt", c.dati / "MVeAlbo.txt");
         else test::ScriviByte(c.dati / "MVeAlbo.txt", "q\x9f\x01 zz\r\n,,,\r\n");
         Avvisi avvisi;
         RecordSuFile record(c.radici, avvisi);
@@ -186,8 +188,11 @@ TEST(FileDanneggiati, JunkOrAForeignFileIsSetAsideWholeAndTheMessageSaysWhatWasK
         EXPECT_EQ(record.Dati().LstAlbo, std::vector<std::string>{""});
         EXPECT_EQ(record.Dati().Classifica[1].NomeVincitore, "Pietà");
         const std::string testo = Testo(avvisi);
-        EXPECT_NE(testo.find("Il file MVeAlbo.txt è incompleto o danneggiato: non ne è stato importato nulla."), std::string::npos)
+        EXPECT_NE(testo.find(ciclo ? "Il file MVeAlbo.txt è un collegamento che rimanda a se stesso: non c'era nulla da leggere."
+                                   : "Il file MVeAlbo.txt è incompleto o danneggiato: non ne è stato importato nulla."),
+                  std::string::npos)
             << testo;
+        EXPECT_EQ(testo.find("La cartella"), std::string::npos) << testo;
         EXPECT_NE(testo.find("È stato conservato come MVeAlbo-danneggiato-20261206-184002.txt."), std::string::npos) << testo;
         EXPECT_NE(testo.find("Sono stati letti per intero: MVeClass.txt e MVePart.txt; il resto riparte dai valori iniziali."),
                   std::string::npos)
@@ -195,7 +200,7 @@ TEST(FileDanneggiati, JunkOrAForeignFileIsSetAsideWholeAndTheMessageSaysWhatWasK
         EXPECT_EQ(testo.find("ricontato"), std::string::npos) << testo;
         // The link was moved, not what it points to.
         EXPECT_EQ(test::LeggiByte(estraneo), kPasswd);
-        EXPECT_FALSE(fs::exists(c.dati / "MVeAlbo.txt"));
+        EXPECT_FALSE(fs::exists(fs::symlink_status(c.dati / "MVeAlbo.txt")));
         record.AggiornaClassifica(Esito("Pietà", Chi::H, 1));
         ASSERT_TRUE(record.Salva());
         EXPECT_EQ(test::LeggiByte(estraneo), kPasswd);
@@ -294,7 +299,8 @@ TEST(FileDanneggiati, AFullOrReadOnlyDiskKeepsTheOldFilesAndTheMatchesForTheNext
         ImpostaScrittura(prima);
         EXPECT_FALSE(ok) << motivo;
         const std::string t = Testo(avvisi);
-        EXPECT_NE(t.find("I record non sono stati salvati. Impossibile scrivere il file " + (c.dati / "MVeClass.txt").string() +
+        // The journal is written first: where it cannot be, nothing changed.
+        EXPECT_NE(t.find("I record non sono stati salvati. Impossibile scrivere il file " + (c.dati / ".giornale-record").string() +
                          ": " + motivo + "."),
                   std::string::npos)
             << t;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "Campioni.h"
 #include "records/FormatoRiga.h"
@@ -51,10 +52,8 @@ TEST(Impostazioni, WritesTheHandMadeSamplesByteForByte) {
     EXPECT_EQ(ScriviImpostazioni(Modificate()), Campione("MVeImpo-modificato.txt"));
 }
 
-TEST(Impostazioni, ReadsTheSamplesBack) {
-    Impostazioni letto;
-    EXPECT_TRUE(LeggiImpostazioniDa(Campione("MVeImpo-modificato.txt"), letto));
-    EXPECT_EQ(letto, Modificate());
+// The changed sample is read back by the file tests below.
+TEST(Impostazioni, TheInitialSampleResetsEveryValue) {
     Impostazioni iniziale = Modificate();
     EXPECT_TRUE(LeggiImpostazioniDa(Campione("MVeImpo-iniziale.txt"), iniziale));
     EXPECT_EQ(iniziale, Impostazioni{});
@@ -185,6 +184,29 @@ TEST(Impostazioni, TheFileOperationsReportDamageOnceAndKeepACopy) {
     ASSERT_EQ(avvisi.Testi().size(), 1u);
     EXPECT_NE(avvisi.Testi()[0].find("troppo grande"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(dir() / "Dati" / "MVeImpo-danneggiato-20261206-090507-2.txt"));
+}
+
+// A file the game cannot read is never replaced at exit: the settings go beside it, and the
+// message says where.
+TEST(Impostazioni, AFileThatCannotBeReadIsNeverWrittenOverTheSettingsGoBesideIt) {
+    for (const bool tubo : {true, false}) {
+        SCOPED_TRACE(tubo ? "a FIFO" : "a folder");
+        test::CartellaTemporanea dir;
+        const auto file = dir() / "MVeImpo.txt";
+        if (tubo) ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+        else std::filesystem::create_directories(file / "dentro");
+        Avvisi avvisi;
+        Impostazioni imp;
+        LeggiImpostazioni(file, imp, avvisi, {});
+        EXPECT_EQ(avvisi.Prendi().size(), 1u);
+        ASSERT_TRUE(SalvaImpostazioni(file, Modificate(), avvisi));
+        ASSERT_EQ(avvisi.Testi().size(), 1u);
+        EXPECT_EQ(avvisi.Testi()[0], "Al posto del file MVeImpo.txt c'è una cartella o un dispositivo. Non è stato sovrascritto: le "
+                                     "impostazioni sono state salvate in " + (dir() / "MVeImpo-nuove.txt").string() + ".");
+        EXPECT_EQ(tubo, std::filesystem::is_fifo(file));
+        EXPECT_EQ(!tubo, std::filesystem::is_directory(file / "dentro"));
+        EXPECT_EQ(test::LeggiByte(dir() / "MVeImpo-nuove.txt"), Campione("MVeImpo-modificato.txt"));
+    }
 }
 
 }  // namespace

@@ -57,8 +57,6 @@ TEST(Record, ANameWithQuotesIsFoundAgainAfterASaveAndAReload) {
 TEST(Record, AnEmptyLogIsOneEmptyTextAndZero) {
     Record r;
     const FileRecord f = ScriviRecord(r);
-    EXPECT_EQ(f.albo, "\"\"\r\n");
-    EXPECT_EQ(f.partite, "0\r\n");
     EXPECT_EQ(f.classifica, Campione("MVeClass-vuoto.txt"));
     EXPECT_EQ(f.albo, Campione("MVeAlbo-vuoto.txt"));
     EXPECT_EQ(f.partite, Campione("MVePart-vuoto.txt"));
@@ -72,18 +70,11 @@ TEST(Record, ThreeMatchesWriteTheHandMadeSamplesAndReadBack) {
     EXPECT_EQ(f.classifica, Campione("MVeClass-tre.txt"));
     EXPECT_EQ(f.albo, Campione("MVeAlbo-tre.txt"));
     EXPECT_EQ(f.partite, Campione("MVePart-tre.txt"));
-    EXPECT_EQ(DividiRighe(f.classifica).size(), 80u);
-    EXPECT_EQ(DividiRighe(f.albo).size(), 4u);
 
     Record letto;
     const std::string c = Campione("MVeClass-tre.txt"), a = Campione("MVeAlbo-tre.txt"), p = Campione("MVePart-tre.txt");
     EXPECT_TRUE(LeggiRecordDa(&c, &a, &p, letto).Integro());
     EXPECT_EQ(letto, r);
-    ASSERT_EQ(letto.LstAlbo.size(), 4u);
-    EXPECT_EQ(letto.LstAlbo[1], "2)  Mr. VELTO C - Pietà *    4-3   6/12/26  10:30");
-    EXPECT_EQ(letto.LstAlbo[3], "");
-    EXPECT_EQ(letto.VittoriePCVariLivelli[3], 1);
-    EXPECT_EQ(letto.SconfittePCVariLivelli[1], 1);
 }
 
 TEST(Record, EmptyRowsKeepTheirFlagsOffThroughASaveAndAReload) {
@@ -99,14 +90,6 @@ TEST(Record, EmptyRowsKeepTheirFlagsOffThroughASaveAndAReload) {
         EXPECT_FALSE(letto.Classifica[i].PosizioneVisibile || letto.Classifica[i].VinteVisibile || letto.Classifica[i].PerseVisibile) << i;
     }
     EXPECT_EQ(letto, r);
-}
-
-TEST(Record, ANewEntryGoesBeforeTheClosingEmptyOneSoThatItIsSaved) {
-    Record r;
-    AggiornaClassifica(r, Esito(Chi::H, 4, 0, 'A', false, {1, 2, 2026, 8, 0, 0}));
-    EXPECT_EQ(r.LstAlbo.size(), 2u);
-    EXPECT_EQ(r.LstAlbo.back(), "");
-    EXPECT_EQ(r.VociAlbo(), 1);
 }
 
 // Files that fail are refused whole: see FileDanneggiatiTest.cpp.
@@ -172,17 +155,21 @@ TEST(RecordSuFile, ADamagedFileIsKeptAsideBeforeItIsOverwritten) {
     Avvisi avvisi;
     RecordSuFile record(Radici{"/nessun/media", dir()}, avvisi);
     record.LeggiRecord({6, 12, 2026, 18, 40, 2});
-    EXPECT_EQ(record.Dati().Classifica, Record{}.Classifica);  // nothing of a cut file
+    // Nothing of the cut file: the ranking is rebuilt from the whole log, and written at once.
     EXPECT_EQ(record.TotalePartite(), 3);
     ASSERT_EQ(avvisi.Testi().size(), 1u);
     const std::string& testo = avvisi.Testi()[0];
     EXPECT_NE(testo.find("MVeClass-danneggiato-20261206-184002.txt"), std::string::npos) << testo;
     EXPECT_NE(testo.find("troppo grande"), std::string::npos) << testo;
+    EXPECT_NE(testo.find("Sono stati letti per intero: MVeAlbo.txt. La classifica e i risultati di Mr. VELTO per livello sono "
+                         "stati ricostruiti dalle 3 partite dell'albo d'oro."),
+              std::string::npos)
+        << testo;
     EXPECT_EQ(test::LeggiByte(dati / "MVeClass-danneggiato-20261206-184002.txt"), rotto);
     EXPECT_TRUE(std::filesystem::exists(dati / "MVePart-danneggiato-20261206-184002.txt"));
     EXPECT_FALSE(std::filesystem::exists(dati / "MVeAlbo-danneggiato-20261206-184002.txt"));
+    EXPECT_EQ(test::LeggiByte(dati / "MVeClass.txt"), Campione("MVeClass-tre.txt"));
     // Moved aside: the next start neither finds nor reports it again, and loses nothing read.
-    EXPECT_FALSE(std::filesystem::exists(dati / "MVeClass.txt"));
     avvisi.Prendi();
     RecordSuFile ancora(Radici{"/nessun/media", dir()}, avvisi);
     ancora.LeggiRecord({6, 12, 2026, 18, 41, 0});
@@ -191,6 +178,39 @@ TEST(RecordSuFile, ADamagedFileIsKeptAsideBeforeItIsOverwritten) {
     ASSERT_TRUE(record.Salva());
     EXPECT_EQ(test::LeggiByte(dati / "MVeClass-danneggiato-20261206-184002.txt"), rotto);
     EXPECT_EQ(test::LeggiByte(dati / "MVePart.txt"), "3\r\n");
+}
+
+}  // namespace
+}  // namespace mrvelto
+
+namespace mrvelto {
+namespace {
+
+// What the writer makes, the reader takes back, at the limits too: a count at its largest stays
+// there, and a full log goes on numbering its new entries.
+TEST(Record, CountsAndNumbersAtTheirLimitsAreWrittenAsTheReaderTakesThem) {
+    Record r;
+    r.Classifica[1] = RigaClassifica{"Pietà", kMassimoConteggio, kMassimoConteggio, "1/1/26", true, true, true};
+    r.VittoriePCVariLivelli[1] = kMassimoConteggio;
+    r.LstAlbo.clear();
+    for (int i = 1; i <= kMassimoAlbo; ++i) r.LstAlbo.push_back(std::to_string(i) + ")  Pietà - Mr. VELTO A    4-2   6/12/26  9:05");
+    r.LstAlbo.emplace_back();
+    r.TotalePartite = kMassimoAlbo;
+    for (int i = 0; i < 2; ++i) {
+        AggiornaClassifica(r, Esito(i ? Chi::H : Chi::PC, 4, 2, 'A', false, {6, 12, 2026, 9, 5, 0}));
+        const FileRecord f = ScriviRecord(r);
+        Record letto;
+        ASSERT_TRUE(LeggiRecordDa(&f.classifica, &f.albo, &f.partite, letto).Integro()) << i;
+        EXPECT_EQ(letto, r);
+        r = letto;
+    }
+    EXPECT_EQ(r.Classifica[1].NumeroPartiteVinte, kMassimoConteggio);
+    EXPECT_EQ(r.Classifica[1].NumeroPartitePerse, kMassimoConteggio);
+    EXPECT_EQ(r.VittoriePCVariLivelli[1], kMassimoConteggio);
+    EXPECT_EQ(r.TotalePartite, kMassimoAlbo);
+    EXPECT_EQ(r.LstAlbo[0].rfind("3)  ", 0), 0u);
+    EXPECT_EQ(r.LstAlbo[kMassimoAlbo - 2].rfind("32769)  ", 0), 0u) << r.LstAlbo[kMassimoAlbo - 2];
+    EXPECT_EQ(r.LstAlbo[kMassimoAlbo - 1].rfind("32770)  ", 0), 0u) << r.LstAlbo[kMassimoAlbo - 1];
 }
 
 }  // namespace

@@ -53,8 +53,52 @@ TEST_F(GiocoFinito, SaveProposesTheDefaultNameAndWritesTheWholePanel) {
     const PannelloDati& d = p.Tavolo_().Dati();
     for (int i = 0; i < 133; ++i) {
         EXPECT_EQ(righe[2 + 2 * i], std::to_string(d[i].sfondo)) << i;
-        if (i != 1) EXPECT_EQ(righe[3 + 2 * i], "\"" + d[i].testo + "\"") << i;
+        if (i != 1) {
+            EXPECT_EQ(righe[3 + 2 * i], "\"" + d[i].testo + "\"") << i;
+        }
     }
+}
+
+// "Archivio" is a file: saving and opening say why and go on, and a game saved in another folder
+// leaves nothing there but itself (no lock file, no temporary file).
+TEST_F(GiocoFinito, AnArchiveThatIsAFileIsSaidAndAnotherFolderGetsOnlyTheGame) {
+    test::ScriviTutto(casa.percorso / "Archivio", "non una cartella");
+    const std::string cartella = "La cartella " + (casa.percorso / "Archivio").string() + " non si può creare (";
+    const fs::path altrove = casa.percorso / "altrove";
+    fs::create_directories(altrove);
+    banco.scelta = file;
+    p.lblSalva_Click();
+    ASSERT_EQ(banco.messaggi.size(), 2u);
+    EXPECT_EQ(banco.messaggi[0].rfind(cartella, 0), 0u) << banco.messaggi[0];
+    EXPECT_EQ(banco.messaggi[1].rfind("Il Gioco non è stato salvato. Impossibile scrivere il file", 0), 0u) << banco.messaggi[1];
+    banco.messaggi.clear();
+    banco.scelta = altrove / "sera.txt";
+    p.lblSalva_Click();
+    ASSERT_EQ(banco.messaggi.size(), 1u);  // the folder, said again; the game saved
+    EXPECT_EQ(test::LeggiTutto(altrove / "sera.txt"), ScriviPartita(p.Tavolo_().Dati()));
+    std::vector<std::string> nomi;
+    for (const auto& e : fs::directory_iterator(altrove)) nomi.push_back(e.path().filename().string());
+    EXPECT_EQ(nomi, std::vector<std::string>{"sera.txt"});
+    banco.messaggi.clear();
+    p.lblApri_Click();
+    ASSERT_FALSE(banco.messaggi.empty());
+    EXPECT_EQ(banco.messaggi[0].rfind(cartella, 0), 0u) << banco.messaggi[0];
+    EXPECT_EQ(p.ModoCorrente(), Modo::Analisi);
+}
+
+// Saving leaves the tune playing unless "Audio durante l'Analisi:" asks for silence; then the
+// music only waits for the next deal.
+TEST_F(GiocoFinito, SavingKeepsTheTuneByOptionTwenty) {
+    Musica& m = p.Audio().Musica_();
+    ASSERT_TRUE(p.Orologio().Abilitato(m.Timer().FermaBrano));
+    p.Tavolo_().ImpostaOpzione(OpzAudioAnalisi, "Come nel Gioco");
+    p.lblSalva_Click();
+    EXPECT_TRUE(p.Orologio().Abilitato(m.Timer().FermaBrano));
+    EXPECT_FALSE(m.MusicaInterrotta());
+    p.Tavolo_().ImpostaOpzione(OpzAudioAnalisi, "Interrompi la Musica");
+    p.lblSalva_Click();
+    EXPECT_TRUE(p.Orologio().Abilitato(m.Timer().FermaBrano));
+    EXPECT_TRUE(m.MusicaInterrotta());
 }
 
 TEST_F(GiocoFinito, RoundTripGivesBackCellsColoursHeadingsAndTheName) {
@@ -166,6 +210,10 @@ TEST_F(GiocoFinito, ForeignOrDamagedFilesAreRefusedWithNothingChanged) {
         p.Orologio().Avanza(20);
         ASSERT_EQ(banco.messaggi.size(), 1u) << nome;
         EXPECT_TRUE(banco.messaggi[0].rfind("Il file scelto non è un Gioco salvato da Mr. VELTO", 0) == 0) << nome << ": " << banco.messaggi[0];
+        if (nome == "colore ignoto") {
+            EXPECT_NE(banco.messaggi[0].find(": la riga 43 non è il colore della casella 20 del Pannello Dati."), std::string::npos)
+                << banco.messaggi[0];
+        }
         EXPECT_EQ(Fotografia(), prima) << nome;
     }
     // A missing file and a cancelled dialog change nothing either.

@@ -135,6 +135,40 @@ TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) 
     EXPECT_EQ(g.cornice.PannelloAlbo().LstAlbo[3].substr(0, 4), "4)  ");
 }
 
+// A ceremony that holds the end of the game until the test ends it.
+struct CerimoniaSospesa : MusicaECerimonia {
+    bool Cerimonia(Chi, std::function<void()> fine) override {
+        alTermine = std::move(fine);
+        return true;
+    }
+    std::function<void()> alTermine;
+};
+
+// The exit answered during the match's ceremony keeps the match; the ceremony that then ends
+// (the exit's timer not yet fired) does not log it twice.
+TEST_F(CornicePrincipaleTest, AMatchDecidedDuringTheCeremonyReachesTheRecordsOnce) {
+    const fs::path dati = casa_ / "Dati";
+    CerimoniaSospesa cerimonia;
+    Finestra f(casa_, 11);
+    f.tavolo.ImpostaMusica(&cerimonia);
+    f.tavolo.ImpostaOpzione(OpzConclusionePartita, "Al meglio di 3 Giochi");
+    f.tavolo.ImpostaOpzione(OpzCerimonia, "Al termine della Partita");
+    f.cornice.Avvio();
+    f.GiocaPartite(1);
+    ASSERT_TRUE(f.tavolo.CerimoniaInCorso());
+    EXPECT_FALSE(fs::exists(dati / "MVePart.txt"));
+    f.cornice.lblComandi_Click(ComandoEsci);
+    f.cornice.RispostaSiUscita();
+    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "1\r\n");
+    EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 2u);
+    EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
+    ASSERT_TRUE(cerimonia.alTermine);
+    cerimonia.alTermine();
+    EXPECT_TRUE(f.tavolo.Vista().FineGioco.visibile);
+    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "1\r\n");
+    EXPECT_EQ(f.cornice.PannelloAlbo().LstAlbo.size(), 2u);
+}
+
 TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
     {
         Finestra f(casa_, 1);
@@ -310,6 +344,8 @@ TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
         f.cornice.Avvio();
         EXPECT_TRUE(f.cornice.PrendiAvvisi().empty());
         EXPECT_TRUE(f.tavolo.Stato().Sbirciata);
+        // The data panel's headings over the draws show with the computer's cards.
+        EXPECT_TRUE(f.cornice.lblScritteRecord()[6].visibile && f.cornice.lblScritteRecord()[13].visibile);
         f.tavolo.ImpostaOpzione(OpzMostraCarte, "No");  // before the first card is dealt
         f.GiocaPartite(1);
         f.GiocaPartite(1);
@@ -330,6 +366,8 @@ TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
     EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
     EXPECT_EQ(g.tavolo.Opz()[OpzMostraCarte], "No");
     EXPECT_TRUE(g.tavolo.Stato().Sbirciata);
+    EXPECT_FALSE(g.cornice.lblScritteRecord()[6].visibile || g.cornice.lblScritteRecord()[13].visibile);
+    EXPECT_TRUE(g.cornice.lblScritteRecord()[4].visibile);
 }
 
 TEST_F(CornicePrincipaleTest, AnUnknownDeckStyleFallsBackAndIsReportedOnce) {

@@ -191,6 +191,39 @@ TEST_F(BotCattivo, AHelperInASessionOfItsOwnEndsWithTheRun) {
     }
 }
 
+// Stopped from outside (Ctrl-C, kill, a closed terminal), the simulator takes the bot's whole
+// tree with it, helpers in sessions of their own included, and ends with the signal.
+TEST_F(BotCattivo, ASignalToTheSimulatorEndsTheBotsTreeFirst) {
+    for (const int segnale : {SIGINT, SIGTERM, SIGHUP}) {
+        const std::string nome = "segnale" + std::to_string(segnale), sonno = Pid(nome) + ".sonno";
+        std::remove(Pid(nome).c_str());
+        std::remove(sonno.c_str());
+        const std::string bot = Script(nome, "setsid sleep 77 & echo $! > '" + sonno + ".tmp'; mv '" + sonno + ".tmp' '" + sonno +
+                                                 "'; exec " + Bot("goloso.py"));
+        const pid_t sim = ::fork();
+        if (sim == 0) {
+            ::execl(MRVELTO_SIM, MRVELTO_SIM, "match", "--games", "100000000", "--opponent-cmd", bot.c_str(), nullptr);
+            ::_exit(127);
+        }
+        // Until the bot has started its helper (the simulator is running its games by then).
+        pid_t helper = 0;
+        for (int i = 0; i < 3000 && !helper; ++i) {
+            std::ifstream in(sonno);
+            if (!(in >> helper)) ::usleep(10'000);
+        }
+        ASSERT_NE(helper, 0) << "the bot never started";
+        std::ifstream in(Pid(nome));
+        pid_t pidBot = 0;
+        ASSERT_TRUE(in >> pidBot);
+        ::kill(sim, segnale);
+        int stato = 0;
+        ASSERT_EQ(::waitpid(sim, &stato, 0), sim);
+        EXPECT_TRUE(WIFSIGNALED(stato) && WTERMSIG(stato) == segnale) << stato;
+        EXPECT_TRUE(Sparito(pidBot)) << "bot " << pidBot << " outlived the simulator";
+        EXPECT_TRUE(Sparito(helper)) << "setsid sleep " << helper << " outlived the simulator";
+    }
+}
+
 TEST(AvversarioEsterno, TheBotHearsEveryGameStartAndEnd) {
     // A transcript of what the greedy bot is sent: a start line and an end line per game, the moves
     // in between, numbered; end scores add up to what the summary reports.

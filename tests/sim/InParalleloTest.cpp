@@ -74,7 +74,9 @@ TEST(InParallelo, NothingPastTheFirstFailureStartsAndTheLowestErrorWins) {
             return i != 37;
         });
         for (std::size_t i = 0; i <= 37; ++i) EXPECT_TRUE(fatti.count(i)) << i;
-        if (fili == 1) EXPECT_EQ(fatti.size(), 38u);
+        if (fili == 1) {
+            EXPECT_EQ(fatti.size(), 38u);
+        }
         // Only what was already running on another thread may lie past the failure.
         EXPECT_LE(fatti.size(), 38u + fili - 1) << fili;
 

@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <set>
 
+#include "sim/ComandoChoose.h"
 #include "sim/SceltaJson.h"
+
+#include <sstream>
+#include <streambuf>
 
 namespace mrvelto {
 namespace {
@@ -149,6 +153,24 @@ TEST(SceltaJson, BadInputIsRefusedWithAMessage) {
     rifiutata([](json& j) { j["level"] = "F"; }, "level");
     rifiutata([](json& j) { j["hand_pc"][1] = nullptr; }, "3 carte");
     rifiutata([](json& j) { j["stock"] = 0; }, "carte giocate");
+}
+
+// An input without end (/dev/zero) is refused after the limit instead of filling memory.
+TEST(SceltaJson, AnEndlessInputIsRefusedAtTheLimit) {
+    struct Zeri : std::streambuf {
+        std::size_t dati = 0;
+        char blocco[4096] = {};
+        int_type underflow() override {
+            dati += sizeof blocco;
+            setg(blocco, blocco, blocco + sizeof blocco);
+            return 0;
+        }
+    } zeri;
+    std::istream in(&zeri);
+    std::ostringstream out, err;
+    EXPECT_EQ(sim::ComandoChoose({}, in, out, err), 2);
+    EXPECT_EQ(err.str(), "mrvelto-sim choose: l'ingresso supera 1048576 byte: non è una posizione\n");
+    EXPECT_LE(zeri.dati, sim::kMassimoIngressoChoose + 2 * sizeof zeri.blocco);
 }
 
 // Values parsed from the text itself, as `choose` gets them: past INT64_MAX a number arrives

@@ -38,9 +38,6 @@ TEST(FileDelleCarte, MotiviConNomiDiOttoCaratteri) {
             EXPECT_LE(m.file.find('.'), 8u) << m.nome;
         }
     }
-    EXPECT_EQ(TabellaMotivi()[0].nome, "Nessuno");
-    EXPECT_EQ(TabellaMotivi()[1].nome, "Decoro");
-    EXPECT_EQ(TabellaMotivi()[12].nome, "Stelle");
 }
 
 TEST(VisualizzaCarte, LasciaStareSlotVuotiECarteCoperte) {
@@ -255,9 +252,11 @@ TEST(Sbirciata, ConLeCarteDelPCMostrateIlMazzoRestaCoperto) {
     Banco b(7, ConOpzioni({{OpzMostraCarte, "Si"}, {OpzMotivoRetro, "Greche"}}));
     b.Distribuisci();
     for (int k = 1; k <= 7; ++k) {
+        EXPECT_TRUE(b.v().Slot[k].scoperta) << k;
         EXPECT_EQ(b.v().Slot[k].riempimento, colore::Bianco) << k;
         EXPECT_EQ(b.v().Slot[k].figura, FileFaccia("Piacentine", b.s().Carta[k].Codice())) << k;
     }
+    EXPECT_FALSE(b.v().Slot[8].scoperta);
     EXPECT_NE(b.v().Slot[8].riempimento, colore::Bianco);
     EXPECT_EQ(b.v().Slot[8].figura, "C:\\Programmi\\MrVelto\\Grafica\\Greche.gif");
     EXPECT_TRUE(b.s().Sbirciata);

@@ -29,15 +29,7 @@ void Rotella(FinestraPrincipale& f, QPointF twip, int tacche) {
     QApplication::sendEvent(&f, &e);
 }
 
-// A game played to its end-of-game frame, the final comment over.
-void FinoAFineGioco(FinestraPrincipale& f) {
-    auto& t = f.Tavolo_();
-    GiocatoreCasuale giocatore(3);
-    Conduttore c(t, f.Orologio(), giocatore);
-    ASSERT_TRUE(c.FinoAGiochi(1, 100000));
-    while (t.Orologio().Abilitato(t.Timer().CommentiFinali) || !t.Vista().FineGioco.cmdContinuaOIniziaPartita.abilitata)
-        ASSERT_TRUE(f.Orologio().EseguiProssimo());
-}
+using test::FinoAFineGioco;
 
 TEST(AnalisiSulloSchermo, LinksAndButtonsStepTheReviewToFineAnalisiAndBack) {
     FinestraPrincipale f(Avvio(11));
@@ -136,19 +128,13 @@ TEST(RegoleSulloSchermo, TheRulesBoxLeavesThePaintersFontAsItFoundIt) {
     QFont base = f.font();
     base.setPixelSize(140);
     p.setFont(base);
-    DisegnaRegole(p, f.Cornice(), {Qt::darkGreen, Qt::darkGreen, Qt::white});
+    ScorrimentoRegole scorrimento;
+    DisegnaRegole(p, f.Cornice(), {Qt::darkGreen, Qt::darkGreen, Qt::white}, scorrimento);
     EXPECT_FALSE(p.font().underline());
     EXPECT_EQ(p.font(), base);
 }
 
-TEST(PannelliSulloSchermo, LeftAndRightPanelsDoNotOverlapAndTheLogScrollsWithTheWheel) {
-    const QRect sinistro(kPostoPannelloSinistro.left, kPostoPannelloSinistro.top, geometria::kLarghezzaPannelloSinistro,
-                         geometria::kAltezzaPannelloSinistro);
-    const QRect destro(kPostoPannelloDestro.left, kPostoPannelloDestro.top, geometria::kLarghezzaPannelloDestro, geometria::kAltezzaPannelloDestro);
-    EXPECT_FALSE(sinistro.intersects(destro));
-    // The rules box stays left of the hands.
-    EXPECT_LT(geometria::kRiquadroRegole.right(), PosizioneDiManoDelloSlot(1).left - kScartoCornice);
-
+TEST(PannelliSulloSchermo, TheRecordsLogScrollsWithTheWheel) {
     FinestraPrincipale f(Avvio(4));
     f.show();
     auto& t = f.Tavolo_();

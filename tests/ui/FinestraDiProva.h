@@ -2,7 +2,10 @@
 // What the main window's tests share: a seeded start, a click at a table point, the first deal.
 #include <QApplication>
 #include <QMouseEvent>
+#include <gtest/gtest.h>
 
+#include "game/Conduttore.h"
+#include "player/GiocatoriDiRiferimento.h"
 #include "ui/FinestraPrincipale.h"
 
 namespace mrvelto::test {
@@ -24,6 +27,16 @@ inline void Clicca(FinestraPrincipale& f, QPointF twip) {
 // Deals the first game on virtual time, without waiting for real time (the sounds' timers run too).
 inline void Distribuisci(FinestraPrincipale& f) {
     while (f.Orologio().Abilitato(f.Tavolo_().Timer().DistribuisciCarte)) f.Orologio().EseguiProssimo();
+}
+
+// A game played to its end-of-game frame, the final comment over.
+inline void FinoAFineGioco(FinestraPrincipale& f) {
+    auto& t = f.Tavolo_();
+    GiocatoreCasuale giocatore(3);
+    Conduttore c(t, f.Orologio(), giocatore);
+    ASSERT_TRUE(c.FinoAGiochi(1, 100000));
+    while (t.Orologio().Abilitato(t.Timer().CommentiFinali) || !t.Vista().FineGioco.cmdContinuaOIniziaPartita.abilitata)
+        ASSERT_TRUE(f.Orologio().EseguiProssimo());
 }
 
 }  // namespace mrvelto::test

@@ -96,11 +96,13 @@ TEST(FinestraPrincipale, EndOfGameFrameContinuesOnEnter) {
     while (t.Orologio().Abilitato(t.Timer().CommentiFinali) || !t.Vista().FineGioco.cmdContinuaOIniziaPartita.abilitata ||
            t.Stato().InterdiciSuoni)
         ASSERT_TRUE(f.Orologio().EseguiProssimo());
-    // The frame is on the table, lighter than the cloth, with its button enabled.
+    // The frame is on the table, in the cloth's colour inside its dark border, with its button enabled.
     const QImage img = f.grab().toImage();
     const FrameFineGioco& fine = t.Vista().FineGioco;
     const QPoint corpo = f.Trasformazione().map(QPointF(fine.posizione.left + 100, fine.posizione.top + 1500)).toPoint();
-    EXPECT_EQ(img.pixel(corpo), f.ColoreTavolo().lighter(125).rgb());
+    EXPECT_EQ(img.pixel(corpo), f.ColoreTavolo().rgb());
+    const QPoint bordo = f.Trasformazione().map(QPointF(fine.posizione.left, fine.posizione.top + 1500)).toPoint();
+    EXPECT_LT(img.pixelColor(bordo).lightness(), 60);
     const QRect pulsante = geometria::PulsanteFineGioco(fine.posizione.left, fine.posizione.top);
     const QPoint dentro = f.Trasformazione().map(QPointF(pulsante.left() + 150, pulsante.center().y())).toPoint();
     EXPECT_EQ(img.pixel(dentro), qRgb(235, 235, 225));

@@ -22,30 +22,25 @@ bool Simile(QColor a, QColor b) {
     return std::abs(a.red() - b.red()) < 40 && std::abs(a.green() - b.green()) < 40 && std::abs(a.blue() - b.blue()) < 40;
 }
 
-TEST(Bandiere, IlTricoloreHaVerdeBiancoERossoDaSinistra) {
-    QImage img = Tela();
-    {
-        QPainter p(&img);
-        DisegnaBandieraDipinta(p, QRectF(0, 0, 150, 100), Chi::H);
-    }
-    EXPECT_TRUE(Simile(img.pixelColor(25, 50), QColor(0, 146, 70)));
-    EXPECT_TRUE(Simile(img.pixelColor(75, 50), QColor(245, 245, 240)));
-    EXPECT_TRUE(Simile(img.pixelColor(125, 50), QColor(206, 43, 55)));
-}
-
-TEST(Bandiere, LaUnionJackHaCroceRossaEAngoliBlu) {
-    QImage img = Tela();
-    {
-        QPainter p(&img);
-        DisegnaBandieraDipinta(p, QRectF(0, 0, 150, 100), Chi::PC);
-    }
+// The tricolour green, white and red from the left; the Union Jack's red cross, white border and
+// blue fields.
+TEST(Bandiere, DipinteConIColoriAlPostoGiusto) {
     const QColor rosso(200, 16, 46), blu(1, 33, 105), bianco(255, 255, 255);
-    EXPECT_TRUE(Simile(img.pixelColor(75, 50), rosso));   // the centre of St George's cross
-    EXPECT_TRUE(Simile(img.pixelColor(75, 5), rosso));    // its upright at the top edge
-    EXPECT_TRUE(Simile(img.pixelColor(5, 50), rosso));    // its bar at the left edge
-    EXPECT_TRUE(Simile(img.pixelColor(62, 20), bianco));  // its white border
-    EXPECT_TRUE(Simile(img.pixelColor(40, 8), blu));      // a blue field between the arms
-    EXPECT_TRUE(Simile(img.pixelColor(110, 92), blu));
+    const struct {
+        Chi chi;
+        int x, y;
+        QColor colore;
+    } punti[] = {{Chi::H, 25, 50, QColor(0, 146, 70)}, {Chi::H, 75, 50, QColor(245, 245, 240)}, {Chi::H, 125, 50, QColor(206, 43, 55)},
+                 {Chi::PC, 75, 50, rosso}, {Chi::PC, 75, 5, rosso}, {Chi::PC, 5, 50, rosso},
+                 {Chi::PC, 62, 20, bianco}, {Chi::PC, 40, 8, blu}, {Chi::PC, 110, 92, blu}};
+    for (const auto& punto : punti) {
+        QImage img = Tela();
+        {
+            QPainter p(&img);
+            DisegnaBandieraDipinta(p, QRectF(0, 0, 150, 100), punto.chi);
+        }
+        EXPECT_TRUE(Simile(img.pixelColor(punto.x, punto.y), punto.colore)) << punto.x << "," << punto.y;
+    }
 }
 
 TEST(Bandiere, LaBitmapDellaCartellaMediaVinceSulDisegno) {

@@ -1,0 +1,23 @@
+#include <gtest/gtest.h>
+
+#include "platform/ScalaFinestra.h"
+
+namespace mrvelto {
+namespace {
+
+TEST(ScalaFinestra, TheLargestStepInNinetyPercentOfTheScreenAndTheOverride) {
+    const QSize tavolo(800, 633);
+    EXPECT_EQ(ScalaFinestra(tavolo, QSize(2560, 1440)), 2.0);
+    EXPECT_EQ(ScalaFinestra(tavolo, QSize(1920, 1040)), 1.25);  // 1.5 would want 950 of its 936 rows
+    EXPECT_EQ(ScalaFinestra(tavolo, QSize(1920, 1200)), 1.5);
+    EXPECT_EQ(ScalaFinestra(tavolo, QSize(1024, 768)), 1.0);
+    EXPECT_EQ(ScalaFinestra(tavolo, QSize(640, 480)), 1.0);  // too small for any: the smallest
+    EXPECT_EQ(LeggiScala(QStringLiteral("1,5")), 1.5);
+    EXPECT_EQ(LeggiScala(QStringLiteral(" 2 ")), 2.0);
+    EXPECT_FALSE(LeggiScala(QStringLiteral("0.5")));
+    EXPECT_FALSE(LeggiScala(QStringLiteral("grande")));
+    EXPECT_FALSE(LeggiScala(QStringLiteral("nan")));
+}
+
+}  // namespace
+}  // namespace mrvelto
