@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package checked by lintian, then installed as a player installs it, `apt install
 # ./mrvelto_*.deb`, the game started the way its menu entry starts it, and the package removed
 # again. This changes the system (it needs root and leaves nothing behind only if it ends): run it

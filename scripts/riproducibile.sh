@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The build is reproducible: two builds of the last commit, in different folders and at different
 # times, with SOURCE_DATE_EPOCH set from the commit, give byte-identical media and .deb.
 # The first build is BUILD (default build/), brought up to date; the second is made now from the

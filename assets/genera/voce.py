@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Speaks one line of a group's text file as Mr. VELTO and writes it as a 44.1 kHz 16-bit WAV.
 
 Lines are numbered from 1, skipping blanks and '#' comments. A line may start with a length in
