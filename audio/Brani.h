@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The music of the table: 21 folk tunes, one per region, and the two anthems of the ceremony.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How long each clip, noise and tune lasts, in ms, by its path under the media folder with
 // forward slashes ("Commenti/2v/2v01.wav"). The build measures the generated files and writes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which comment fits a trick, and which clip of it a draw plays. The groups are named as their
 // folders: first character 1 when Mr. VELTO led, 2 when the player did; p when he loses the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the table sounds like, wired to one table: the clip lengths read from the media
 // folder, the effects and comments, the music and the ceremony (set as the table's ceremony port).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A media player as the game drives it: a file name and four commands. "Open" loads the file,
 // "Prev" rewinds it, "Play" starts it, "Close" stops it and lets the file go. The sound engine

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How talkative Mr. VELTO is ("Loquacità di Mr. Velto:"): which draws make him speak.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The background music and the award ceremony. Folk tunes play one at a time, every tune once
 // before any repeats and never the same twice in a row, with a pause after each set by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mr. VELTO's voice and the table's noises, on the one effects player: the noise of a played card
 // or a comment on the trick, the deal and take noises, the opening and final comments, and his

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games per second of the game flow on virtual time: the same composition as `mrvelto-sim match`
 // (a table, its timers and handlers, the random reference opponent on the human's side), with the
 // table's default first-card player (the flow's own cost) and with Mr. VELTO.

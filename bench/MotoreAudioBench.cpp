@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound engine's cost: one second of the mix (a folk tune through FluidSynth plus a spoken
 // comment) rendered in the device's 512-frame blocks; the counter "cpu/s audio" is the share of
 // one core a second of sound takes. Also the clips' memory, and the time to

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time and memory of the game, measured on the real program from exec:
 
     bench/misura_avvio.py [build/mrvelto] [--volte 20]

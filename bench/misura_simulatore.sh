@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Games per second and peak memory of the simulator, on one thread and on every core, and the check
 # that both runs sign the same games: `bench/misura_simulatore.sh [build-dir] [games]`.
 set -eu

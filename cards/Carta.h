@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cards: the one-byte CartaDaGioco, their codes ("Ad", "3b", "Fc": rank letter, then suit letter),
 // their strength (Valore) and points, the fixed order of the deck and the rule that decides a trick.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's source of chance: a uniform r in [0, 1) plus the wall clock's minute and second,
 // which the random index formula mixes in. Production seeds once from the clock; tests and the

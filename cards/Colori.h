@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colour values in the 0xBBGGRR order the game stores them in. Several tables use a colour
 // beside a text as a flag, so these values are state, not just paint.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Arrays indexed from 1, as every table of the game is (card slots 1..8, deck positions 1..40).
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed deck, the shuffled deck and the eight card slots, with the shuffle and the draw.
 #include <string>

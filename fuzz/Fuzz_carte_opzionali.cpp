@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MVeOpzio.txt: any input reads without harm, and the three texts read write and read back.
 #include <cstdint>
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MVeImpo.txt: any input reads without harm, and whatever was read writes a file that reads back
 // whole and the same (the peek flag as the saved option sets it).
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MVeNome.txt: any input reads without harm; a name read is a normalised name that writes and
 // reads back the same.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MVeClass.txt, MVeAlbo.txt and MVePart.txt: the input is split into the three files at the first
 // two bytes 0x00 (a missing part is a missing file). Whatever was read writes files that read back
 // whole and the same.

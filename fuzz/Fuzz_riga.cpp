@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line format itself: every line of any input analyses and converts without harm; the code
 // page round trip gives the bytes back; a text read writes a line that reads back the same.
 #include <cstdint>

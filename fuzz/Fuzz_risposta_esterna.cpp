@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An external opponent's answer line: whatever it says, the answer is a slot the seat may play
 // now, or a refusal with a reason on one line; never both, never neither.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `mrvelto-sim choose`'s request: any text either is refused with one line of reason or gives a
 // decision that plays a card of the computer's hand; nothing else may escape (a JSON type error,
 // an overflow the sanitizers see).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a slot shows its card: the face picture of the chosen deck, the frame, the back colour and
 // pattern, and the colours of the table. The flow and the options panel both call these; they

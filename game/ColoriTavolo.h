@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 24 named colours: each has a table-and-panels shade and a darker card-back shade.
 #include <array>

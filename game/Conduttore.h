@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives a table with a player on the human's side: the simulator runs it event to event, the
 // program's --autoplay calls Agisci() after each step of its real-time clock pump (or Passo()

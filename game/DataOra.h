@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The civil date and time that the data panel's heading and the records read.
 #include <chrono>

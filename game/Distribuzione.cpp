@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deal: TimerDistribuisciCarte, one card per firing, 8 firings.
 #include "game/Procedure.h"
 #include "game/Tavolo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What happened at the table, published by the flow in the order it happened. A subscriber runs at
 // the point of publication, inside the step, and reads the table through its const view; so a

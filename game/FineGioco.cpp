@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End of game and match: ConcludiGioco, AggiornaPartita, MostraFineGioco,
 // TimerCommentiFinali, NuovoGioco, MostraNomeLivello; and the first game's set-up.
 #include "game/Procedure.h"

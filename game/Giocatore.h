@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one interface of whoever chooses a card: Mr. VELTO, the reference opponents, an outside
 // program, the autoplay. The flow owns every timer and every arming; a player only answers.

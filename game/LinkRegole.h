@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules box's link lblContinuaregole: its caption names the page shown and a click moves it on.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moves: the human's click, the computer's move, the movement of a played card,
 // the human's last card, and the answer dispatch AvviaRispostaPC.
 #include "game/Procedure.h"

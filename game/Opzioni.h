@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 21 options, held as their Italian display texts (they are shown and saved as such), with
 // their captions, initial values and click cycles, and typed readings of the ones the game uses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A wall clock that moves with virtual time, for seeded runs: the random index reads its minute
 // and second, so a seed and a starting time replay the same match.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data panel's cells lblDati(0..136) and its two heading lines, filled by the game
 // flow: cell 1 the human's name, 2..8 the deal, then six cells for each of the 20 tricks

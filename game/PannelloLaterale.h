@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which of the two left side panels is open: `PannelloVisualizzato`, saved with the settings.
 #include <optional>

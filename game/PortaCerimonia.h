@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The port of the award ceremony: the end of a game waits for it. Sounds, comments and music
 // follow the table's events instead; only the ceremony holds the flow.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The port of the options panel: locks on the options while a game or match runs, and the random
 // graphic variations of a new game. The base class does nothing: no option is locked.

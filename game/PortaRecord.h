@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Seam of the game flow towards the records (ranking, hall of fame and match log). At the end of a
 // match, MostraFineGioco calls AggiornaClassifica with everything it reads, then SalvaRecord.

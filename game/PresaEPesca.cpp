@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking the trick and drawing: TimerEffettuaLaPresa, TimerPrendicarte, TimerPesca,
 // TimerPescaUltimeDue, the dispatch after the take and GiocaUltimaCartaPC.
 #include "game/Procedure.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Presentation state of the main window's table, kept in the core: whatever the behaviour writes
 // to a widget or reads back from one. The front end only draws it. Positions are in twips

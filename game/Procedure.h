@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The flow's procedures that need only a few pieces of state, as free functions whose signature
 // names what they read and write. The timer steps (game/Tavolo) call them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The match display: a row of dots for each side (shpPuntiPC(1..5) above, shpPuntiH(1..5) below),
 // one dot per game won, in a box closed by the strokes ShpLineaV(1) and ShpLineaV(5). The games

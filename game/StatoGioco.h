@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game state of the flow: the card slots, the two decks,
 // the counters, the turn and the game and match flags. Each field starts at its initial value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table object: construction, timer wiring, seams, options and the input entry points.
 // The steps live in Distribuzione.cpp (deal), Mosse.cpp (moves and their movement),
 // PresaEPesca.cpp (take and draw) and FineGioco.cpp (end of game and match, new game).

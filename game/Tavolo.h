@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's table: owns the game state, the option values, the presentation state and the
 // data panel, registers the flow's named timers on the clock and wires each to its step. What

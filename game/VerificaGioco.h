@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The checks that every finished game must pass (the simulator runs them on each game).
 #include <string>

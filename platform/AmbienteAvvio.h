@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the game checks before it opens a window, so that a missing display or a missing media
 // folder is told in words rather than by Qt's abort or by a table without cards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's edge: every event the window handles passes through notify(). An exception that
 // got that far (a file-system call that threw, memory exhausted) is caught here, the player is

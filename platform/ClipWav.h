@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // WAV files in and out: a small RIFF reader that turns PCM (8/16/24/32-bit integer or 32-bit
 // float, mono or stereo, any rate) into 16-bit clips at 44.1 kHz, and a writer whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own dialogs keep state of their own: the file dialog writes the folders it visited, its
 // sidebar and its column widths into ~/.config/QtProject.conf, a file every Qt program shares.

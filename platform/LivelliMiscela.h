@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mix's levels by source, as a capture measures them: the sample peak of the whole mix, its
 // RMS, and for each source (voice comments, card noises, music) the median RMS of the 100 ms

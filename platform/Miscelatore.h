@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mixer behind the four players: it applies their commands and renders stereo float at
 // 44.1 kHz. It is used from one thread only, the rendering side (the audio device's thread or

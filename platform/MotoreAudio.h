@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound engine as the game sees it: four players (effects, music, anthem, theme) whose
 // commands are queued for the rendering side, so a command costs the game's thread one lock and

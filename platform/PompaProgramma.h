@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the program on real time: the clock's pump, and with autoplay the built-in player's pace.
 // Slow autoplay acts every 350 ms while the clock runs at its real pace; fast autoplay goes from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives the core's virtual clock from real time: one single-shot QTimer always aimed at the
 // next due step. In fast mode it jumps from step to step, still letting the window repaint

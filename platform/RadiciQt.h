@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where this installation keeps its media and where the user's data goes.
 #include "records/Percorsi.h"

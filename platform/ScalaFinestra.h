@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How large the windows open: the table is laid out at 15 twips a pixel (its smallest size) and
 // opens at the largest of a few whole steps that fits the screen, so that its type reads well on

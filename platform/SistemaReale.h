@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real things the core takes as parameters: the wall clock's minute and second, the civil
 // date and time, and a random source seeded once from the clock.

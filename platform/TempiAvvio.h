@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For the start-up benchmark (bench/misura_avvio.py): with MRVELTO_TEMPI_AVVIO set, the moment each
 // watched window has first been drawn is written to standard error as "tempo <name> <ns>", on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine on the machine's audio device, through Qt Multimedia. The device, the synth and the
 // mixer live on their own thread: the sink pulls blocks from the mixer there, and each block

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One whole decision of the computer, at once: the analysis of the stage named by
 // NumeroCarteRimaste and TurnoDiGioco, the choice, then the thinking-time draw and the playing

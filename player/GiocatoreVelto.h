@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mr. VELTO, on either seat. On the computer's seat it keeps its working tables through the game
 // from the table's events: while the stock lasts it rates the cards and builds the pair table,

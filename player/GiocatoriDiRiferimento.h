@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Players that choose by a plain rule, on either seat: the simulator's reference opponents (a
 // random card, a plain greedy player) and the first card of the hand for tests of the flow. Each

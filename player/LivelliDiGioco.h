@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Playing levels and thinking time: below the top level a computed choice is sometimes replaced
 // by a random card while the stock lasts, and each move's delay wanders by up to 150 ms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A position as the computer sees it when it must play, in plain terms (card codes, the stock
 // count, the scores), checked for consistency and turned into the game state and the player's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ratings of the six hand cards while the stock is not empty: their points, and their potential,
 // the average points a card wins (or loses) when led against one card still unseen from its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The second-to-last trick: with two cards each, the current trick and the forced last one are
 // weighed together, so the computer may duck a trick to win the last for more.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The third-to-last trick with the stock empty: every card is known, so every way the last three
 // tricks can go is searched; the computer plays a card whose worst outcome is best, at random

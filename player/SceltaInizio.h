@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lead while the stock is not empty: each card's worst case over the human's three replies,
 // the best of them; ties go to the second-worst case, then the best case, then the lowest Valore.

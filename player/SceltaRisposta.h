@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The answer while the stock is not empty: the card of highest convenience; a tie prefers the
 // cheapest briscola, then a non-briscola by what the human still holds in its suit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of the card pairs of a trick while the stock is not empty: for each pair of a
 // computer card and a human card, who takes it, the taker's new total, the pair's points and its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer player's working tables: its memory of the cards, the card ratings, the pair table
 // of a trick, the choice and its marks, and the endgame search. They belong to the player, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the end of a match writes into the records: the log entry, the computer's result at its
 // level and the ranking rows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saved games: the data panel written to a text file of 268 lines (the two headings, then the
 // background colour and the text of cells 0..132), read back for review. A file is taken only

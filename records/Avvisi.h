@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Messages for the player about data files that could not be read or written. Each is said once:
 // the window takes them (and so empties the list) and shows them.

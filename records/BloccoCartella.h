@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Advisory locks (flock) on a lock file inside a data folder. They bind only programs that ask
 // for them, which every writer of the folder's files does: the records update, the atomic write

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // MVeOpzio.txt, written by the installation and only read: whether a third card deck is installed
 // in the Opzional image folder, whether its faces get a border, and the name "Stile Carte:" shows.

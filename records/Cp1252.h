@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data files keep text in the Windows-1252 code page (one byte for "à"); in memory every
 // text is UTF-8. Both directions are total: decoding never fails, and encoding replaces what

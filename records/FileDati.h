@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole-file reads with a size limit, atomic whole-file writes, and keeping a damaged file aside
 // before it is overwritten.

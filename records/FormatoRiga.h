@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The line format of every data file: one value per line, ended by CR LF; a text in double quotes,
 // a whole or decimal number bare (point as separator), a yes/no value as #TRUE# or #FALSE#; texts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The journal that makes the three records files change together. A save first writes the three
 // new contents into one file beside them (synced, renamed into place, folder synced): from then on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file MVeImpo.txt: 43 values in a fixed order, written when the player confirms the
 // exit and read when the main window opens. `Impostazioni` is the snapshot of the window's state

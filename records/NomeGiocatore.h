@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // MVeNome.txt: the last accepted player name, one quoted line, offered again at the next start.
 #include <filesystem>

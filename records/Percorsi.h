@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Maps the game's fixed paths (C:\Programmi\MrVelto\...) onto this machine: the writable folders
 // Dati\ and Archivio\ go under the user's data root, everything else is read-only media.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The records kept between runs: the ranking of the ten best players (MVeClass.txt, with the
 // computer's results per level), the match log LstAlbo (MVeAlbo.txt) and the number of matches

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The records subsystem as the game flow sees it (RecordPartite): the ranking, the per-level
 // results and the match log, read from and written to the three files under Dati\.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ranking and the log checked against each other. Every match adds one to the computer's
 // results at its level and one entry to the log, so their totals agree unless the files were once

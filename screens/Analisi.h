@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The review of a game from its data panel: each press of cmdScegliManche lays the next trick on
 // the table (both cards, who led and who took it, the running score, the cards then drawn), with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window holds around the table: its start-up from the saved settings and records,
 // the command menu and its panels, the records panel, the match display's layout and the exit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up window's logic: the theme tune, the blinking prompt, the suit symbols that change
 // one at a time, and the name entry that decides how the game addresses the player. The front

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command menu lblComandi(1..5) "Partita", "Dati", "Albo", "Opzioni", "Esci" and the side
 // panels it opens. An entry's text colour is its state: white closed, green open. Panels 1

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules box's five pages: two of rules and three where the author presents the game and its
 // opponent, the last one with a picture. The box's text area is moved down and shortened for the

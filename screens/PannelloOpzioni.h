@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options panel "Opzioni di Mr. VELTO": 21 captions and values in three groups, two notes,
 // a click on a light-green caption steps its value round its cycle and applies it at once, a pink

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The records panel fraPannello(3) as the front end draws it: the ten best players under their
 // column headings, Mr. VELTO's results at each level, and the match log LstAlbo.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's root: owns the clock, the random source, the calendar, the paths, the table with
 // Mr. VELTO and the main window's logic, and knows which of its three modes is on. The windows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data panel's column headings lblScritteRecord(0..13), in two lines over the trick rows:
 // what a pair of columns holds ("Giocate", "Punti", "Pescate"), then whose card or score each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exit question fraEsci: "Vuoi davvero lasciarmi?" with a yes and a no answer. Yes writes the
 // settings and ends the program when TimerEsci fires (1500 ms, so that the last sound can end);

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures (once) and builds the project into build/ (or $1) with both cores.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

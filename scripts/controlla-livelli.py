@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fails when an #include crosses the layers the wrong way.
 
 The core folders form a line, lowest first: cards -> game -> {player, table, audio, records}

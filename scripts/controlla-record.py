@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the next start of the game will read from a data folder: the three records files, or the
 # journal of a save cut short (which that start rolls forward). Fails on a damaged file or on files
 # that disagree (log entries not numbered 1..n, MVePart.txt or the per-level results not n);

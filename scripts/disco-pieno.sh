@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The records on a disk that fills while the game plays on: a 200 KB tmpfs as the data folder
 # (root only: it mounts one), filled up to a few KB, then matches played until well past the point
 # where no save fits. Every match must be in all three files or in none: the log, MVePart.txt and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds every libFuzzer target (clang, core instrumented, optimised) into build-fuzz and runs each
 # for MRVELTO_FUZZ_SECONDS (30) on a copy of its seed corpus, so that the inputs it finds stay out
 # of the repository. Fails if any fuzzer stops on a crash, leak or timeout; the inputs that did it

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills the game with SIGKILL while it plays and saves, on one data folder: first at each write
 # step of a run in turn (MRVELTO_UCCIDI_AL_PASSO, the name, both records saves, the settings), then
 # N times at random moments. After each kill it checks that every data file is whole (as the game

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The Debian package installed as a player installs it, `apt install ./mrvelto_*.deb`, the game
-# started the way its menu entry starts it, and the package removed again. This changes the system
-# (it needs root and leaves nothing behind only if it ends): run it on a machine you can spare,
-# as CI does. Usage: scripts/prova-installazione.sh [BUILD]
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Debian package checked by lintian, then installed as a player installs it, `apt install
+# ./mrvelto_*.deb`, the game started the way its menu entry starts it, and the package removed
+# again. This changes the system (it needs root and leaves nothing behind only if it ends): run it
+# on a machine you can spare, as CI does. Usage: scripts/prova-installazione.sh [BUILD]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -23,6 +24,8 @@ cpack -G DEB -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip --config "$build/CPackConfig.
   { cat "$lavoro/cpack.log"; exit 1; }
 deb=$(ls "$lavoro"/cpack/mrvelto_*.deb)
 echo "pacchetto: $(basename "$deb")"
+# What a distribution's packager would refuse, before a player gets it: any error or warning fails.
+lintian --fail-on error,warning "$deb"
 # apt (not dpkg) so that the package's dependencies are resolved as on a player's machine.
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" >"$lavoro/apt.log" 2>&1 || { cat "$lavoro/apt.log"; exit 1; }
 installato=1

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the core tests with AddressSanitizer and UndefinedBehaviorSanitizer and runs them.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The README's picture of the table, taken from a real run: the built-in player plays at the
 # normal pace under a virtual X display, and the window is grabbed in the middle of the match.
 # Usage: scripts/schermata.sh [BUILD_DIR] [OUTPUT.png] [SECONDS]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every screen of the game as a player sees it, from a real run under a virtual X display: the
 # start-up window, the table mid-game, the four panels, the rules pages 2..5 (page 1 is on the
 # table), the exit question, the end-of-game frame and the review. The clicks are twips scaled

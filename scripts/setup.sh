@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages listed in debian-packages.txt that are missing; quiet and quick when all are present.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

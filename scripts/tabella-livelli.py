@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """How strong each level of Mr. VELTO is: every level against every built-in opponent, in paired
 whole games from the simulator, written as a Markdown table.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The players the simulator can put on each side. The human's side: a registry of opponents by
 // name (--opponent); register a new one by adding a row in Avversari.cpp. The computer's side:

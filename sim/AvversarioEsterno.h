@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An outside program on a seat of the table (`--opponent-cmd`): started once for the whole run,
 // told when each game starts and ends, and asked for every move of its seat with what a person in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `mrvelto-sim choose`: one position in as JSON on standard input, the computer's decision and
 // working tables out. Bad input: one line on standard error, exit status 2.
 #include "sim/ComandoChoose.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `mrvelto-sim match`: plays N games on virtual time through the real flow and prints a summary.
 #include "sim/ComandoMatch.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The run's signature (FNV-1a over the games' figures) and the seed mixer that gives each
 // player its own random stream from the run's seed.

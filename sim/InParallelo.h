@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Independent pieces of a run (sessions of games, paired deals) spread over threads. Each piece
 // writes only its own result slot, and the caller adds the slots up in index order, so the sums and

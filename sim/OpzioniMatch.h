@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options of `mrvelto-sim match`, parsed in one place: a table of flags, each with its help
 // text and the handler that writes it into OpzioniMatch. A new flag (--opponent values, --level,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines the simulator sends to an external opponent: what a person sitting on `posto` may know
 // and nothing more. The other side's hand never appears: only its card on the table, once played.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A child program spoken to by lines: its standard input and output are pipes, its standard error
 // is ours. Every read and write has a deadline (poll), so a silent or stuck child never hangs us;

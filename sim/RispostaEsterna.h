@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading an external opponent's answer: `{"card": "Ad"}` names the card; a slot number of its
 // hand is accepted too (`{"slot": 5}`, or a bare `5`), and so is a bare `"Ad"`.

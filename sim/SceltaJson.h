@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A position in and the computer's decision out, as JSON: the format of `mrvelto-sim choose`.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cards played so far in a game, in the order they were played and with who played each, as
 // anyone at the table saw them: fed by the table's events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays games on virtual time through the real flow (game/Tavolo, its timers and handlers),
 // the human's side played by a registered opponent, and checks every game as it ends.

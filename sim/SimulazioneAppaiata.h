@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Matches between Mr. VELTO at a level and a reference opponent, with either side on either seat
 // of the real flow. Paired: each deal is played twice on fresh tables with the same shuffle and

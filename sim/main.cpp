@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mrvelto-sim: the game's core without a window. Runs matches on virtual time and analyses
 // single positions; see `mrvelto-sim --help`.
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options' lock colours and the random graphic variations: the options panel's captions
 // lblVoce(0..20) as the flow sees them. A caption's text colour is its lock flag, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures the table shows, each read from the media once and kept scaled to every size it is
 // drawn at, so that painting a frame costs a lookup. The file itself is kept as read (compressed),

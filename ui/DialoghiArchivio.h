@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform's file dialogs and message box for saving and loading games.
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The music on the table: the tune's title over the cloth and the winner's flag during the
 // ceremony. The flags come from Grafica/ in the media folder when it has them; otherwise they are

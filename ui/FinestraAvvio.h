@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up window: draws the start-up window's state of the program (texts, the two pictures,
 // the four suit symbols) and forwards the typed name, "OK" and Enter. When the name is accepted

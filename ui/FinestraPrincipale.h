@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: draws the table from the core's presentation state and forwards the player's
 // clicks and the Enter key to the table's input entry points. It decides nothing itself.

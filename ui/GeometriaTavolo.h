@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the front end places what the core describes without a position: names, scores, the
 // stock counter, the take button, the command menu and the sizes of the panels. All in twips,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options panel on screen: its 21 rows in three groups and the two notes, drawn from the
 // core's panel; clicks, mouse moves and tooltips over it forwarded to the core.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws the review (mode Analisi) on the table: the hands, the briscola and the stock of the trick
 // reached, the two cards of that trick with the taker's marked, the trick in words and the review's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws what surrounds the table: the command menu, the side panels (match, data, records,
 // options), the exit question and the won-game dots, from the core's state.

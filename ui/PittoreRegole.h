@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws the rules box in the left column (under the left panels, which cover it when open) with
 // its page, the author's picture on page 5 and the link lblContinuaregole; maps the link's click.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a frame drew, box by box: the panels and cards with their place on the device, and the
 // texts drawn inside each. Nothing is kept unless a register is active (the layout checks set one);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text that must fit its box: the game's messages, captions and names are fixed or typed by the
 // player, and some are longer than the place the table has for them. Nothing is drawn smaller than

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mrvelto: the game. Options: --autoplay [--fast] [--name NAME] [--matches N] [--seed S]
 // [--audio-capture FILE.wav] [--scala F], --help, --version.
 #include <QApplication>

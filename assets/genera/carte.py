@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The game's pictures, rendered from the hand-drawn SVG under assets/carte/: the faces of the
 three decks and the suit symbols (put together by facce.py), the back patterns (retro/) and the
 two flags (bandiere/); and two sheets to look at them together.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reading back what the generators write: lengths, loudness and notes, stdlib only."""
 import array
 import os

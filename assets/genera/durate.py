@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes Durate.txt: every generated clip, noise and tune with its length in ms, measured from
 the files themselves, so that the game's end timers follow whatever the generators made."""
 import os

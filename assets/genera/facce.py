@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The card faces, put together from the hand-drawn SVG parts under assets/carte/<deck>/: the suit
 symbols (pips), the four aces and the three figures of each deck. A number card is its deck's pip
 laid out by the tables below; a figure holds the suit's pip (`#seme`) and wears the suit's colours

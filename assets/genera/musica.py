@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Turns one ABC tune into the game's MIDI file, arranged to last a given time.
 
 The ABC file says how long the piece must last ("% durata: MS", the whole piece) and may list the

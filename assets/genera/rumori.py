@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesises one card noise from its line in the noise table.
 
 A line: name, length in ms, peak, seed, then events separated by '|':

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Speaks one line of a group's text file as Mr. VELTO and writes it as a 44.1 kHz 16-bit WAV.
 
 Lines are numbered from 1, skipping blanks and '#' comments. A line may start with a length in
@@ -39,7 +40,9 @@ def run(cmd):
 
 def speak(espeak, sox, text, target, raw, mid, out):
     run([espeak, *VOICE, "-w", raw, text])
-    run([sox, raw, "-r", str(RATE), "-b", "16", "-c", "1", mid, *POLISH])
+    # -D: no dither. sox adds random noise by default when it writes 16 bits, and two builds
+    # would then never give the same clips.
+    run([sox, "-D", raw, "-r", str(RATE), "-b", "16", "-c", "1", mid, *POLISH])
     ms = wav_info(mid)[0]
     if target is None:
         shutil.move(mid, out)
@@ -49,7 +52,7 @@ def speak(espeak, sox, text, target, raw, mid, out):
             effects += ["tempo", "-s", f"{ms / target:.5f}"]
         # tempo lands near the target, never on the sample: cut or pad to the exact count
         effects += ["pad", "0", f"{target / 1000:.3f}", "trim", "0", f"{round(target * RATE / 1000)}s"]
-        run([sox, mid, out, *effects])
+        run([sox, "-D", mid, out, *effects])
 
 
 def main():

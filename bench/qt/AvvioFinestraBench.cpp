@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the main window to its first drawn table with the cards dealt: the program and its
 // start-up, the deal run on the clock, one frame painted with every picture read cold from the
 // media. The goal is under 300 ms.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Mr. VELTO's table, external opponent: the simulator's `greedy` rules.
 
 Run it with:  mrvelto-sim match --games 100 --opponent-cmd "python3 examples/bots/goloso.py"

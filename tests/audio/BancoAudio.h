@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A table with its sounds on a virtual clock: players that write down what they are told, and
 // clip lengths given as text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which comment a trick gets, which clip a draw plays, how talkative each setting is.
 #include <gtest/gtest.h>
 

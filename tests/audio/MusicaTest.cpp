@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tune cycle, the titles and the award ceremony.
 #include <gtest/gtest.h>
 

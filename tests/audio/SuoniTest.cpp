@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The effects player over whole games: noises, comments, impatience and the one-clip lock.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A whole evening with the mouse: a two-letter name is refused (the start-up window stays), a
 # proper one lets the table in, a game is played by clicking the hand, saved from the end-of-game
 # frame, opened again and stepped with Enter to "Fine Analisi"; the review's "Salva..." then

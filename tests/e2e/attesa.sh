@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Waiting under Xvfb for something to happen, never for a fixed time: each helper polls its
 # condition until it holds or its deadline passes, then fails the test saying what it waited for.
 # A loaded machine only makes the wait longer.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a real (virtual) display: three matches played by the built-in player,
 # the program's own way out, the data files left behind; then a second run that adds to them.
 set -euo pipefail

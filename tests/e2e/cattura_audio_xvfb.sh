@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's sound as a player would hear it: one match with the award ceremony on, captured on
 # virtual time. The capture must not be silent, must last exactly the run's virtual time, and
 # leaves a spectrogram beside it (in the folder given as second argument, if any).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two windows at once on one data folder, each playing its matches to the end: every match of
 # both is in the log, numbered once, and counted in the per-level results.
 set -euo pipefail

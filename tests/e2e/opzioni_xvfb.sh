@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The options panel in the real window: a click on "Stile Carte:" redraws the human's hand in the
 # next deck and a click on "Motivo Retro Carte:" the stock's back; the pixels there must change.
 # Under Xvfb without a window manager the window sits at 0,0 at its natural size (800 x 633).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package from the build tree: its dependencies, its files, and the game started from
 # the unpacked folder (not /usr) with nothing but the package to find its media in.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a terminal user meets it: help and version in Italian even without a screen, and
 # a plain message, not a crash, when the screen or the media are missing.
 set -uo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A table on a virtual clock with a seeded random source, and helpers to drive it step by step.
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Golden determinism: a seed replays the same whole matches, card by card and millisecond by
 // millisecond, on every run and every platform (the random source is a fully specified Mersenne
 // twister and the clock is virtual).

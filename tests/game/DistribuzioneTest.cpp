@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deal: order by leader, timing, what is shown, the state after it.
 #include <gtest/gtest.h>
 

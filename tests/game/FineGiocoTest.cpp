@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End of game and match: the 60-point rule, the last trick, draws, the match target,
 // the ceremony seam, the end-of-game frame, the records seam and the leader's alternation.
 #include <gtest/gtest.h>

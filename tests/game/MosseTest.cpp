@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moves: every refused click, the thinking time by option, the card movement.
 #include <gtest/gtest.h>
 

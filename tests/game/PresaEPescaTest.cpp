@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking the trick and drawing, and the count of the last three tricks.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seams are called where the flow says: option locks, graphic variations, sounds.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the faces of the three decks as a player sees them: the pips of a number card never
 touch, nothing but the printed frame and the corner indices leaves the picture's inner area, and
 the upper part of the briscola (all the stock leaves visible) tells every card of a suit apart.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the generated media against the game's figures: every file the game asks for is there
 and in Durate.txt with its true length, the fixed lengths hold, tunes last twice their half-length,
 nothing is silent. Usage: controlla_media.py MEDIA_ROOT"""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound engine rendered off-line: what the capture writes is what a player would hear, sample
 // by sample, at the virtual moment each command was given.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks made before any window: which environments have a screen for Qt, which media folders
 // hold the game's pictures.
 #include <gtest/gtest.h>

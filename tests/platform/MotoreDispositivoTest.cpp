@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device engine on whatever this machine has: with a device it runs its sink, without one it
 // goes mute and drops what it is given; either way the game's thread only ever queues.
 #include <gtest/gtest.h>

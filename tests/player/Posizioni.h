@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Positions for the computer player's tests, written as card codes.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A bare table for whole games between two players: it deals, asks each seat, takes and draws,
 // and publishes the events a player follows, in the order and with the state the game has at

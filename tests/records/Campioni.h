@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the records tests: the hand-made sample files beside these tests, and a scratch
 // folder that is removed at the end of each test.

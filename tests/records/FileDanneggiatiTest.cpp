@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What reaches the records files from outside the game: foreign or damaged files, files and
 // folders the player may not read, a full disk, temporary files of a killed run, a second window.
 // Each case checks what was kept, what was set aside, and what the player is told.

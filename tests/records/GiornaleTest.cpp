@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save stopped at each of its steps (every write, fsync, rename and removal), by a kill or by a
 // disk that refuses the step: after a restart the three records files agree and every match whose
 // save got past the journal is counted exactly once. Also: a ranking that disagrees with the log.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A whole program on virtual time in a temporary home, with players that remember their commands.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options panel: click cycles and their effects through the table, locks, highlight.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // External opponents through the real protocol: the example bots of examples/bots play as the
 // built-in opponents do, and every kind of failing bot ends the run with status 3, one line naming
 // the game, the move and what came back, and no process left behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Golden signatures: whole runs of the simulator, every level against the reference opponents,
 // plain and paired. A signature covers every game's points, tricks, leader and (plain runs) the
 // virtual time of its end, so any change in the flow's order of steps or draws, or in a decision

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A run split over threads adds up to the same run: the summary, its signature and the first
 // failure do not depend on --jobs.
 #include <gtest/gtest.h>

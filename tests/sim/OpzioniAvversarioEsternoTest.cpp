@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flags of an external opponent: read, refused with a reason, and written back for a replay.
 #include <gtest/gtest.h>
 

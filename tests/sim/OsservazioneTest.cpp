@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an external opponent is told, checked at every move of whole games on the real table:
 // it sees its own hand, the public cards and nothing of the other hand; the played list is the
 // game's real order (the data panel's tricks).

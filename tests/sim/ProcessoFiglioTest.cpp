@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The child process: lines both ways, deadlines, how it ended, and nothing left running after us.
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a failed run prints to reproduce it must reproduce it: the same flags, the same failure.
 #include <gtest/gtest.h>
 

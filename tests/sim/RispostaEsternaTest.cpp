@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading an external opponent's answer: every accepted form, and a precise refusal for the rest.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A source of chance that returns the values a test lines up, then repeats the last one.
 #include <deque>

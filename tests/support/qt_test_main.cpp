@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test main for the Qt tests: runs offscreen unless a display platform was chosen, so that test
 // discovery at build time needs no display.
 #include <gtest/gtest.h>

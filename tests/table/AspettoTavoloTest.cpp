@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slots' faces and backs, the table colours, the random variations and the option locks.
 #include <gtest/gtest.h>
 

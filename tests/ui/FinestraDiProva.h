@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window's tests share: a seeded start, a click at a table point, the first deal.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every screen drawn at each of the four window scales through a paint device that records
 // each text run with its size and box, and the boxes of panels and cards: no text under 11
 // pixels, no two texts over each other, no panel or card over another, no text across a box it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The music's presentation on the table: the flags, painted or read from Grafica/, and the tune's
 // title drawn where the core puts it.
 #include <gtest/gtest.h>

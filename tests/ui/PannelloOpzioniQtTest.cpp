@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options panel in the window (clicks and mouse moves reach the core) and the picture cache.
 #include <gtest/gtest.h>
 
