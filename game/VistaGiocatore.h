@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one seat may know of the table: its own hand, the card the other side led, the briscola,
 // the cards it has seen, both scores, the stock and whose lead it is. The other side's hand is

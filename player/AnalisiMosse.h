@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What each card of a seat's hand is worth, with what that seat can know: for every card it may
 // play, its expected final points. While cards are hidden, each sample deals them at random

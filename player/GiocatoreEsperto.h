@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fair strong opponent: from its own seat's view only (it never reads the other hand), it plays
 // the card the analysis rates best. The simulator's measure of how much Mr. VELTO's reading of

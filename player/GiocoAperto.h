@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game with every card known, from any point on: both hands by slot, the covered stock in the
 // order it will be drawn, the scores, the lead and the card already on the table. It plays itself

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every card the human played in a saved game, judged with what the human could know at that
 // moment: the best card then, its expected points, and what the card played cost. Each trick is

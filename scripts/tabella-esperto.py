@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """How Mr. VELTO's levels fare against `esperto`, the simulator's fair opponent (it plays the
 analysis engine's best card from its own seat's view and never reads the other hand), in paired
 whole games, written as a Markdown table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `mrvelto-sim analizza FILE.txt [--campioni N] [--seed S] [--jobs J] [--json]`: the review's
 // judgement of every card the human played, as text or JSON. The figures do not depend on --jobs.
 #include "sim/ComandoAnalizza.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis engine measured, outside the test run: exactness against a plain minimax on random
 // positions with nothing hidden; stability of the best card against a long reference estimate on
 // random mid-game positions; the time per judgement and per whole saved game.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For the analysis engine's checks: a plain minimax over card lists, written apart from the
 // engine, and random positions of the last three tricks seen from the human's seat.
