@@ -10,6 +10,8 @@
 #include <random>
 #include <string>
 
+#include "records/Percorsi.h"
+
 namespace mrvelto::test {
 
 inline std::filesystem::path CartellaCampioni() { return std::filesystem::path(__FILE__).parent_path() / "data"; }
@@ -45,6 +47,18 @@ public:
 
 private:
     std::filesystem::path percorso_;
+};
+
+// A data folder of its own, with the three records files of the hand-made samples on request.
+struct CartellaDati {
+    CartellaTemporanea dir;
+    std::filesystem::path dati = dir() / "Dati";
+    Radici radici{"/nessun/media", dir()};
+    void Tre() {
+        ScriviByte(dati / "MVeClass.txt", Campione("MVeClass-tre.txt"));
+        ScriviByte(dati / "MVeAlbo.txt", Campione("MVeAlbo-tre.txt"));
+        ScriviByte(dati / "MVePart.txt", Campione("MVePart-tre.txt"));
+    }
 };
 
 }  // namespace mrvelto::test

@@ -160,16 +160,7 @@ TEST(LetturaSevera, AFileThatFailsAnywhereBringsNothingIn) {
 
 // ---- Files on disk.
 
-struct Cartella {
-    test::CartellaTemporanea dir;
-    fs::path dati = dir() / "Dati";
-    Radici radici{"/nessun/media", dir()};
-    void Tre() {
-        test::ScriviByte(dati / "MVeClass.txt", Campione("MVeClass-tre.txt"));
-        test::ScriviByte(dati / "MVeAlbo.txt", Campione("MVeAlbo-tre.txt"));
-        test::ScriviByte(dati / "MVePart.txt", Campione("MVePart-tre.txt"));
-    }
-};
+using Cartella = test::CartellaDati;
 
 TEST(FileDanneggiati, JunkOrAForeignFileIsSetAsideWholeAndTheMessageSaysWhatWasKept) {
     for (const int caso : {0, 1, 2}) {

@@ -21,16 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::Campione;
 
-struct Cartella {
-    test::CartellaTemporanea dir;
-    fs::path dati = dir() / "Dati";
-    Radici radici{"/nessun/media", dir()};
-    void Tre() {
-        test::ScriviByte(dati / "MVeClass.txt", Campione("MVeClass-tre.txt"));
-        test::ScriviByte(dati / "MVeAlbo.txt", Campione("MVeAlbo-tre.txt"));
-        test::ScriviByte(dati / "MVePart.txt", Campione("MVePart-tre.txt"));
-    }
-};
+using Cartella = test::CartellaDati;
 
 EsitoPartita Esito(int i) {
     EsitoPartita e;
