@@ -87,6 +87,18 @@ TEST(Giornale, ASaveStoppedAtAnyStepLeavesTheFilesAgreeingAndEachMatchCountedOnc
     const int tuttiIPassi = passi;
     ASSERT_GE(tuttiIPassi, 4 * 4 + 1);  // four files written, the journal removed
     int attese = Concordi(c), uccisiDopoIlGiornale = 0;
+    // A save of one more match, stopped at step k by a kill or by a refused step.
+    auto salvaFermandoAl = [&](RecordSuFile& record, int k, bool conUccisione) {
+        record.LeggiRecord({});
+        record.AggiornaClassifica(Esito(k));
+        passi = 0;
+        fermaAl = k;
+        uccidi = conUccisione;
+        const auto prima = ImpostaPasso(&Passo);
+        const bool salvato = record.Salva();
+        ImpostaPasso(prima);
+        return salvato;
+    };
     for (int k = 1; k <= tuttiIPassi; ++k) {
         SCOPED_TRACE("stopped at step " + std::to_string(k));
         // Killed there: the match is in all three files or in none, and is in them once the journal
@@ -95,13 +107,7 @@ TEST(Giornale, ASaveStoppedAtAnyStepLeavesTheFilesAgreeingAndEachMatchCountedOnc
         if (figlio == 0) {
             Avvisi avvisi;
             RecordSuFile record(c.radici, avvisi);
-            record.LeggiRecord({});
-            record.AggiornaClassifica(Esito(k));
-            passi = 0;
-            fermaAl = k;
-            uccidi = true;
-            ImpostaPasso(&Passo);
-            record.Salva();
+            salvaFermandoAl(record, k, true);
             ::_exit(0);
         }
         int stato = 0;
@@ -114,14 +120,7 @@ TEST(Giornale, ASaveStoppedAtAnyStepLeavesTheFilesAgreeingAndEachMatchCountedOnc
         // The step fails instead (a full disk): the save either stands or is retried, never twice.
         Avvisi avvisi;
         RecordSuFile record(c.radici, avvisi);
-        record.LeggiRecord({});
-        record.AggiornaClassifica(Esito(k));
-        passi = 0;
-        fermaAl = k;
-        uccidi = false;
-        const auto prima = ImpostaPasso(&Passo);
-        const bool salvato = record.Salva();
-        ImpostaPasso(prima);
+        const bool salvato = salvaFermandoAl(record, k, false);
         EXPECT_EQ(salvato, k > 3);
         // A folder that could not be synced costs nothing but safety against a power cut: not said.
         if (fermato != "fsync-cartella") {
