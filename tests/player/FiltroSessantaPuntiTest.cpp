@@ -54,7 +54,9 @@ TEST(FiltroSessantaPunti, EveryCase) {
             FiltroSessantaPuntiRispondePC(tab);
         }
         EXPECT_EQ(tab.CartaPCDaGiocare, c.dopo) << c.perche;
-        if (c.filtro) EXPECT_EQ(tab.Filtro60Punti, *c.filtro) << c.perche;
+        if (c.filtro) {
+            EXPECT_EQ(tab.Filtro60Punti, *c.filtro) << c.perche;
+        }
         for (int p : c.pericolose) EXPECT_EQ(tab.TotaliPotenziali[p].segno, Segno::Pericolo60) << c.perche << " card " << p;
         for (int p : c.sicure) EXPECT_NE(tab.TotaliPotenziali[p].segno, Segno::Pericolo60) << c.perche << " card " << p;
     }
