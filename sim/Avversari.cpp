@@ -1,40 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/Avversari.h"
 
-#include "player/GiocatoreVelto.h"
 #include "player/GiocatoriDiRiferimento.h"
 #include "sim/AvversarioEsterno.h"
 
 namespace mrvelto::sim {
 
+namespace {
+
+auto Crea(const char* nome) {
+    return [nome](char livello, std::uint64_t seme, FonteCasuale* casoPC) { return CreaGiocatore(nome, livello, seme, casoPC); };
+}
+
+}  // namespace
+
 const std::vector<VoceAvversario>& Avversari() {
     static const std::vector<VoceAvversario> voci = {
-        {"random", "una carta ammessa della mano, a caso con uguale probabilità",
-         [](std::uint64_t seme, const OpzioniMatch&) { return CreaGiocatore("random", 'A', seme); }},
-        {"greedy", "prende una presa che vale punti con la carta vincente meno cara, altrimenti scarta la più bassa",
-         [](std::uint64_t seme, const OpzioniMatch&) { return CreaGiocatore("greedy", 'A', seme); }},
+        {"random", "una carta ammessa della mano, a caso con uguale probabilità", Crea("random")},
+        {"greedy", "prende una presa che vale punti con la carta vincente meno cara, altrimenti scarta la più bassa", Crea("greedy")},
         {"esperto", "la carta migliore secondo l'analisi, da ciò che vede il proprio posto (non sbircia la mano avversaria)",
-         [](std::uint64_t seme, const OpzioniMatch&) { return CreaGiocatore("esperto", 'A', seme); }},
-        {"velto", "Mr. VELTO stesso al livello --opponent-level, dal lato dell'umano",
-         [](std::uint64_t seme, const OpzioniMatch& o) { return CreaGiocatore("velto", o.livelloAvversario, seme); }},
+         Crea("esperto")},
+        {"velto", "Mr. VELTO stesso: al livello --level con --pc, al livello --opponent-level con --opponent", Crea("velto")},
     };
     return voci;
 }
 
-bool AvversarioNoto(const OpzioniMatch& o) {
-    if (o.avversario == kNomeAvversarioEsterno) return !o.comandoAvversario.empty();
+bool GiocatoreRegistrato(const std::string& nome) {
     for (const VoceAvversario& v : Avversari())
-        if (v.nome == o.avversario) return true;
+        if (v.nome == nome) return true;
     return false;
 }
 
-std::unique_ptr<Giocatore> CreaAvversario(const std::string& nome, std::uint64_t seme, const OpzioniMatch& opzioni) {
-    for (const VoceAvversario& v : Avversari())
-        if (v.nome == nome) return v.crea(seme, opzioni);
-    return nullptr;
+bool AvversarioNoto(const OpzioniMatch& o) {
+    if (o.avversario == kNomeAvversarioEsterno) return !o.comandoAvversario.empty();
+    return GiocatoreRegistrato(o.avversario);
 }
 
-// Its level comes from option 12, which --level sets.
-std::unique_ptr<Giocatore> CreaGiocatorePC(const OpzioniMatch&, FonteCasuale& caso) { return std::make_unique<GiocatoreVelto>(caso); }
+std::unique_ptr<Giocatore> CreaGiocatoreAlPosto(const std::string& nome, char livello, Chi posto, std::uint64_t seme,
+                                                FonteCasuale& casoPC) {
+    for (const VoceAvversario& v : Avversari())
+        if (v.nome == nome) return v.crea(livello, seme, posto == Chi::PC ? &casoPC : nullptr);
+    return nullptr;
+}
 
 }  // namespace mrvelto::sim

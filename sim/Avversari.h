@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The players the simulator can put on each side. The human's side: a registry of opponents by
-// name (--opponent); register a new one by adding a row in Avversari.cpp. The computer's side:
-// CreaGiocatorePC, Mr. VELTO (player/GiocatoreVelto.h). Both are game/Giocatore.h players.
+// The players the simulator can seat, by name: --opponent on the human's seat, --pc on the
+// computer's (Mr. VELTO by default). Register a new one by adding a row in Avversari.cpp; every
+// player the simulator seats is built by CreaGiocatoreAlPosto. All are game/Giocatore.h players.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -18,16 +18,20 @@ namespace mrvelto::sim {
 struct VoceAvversario {
     std::string nome;
     std::string descrizione;
-    std::function<std::unique_ptr<Giocatore>(std::uint64_t seme, const OpzioniMatch& opzioni)> crea;
+    // `casoPC`: on the computer's seat, the source Mr. VELTO draws from; nullptr on the human's.
+    std::function<std::unique_ptr<Giocatore>(char livello, std::uint64_t seme, FonteCasuale* casoPC)> crea;
 };
 
 const std::vector<VoceAvversario>& Avversari();
+bool GiocatoreRegistrato(const std::string& nome);
 // Whether the options name an opponent the run can play: a registered one, or a program (--opponent-cmd).
 bool AvversarioNoto(const OpzioniMatch& opzioni);
-// nullptr when no opponent has that name (an outside program is played through its session instead:
-// sim/AvversarioEsterno.h).
-std::unique_ptr<Giocatore> CreaAvversario(const std::string& nome, std::uint64_t seme, const OpzioniMatch& opzioni);
-// Mr. VELTO on the computer's side, drawing from the table's random source `caso`.
-std::unique_ptr<Giocatore> CreaGiocatorePC(const OpzioniMatch& opzioni, FonteCasuale& caso);
+// The registered player `nome` on seat `posto`. On the computer's seat Mr. VELTO draws from `casoPC`
+// (the table's source, or one of the game's own) and plays the level the table names; on the
+// human's he plays at `livello` with a source seeded with `seme`. The others draw from `seme`.
+// nullptr when no player has that name (an outside program is played through its session
+// instead: sim/AvversarioEsterno.h).
+std::unique_ptr<Giocatore> CreaGiocatoreAlPosto(const std::string& nome, char livello, Chi posto, std::uint64_t seme,
+                                                FonteCasuale& casoPC);
 
 }  // namespace mrvelto::sim

@@ -35,8 +35,14 @@ std::pair<double, double> TassoDiVittoria(std::uint64_t vinti, std::uint64_t par
     return {m, MezzoIntervallo95(m, var, giochi)};
 }
 
+// A summary line's label, its values lined up in one column.
+std::string Etichetta(const std::string& testo) { return testo + ":" + std::string(testo.size() < 28 ? 28 - testo.size() : 1, ' '); }
+
+// The computer's side as the summary names it: "Mr. VELTO A", or the player seated by --pc.
+std::string LatoPC(const OpzioniMatch& o) { return o.giocatorePC == "velto" ? std::string("Mr. VELTO ") + o.livello : o.giocatorePC; }
+
 std::string Livelli(const OpzioniMatch& o) {
-    std::string r = std::string("Mr. VELTO ") + o.livello + " contro " + o.avversario;
+    std::string r = LatoPC(o) + " contro " + o.avversario;
     if (o.avversario == "velto") r += std::string(" ") + o.livelloAvversario;
     return r;
 }
@@ -50,6 +56,8 @@ int ComandoMatchAppaiato(const OpzioniMatch& o, std::ostream& out, std::ostream&
         j["seed"] = o.seme;
         j["paired"] = true;
         j["level"] = std::string(1, o.livello);
+        // The *_velto figures below are this player's when it is not Mr. VELTO.
+        if (o.giocatorePC != "velto") j["pc"] = o.giocatorePC;
         j["opponent"] = o.avversario;
         if (o.avversario == "velto") j["opponent_level"] = std::string(1, o.livelloAvversario);
         j["wins_velto"] = r.vinti;
@@ -68,10 +76,10 @@ int ComandoMatchAppaiato(const OpzioniMatch& o, std::ostream& out, std::ostream&
     } else {
         out << std::fixed << std::setprecision(2);
         out << "giochi appaiati:             " << r.giochi << " (" << Livelli(o) << ", posti scambiati a ogni smazzata)\n"
-            << "vinti (Mr. VELTO " << o.livello << "):         " << r.vinti << "\n"
+            << Etichetta("vinti (" + LatoPC(o) + ")") << r.vinti << "\n"
             << "vinti (avversario):          " << r.persi << "\n"
             << "pareggi (60-60):             " << r.pareggi << "\n"
-            << "punti per gioco VELTO:       " << Media(r.punti, r.giochi) << "\n"
+            << Etichetta("punti per gioco " + (o.giocatorePC == "velto" ? std::string("VELTO") : o.giocatorePC)) << Media(r.punti, r.giochi) << "\n"
             << "punti per gioco avversario:  " << Media(r.puntiAvversario, r.giochi) << "\n"
             << std::setprecision(4)
             << "vittorie (pari = 1/2):       " << r.tasso << "  intervallo al 95% [" << r.tasso - r.intervallo << ", "
@@ -126,6 +134,7 @@ static int EseguiMatch(const std::vector<std::string>& args, std::ostream& out, 
         j["avg_points_h"] = Media(r.puntiH, r.giochi);
         j["avg_points_pc"] = Media(r.puntiPC, r.giochi);
         j["level"] = std::string(1, opzioni->livello);
+        if (opzioni->giocatorePC != "velto") j["pc"] = opzioni->giocatorePC;
         if (opzioni->avversario == "velto") j["opponent_level"] = std::string(1, opzioni->livelloAvversario);
         j["points_per_game_velto"] = Media(r.puntiPC, r.giochi);
         j["points_per_game_opponent"] = Media(r.puntiH, r.giochi);
@@ -148,7 +157,7 @@ static int EseguiMatch(const std::vector<std::string>& args, std::ostream& out, 
         out << std::fixed << std::setprecision(2);
         out << "giochi:                      " << r.giochi << "\n"
             << "vinti (lato umano):          " << r.vintiH << " (" << opzioni->avversario << ")\n"
-            << "vinti (Mr. VELTO):           " << r.vintiPC << "\n"
+            << "vinti (lato computer):       " << r.vintiPC << " (" << LatoPC(*opzioni) << ")\n"
             << "pareggi (60-60):             " << r.pareggi << "\n"
             << "partite concluse:            " << r.partite << "\n"
             << "punti medi umano:            " << Media(r.puntiH, r.giochi) << "\n"

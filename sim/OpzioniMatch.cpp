@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "game/Opzioni.h"
+#include "sim/Avversari.h"
 #include "sim/InParallelo.h"
 
 namespace mrvelto::sim {
@@ -64,6 +65,17 @@ const std::vector<Flag>& Flags() {
         {"--opponent", "NOME", "giocatore al posto dell'umano (predefinito random)",
          [](OpzioniMatch& o, const std::string& v) -> std::string {
              o.avversario = v;
+             return "";
+         }},
+        {"--pc", "NOME",
+         "giocatore al posto del computer (predefinito velto, cioè Mr. VELTO al livello --level); con --paired i due giocatori si scambiano i posti",
+         [](OpzioniMatch& o, const std::string& v) -> std::string {
+             if (!GiocatoreRegistrato(v)) {
+                 std::string nomi;
+                 for (const VoceAvversario& g : Avversari()) nomi += (nomi.empty() ? "" : ", ") + g.nome;
+                 return "--pc: giocatore sconosciuto \"" + v + "\" (" + nomi + ")";
+             }
+             o.giocatorePC = v;
              return "";
          }},
         {"--opponent-cmd", "\"COMANDO ARGOMENTI\"",
@@ -176,6 +188,7 @@ std::string OpzioniMatch::RigaDiComando(std::uint64_t n) const {
     else if (avversario != "random")
         r += " --opponent " + avversario;
     if (avversario == "velto") r += std::string(" --opponent-level ") + livelloAvversario;
+    if (giocatorePC != "velto") r += " --pc " + giocatorePC;
     if (appaiati) r += " --paired";
     if (limitePassiPerGioco != kLimitePassi) r += " --max-steps " + std::to_string(limitePassiPerGioco);
     for (const auto& [indice, valore] : opzioni) {

@@ -16,6 +16,7 @@ struct OpzioniMatch {
     std::uint64_t giochi = 100;          // --games N
     std::uint64_t seme = 1;              // --seed S
     std::string avversario = "random";   // --opponent NAME (the human's side; see Avversari.h)
+    std::string giocatorePC = "velto";   // --pc NAME: the computer's side (Mr. VELTO at --level unless told)
     bool json = false;                   // --json
     char livello = 'A';                  // --level: Mr. VELTO's level (option 12)
     char livelloAvversario = 'A';        // --opponent-level: the level of --opponent velto

@@ -33,11 +33,13 @@ EsitoSeduta GiocaSeduta(const OpzioniMatch& o, std::uint64_t seduta, std::uint64
     RisultatoSimulazione& r = s.r;
     s.firma.reserve(giochi * 5);
     const std::uint64_t seme = SemeSeduta(o.seme, seduta);
-    std::unique_ptr<Giocatore> avversario = esterno ? std::make_unique<GiocatoreEsterno>(*esterno, SplitMix64(seme))
-                                                    : CreaAvversario(o.avversario, SplitMix64(seme), o);
     OrologioVirtuale orologio;
     CasoConSeme caso(seme, OraDaOrologioVirtuale(orologio));
-    auto giocatore = CreaGiocatorePC(o, caso);
+    std::unique_ptr<Giocatore> avversario =
+        esterno ? std::make_unique<GiocatoreEsterno>(*esterno, SplitMix64(seme))
+                : CreaGiocatoreAlPosto(o.avversario, o.livelloAvversario, Chi::H, SplitMix64(seme), caso);
+    // Mr. VELTO draws from the table's source, as in the game.
+    auto giocatore = CreaGiocatoreAlPosto(o.giocatorePC, o.livello, Chi::PC, SplitMix64(seme ^ 0xA5A5), caso);
     Opzioni opzioni;
     for (const auto& [n, valore] : o.opzioni) opzioni[n] = valore;
     const DataOra inizio{};

@@ -9,9 +9,8 @@
 #include "game/Conduttore.h"
 #include "game/Tavolo.h"
 #include "game/VerificaGioco.h"
-#include "player/GiocatoreVelto.h"
-#include "player/GiocatoriDiRiferimento.h"
 #include "sim/AvversarioEsterno.h"
+#include "sim/Avversari.h"
 #include "sim/Firma.h"
 #include "sim/InParallelo.h"
 #include "game/Opzioni.h"
@@ -28,35 +27,27 @@ struct EsitoPartita {
     std::string violazione;
 };
 
-// One game on a fresh table. `veltoAlPC`: Mr. VELTO at `livello` sits on the computer's seat and
-// the opponent on the human's; otherwise the other way round.
+// One game on a fresh table. `latoAlPC`: the --pc side (Mr. VELTO at `livello` unless told) sits on
+// the computer's seat and the opponent on the human's; otherwise the other way round.
 // `esterno`: the session of --opponent-cmd, which plays the opponent's seat; nullptr otherwise.
-EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t semeGiocatori, Chi primo, bool veltoAlPC,
+EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t semeGiocatori, Chi primo, bool latoAlPC,
                    SessioneEsterna* esterno) {
     OrologioVirtuale orologio;
     CasoConSeme caso(semeMazzo, OraFissa);  // the deal depends on the seed alone, not on the game's pace
-    CasoConSeme casoPC(SplitMix64(semeGiocatori ^ 0xA5A5), OraFissa);
-    const bool avversarioVelto = o.avversario == "velto";
+    // Each seat's seed is the seat's, whoever sits there; Mr. VELTO on the computer's seat draws from casoPC.
+    const std::uint64_t semePC = SplitMix64(semeGiocatori ^ 0xA5A5), semeH = SplitMix64(semeGiocatori ^ 0x5A5A);
+    CasoConSeme casoPC(semePC, OraFissa);
     Opzioni opzioni;
     for (const auto& [n, valore] : o.opzioni) opzioni[n] = valore;
-    opzioni[OpzAbilita] = TestoLivello(veltoAlPC ? o.livello : o.livelloAvversario);
+    opzioni[OpzAbilita] = TestoLivello(latoAlPC ? o.livello : o.livelloAvversario);
 
-    std::unique_ptr<Giocatore> pc;
-    std::unique_ptr<Giocatore> h;
-    auto avversario = [&](std::uint64_t seme) -> std::unique_ptr<Giocatore> {
+    auto siede = [&](bool latoPC, Chi posto, std::uint64_t seme) -> std::unique_ptr<Giocatore> {
+        if (latoPC) return CreaGiocatoreAlPosto(o.giocatorePC, o.livello, posto, seme, casoPC);
         if (esterno) return std::make_unique<GiocatoreEsterno>(*esterno, seme);
-        return CreaGiocatore(o.avversario, o.livelloAvversario, seme);
+        return CreaGiocatoreAlPosto(o.avversario, o.livelloAvversario, posto, seme, casoPC);
     };
-    if (veltoAlPC) {
-        pc = std::make_unique<GiocatoreVelto>(casoPC);
-        h = avversario(SplitMix64(semeGiocatori ^ 0x5A5A));
-    } else {
-        if (avversarioVelto)
-            pc = std::make_unique<GiocatoreVelto>(casoPC);
-        else
-            pc = avversario(SplitMix64(semeGiocatori ^ 0xA5A5));
-        h = CreaGiocatore("velto", o.livello, SplitMix64(semeGiocatori ^ 0x5A5A));
-    }
+    const std::unique_ptr<Giocatore> pc = siede(latoAlPC, Chi::PC, semePC);
+    const std::unique_ptr<Giocatore> h = siede(!latoAlPC, Chi::H, semeH);
 
     Tavolo tavolo(orologio, caso, [&orologio] { return DataOraPiu(DataOra{}, orologio.Adesso()); }, opzioni);
     tavolo.ImpostaGiocatorePC(pc.get());
@@ -98,13 +89,13 @@ double MezzoIntervallo95(double, double varianza, std::uint64_t n) {
 
 namespace {
 
-// One deal played twice (once when --games is odd and this is the last): Mr. VELTO's side.
+// One deal played twice (once when --games is odd and this is the last): the --pc side's figures.
 struct EsitoMano {
     int giochi = 0;
     int vinti = 0, persi = 0, pareggi = 0;
     std::uint64_t punti = 0, puntiAvversario = 0;
     std::vector<std::int64_t> firma;  // what each game adds to the signature, in order
-    double media = 0;                 // Mr. VELTO's score over the deal's games (a draw counts half)
+    double media = 0;                 // the --pc side's score over the deal's games (a draw counts half)
     std::string violazione;           // the first check that failed, in game `giochi`
 };
 
@@ -114,18 +105,18 @@ EsitoMano GiocaMano(const OpzioniMatch& o, std::uint64_t d, int giochi, Sessione
     const Chi primo = d % 2 == 0 ? Chi::PC : Chi::H;  // the seat that leads alternates by deal
     double somma = 0;
     for (int scambio = 0; scambio < giochi; ++scambio) {
-        const bool veltoAlPC = scambio == 0;
+        const bool latoAlPC = scambio == 0;
         const EsitoPartita e =
-            Gioca(o, semeMazzo, SplitMix64(semeMazzo + 1 + static_cast<std::uint64_t>(scambio)), primo, veltoAlPC, esterno);
+            Gioca(o, semeMazzo, SplitMix64(semeMazzo + 1 + static_cast<std::uint64_t>(scambio)), primo, latoAlPC, esterno);
         ++m.giochi;
         if (!e.violazione.empty()) {
             m.violazione = e.violazione;
             return m;
         }
-        const int mie = veltoAlPC ? e.esito.PuntiPC : e.esito.PuntiH;
-        const int sue = veltoAlPC ? e.esito.PuntiH : e.esito.PuntiPC;
+        const int mie = latoAlPC ? e.esito.PuntiPC : e.esito.PuntiH;
+        const int sue = latoAlPC ? e.esito.PuntiH : e.esito.PuntiPC;
         const Chi vincitore = e.esito.Vincitore;  // by seat
-        const bool vinto = (vincitore == Chi::PC && veltoAlPC) || (vincitore == Chi::H && !veltoAlPC);
+        const bool vinto = (vincitore == Chi::PC && latoAlPC) || (vincitore == Chi::H && !latoAlPC);
         if (vincitore == Chi::Nessuno) {
             ++m.pareggi;
             somma += 0.5;

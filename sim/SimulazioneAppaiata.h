@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Matches between Mr. VELTO at a level and a reference opponent, with either side on either seat
-// of the real flow. Paired: each deal is played twice on fresh tables with the same shuffle and
-// draws and the same seat leading, the players swapping seats, so that the luck of the cards
-// cancels out of the comparison.
+// Matches between two players, with either one on either seat of the real flow: the --pc side
+// (Mr. VELTO at --level unless told) and the opponent. Paired: each deal is played twice on fresh
+// tables with the same shuffle and draws and the same seat leading, the players swapping seats,
+// so that the luck of the cards cancels out of the comparison.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -12,13 +12,13 @@
 
 namespace mrvelto::sim {
 
-// Mr. VELTO's side against the opponent, whatever the seat.
+// The --pc side against the opponent, whatever the seat.
 struct RisultatoAppaiato {
     std::uint64_t giochi = 0;
-    std::uint64_t vinti = 0;  // by Mr. VELTO at --level
+    std::uint64_t vinti = 0;  // by the --pc side
     std::uint64_t persi = 0;
     std::uint64_t pareggi = 0;
-    std::uint64_t punti = 0;  // Mr. VELTO's, over the games
+    std::uint64_t punti = 0;  // the --pc side's, over the games
     std::uint64_t puntiAvversario = 0;
     double tasso = 0;         // (wins + draws / 2) / games
     double intervallo = 0;    // half-width of its 95 % interval, over deals
