@@ -290,6 +290,40 @@ TEST(FineGioco, FrameMessagesCommentAndContinue) {
     EXPECT_EQ(muti.commentiFinali, 0);
 }
 
+// An end of game that never completes fails in a moment, never hangs the driver: a ceremony that
+// never hands back while its anthem keeps the clock stepping runs into the default budget
+// (200 000 steps per game still to play, nine games' worth for a match); a final comment that
+// holds the sounds for ever, with nothing left to fire, is a stuck flow at once.
+TEST(FineGioco, AnEndOfGameThatNeverCompletesFailsFast) {
+    CerimoniaFinta cerimonia;
+    Banco b(9, ConOpzioni({{OpzCerimonia, "Al termine di ogni Gioco"}}));
+    b.tavolo.ImpostaMusica(&cerimonia);
+    const auto inno = b.orologio.AggiungiTimer("InnoSenzaFine", [] {}, 100);
+    b.orologio.Abilita(inno, true);
+    b.tavolo.Avvia();
+    ASSERT_TRUE(b.conduttore.FinoAGiochi(1));
+    ASSERT_EQ(cerimonia.cerimonie.size(), 1u) << "the first game must have a winner";
+    for (const bool partita : {false, true}) {
+        SCOPED_TRACE(partita ? "FinoAPartite" : "FinoAGiochi");
+        const std::uint64_t prima = b.orologio.PassiEseguiti();
+        EXPECT_FALSE(partita ? b.conduttore.FinoAPartite(1) : b.conduttore.FinoAGiochi(2));
+        EXPECT_TRUE(b.conduttore.LimiteRaggiunto());
+        EXPECT_EQ(b.orologio.PassiEseguiti() - prima, (partita ? 9 : 1) * Conduttore::kPassiPerGioco);
+        EXPECT_EQ(b.tavolo.GiochiConclusi(), 1u);
+    }
+
+    Banco c(15);
+    SuoniFinti suoni(c.tavolo);
+    suoni.parla = true;
+    c.tavolo.Avvia();
+    ASSERT_TRUE(c.conduttore.FinoAGiochi(1));
+    const std::uint64_t prima = c.orologio.PassiEseguiti();
+    EXPECT_FALSE(c.conduttore.FinoAGiochi(2));
+    EXPECT_FALSE(c.conduttore.LimiteRaggiunto());
+    EXPECT_TRUE(c.s().InterdiciSuoni);
+    EXPECT_LT(c.orologio.PassiEseguiti() - prima, 10u);
+}
+
 TEST(FineGioco, ScoreDisplayOptionAndLevelName) {
     Banco b(16, ConOpzioni({{OpzPunteggio, "Solo Mr. Velto"}, {OpzAbilita, "Minima (Livello E)"}}));
     b.tavolo.Avvia();
