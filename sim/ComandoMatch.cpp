@@ -79,7 +79,8 @@ int ComandoMatchAppaiato(const OpzioniMatch& o, std::ostream& out, std::ostream&
             << Etichetta("vinti (" + LatoPC(o) + ")") << r.vinti << "\n"
             << "vinti (avversario):          " << r.persi << "\n"
             << "pareggi (60-60):             " << r.pareggi << "\n"
-            << Etichetta("punti per gioco " + (o.giocatorePC == "velto" ? std::string("VELTO") : o.giocatorePC)) << Media(r.punti, r.giochi) << "\n"
+            << Etichetta("punti per gioco " + (o.giocatorePC == "velto" ? std::string("VELTO") : o.giocatorePC))
+            << Media(r.punti, r.giochi) << "\n"
             << "punti per gioco avversario:  " << Media(r.puntiAvversario, r.giochi) << "\n"
             << std::setprecision(4)
             << "vittorie (pari = 1/2):       " << r.tasso << "  intervallo al 95% [" << r.tasso - r.intervallo << ", "
