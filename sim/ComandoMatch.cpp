@@ -105,7 +105,7 @@ static int EseguiMatch(const std::vector<std::string>& args, std::ostream& out, 
         if (a == "--help" || a == "-h") {
             out << "uso: mrvelto-sim match [opzioni]\n";
             AiutoOpzioniMatch(out);
-            out << "avversari per --opponent:\n";
+            out << "giocatori per --opponent e --pc:\n";
             for (const auto& v : Avversari()) out << "  " << v.nome << "\n      " << v.descrizione << "\n";
             return 0;
         }
