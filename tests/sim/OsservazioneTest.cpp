@@ -12,11 +12,13 @@
 #include "sim/Osservazione.h"
 #include "sim/SequenzaGiocate.h"
 #include "game/Opzioni.h"
+#include "support/TestoOpzioni.h"
 
 namespace mrvelto::sim {
 namespace {
 
 using Json = nlohmann::ordered_json;
+using test::Imposta;
 
 // Plays the first card it may, after checking the observation it would be sent.
 class Osservatore : public Giocatore {
@@ -24,8 +26,8 @@ public:
     Osservatore(const SequenzaGiocate& seq, const Opzioni& opzioni) : seq_(seq), opzioni_(opzioni) {}
     int Scegli(const StatoGioco& s, Chi) override {
         ContestoOsservazione c;
-        c.conclusioneGioco = opzioni_[OpzConclusioneGioco];
-        c.conclusionePartita = opzioni_[OpzConclusionePartita];
+        c.conclusioneGioco = opzioni_.Testo(OpzConclusioneGioco);
+        c.conclusionePartita = opzioni_.Testo(OpzConclusionePartita);
         const Json j = RigaMossa(s, c, seq_.Giocate());
         Controlla(s, j);
         ++mosse;
@@ -113,7 +115,7 @@ TEST(Osservazione, ShowsOneSeatOnlyAndThePlayedCardsInTheirOrder) {
         OrologioVirtuale orologio;
         CasoConSeme caso(seme, OraDaOrologioVirtuale(orologio));
         Opzioni opzioni;
-        opzioni[OpzConclusioneGioco] = "Fino all'ultima presa";
+        Imposta(opzioni, OpzConclusioneGioco, "Fino all'ultima presa");
         Tavolo tavolo(orologio, caso, [] { return DataOra{}; }, opzioni);
         GiocatoreVelto velto(caso);
         tavolo.ImpostaGiocatorePC(&velto);
