@@ -38,8 +38,8 @@ EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t
     const std::uint64_t semePC = SplitMix64(semeGiocatori ^ 0xA5A5), semeH = SplitMix64(semeGiocatori ^ 0x5A5A);
     CasoConSeme casoPC(semePC, OraFissa);
     Opzioni opzioni;
-    for (const auto& [n, valore] : o.opzioni) opzioni[n] = valore;
-    opzioni[OpzAbilita] = TestoLivello(latoAlPC ? o.livello : o.livelloAvversario);
+    for (const auto& [n, valore] : o.opzioni) opzioni.ImpostaTesto(n, valore);  // checked when the flags were read
+    opzioni.ImpostaTesto(OpzAbilita, TestoLivello(latoAlPC ? o.livello : o.livelloAvversario));
 
     auto siede = [&](bool latoPC, Chi posto, std::uint64_t seme) -> std::unique_ptr<Giocatore> {
         if (latoPC) return CreaGiocatoreAlPosto(o.giocatorePC, o.livello, posto, seme, casoPC);
@@ -53,7 +53,7 @@ EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t
     tavolo.ImpostaGiocatorePC(pc.get());
     tavolo.ImpostaNomeGiocatore(h->Nome());
     tavolo.ImpostaChiIniziaIlPrimoGioco(primo);
-    const bool sessanta = tavolo.Opz()[OpzConclusioneGioco] == "Appena uno supera 60 punti";
+    const bool sessanta = !tavolo.Opz().FinoUltimaPresa();
     EsitoPartita r;
     auto ascolto = tavolo.Eventi().Iscrivi([&](const Evento& ev) {
         const auto* fine = std::get_if<evento::GiocoConcluso>(&ev);
