@@ -103,6 +103,10 @@ def tabella(ris, seme, firme_corte):
             f"either seat, and `esperto` never does, so the rows against him measure that peek as much as the\n"
             f"play; `greedy` sees only its own hand. Written by `scripts/tabella-esperto.py`; the test\n"
             f"`tabella_esperto` replays {GIOCHI_CORTI} games per row and fails when the play behind the table has changed.")
+    if len({r["games"] for r in ris.values()}) > 1:
+        nota += (f"\nThe rows are not all of {max(r['games'] for r in ris.values())} games: the run was cut short, level A first;"
+                 f"\nthe runs are kept in `docs/tabella-esperto.jsonl`, and `scripts/tabella-esperto.py build/mrvelto-sim"
+                 f"\n--registro docs/tabella-esperto.jsonl --riprendi --scrivi README.md` plays the rest.")
     firme = f"<!-- firme di {GIOCHI_CORTI} giochi per riga, seme {seme}: {' '.join(firme_corte)} -->"
     return "\n".join(righe) + "\n\n" + nota + "\n" + firme + "\n"
 
