@@ -145,29 +145,45 @@ struct CerimoniaSospesa : MusicaECerimonia {
     std::function<void()> alTermine;
 };
 
-// The exit answered during the match's ceremony keeps the match; the ceremony that then ends
-// (the exit's timer not yet fired) does not log it twice.
+// Leaving during the match's ceremony keeps the match, by the exit's yes or at once (a signal,
+// also after a yes); the ceremony that then ends does not log it twice.
 TEST_F(CornicePrincipaleTest, AMatchDecidedDuringTheCeremonyReachesTheRecordsOnce) {
     const fs::path dati = casa_ / "Dati";
-    CerimoniaSospesa cerimonia;
-    Finestra f(casa_, 11);
-    f.tavolo.ImpostaMusica(&cerimonia);
-    f.tavolo.ImpostaOpzione(OpzConclusionePartita, "Al meglio di 3 Giochi");
-    f.tavolo.ImpostaOpzione(OpzCerimonia, "Al termine della Partita");
-    f.cornice.Avvio();
-    f.GiocaPartite(1);
-    ASSERT_TRUE(f.tavolo.CerimoniaInCorso());
-    EXPECT_FALSE(fs::exists(dati / "MVePart.txt"));
-    f.cornice.lblComandi_Click(ComandoEsci);
-    f.cornice.RispostaSiUscita();
-    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "1\r\n");
-    EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 2u);
-    EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
-    ASSERT_TRUE(cerimonia.alTermine);
-    cerimonia.alTermine();
-    EXPECT_TRUE(f.tavolo.Vista().FineGioco.visibile);
-    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "1\r\n");
-    EXPECT_EQ(f.cornice.PannelloAlbo().LstAlbo.size(), 2u);
+    for (const char* via : {"yes", "at once", "yes, then at once"}) {
+        SCOPED_TRACE(via);
+        fs::remove_all(dati);
+        CerimoniaSospesa cerimonia;
+        Finestra f(casa_, 11);
+        f.tavolo.ImpostaMusica(&cerimonia);
+        f.tavolo.ImpostaOpzione(OpzConclusionePartita, "Al meglio di 3 Giochi");
+        f.tavolo.ImpostaOpzione(OpzCerimonia, "Al termine della Partita");
+        f.cornice.Avvio();
+        f.GiocaPartite(1);
+        ASSERT_TRUE(f.tavolo.CerimoniaInCorso());
+        EXPECT_FALSE(fs::exists(dati / "MVePart.txt"));
+        if (via[0] == 'y') {
+            f.cornice.lblComandi_Click(ComandoEsci);
+            f.cornice.RispostaSiUscita();
+            EXPECT_FALSE(f.chiusa);
+            fs::remove(dati / "MVeImpo.txt");  // the settings are written once, by the yes
+        }
+        if (via[0] == 'a' || via[4] == 't') {
+            f.cornice.EsciSubito();
+            EXPECT_TRUE(f.chiusa);
+            f.chiusa = false;
+            f.cornice.EsciSubito();
+            EXPECT_FALSE(f.chiusa);
+        }
+        EXPECT_EQ(fs::exists(dati / "MVeImpo.txt"), via[0] == 'a');
+        EXPECT_EQ(Leggi(dati / "MVePart.txt"), "1\r\n");
+        EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 2u);
+        EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
+        ASSERT_TRUE(cerimonia.alTermine);
+        cerimonia.alTermine();
+        EXPECT_TRUE(f.tavolo.Vista().FineGioco.visibile);
+        EXPECT_EQ(Leggi(dati / "MVePart.txt"), "1\r\n");
+        EXPECT_EQ(f.cornice.PannelloAlbo().LstAlbo.size(), 2u);
+    }
 }
 
 TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
