@@ -17,7 +17,7 @@ using test::ConOpzioni;
 
 const CartaDaGioco kReBastoni = CartaDaGioco::DaCodice("Rb");
 
-TEST(FileDelleCarte, OgniStileHaLaSuaCartellaEIlSuoSuffisso) {
+TEST(FileDelleCarte, OgniStileHaLaSuaCartellaEIlSuoSuffissoEIMotiviOttoCaratteri) {
     EXPECT_EQ(FileFaccia("Napoletane", "Rb"), "C:\\Programmi\\MrVelto\\Napoleta\\Rb1.jpg");
     EXPECT_EQ(FileFaccia("Piacentine", "Ad"), "C:\\Programmi\\MrVelto\\Piacenti\\Ad2.jpg");
     EXPECT_EQ(FileFaccia("Grandi Indici", "7c"), "C:\\Programmi\\MrVelto\\Opzional\\7c3.jpg");
@@ -26,22 +26,16 @@ TEST(FileDelleCarte, OgniStileHaLaSuaCartellaEIlSuoSuffisso) {
     EXPECT_EQ(FileFaccia("Napoletane", "rB"), "");
     EXPECT_EQ(FileFaccia("Napoletane", "8d"), "");
     EXPECT_EQ(FileFaccia("Napoletane", ""), "");
-}
-
-TEST(FileDelleCarte, MotiviConNomiDiOttoCaratteri) {
+    // patterns under names of eight characters
     EXPECT_EQ(FileMotivo("Nessuno"), "");
     EXPECT_EQ(FileMotivo("Tartan"), "");
     EXPECT_EQ(FileMotivo("Scacchiera"), "C:\\Programmi\\MrVelto\\Grafica\\Scacchie.gif");
     EXPECT_EQ(FileMotivo("Arzigogoli"), "C:\\Programmi\\MrVelto\\Grafica\\Arzigogo.gif");
     EXPECT_EQ(FileMotivo("Rombi"), "C:\\Programmi\\MrVelto\\Grafica\\Rombi.gif");
-    for (const MotivoNominato& m : TabellaMotivi()) {
-        if (!m.file.empty()) {
-            EXPECT_LE(m.file.find('.'), 8u) << m.nome;
-        }
-    }
+    for (const MotivoNominato& m : TabellaMotivi()) EXPECT_LE(m.file.empty() ? 0 : m.file.find('.'), 8u) << m.nome;
 }
 
-TEST(VisualizzaCarte, LasciaStareSlotVuotiECarteCoperte) {
+TEST(VisualizzaCarte, LasciaStareSlotVuotiECarteCoperteELaCorniceSegueLoStile) {
     Presentazione v;
     Opzioni o;
     v.Slot[4].figura = "prima";
@@ -53,11 +47,7 @@ TEST(VisualizzaCarte, LasciaStareSlotVuotiECarteCoperte) {
     VisualizzaCarte(4, kReBastoni, o, v);
     EXPECT_EQ(v.Slot[4].figura, "prima") << "a covered card is not turned over by itself";
     EXPECT_EQ(v.Slot[4].riempimento, rgb(1, 2, 3));
-}
-
-TEST(VisualizzaCarte, LaCorniceSegueLoStile) {
-    Presentazione v;
-    Opzioni o;  // "Piacentine"
+    // the frame follows the style ("Piacentine" by default)
     VisualizzaCarte(5, kReBastoni, o, v);
     EXPECT_TRUE(v.Slot[5].bordo);
     EXPECT_EQ(v.Slot[5].figura, "C:\\Programmi\\MrVelto\\Piacenti\\Rb2.jpg");
@@ -75,7 +65,7 @@ TEST(VisualizzaCarte, LaCorniceSegueLoStile) {
     EXPECT_EQ(v.Slot[5].figura, "C:\\Programmi\\MrVelto\\Opzional\\Rb3.jpg");
 }
 
-TEST(MotivoRetro, CopreColColoreDeiPalliniEIlMotivo) {
+TEST(MotivoRetro, CopreColColoreDeiPalliniEIlMotivoMaNonUnaCartaGiocata) {
     Presentazione v;
     Opzioni o = ConOpzioni({{OpzMotivoRetro, "Stelle"}});
     v.ColoreRetro = rgb(10, 20, 30);
@@ -88,11 +78,9 @@ TEST(MotivoRetro, CopreColColoreDeiPalliniEIlMotivo) {
         MotivoRetro(2, o, v);
         EXPECT_EQ(v.Slot[2].figura, "") << senza;
     }
-}
-
-TEST(MotivoRetro, UnaCartaGiocataResta) {
-    Presentazione v;
-    Opzioni o = ConOpzioni({{OpzMotivoRetro, "Rombi"}});
+    // a card played stays as it is
+    v = Presentazione{};
+    o[OpzMotivoRetro] = "Rombi";
     v.Slot[2].Sposta(kPostoInTavolaPC);
     ASSERT_EQ(v.Slot[2].cornice.top, kTopFilaCentrale);
     v.Slot[2].figura = "faccia";
@@ -114,7 +102,7 @@ TEST(MotivoRetro, CarteDelPCMostrateSoloIlMazzoSiCopre) {
     EXPECT_EQ(v.Slot[8].riempimento, rgb(69, 122, 104));
 }
 
-TEST(Colori, RetroSulMazzoSullaManoCopertaESuiPallini) {
+TEST(Colori, RetroSulMazzoSullaManoCopertaESuiPalliniENomeSconosciutoSalvia) {
     Presentazione v;
     Opzioni o = ConOpzioni({{OpzColoreRetro, "Legno"}});
     v.Slot[5].riempimento = colore::Bianco;
@@ -122,11 +110,8 @@ TEST(Colori, RetroSulMazzoSullaManoCopertaESuiPallini) {
     for (int k : {1, 2, 3, 8}) EXPECT_EQ(v.Slot[k].riempimento, rgb(125, 95, 66)) << k;
     EXPECT_EQ(v.Slot[5].riempimento, colore::Bianco) << "the human's hand is not covered";
     EXPECT_EQ(v.ColoreRetro, rgb(125, 95, 66));
-}
-
-TEST(Colori, NomeSconosciutoDipingeSalvia) {
-    Presentazione v;
-    Opzioni o = ConOpzioni({{OpzColoreRetro, "Fucsia"}, {OpzColoreTavolo, ""}});
+    // an unknown name paints sage
+    o = ConOpzioni({{OpzColoreRetro, "Fucsia"}, {OpzColoreTavolo, ""}});
     ColoraRetroCarte(o, v);
     ColoraTavolo(o, v);
     EXPECT_EQ(v.ColoreRetro, rgb(80, 114, 78));
