@@ -149,8 +149,11 @@ struct CerimoniaSospesa : MusicaECerimonia {
 // also after a yes); the ceremony that then ends does not log it twice.
 TEST_F(CornicePrincipaleTest, AMatchDecidedDuringTheCeremonyReachesTheRecordsOnce) {
     const fs::path dati = casa_ / "Dati";
-    for (const char* via : {"yes", "at once", "yes, then at once"}) {
-        SCOPED_TRACE(via);
+    struct Via {
+        bool si, subito;
+    };
+    for (const Via via : {Via{true, false}, Via{false, true}, Via{true, true}}) {
+        SCOPED_TRACE(std::string(via.si ? "yes" : "") + (via.subito ? " at once" : ""));
         fs::remove_all(dati);
         CerimoniaSospesa cerimonia;
         Finestra f(casa_, 11);
@@ -161,20 +164,20 @@ TEST_F(CornicePrincipaleTest, AMatchDecidedDuringTheCeremonyReachesTheRecordsOnc
         f.GiocaPartite(1);
         ASSERT_TRUE(f.tavolo.CerimoniaInCorso());
         EXPECT_FALSE(fs::exists(dati / "MVePart.txt"));
-        if (via[0] == 'y') {
+        if (via.si) {
             f.cornice.lblComandi_Click(ComandoEsci);
             f.cornice.RispostaSiUscita();
             EXPECT_FALSE(f.chiusa);
             fs::remove(dati / "MVeImpo.txt");  // the settings are written once, by the yes
         }
-        if (via[0] == 'a' || via[4] == 't') {
+        if (via.subito) {
             f.cornice.EsciSubito();
             EXPECT_TRUE(f.chiusa);
             f.chiusa = false;
             f.cornice.EsciSubito();
             EXPECT_FALSE(f.chiusa);
         }
-        EXPECT_EQ(fs::exists(dati / "MVeImpo.txt"), via[0] == 'a');
+        EXPECT_EQ(fs::exists(dati / "MVeImpo.txt"), !via.si);
         EXPECT_EQ(Leggi(dati / "MVePart.txt"), "1\r\n");
         EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 2u);
         EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
@@ -310,29 +313,21 @@ TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOn
     f.cornice.Avvio();
     EXPECT_TRUE(f.cornice.PrendiAvvisi().empty());
     const TimerTavolo& t = f.tavolo.Timer();
-    EXPECT_EQ(f.orologio.Intervallo(t.AttesaDelPCaMuovere), 1130);
-    EXPECT_EQ(f.orologio.Intervallo(t.EffettuaLaPresa), 1700);
-    EXPECT_EQ(f.orologio.Intervallo(t.AnimazionecartePC), 55);
-    EXPECT_EQ(f.orologio.Intervallo(t.AnimazionecarteH), 65);
-    ASSERT_TRUE(f.cornice.SalvaImpostazioni());
-    auto righe = RigheSalvate(file);
-    ASSERT_EQ(righe.size(), 43u);
-    EXPECT_EQ(righe[2], "1130");
-    EXPECT_EQ(righe[6], "1700");
-    EXPECT_EQ(righe[27], "55");
-    EXPECT_EQ(righe[28], "65");
-
+    EXPECT_EQ((std::vector<int>{f.orologio.Intervallo(t.AttesaDelPCaMuovere), f.orologio.Intervallo(t.EffettuaLaPresa),
+                                f.orologio.Intervallo(t.AnimazionecartePC), f.orologio.Intervallo(t.AnimazionecarteH)}),
+              (std::vector<int>{1130, 1700, 55, 65}));
+    // Lines 3, 7, 28 and 29 of the file saved now.
+    const auto intervalli = [&] {
+        EXPECT_TRUE(f.cornice.SalvaImpostazioni());
+        const auto righe = RigheSalvate(file);
+        return righe.size() == 43u ? std::vector<std::string>{righe[2], righe[6], righe[27], righe[28]} : righe;
+    };
+    EXPECT_EQ(intervalli(), (std::vector<std::string>{"1130", "1700", "55", "65"}));
     // Changed in the options panel, each option sets the interval it stands for.
     f.tavolo.ImpostaOpzione(OpzVelocitaRisposta, "Lenta");
     f.tavolo.ImpostaOpzione(OpzPresaAutomatica, "Veloce");
     f.tavolo.ImpostaOpzione(OpzAnimazione, "Lenta");
-    ASSERT_TRUE(f.cornice.SalvaImpostazioni());
-    righe = RigheSalvate(file);
-    ASSERT_EQ(righe.size(), 43u);
-    EXPECT_EQ(righe[2], "1250");
-    EXPECT_EQ(righe[6], "1150");
-    EXPECT_EQ(righe[27], "80");
-    EXPECT_EQ(righe[28], "80");
+    EXPECT_EQ(intervalli(), (std::vector<std::string>{"1250", "1150", "80", "80"}));
 
     // When the take waits for the button, what the button leaves on the timer is not a setting.
     scritte.opzioni[OpzPresaAutomatica] = "No";
