@@ -4,27 +4,22 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
-#include <random>
 
 #include "cards/Caso.h"
 #include "game/OraVirtuale.h"
 #include "game/Tavolo.h"
 #include "records/FormatoRiga.h"
+#include "screens/BancoProgramma.h"
 #include "screens/CornicePrincipale.h"
 
 namespace mrvelto {
 namespace {
 
 namespace fs = std::filesystem;
+using test::LeggiTutto;
 
-std::string Leggi(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::size_t Righe(const fs::path& p) { return DividiRighe(Leggi(p)).size(); }
+std::size_t Righe(const fs::path& p) { return DividiRighe(LeggiTutto(p)).size(); }
 
 class PassiRegistrati : public PassiCornice {
 public:
@@ -84,18 +79,9 @@ struct Finestra {
     bool chiusa = false;
 };
 
-class CornicePrincipaleTest : public ::testing::Test {
-protected:
-    CornicePrincipaleTest() {
-        std::random_device rd;
-        casa_ = fs::temp_directory_path() / ("mrvelto-cornice-" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(casa_);
-    }
-    ~CornicePrincipaleTest() override {
-        std::error_code ec;
-        fs::remove_all(casa_, ec);
-    }
-    fs::path casa_;
+struct CornicePrincipaleTest : ::testing::Test {
+    test::CasaTemporanea casa;
+    const fs::path& casa_ = casa.percorso;
 };
 
 TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) {
@@ -117,8 +103,8 @@ TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) 
     EXPECT_EQ(Righe(dati / "MVeImpo.txt"), 43u);
     EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
     EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 4u);
-    EXPECT_EQ(DividiRighe(Leggi(dati / "MVeAlbo.txt")).back(), "\"\"");
-    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "3\r\n");
+    EXPECT_EQ(DividiRighe(LeggiTutto(dati / "MVeAlbo.txt")).back(), "\"\"");
+    EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "3\r\n");
 
     Finestra g(casa_, 8);
     g.cornice.Avvio();
@@ -131,7 +117,7 @@ TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) 
     for (const auto& r : prima) partite += r.NumeroPartiteVinte;
     EXPECT_EQ(partite, 3);  // each match won once, by the human or by Mr. VELTO
     g.GiocaPartite(1);
-    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "4\r\n");
+    EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "4\r\n");
     EXPECT_EQ(g.cornice.PannelloAlbo().LstAlbo.size(), 5u);
     EXPECT_EQ(g.cornice.PannelloAlbo().LstAlbo[3].substr(0, 4), "4)  ");
 }
@@ -178,13 +164,13 @@ TEST_F(CornicePrincipaleTest, AMatchDecidedDuringTheCeremonyReachesTheRecordsOnc
             EXPECT_FALSE(f.chiusa);
         }
         EXPECT_EQ(fs::exists(dati / "MVeImpo.txt"), !via.si);
-        EXPECT_EQ(Leggi(dati / "MVePart.txt"), "1\r\n");
+        EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "1\r\n");
         EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 2u);
         EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
         ASSERT_TRUE(cerimonia.alTermine);
         cerimonia.alTermine();
         EXPECT_TRUE(f.tavolo.Vista().FineGioco.visibile);
-        EXPECT_EQ(Leggi(dati / "MVePart.txt"), "1\r\n");
+        EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "1\r\n");
         EXPECT_EQ(f.cornice.PannelloAlbo().LstAlbo.size(), 2u);
     }
 }
@@ -243,7 +229,7 @@ void ScriviImpostazioniIniziali(const fs::path& percorso, const Impostazioni& im
 
 std::vector<std::string> RigheSalvate(const fs::path& percorso) {
     std::vector<std::string> v;
-    const std::string testo = Leggi(percorso);  // the lines point into it
+    const std::string testo = LeggiTutto(percorso);  // the lines point into it
     for (std::string_view r : DividiRighe(testo)) v.emplace_back(r);
     return v;
 }
