@@ -131,7 +131,7 @@ struct TavoloConVoci {
     VociOpzioni voci;
 };
 
-TEST(ScegliColoreCasuale, AlternaTavoloERetroERimetteIDuePunti) {
+TEST(ScegliColoreCasuale, AlternaTavoloERetroERimetteIDuePuntiColMinutoEIlSecondo) {
     TavoloConVoci t({0.0, 0.5});
     EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali:");
     t.voci.ScegliColoreCasuale();
@@ -143,9 +143,7 @@ TEST(ScegliColoreCasuale, AlternaTavoloERetroERimetteIDuePunti) {
     EXPECT_EQ(t.tavolo.Opz()[OpzColoreRetro], "Rosso mattone");  // Int(0.5 × 24) + 1 = 13
     EXPECT_EQ(t.tavolo.Vista().ColoreRetro, rgb(154, 80, 58));
     EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali:");
-}
-
-TEST(ScegliColoreCasuale, IlMinutoEIlSecondoEntranoNelNumero) {
+    // The minute and the second enter the number.
     // r = 0.25, minute 30, second 0: Int((0.25 + 0.5) × 24) + 1 = 19 "Senape".
     TavoloConVoci a({0.25}, {30, 0});
     a.voci.ScegliColoreCasuale();
