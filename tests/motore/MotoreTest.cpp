@@ -19,18 +19,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Cartella {
-public:
-    Cartella() {
-        percorso_ = fs::temp_directory_path() / ("motore-" + std::to_string(::getpid()) + "-" +
-                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(percorso_);
-    }
-    ~Cartella() { fs::remove_all(percorso_); }
-    fs::path operator/(const std::string& nome) const { return percorso_ / nome; }
-
-private:
-    fs::path percorso_;
+// A scratch folder per test, removed with it.
+struct Cartella {
+    fs::path percorso = fs::temp_directory_path() / ("motore-" + std::to_string(::getpid()) + "-" +
+                                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    Cartella() { fs::create_directories(percorso); }
+    ~Cartella() { fs::remove_all(percorso); }
+    fs::path operator/(const std::string& nome) const { return percorso / nome; }
 };
 
 void Le32(std::vector<std::uint8_t>& b, std::uint32_t v) {

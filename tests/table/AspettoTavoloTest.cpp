@@ -179,15 +179,10 @@ TEST(VariazioniGrafiche, SecondoLOpzioneZero) {
         TavoloConVoci t({0.0, 0.5, 0.1}, {}, ConOpzioni({{OpzVariazioniGrafiche, c.quando}}));
         t.voci.VariazioniGrafiche(c.nuovaPartita);
         const Opzioni& o = t.tavolo.Opz();
-        if (c.varia) {
-            EXPECT_EQ(o[OpzColoreTavolo], "Verde Veronese") << c.quando;
-            EXPECT_EQ(o[OpzColoreRetro], "Rosso mattone") << c.quando;
-            EXPECT_EQ(o[OpzMotivoRetro], "Decoro") << c.quando;
-        } else {
-            EXPECT_EQ(o[OpzColoreTavolo], "Rosso mattone") << c.quando;
-            EXPECT_EQ(o[OpzColoreRetro], "Grigio cemento") << c.quando;
-            EXPECT_EQ(o[OpzMotivoRetro], "Nessuno") << c.quando;
-        }
+        using Tre = std::vector<std::string>;
+        EXPECT_EQ((Tre{o[OpzColoreTavolo], o[OpzColoreRetro], o[OpzMotivoRetro]}),
+                  (c.varia ? Tre{"Verde Veronese", "Rosso mattone", "Decoro"} : Tre{"Rosso mattone", "Grigio cemento", "Nessuno"}))
+            << c.quando;
         EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali:") << "the pair leaves the flag as it was";
     }
 }
