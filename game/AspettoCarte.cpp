@@ -12,36 +12,36 @@ constexpr std::string_view kCartellaGrafica = "Grafica\\";
 
 const std::array<MotivoNominato, 13>& TabellaMotivi() {
     static const std::array<MotivoNominato, 13> tabella{{
-        {"Nessuno", ""},
-        {"Decoro", "Decoro.gif"},
-        {"Rombi", "Rombi.gif"},
-        {"Spirali", "Spirali.gif"},
-        {"Intrecci", "Intrecci.gif"},
-        {"Scacchiera", "Scacchie.gif"},
-        {"Ornamenti", "Ornament.gif"},
-        {"Arabeschi", "Arabesch.gif"},
-        {"Greche", "Greche.gif"},
-        {"Diagonali", "Diagonal.gif"},
-        {"Asterischi", "Asterisc.gif"},
-        {"Arzigogoli", "Arzigogo.gif"},
-        {"Stelle", "Stelle.gif"},
+        {opz::Motivo::Nessuno, ""},
+        {opz::Motivo::Decoro, "Decoro.gif"},
+        {opz::Motivo::Rombi, "Rombi.gif"},
+        {opz::Motivo::Spirali, "Spirali.gif"},
+        {opz::Motivo::Intrecci, "Intrecci.gif"},
+        {opz::Motivo::Scacchiera, "Scacchie.gif"},
+        {opz::Motivo::Ornamenti, "Ornament.gif"},
+        {opz::Motivo::Arabeschi, "Arabesch.gif"},
+        {opz::Motivo::Greche, "Greche.gif"},
+        {opz::Motivo::Diagonali, "Diagonal.gif"},
+        {opz::Motivo::Asterischi, "Asterisc.gif"},
+        {opz::Motivo::Arzigogoli, "Arzigogo.gif"},
+        {opz::Motivo::Stelle, "Stelle.gif"},
     }};
     return tabella;
 }
 
-std::string FileMotivo(std::string_view nome) {
+std::string FileMotivo(opz::Motivo motivo) {
     for (const MotivoNominato& m : TabellaMotivi())
-        if (m.nome == nome && !m.file.empty())
+        if (m.motivo == motivo && !m.file.empty())
             return std::string(kPrefissoMedia) + std::string(kCartellaGrafica) + std::string(m.file);
     return {};
 }
 
-std::string FileFaccia(std::string_view stile, std::string_view codice) {
+std::string FileFaccia(opz::Mazzo stile, std::string_view codice) {
     if (!CodiceValido(codice)) return {};
     std::string_view cartella = "Opzional\\";
     char suffisso = '3';
-    if (stile == "Napoletane") cartella = "Napoleta\\", suffisso = '1';
-    else if (stile == "Piacentine") cartella = "Piacenti\\", suffisso = '2';
+    if (stile == opz::Mazzo::Napoletane) cartella = "Napoleta\\", suffisso = '1';
+    else if (stile == opz::Mazzo::Piacentine) cartella = "Piacenti\\", suffisso = '2';
     return std::string(kPrefissoMedia) + std::string(cartella) + std::string(codice) + suffisso + ".jpg";
 }
 
@@ -49,7 +49,7 @@ void VisualizzaCarte(int k, CartaDaGioco carta, const Opzioni& opzioni, Presenta
     SlotGrafico& s = vista.Slot[k];
     if (carta.Vuota() || !Bianco(s)) return;
     s.scoperta = true;
-    if (std::string file = FileFaccia(opzioni[OpzStileCarte], carta.Codice()); !file.empty()) s.figura = std::move(file);
+    if (std::string file = FileFaccia(opzioni.StileCarte, carta.Codice()); !file.empty()) s.figura = std::move(file);
     s.bordo = BordoDelMazzo(opzioni, vista.BordoCarteOpzionali);
 }
 
@@ -59,13 +59,12 @@ void MotivoRetro(int k, const Opzioni& opzioni, Presentazione& vista) {
     if (opzioni.MostraCartePC() && k != kSlotMazzo) return;
     s.scoperta = false;
     s.riempimento = vista.ColoreRetro;
-    s.figura = FileMotivo(opzioni[OpzMotivoRetro]);
+    s.figura = FileMotivo(opzioni.MotivoRetro);
     s.bordo = false;
 }
 
 void ColoraRetroCarte(const Opzioni& opzioni, Presentazione& vista) {
-    const ColoreNominato* c = CercaColore(opzioni[OpzColoreRetro]);
-    const Colore retro = c ? c->retro : CercaColore("Salvia")->retro;
+    const Colore retro = TabellaColori().at(static_cast<std::size_t>(opzioni.ColoreRetro)).retro;
     vista.Slot[kSlotMazzo].riempimento = retro;
     if (!opzioni.MostraCartePC())
         for (int k = 1; k <= 3; ++k)
@@ -74,8 +73,7 @@ void ColoraRetroCarte(const Opzioni& opzioni, Presentazione& vista) {
 }
 
 void ColoraTavolo(const Opzioni& opzioni, Presentazione& vista) {
-    const ColoreNominato* c = CercaColore(opzioni[OpzColoreTavolo]);
-    vista.ColoreTavolo = c ? c->tavolo : CercaColore("Salvia")->tavolo;
+    vista.ColoreTavolo = TabellaColori().at(static_cast<std::size_t>(opzioni.ColoreTavolo)).tavolo;
 }
 
 }  // namespace mrvelto

@@ -77,8 +77,8 @@ void Tavolo::Pubblica(const Evento& e) {
 
 void Tavolo::Notifica() { eventi_.Pubblica(evento::PassoConcluso{}); }
 
-void Tavolo::ImpostaOpzione(int n, std::string valore) {
-    opzioni_[n] = std::move(valore);
+void Tavolo::ImpostaOpzione(int n, const Opzioni& valori) {
+    opzioni_.Copia(n, valori);
     ApplicaOpzione(n);
     // What a change shows on the cards already on the table.
     switch (n) {
@@ -107,8 +107,8 @@ void Tavolo::ImpostaOpzione(int n, std::string valore) {
     Notifica();
 }
 
-void Tavolo::VariaOpzione(int n, std::string valore) {
-    opzioni_[n] = std::move(valore);
+void Tavolo::VariaOpzione(int n, const Opzioni& valori) {
+    opzioni_.Copia(n, valori);
     ApplicaOpzione(n);
     Pubblica(evento::OpzioneCambiata{n});
 }
@@ -177,9 +177,9 @@ void Tavolo::ImpostaIntestazioneDati(std::string riga1, std::string riga2) {
 }
 
 void Tavolo::VisibilitaPunteggi(bool tutti) {
-    const std::string& v = opzioni_[OpzPunteggio];
-    const bool h = tutti || v == "Tutti e due i Giocatori" || v == "Solo il Giocatore umano";
-    const bool pc = tutti || v == "Tutti e due i Giocatori" || v == "Solo Mr. Velto";
+    const opz::Punteggio v = opzioni_.Punteggio;
+    const bool h = tutti || v == opz::Punteggio::Tutti || v == opz::Punteggio::SoloH;
+    const bool pc = tutti || v == opz::Punteggio::Tutti || v == opz::Punteggio::SoloPC;
     vista_.PuntiH.visibile = vista_.PuntiHScritta.visibile = h;
     vista_.PuntiPC.visibile = vista_.PuntiPCScritta.visibile = pc;
 }

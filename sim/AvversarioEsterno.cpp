@@ -23,8 +23,8 @@ void SessioneEsterna::Avvia() {
 }
 
 void SessioneEsterna::Collega(Tavolo& tavolo) {
-    contesto_.conclusioneGioco = tavolo.Opz()[OpzConclusioneGioco];
-    contesto_.conclusionePartita = tavolo.Opz()[OpzConclusionePartita];
+    contesto_.conclusioneGioco = tavolo.Opz().Testo(OpzConclusioneGioco);
+    contesto_.conclusionePartita = tavolo.Opz().Testo(OpzConclusionePartita);
     sequenza_.Azzera();
     giocoAperto_ = false;
     tavolo_ = &tavolo;

@@ -9,6 +9,7 @@
 #include "game/Conduttore.h"
 #include "game/OraVirtuale.h"
 #include "game/Tavolo.h"
+#include "support/TestoOpzioni.h"
 
 namespace mrvelto::test {
 
@@ -95,7 +96,7 @@ struct Banco {
 
 inline Opzioni ConOpzioni(std::initializer_list<std::pair<int, const char*>> valori) {
     Opzioni o;
-    for (auto [n, v] : valori) o[n] = v;
+    for (auto [n, v] : valori) Imposta(o, n, v);
     return o;
 }
 

@@ -4,27 +4,25 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
-#include <random>
 
 #include "cards/Caso.h"
 #include "game/OraVirtuale.h"
 #include "game/Tavolo.h"
 #include "records/FormatoRiga.h"
+#include "screens/BancoProgramma.h"
 #include "screens/CornicePrincipale.h"
+#include "support/TestoOpzioni.h"
 
 namespace mrvelto {
 namespace {
 
+using test::Imposta;
+
 namespace fs = std::filesystem;
+using test::LeggiTutto;
 
-std::string Leggi(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::size_t Righe(const fs::path& p) { return DividiRighe(Leggi(p)).size(); }
+std::size_t Righe(const fs::path& p) { return DividiRighe(LeggiTutto(p)).size(); }
 
 class PassiRegistrati : public PassiCornice {
 public:
@@ -84,24 +82,15 @@ struct Finestra {
     bool chiusa = false;
 };
 
-class CornicePrincipaleTest : public ::testing::Test {
-protected:
-    CornicePrincipaleTest() {
-        std::random_device rd;
-        casa_ = fs::temp_directory_path() / ("mrvelto-cornice-" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(casa_);
-    }
-    ~CornicePrincipaleTest() override {
-        std::error_code ec;
-        fs::remove_all(casa_, ec);
-    }
-    fs::path casa_;
+struct CornicePrincipaleTest : ::testing::Test {
+    test::CasaTemporanea casa;
+    const fs::path& casa_ = casa.percorso;
 };
 
 TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) {
     {
         Finestra f(casa_, 7);
-        f.tavolo.ImpostaOpzione(OpzConclusionePartita, "Al meglio di 3 Giochi");
+        Imposta(f.tavolo, OpzConclusionePartita, "Al meglio di 3 Giochi");
         f.cornice.Avvio();
         EXPECT_TRUE(f.cornice.PrendiAvvisi().empty());
         EXPECT_EQ(f.tavolo.Dati().Intestazione1, "Partita n. 1 - Gioco n. 1");
@@ -117,13 +106,13 @@ TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) 
     EXPECT_EQ(Righe(dati / "MVeImpo.txt"), 43u);
     EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
     EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 4u);
-    EXPECT_EQ(DividiRighe(Leggi(dati / "MVeAlbo.txt")).back(), "\"\"");
-    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "3\r\n");
+    EXPECT_EQ(DividiRighe(LeggiTutto(dati / "MVeAlbo.txt")).back(), "\"\"");
+    EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "3\r\n");
 
     Finestra g(casa_, 8);
     g.cornice.Avvio();
     EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
-    EXPECT_EQ(g.tavolo.Opz()[OpzConclusionePartita], "Al meglio di 3 Giochi");
+    EXPECT_EQ(g.tavolo.Opz().Testo(OpzConclusionePartita), "Al meglio di 3 Giochi");
     EXPECT_EQ(g.cornice.DatiRecord().TotalePartite, 3);
     EXPECT_EQ(g.tavolo.Dati().Intestazione1, "Partita n. 4 - Gioco n. 1");
     const auto prima = g.cornice.DatiRecord().Classifica;
@@ -131,7 +120,7 @@ TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) 
     for (const auto& r : prima) partite += r.NumeroPartiteVinte;
     EXPECT_EQ(partite, 3);  // each match won once, by the human or by Mr. VELTO
     g.GiocaPartite(1);
-    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "4\r\n");
+    EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "4\r\n");
     EXPECT_EQ(g.cornice.PannelloAlbo().LstAlbo.size(), 5u);
     EXPECT_EQ(g.cornice.PannelloAlbo().LstAlbo[3].substr(0, 4), "4)  ");
 }
@@ -145,41 +134,60 @@ struct CerimoniaSospesa : MusicaECerimonia {
     std::function<void()> alTermine;
 };
 
-// The exit answered during the match's ceremony keeps the match; the ceremony that then ends
-// (the exit's timer not yet fired) does not log it twice.
+// Leaving during the match's ceremony keeps the match, by the exit's yes or at once (a signal,
+// also after a yes); the ceremony that then ends does not log it twice.
 TEST_F(CornicePrincipaleTest, AMatchDecidedDuringTheCeremonyReachesTheRecordsOnce) {
     const fs::path dati = casa_ / "Dati";
-    CerimoniaSospesa cerimonia;
-    Finestra f(casa_, 11);
-    f.tavolo.ImpostaMusica(&cerimonia);
-    f.tavolo.ImpostaOpzione(OpzConclusionePartita, "Al meglio di 3 Giochi");
-    f.tavolo.ImpostaOpzione(OpzCerimonia, "Al termine della Partita");
-    f.cornice.Avvio();
-    f.GiocaPartite(1);
-    ASSERT_TRUE(f.tavolo.CerimoniaInCorso());
-    EXPECT_FALSE(fs::exists(dati / "MVePart.txt"));
-    f.cornice.lblComandi_Click(ComandoEsci);
-    f.cornice.RispostaSiUscita();
-    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "1\r\n");
-    EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 2u);
-    EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
-    ASSERT_TRUE(cerimonia.alTermine);
-    cerimonia.alTermine();
-    EXPECT_TRUE(f.tavolo.Vista().FineGioco.visibile);
-    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "1\r\n");
-    EXPECT_EQ(f.cornice.PannelloAlbo().LstAlbo.size(), 2u);
+    struct Via {
+        bool si, subito;
+    };
+    for (const Via via : {Via{true, false}, Via{false, true}, Via{true, true}}) {
+        SCOPED_TRACE(std::string(via.si ? "yes" : "") + (via.subito ? " at once" : ""));
+        fs::remove_all(dati);
+        CerimoniaSospesa cerimonia;
+        Finestra f(casa_, 11);
+        f.tavolo.ImpostaMusica(&cerimonia);
+        Imposta(f.tavolo, OpzConclusionePartita, "Al meglio di 3 Giochi");
+        Imposta(f.tavolo, OpzCerimonia, "Al termine della Partita");
+        f.cornice.Avvio();
+        f.GiocaPartite(1);
+        ASSERT_TRUE(f.tavolo.CerimoniaInCorso());
+        EXPECT_FALSE(fs::exists(dati / "MVePart.txt"));
+        if (via.si) {
+            f.cornice.lblComandi_Click(ComandoEsci);
+            f.cornice.RispostaSiUscita();
+            EXPECT_FALSE(f.chiusa);
+            fs::remove(dati / "MVeImpo.txt");  // the settings are written once, by the yes
+        }
+        if (via.subito) {
+            f.cornice.EsciSubito();
+            EXPECT_TRUE(f.chiusa);
+            f.chiusa = false;
+            f.cornice.EsciSubito();
+            EXPECT_FALSE(f.chiusa);
+        }
+        EXPECT_EQ(fs::exists(dati / "MVeImpo.txt"), !via.si);
+        EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "1\r\n");
+        EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 2u);
+        EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
+        ASSERT_TRUE(cerimonia.alTermine);
+        cerimonia.alTermine();
+        EXPECT_TRUE(f.tavolo.Vista().FineGioco.visibile);
+        EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "1\r\n");
+        EXPECT_EQ(f.cornice.PannelloAlbo().LstAlbo.size(), 2u);
+    }
 }
 
 TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
     {
         Finestra f(casa_, 1);
         f.cornice.Avvio();
-        f.tavolo.ImpostaOpzione(OpzAbilita, "Bassa (Livello D)");
-        f.tavolo.ImpostaOpzione(OpzVelocitaRisposta, "Media");
-        f.tavolo.ImpostaOpzione(OpzConclusionePartita, "Al meglio di 5 Giochi");
-        f.tavolo.ImpostaOpzione(OpzVariazioniGrafiche, "No");
-        f.tavolo.ImpostaOpzione(OpzCarattere, "Nervosetto");
-        f.tavolo.ImpostaOpzione(OpzPunteggio, "Solo il Giocatore umano");
+        Imposta(f.tavolo, OpzAbilita, "Bassa (Livello D)");
+        Imposta(f.tavolo, OpzVelocitaRisposta, "Media");
+        Imposta(f.tavolo, OpzConclusionePartita, "Al meglio di 5 Giochi");
+        Imposta(f.tavolo, OpzVariazioniGrafiche, "No");
+        Imposta(f.tavolo, OpzCarattere, "Nervosetto");
+        Imposta(f.tavolo, OpzPunteggio, "Solo il Giocatore umano");
         f.cornice.lblComandi_Click(ComandoPartita);
         f.cornice.ImpostaContinuaregole("Clicca qui per continuare > 4");
         f.cornice.lblComandi_Click(ComandoEsci);
@@ -195,7 +203,7 @@ TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
     Finestra g(casa_, 2, &passi);
     g.cornice.Avvio();
     const Opzioni& o = g.tavolo.Opz();
-    EXPECT_EQ(o[OpzAbilita], "Bassa (Livello D)");
+    EXPECT_EQ(o.Testo(OpzAbilita), "Bassa (Livello D)");
     EXPECT_EQ(g.tavolo.Vista().NomePC.testo, "Mr. VELTO D");
     EXPECT_EQ(g.orologio.Intervallo(g.tavolo.Timer().AttesaDelPCaMuovere), 1000);
     EXPECT_EQ(g.cornice.Segnapunti(), DisposizioneSegnapunti(5));
@@ -224,7 +232,7 @@ void ScriviImpostazioniIniziali(const fs::path& percorso, const Impostazioni& im
 
 std::vector<std::string> RigheSalvate(const fs::path& percorso) {
     std::vector<std::string> v;
-    const std::string testo = Leggi(percorso);  // the lines point into it
+    const std::string testo = LeggiTutto(percorso);  // the lines point into it
     for (std::string_view r : DividiRighe(testo)) v.emplace_back(r);
     return v;
 }
@@ -281,9 +289,9 @@ TEST_F(CornicePrincipaleTest, RulesLinkTurnsFivePagesAndThePictureMovesTheTextOn
 
 TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOnlyWhenItChanges) {
     Impostazioni scritte;
-    scritte.opzioni[OpzVelocitaRisposta] = "Media";  // 1000
-    scritte.opzioni[OpzPresaAutomatica] = "Lenta";   // 1950
-    scritte.opzioni[OpzAnimazione] = "Veloce";       // 30 for both
+    Imposta(scritte.opzioni, OpzVelocitaRisposta, "Media");  // 1000
+    Imposta(scritte.opzioni, OpzPresaAutomatica, "Lenta");   // 1950
+    Imposta(scritte.opzioni, OpzAnimazione, "Veloce");       // 30 for both
     scritte.IntervalloAttesaDelPCaMuovere = 1130;
     scritte.IntervalloEffettuaLaPresa = 1700;
     scritte.IntervalloAnimazionecartePC = 55;
@@ -294,33 +302,25 @@ TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOn
     f.cornice.Avvio();
     EXPECT_TRUE(f.cornice.PrendiAvvisi().empty());
     const TimerTavolo& t = f.tavolo.Timer();
-    EXPECT_EQ(f.orologio.Intervallo(t.AttesaDelPCaMuovere), 1130);
-    EXPECT_EQ(f.orologio.Intervallo(t.EffettuaLaPresa), 1700);
-    EXPECT_EQ(f.orologio.Intervallo(t.AnimazionecartePC), 55);
-    EXPECT_EQ(f.orologio.Intervallo(t.AnimazionecarteH), 65);
-    ASSERT_TRUE(f.cornice.SalvaImpostazioni());
-    auto righe = RigheSalvate(file);
-    ASSERT_EQ(righe.size(), 43u);
-    EXPECT_EQ(righe[2], "1130");
-    EXPECT_EQ(righe[6], "1700");
-    EXPECT_EQ(righe[27], "55");
-    EXPECT_EQ(righe[28], "65");
-
+    EXPECT_EQ((std::vector<int>{f.orologio.Intervallo(t.AttesaDelPCaMuovere), f.orologio.Intervallo(t.EffettuaLaPresa),
+                                f.orologio.Intervallo(t.AnimazionecartePC), f.orologio.Intervallo(t.AnimazionecarteH)}),
+              (std::vector<int>{1130, 1700, 55, 65}));
+    // Lines 3, 7, 28 and 29 of the file saved now.
+    const auto intervalli = [&] {
+        EXPECT_TRUE(f.cornice.SalvaImpostazioni());
+        const auto righe = RigheSalvate(file);
+        return righe.size() == 43u ? std::vector<std::string>{righe[2], righe[6], righe[27], righe[28]} : righe;
+    };
+    EXPECT_EQ(intervalli(), (std::vector<std::string>{"1130", "1700", "55", "65"}));
     // Changed in the options panel, each option sets the interval it stands for.
-    f.tavolo.ImpostaOpzione(OpzVelocitaRisposta, "Lenta");
-    f.tavolo.ImpostaOpzione(OpzPresaAutomatica, "Veloce");
-    f.tavolo.ImpostaOpzione(OpzAnimazione, "Lenta");
-    ASSERT_TRUE(f.cornice.SalvaImpostazioni());
-    righe = RigheSalvate(file);
-    ASSERT_EQ(righe.size(), 43u);
-    EXPECT_EQ(righe[2], "1250");
-    EXPECT_EQ(righe[6], "1150");
-    EXPECT_EQ(righe[27], "80");
-    EXPECT_EQ(righe[28], "80");
+    Imposta(f.tavolo, OpzVelocitaRisposta, "Lenta");
+    Imposta(f.tavolo, OpzPresaAutomatica, "Veloce");
+    Imposta(f.tavolo, OpzAnimazione, "Lenta");
+    EXPECT_EQ(intervalli(), (std::vector<std::string>{"1250", "1150", "80", "80"}));
 
     // When the take waits for the button, what the button leaves on the timer is not a setting.
-    scritte.opzioni[OpzPresaAutomatica] = "No";
-    scritte.opzioni[OpzConclusionePartita] = "Al meglio di 3 Giochi";
+    Imposta(scritte.opzioni, OpzPresaAutomatica, "No");
+    Imposta(scritte.opzioni, OpzConclusionePartita, "Al meglio di 3 Giochi");
     Finestra g(casa_, 12);
     ScriviImpostazioniIniziali(file, scritte);
     g.cornice.Avvio();
@@ -335,8 +335,8 @@ TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOn
 // run is marked as peeked even when the cards are covered before the deal, the next one is not.
 TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
     Impostazioni scritte;
-    scritte.opzioni[OpzMostraCarte] = "Si";
-    scritte.opzioni[OpzConclusionePartita] = "Al meglio di 3 Giochi";
+    Imposta(scritte.opzioni, OpzMostraCarte, "Si");
+    Imposta(scritte.opzioni, OpzConclusionePartita, "Al meglio di 3 Giochi");
     {
         Finestra f(casa_, 10);
         const fs::path file = f.cornice.PercorsoImpostazioni();
@@ -347,7 +347,7 @@ TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
         EXPECT_TRUE(f.tavolo.Stato().Sbirciata);
         // The data panel's headings over the draws show with the computer's cards.
         EXPECT_TRUE(f.cornice.lblScritteRecord()[6].visibile && f.cornice.lblScritteRecord()[13].visibile);
-        f.tavolo.ImpostaOpzione(OpzMostraCarte, "No");  // before the first card is dealt
+        Imposta(f.tavolo, OpzMostraCarte, "No");  // before the first card is dealt
         f.GiocaPartite(1);
         f.GiocaPartite(1);
         const auto albo = f.cornice.PannelloAlbo().LstAlbo;
@@ -365,7 +365,7 @@ TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
     ScriviImpostazioniIniziali(g.cornice.PercorsoImpostazioni(), Impostazioni{}, {{5, "\"Si\""}});
     g.cornice.Avvio();
     EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
-    EXPECT_EQ(g.tavolo.Opz()[OpzMostraCarte], "No");
+    EXPECT_EQ(g.tavolo.Opz().Testo(OpzMostraCarte), "No");
     EXPECT_TRUE(g.tavolo.Stato().Sbirciata);
     EXPECT_FALSE(g.cornice.lblScritteRecord()[6].visibile || g.cornice.lblScritteRecord()[13].visibile);
     EXPECT_TRUE(g.cornice.lblScritteRecord()[4].visibile);
@@ -375,12 +375,12 @@ TEST_F(CornicePrincipaleTest, AnUnknownDeckStyleFallsBackAndIsReportedOnce) {
     {
         Finestra f(casa_, 3);
         f.cornice.Avvio();
-        f.tavolo.ImpostaOpzione(OpzStileCarte, "Siciliane");
+        Imposta(f.tavolo, OpzStileCarte, "Siciliane");
         ASSERT_TRUE(f.cornice.SalvaImpostazioni());
     }
     Finestra g(casa_, 4);
     g.cornice.Avvio();
-    EXPECT_EQ(g.tavolo.Opz()[OpzStileCarte], "Piacentine");
+    EXPECT_EQ(g.tavolo.Opz().Testo(OpzStileCarte), "Piacentine");
     const auto avvisi = g.cornice.PrendiAvvisi();
     ASSERT_EQ(avvisi.size(), 1u);
     EXPECT_NE(avvisi[0].find("Siciliane"), std::string::npos);
@@ -392,12 +392,12 @@ TEST_F(CornicePrincipaleTest, AnUnknownDeckStyleFallsBackAndIsReportedOnce) {
     {
         Finestra f(casa_, 5);
         f.cornice.Avvio();
-        f.tavolo.ImpostaOpzione(OpzStileCarte, "Siciliane");
+        Imposta(f.tavolo, OpzStileCarte, "Siciliane");
         ASSERT_TRUE(f.cornice.SalvaImpostazioni());
     }
     Finestra h(casa_, 6);
     h.cornice.Avvio();
-    EXPECT_EQ(h.tavolo.Opz()[OpzStileCarte], "Siciliane");
+    EXPECT_EQ(h.tavolo.Opz().Testo(OpzStileCarte), "Siciliane");
     EXPECT_TRUE(h.cornice.Opzionali().Installate());
 }
 

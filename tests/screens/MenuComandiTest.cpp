@@ -50,10 +50,10 @@ TEST(MenuComandi, RightPanelsStopAndRestartTheImpatienceAndLeaveTheSavedPanelAlo
     m.lblComandi[3].abilitata = false;
     EXPECT_EQ(m.Click(ComandoAlbo), EffettoMenu::Nessuno);
     EXPECT_FALSE(m.fraPannello[PannelloAlboIdx].visibile);
-    EXPECT_TRUE(RiprendereImpazienza(true, "Nervosetto", "Loquace"));
-    EXPECT_FALSE(RiprendereImpazienza(true, "Pacifico", "Loquace"));
-    EXPECT_FALSE(RiprendereImpazienza(true, "Nervosetto", "Taciturno"));
-    EXPECT_FALSE(RiprendereImpazienza(false, "Nervosetto", "Loquace"));
+    EXPECT_TRUE(RiprendereImpazienza(true, opz::Carattere::Nervosetto, opz::Loquacita::Loquace));
+    EXPECT_FALSE(RiprendereImpazienza(true, opz::Carattere::Pacifico, opz::Loquacita::Loquace));
+    EXPECT_FALSE(RiprendereImpazienza(true, opz::Carattere::Nervosetto, opz::Loquacita::Taciturno));
+    EXPECT_FALSE(RiprendereImpazienza(false, opz::Carattere::Nervosetto, opz::Loquacita::Loquace));
 }
 
 TEST(MenuComandi, TheLogHandsTheFocusToTheContinueButtonOnlyAtTheEndOfAGame) {
@@ -68,7 +68,7 @@ TEST(MenuComandi, TheLogHandsTheFocusToTheContinueButtonOnlyAtTheEndOfAGame) {
     EXPECT_EQ(m.lblComandi[3].coloreTesto, 0xFFFFFFu);
 }
 
-TEST(UscitaProgramma, YesSavesAndEndsAfterTimerEsciNoJustHidesTheQuestion) {
+TEST(UscitaProgramma, YesSavesAndEndsAfterTimerEsciNoHidesTheQuestionADeadOneIsNeverCalled) {
     OrologioVirtuale orologio;
     int salvataggi = 0, chiusure = 0;
     UscitaProgramma u(orologio, [&] { ++salvataggi; }, [&] { ++chiusure; });
@@ -95,18 +95,14 @@ TEST(UscitaProgramma, YesSavesAndEndsAfterTimerEsciNoJustHidesTheQuestion) {
     EXPECT_EQ(chiusure, 1);
     EXPECT_TRUE(u.PuoChiudere());
     EXPECT_FALSE(orologio.Abilitato(u.TimerEsci()));
-}
-
-TEST(UscitaProgramma, AClockThatOutlivesItNeverCallsItBack) {
-    OrologioVirtuale orologio;
-    int chiusure = 0;
+    // A clock that outlives the exit never calls it back.
     {
-        UscitaProgramma u(orologio, [] {}, [&] { ++chiusure; });
-        u.Chiedi();
-        u.RispostaSi();
+        UscitaProgramma v(orologio, [] {}, [&] { ++chiusure; });
+        v.Chiedi();
+        v.RispostaSi();
     }
     orologio.Avanza(kIntervalloTimerEsci * 2);
-    EXPECT_EQ(chiusure, 0);
+    EXPECT_EQ(chiusure, 1);
 }
 
 TEST(SegnapuntiPartita, ColumnsSpreadBetweenFixedEndsAndStrokesStandBetweenThem) {

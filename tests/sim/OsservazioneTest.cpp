@@ -12,11 +12,13 @@
 #include "sim/Osservazione.h"
 #include "sim/SequenzaGiocate.h"
 #include "game/Opzioni.h"
+#include "support/TestoOpzioni.h"
 
 namespace mrvelto::sim {
 namespace {
 
 using Json = nlohmann::ordered_json;
+using test::Imposta;
 
 // Plays the first card it may, after checking the observation it would be sent.
 class Osservatore : public Giocatore {
@@ -25,8 +27,8 @@ public:
     int Scegli(const VistaGiocatore& vista) override {
         const StatoGioco& s = tavolo_.Stato();
         ContestoOsservazione c;
-        c.conclusioneGioco = opzioni_[OpzConclusioneGioco];
-        c.conclusionePartita = opzioni_[OpzConclusionePartita];
+        c.conclusioneGioco = opzioni_.Testo(OpzConclusioneGioco);
+        c.conclusionePartita = opzioni_.Testo(OpzConclusionePartita);
         const Json j = RigaMossa(s, c, seq_.Giocate());
         Controlla(s, j);
         ++mosse;
@@ -115,7 +117,7 @@ TEST(Osservazione, ShowsOneSeatOnlyAndThePlayedCardsInTheirOrder) {
         OrologioVirtuale orologio;
         CasoConSeme caso(seme, OraDaOrologioVirtuale(orologio));
         Opzioni opzioni;
-        opzioni[OpzConclusioneGioco] = "Fino all'ultima presa";
+        Imposta(opzioni, OpzConclusioneGioco, "Fino all'ultima presa");
         Tavolo tavolo(orologio, caso, [] { return DataOra{}; }, opzioni);
         GiocatoreVelto velto(caso);
         tavolo.ImpostaGiocatorePC(&velto);
