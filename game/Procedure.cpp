@@ -55,7 +55,7 @@ void SegnaBriscoleNelMazzo(StatoGioco& stato) {
     for (int n = primo; n < primo + 10; ++n) stato.CarteGiocate[n].colore = colore::GialloChiaro;
 }
 
-void RegistraPresa(StatoGioco& stato, PannelloDati& dati) {
+void ScriviPresa(const StatoGioco& stato, PannelloDati& dati) {
     const int m = stato.Manche;
     if (m <= kManchePannello) {
         const char briscola = stato.SemeBriscola();
@@ -71,7 +71,6 @@ void RegistraPresa(StatoGioco& stato, PannelloDati& dati) {
         pc.sfondo = stato.TurnoDiGioco == Chi::PC ? colore::Rosso : colore::Bianco;
         h.sfondo = stato.TurnoDiGioco == Chi::H ? colore::RosaUmano : colore::Bianco;
     }
-    ++stato.Manche;
 }
 
 void RiponiCarteGiocate(const StatoGioco& stato, Presentazione& vista) {

@@ -37,9 +37,9 @@ bool CartaGiocataNelGioco(const StatoGioco& stato, int n);
 // The briscola suit's ten positions of CarteGiocate coloured 0x80FFFF after the deal.
 void SegnaBriscoleNelMazzo(StatoGioco& stato);
 
-// RegistraPresa: the taken trick into cells b+9..b+12 with b = 6 × Manche, the winner
-// (TurnoDiGioco, already set by the take) coloured; then Manche + 1.
-void RegistraPresa(StatoGioco& stato, PannelloDati& dati);
+// RegistraPresa's panel part: the taken trick into cells b+9..b+12 with b = 6 × Manche, the
+// winner (TurnoDiGioco, already set by the take) coloured. The flow then moves Manche on.
+void ScriviPresa(const StatoGioco& stato, PannelloDati& dati);
 
 // RiponiCarteGiocate: hides the two played cards and puts them back at their hand places.
 void RiponiCarteGiocate(const StatoGioco& stato, Presentazione& vista);

@@ -32,6 +32,7 @@
 #include "game/PortaCerimonia.h"
 #include "game/Presentazione.h"
 #include "game/StatoGioco.h"
+#include "game/VistaTavolo.h"
 
 namespace mrvelto {
 
@@ -101,7 +102,7 @@ public:
     // pattern shows when a slot is next covered.
     void VariaOpzione(int n, const Opzioni& valori);
     // The optional deck's border flag, read with the deck at start-up.
-    void ImpostaBordoCarteOpzionali(int bordo) { vista_.BordoCarteOpzionali = bordo; }
+    void ImpostaBordoCarteOpzionali(int bordo) { schermo_.ImpostaBordoCarteOpzionali(bordo); }
     // The settings read at start-up: the options as saved, applied but for the timer intervals,
     // which the settings file keeps on its own lines (RipristinaIntervalli).
     void RipristinaOpzioni(const Opzioni& opzioni);
@@ -116,10 +117,8 @@ public:
     };
     void RipristinaIntervalli(const IntervalliSalvati& intervalli);
     // The score labels' visibility as the settings file kept it.
-    struct PunteggiVisibili {
-        bool PuntiPC, PuntiPCScritta, PuntiH, PuntiHScritta;
-    };
-    void RipristinaPunteggi(const PunteggiVisibili& p);
+    using PunteggiVisibili = VistaTavolo::PunteggiVisibili;
+    void RipristinaPunteggi(const PunteggiVisibili& p) { schermo_.RipristinaPunteggi(p); }
     // The data panel's two heading lines.
     void ImpostaIntestazioneDati(std::string riga1, std::string riga2);
     // The peek flag as the settings file kept it.
@@ -127,7 +126,7 @@ public:
     // Who leads the first game (before Avvia).
     void ImpostaChiIniziaIlPrimoGioco(Chi chi) { stato_.GiocoIniziatoDa = chi; }
     // The exit question is shown: card clicks are refused meanwhile.
-    void ImpostaDomandaUscita(bool visibile) { vista_.EsciVisibile = visibile; }
+    void ImpostaDomandaUscita(bool visibile) { schermo_.ImpostaDomandaUscita(visibile); }
     // The program is ending: a decided match whose end-of-game frame has not run yet (the ceremony
     // still plays) goes into the records now. Does nothing otherwise; the frame will not repeat it.
     void RegistraPartitaConclusa();
@@ -160,8 +159,8 @@ public:
     // ---- State, read-only.
     const StatoGioco& Stato() const { return stato_; }
     const Opzioni& Opz() const { return opzioni_; }
-    const Presentazione& Vista() const { return vista_; }
-    const PannelloDati& Dati() const { return dati_; }
+    const Presentazione& Vista() const { return schermo_.Vista(); }
+    const PannelloDati& Dati() const { return schermo_.Dati(); }
     const TimerTavolo& Timer() const { return timer_; }
     const OrologioVirtuale& Orologio() const { return orologio_; }
 
@@ -221,10 +220,6 @@ private:
     int SlotCheRiceve();  // the hand slot that receives this firing's card
     void PescaFinita();   // data cells of the drawn cards, played slots forgotten
     void Estrai(int slot);
-    void MostraSlot(int slot);  // a freshly dealt or drawn card: face or back by the rules
-    void Scopri(int slot);      // face up (fill white, the deck's image border)
-    void ImpostaPunteggi();
-    void VisibilitaPunteggi(bool tutti);
     void ImpostaGioco(bool primo);
     void AvviaImpazienza();
     void FermaImpazienza();
@@ -235,8 +230,7 @@ private:
     Calendario calendario_;
     StatoGioco stato_;
     Opzioni opzioni_;
-    Presentazione vista_;
-    PannelloDati dati_;
+    VistaTavolo schermo_;
     TimerTavolo timer_;
     CanaleEventi eventi_;
 
