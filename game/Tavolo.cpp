@@ -14,10 +14,10 @@ namespace {
 // The computer's default until a player is plugged in: its first card.
 class PrimaCarta : public Giocatore {
 public:
-    int Scegli(const StatoGioco& stato, Chi posto) override {
-        const int primo = posto == Chi::PC ? 1 : 4;
-        for (int k = primo; k < primo + 3; ++k)
-            if (!stato.Carta[k].Vuota()) return k;
+    int Scegli(const VistaGiocatore& vista) override {
+        const int primo = vista.posto == Chi::PC ? 1 : 4;
+        for (int i = 0; i < 3; ++i)
+            if (vista.mano[static_cast<std::size_t>(i)]) return primo + i;
         return 0;
     }
 };
@@ -71,7 +71,7 @@ void Tavolo::ImpostaBlocchiOpzioni(BlocchiOpzioni* blocchi) { blocchi_ = blocchi
 void Tavolo::ImpostaRecord(RecordPartite* record) { record_ = record ? record : &recordInMemoria_; }
 
 void Tavolo::Pubblica(const Evento& e) {
-    pc_->Osserva(e, stato_);
+    pc_->Osserva(e, VistaPer(stato_, Chi::PC, *pc_));
     eventi_.Pubblica(e);
 }
 
