@@ -29,25 +29,8 @@ Tavolo::Tavolo(OrologioVirtuale& orologio, FonteCasuale& caso, Calendario calend
       caso_(caso),
       calendario_(std::move(calendario)),
       opzioni_(std::move(opzioni)),
-      primaCarta_(std::make_unique<PrimaCarta>()) {
-    auto aggiungi = [this](const char* nome, void (Tavolo::*passo)(), int intervallo) {
-        return orologio_.AggiungiTimer(nome, [this, passo] {
-            (this->*passo)();
-            Notifica();
-        }, intervallo);
-    };
-    timer_.DistribuisciCarte = aggiungi("TimerDistribuisciCarte", &Tavolo::TimerDistribuisciCarte_Timer, 450);
-    timer_.AttesaDelPCaMuovere = aggiungi("TimerAttesaDelPCaMuovere", &Tavolo::TimerAttesaDelPCaMuovere_Timer, 500);
-    timer_.AnimazionecarteH = aggiungi("TimerAnimazionecarteH", &Tavolo::TimerAnimazionecarteH_Timer, 40);
-    timer_.AnimazionecartePC = aggiungi("TimerAnimazionecartePC", &Tavolo::TimerAnimazionecartePC_Timer, 40);
-    timer_.UltimacartaH = aggiungi("TimerUltimacartaH", &Tavolo::TimerUltimacartaH_Timer, 550);
-    timer_.EffettuaLaPresa = aggiungi("TimerEffettuaLaPresa", &Tavolo::TimerEffettuaLaPresa_Timer, 750);
-    timer_.Prendicarte = aggiungi("TimerPrendicarte", &Tavolo::TimerPrendicarte_Timer, 100);
-    timer_.Pesca = aggiungi("TimerPesca", &Tavolo::TimerPesca_Timer, 530);
-    timer_.PescaUltimeDue = aggiungi("TimerPescaUltimeDue", &Tavolo::TimerPescaUltimeDue_Timer, 500);
-    timer_.CommentiFinali = aggiungi("TimerCommentiFinali", &Tavolo::TimerCommentiFinali_Timer, 900);
-    timer_.ValoreAggiuntivo = aggiungi("TimerValoreAggiuntivo", &Tavolo::TimerValoreAggiuntivo_Timer, 10);
-
+      primaCarta_(std::make_unique<PrimaCarta>()),
+      timer_(orologio, Passi()) {
     musica_ = &musicaNulla_;
     blocchi_ = &blocchiNulli_;
     record_ = &recordInMemoria_;
@@ -57,12 +40,28 @@ Tavolo::Tavolo(OrologioVirtuale& orologio, FonteCasuale& caso, Calendario calend
     ApplicaOpzioni();
 }
 
-Tavolo::~Tavolo() {
-    // The timers' steps point at this table: the clock may outlive it.
-    for (OrologioVirtuale::Id id : {timer_.DistribuisciCarte, timer_.AttesaDelPCaMuovere, timer_.AnimazionecarteH, timer_.AnimazionecartePC,
-                                    timer_.UltimacartaH, timer_.EffettuaLaPresa, timer_.Prendicarte, timer_.Pesca, timer_.PescaUltimeDue,
-                                    timer_.CommentiFinali, timer_.ValoreAggiuntivo})
-        orologio_.RilasciaTimer(id);
+Tavolo::~Tavolo() = default;
+
+TimerTavolo::Passi Tavolo::Passi() {
+    auto passo = [this](void (Tavolo::*p)()) {
+        return [this, p] {
+            (this->*p)();
+            Notifica();
+        };
+    };
+    TimerTavolo::Passi p;
+    p.DistribuisciCarte = passo(&Tavolo::TimerDistribuisciCarte_Timer);
+    p.AttesaDelPCaMuovere = passo(&Tavolo::TimerAttesaDelPCaMuovere_Timer);
+    p.AnimazionecarteH = passo(&Tavolo::TimerAnimazionecarteH_Timer);
+    p.AnimazionecartePC = passo(&Tavolo::TimerAnimazionecartePC_Timer);
+    p.UltimacartaH = passo(&Tavolo::TimerUltimacartaH_Timer);
+    p.EffettuaLaPresa = passo(&Tavolo::TimerEffettuaLaPresa_Timer);
+    p.Prendicarte = passo(&Tavolo::TimerPrendicarte_Timer);
+    p.Pesca = passo(&Tavolo::TimerPesca_Timer);
+    p.PescaUltimeDue = passo(&Tavolo::TimerPescaUltimeDue_Timer);
+    p.CommentiFinali = passo(&Tavolo::TimerCommentiFinali_Timer);
+    p.ValoreAggiuntivo = passo(&Tavolo::TimerValoreAggiuntivo_Timer);
+    return p;
 }
 
 void Tavolo::ImpostaGiocatorePC(Giocatore* giocatore) { pc_ = giocatore ? giocatore : primaCarta_.get(); }
@@ -112,26 +111,8 @@ void Tavolo::ApplicaOpzioni() {
 // What option `n` drives. A changed option applies only its own effects, so that the intervals a
 // settings file restored stay as they were until the option behind them changes.
 void Tavolo::ApplicaOpzione(int n) {
-    auto imposta = [this](OrologioVirtuale::Id id, int ms) {
-        if (ms > 0 && orologio_.Intervallo(id) != ms) orologio_.ImpostaIntervallo(id, ms);
-    };
-    switch (n) {
-        case OpzVelocitaRisposta: imposta(timer_.AttesaDelPCaMuovere, opzioni_.IntervalloRisposta()); break;
-        case OpzAnimazione:
-            imposta(timer_.AnimazionecarteH, opzioni_.IntervalloAnimazione());
-            imposta(timer_.AnimazionecartePC, opzioni_.IntervalloAnimazione());
-            break;
-        // "Presa automatica:" "No" leaves the interval to the take button (10 ms at its click).
-        case OpzPresaAutomatica: imposta(timer_.EffettuaLaPresa, opzioni_.IntervalloPresa()); break;
-        default: schermo_.ApplicaOpzione(n, opzioni_, stato_.GiocoInCorso); break;
-    }
-}
-
-void Tavolo::RipristinaIntervalli(const IntervalliSalvati& i) {
-    orologio_.ImpostaIntervallo(timer_.AttesaDelPCaMuovere, i.AttesaDelPCaMuovere);
-    orologio_.ImpostaIntervallo(timer_.EffettuaLaPresa, i.EffettuaLaPresa);
-    orologio_.ImpostaIntervallo(timer_.AnimazionecartePC, i.AnimazionecartePC);
-    orologio_.ImpostaIntervallo(timer_.AnimazionecarteH, i.AnimazionecarteH);
+    timer_.ApplicaOpzione(n, opzioni_);
+    schermo_.ApplicaOpzione(n, opzioni_, stato_.GiocoInCorso);
 }
 
 void Tavolo::ImpostaIntestazioneDati(std::string riga1, std::string riga2) {

@@ -32,24 +32,10 @@
 #include "game/PortaCerimonia.h"
 #include "game/Presentazione.h"
 #include "game/StatoGioco.h"
+#include "game/TimerTavolo.h"
 #include "game/VistaTavolo.h"
 
 namespace mrvelto {
-
-// The flow's timers on the clock.
-struct TimerTavolo {
-    OrologioVirtuale::Id DistribuisciCarte = -1;    // 450 ms, 8 firings
-    OrologioVirtuale::Id AttesaDelPCaMuovere = -1;  // by Opzione[19] (500 at start)
-    OrologioVirtuale::Id ValoreAggiuntivo = -1;     // 10 ms: the computer's choice completes while the stock lasts
-    OrologioVirtuale::Id AnimazionecarteH = -1;     // by Opzione[6] (40 at start)
-    OrologioVirtuale::Id AnimazionecartePC = -1;
-    OrologioVirtuale::Id UltimacartaH = -1;         // 550
-    OrologioVirtuale::Id EffettuaLaPresa = -1;      // by Opzione[14] (750 at start); 10 after the button
-    OrologioVirtuale::Id Prendicarte = -1;          // copies AnimazionecartePC's interval (100 at start)
-    OrologioVirtuale::Id Pesca = -1;                // 530, 2 firings
-    OrologioVirtuale::Id PescaUltimeDue = -1;       // 500, 2 firings
-    OrologioVirtuale::Id CommentiFinali = -1;       // 900
-};
 
 // What a finished game looked like; published with evento::GiocoConcluso.
 struct EsitoGioco {
@@ -112,10 +98,8 @@ public:
     // Applies what option `n` alone drives.
     void ApplicaOpzione(int n);
     // The timer intervals kept in the settings file, restored as they were saved.
-    struct IntervalliSalvati {
-        int AttesaDelPCaMuovere, EffettuaLaPresa, AnimazionecartePC, AnimazionecarteH;
-    };
-    void RipristinaIntervalli(const IntervalliSalvati& intervalli);
+    using IntervalliSalvati = TimerTavolo::IntervalliSalvati;
+    void RipristinaIntervalli(const IntervalliSalvati& intervalli) { timer_.Ripristina(intervalli); }
     // The score labels' visibility as the settings file kept it.
     using PunteggiVisibili = VistaTavolo::PunteggiVisibili;
     void RipristinaPunteggi(const PunteggiVisibili& p) { schermo_.RipristinaPunteggi(p); }
@@ -201,6 +185,8 @@ public:
     void MostraNomeLivello();
 
 private:
+    // Each timer's step, followed by the end-of-step notice.
+    TimerTavolo::Passi Passi();
     void Pubblica(const Evento& e);
     void Notifica();
     // The computer's choice for the stage now, into CartaPCDaGiocare.
@@ -231,7 +217,6 @@ private:
     StatoGioco stato_;
     Opzioni opzioni_;
     VistaTavolo schermo_;
-    TimerTavolo timer_;
     CanaleEventi eventi_;
 
     std::unique_ptr<Giocatore> primaCarta_;
@@ -249,6 +234,8 @@ private:
     std::uint64_t giochiConclusi_ = 0;
     std::uint64_t partiteConcluse_ = 0;
     EsitoGioco corrente_;
+    // Last: registered once the table is whole, released before anything else goes.
+    TimerTavolo timer_;
 };
 
 }  // namespace mrvelto
