@@ -15,7 +15,7 @@ void Tavolo::TimerDistribuisciCarte_Timer() {
     s.AChiTocca = s.GiocoIniziatoDa == Chi::H ? Chi::H : Chi::PC;
     // 3, 4. Draw and show.
     Estrai(slot);
-    MostraSlot(slot);
+    schermo_.MostraSlot(slot, s, opzioni_);
     Pubblica(evento::CartaDistribuita{slot, s.ContatoreDistribuisciCarte});
     // 5. Wait for the next firing.
     if (s.ContatoreDistribuisciCarte < 8) {
@@ -27,23 +27,20 @@ void Tavolo::TimerDistribuisciCarte_Timer() {
     s.CommentoIniziale = false;
     const bool umanoInizia = s.AChiTocca == Chi::H;
     s.ContatoreDistribuisciCarte = 1;
-    const char briscola = s.SemeBriscola();
-    const bool segrete = opzioni_.MostraCartePC();
-    for (int i = 1; i <= 7; ++i) ScriviCarta(dati_, i + 1, s.Carta[i], briscola, segrete || !CellaRiservata(i + 1));
-    dati_[8].sfondo = umanoInizia ? colore::RosaUmano : colore::Rosso;
-    vista_.CarteRimaste.testo = std::to_string(s.NumeroCarteRimaste);
-    vista_.CarteRimaste.visibile = vista_.CarteRimasteScritta.visibile = true;
+    schermo_.DatiDistribuzione(s, opzioni_, umanoInizia);
+    schermo_.CarteRimaste(s.NumeroCarteRimaste);
+    schermo_.MostraCarteRimaste(true);
     Pubblica(evento::DistribuzioneFinita{});
     // Read by the music and the opening comment during the event: this was the window's first deal.
     s.EtichettaAperturaGioco = true;
     // 7. The first move.
     if (umanoInizia) {
-        vista_.NomeH.evidenziata = true;
+        schermo_.Evidenzia(Chi::H, true);
         s.PuoiGiocare = s.GiocoInCorso = s.PartitaInCorso = true;
         AvviaImpazienza();
         return;
     }
-    vista_.NomePC.evidenziata = true;
+    schermo_.Evidenzia(Chi::PC, true);
     SceltaPC();
     if (s.NumeroCarteRimaste > 0)
         ArmaValoreAggiuntivo();

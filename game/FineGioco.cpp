@@ -52,23 +52,21 @@ void Tavolo::AggiornaPartita() {
     // 1.
     s.GiocoInCorso = false;
     // 2.
-    vista_.NomeH.evidenziata = vista_.NomePC.evidenziata = false;
+    schermo_.SpegniNomi();
     if (s.Vincitore == Chi::H) {
         ++s.PartiteH;
-        vista_.NomeH.evidenziata = true;
-        if (s.PartiteH >= 1 && s.PartiteH <= 5) vista_.PallinoH[s.PartiteH] = true;
+        schermo_.GiocoVinto(Chi::H, s.PartiteH);
         s.UltimoVincitore = Chi::H;
     } else if (s.Vincitore == Chi::PC) {
         ++s.PartitePC;
-        vista_.NomePC.evidenziata = true;
-        if (s.PartitePC >= 1 && s.PartitePC <= 5) vista_.PallinoPC[s.PartitePC] = true;
+        schermo_.GiocoVinto(Chi::PC, s.PartitePC);
         s.UltimoVincitore = Chi::PC;
     } else {
         s.UltimoVincitore = Chi::Nessuno;
     }
     // 3.
-    ImpostaPunteggi();
-    VisibilitaPunteggi(true);
+    schermo_.ImpostaPunteggi(s);
+    schermo_.VisibilitaPunteggi(true, opzioni_);
     // 4.
     const int n = opzioni_.GiochiPerPartita();
     if (s.PartitePC == n || s.PartiteH == n) s.PartitaInCorso = false;
@@ -82,19 +80,13 @@ void Tavolo::MostraFineGioco() {
     orologio_.Abilita(timer_.CommentiFinali, true);
     // 2.
     const bool finita = !s.PartitaInCorso;
-    auto [m1, m2] = MessaggiFineGioco(finita);
-    vista_.FineGioco.messaggio1 = std::move(m1);
-    vista_.FineGioco.messaggio2 = std::move(m2);
+    schermo_.MostraFineGioco(finita);
     // 3. The records at the end of a match (unless the exit already wrote them).
     if (finita) RegistraPartitaConclusa();
     // 4.
     s.Vincitore = Chi::Nessuno;
     // 5.
-    vista_.FineGioco.cmdContinuaOIniziaPartita.abilitata = true;
-    vista_.FineGioco.posizione = {3420, 3030};
-    vista_.FineGioco.visibile = true;
-    for (int i = 2; i < PannelloDati::kCelle; ++i)
-        if (!dati_[i].testo.empty()) dati_[i].visibile = true;
+    schermo_.ApriFineGioco();
     // 6.
     FermaImpazienza();
     Pubblica(evento::FineGiocoMostrata{});
@@ -107,9 +99,9 @@ void Tavolo::RegistraPartitaConclusa() {
     partitaDaRegistrare_ = false;
     const StatoGioco& s = stato_;
     EsitoPartita esito;
-    esito.nomeH = vista_.NomeH.testo;
+    esito.nomeH = Vista().NomeH.testo;
     esito.vincitore = s.PartiteH > s.PartitePC ? Chi::H : Chi::PC;
-    esito.NomeVincitorePartita = esito.vincitore == Chi::H ? vista_.NomeH.testo : std::string("Mr. VELTO");
+    esito.NomeVincitorePartita = esito.vincitore == Chi::H ? Vista().NomeH.testo : std::string("Mr. VELTO");
     esito.PartiteH = s.PartiteH;
     esito.PartitePC = s.PartitePC;
     esito.livello = opzioni_.Testo(OpzAbilita);
@@ -118,7 +110,7 @@ void Tavolo::RegistraPartitaConclusa() {
     esito.quando = calendario_();
     record_->AggiornaClassifica(esito);
     record_->SalvaRecord();
-    dati_.Intestazione2 = TestoDataOra(esito.quando);
+    schermo_.ImpostaIntestazione2(TestoDataOra(esito.quando));
     Pubblica(evento::PartitaConclusa{esito});
 }
 
@@ -128,11 +120,7 @@ void Tavolo::TimerCommentiFinali_Timer() {
     if (opzioni_.Loquacita != opz::Loquacita::Taciturno) Pubblica(evento::CommentoFinale{});
 }
 
-void Tavolo::MostraNomeLivello() {
-    vista_.NomePC.testo = NomeLivello(opzioni_);
-    dati_[0].testo = vista_.NomePC.testo;
-    dati_[0].visibile = true;
-}
+void Tavolo::MostraNomeLivello() { schermo_.MostraNomeLivello(opzioni_); }
 
 void Tavolo::NuovoGioco() { ImpostaGioco(false); }
 
@@ -147,37 +135,27 @@ void Tavolo::ImpostaGioco(bool primo) {
     StatoGioco& s = stato_;
     const bool nuovaPartita = !s.PartitaInCorso;
     // 1.
-    vista_.FineGioco.cmdContinuaOIniziaPartita.abilitata = false;
-    vista_.FineGioco.visibile = false;
-    SvuotaPannelloDati(dati_);
-    RipristinaColoriDati(dati_);
-    vista_.NomeH.evidenziata = vista_.NomePC.evidenziata = false;
+    schermo_.ChiudiFineGioco();
     MostraNomeLivello();
     // 2.
     if (!primo) blocchi_->VariazioniGrafiche(nuovaPartita);
     // 3. The table back to its places, every card hidden; the stock counter hidden.
-    for (int k = 1; k <= 8; ++k) {
-        vista_.Slot[k].visibile = false;
-        vista_.Slot[k].Sposta(PosizioneDiManoDelloSlot(k));
-        s.Svuota(k);
-    }
-    vista_.cmdEffettuaLaPresa.visibile = false;
-    vista_.CarteRimaste.visibile = vista_.CarteRimasteScritta.visibile = false;
+    schermo_.SgombraTavolo();
+    for (int k = 1; k <= 8; ++k) s.Svuota(k);
     // 4. Match and game numbers, the data panel's heading.
     if (nuovaPartita) {
         s.PartitePC = s.PartiteH = 0;
         if (!primo) s.Sbirciata = false;  // the first game keeps the flag the saved settings gave
         s.NumeroGioco = 1;
-        vista_.PallinoH.fill(false);
-        vista_.PallinoPC.fill(false);
+        schermo_.AzzeraPallini();
     } else {
         ++s.NumeroGioco;
     }
-    dati_.Intestazione1 = "Partita n. " + std::to_string(record_->TotalePartite() + 1) + " - Gioco n. " +
-                          std::to_string(s.NumeroGioco);
-    dati_.Intestazione2 = TestoDataOra(calendario_());
+    schermo_.ImpostaIntestazioneDati(
+        "Partita n. " + std::to_string(record_->TotalePartite() + 1) + " - Gioco n. " + std::to_string(s.NumeroGioco),
+        TestoDataOra(calendario_()));
     // 5.
-    VisibilitaPunteggi(false);
+    schermo_.VisibilitaPunteggi(false, opzioni_);
     // 6. Nothing drawn, played or taken yet.
     s.AzzeraSegni();
     // 7. The leader alternates (the first game keeps the initial one).
@@ -195,8 +173,8 @@ void Tavolo::ImpostaGioco(bool primo) {
     s.ContatoreDistribuisciCarte = 1;
     s.NumeroCartaGiocataDaH = s.NumeroCartaGiocataDaPC = 0;
     s.CartaPCDaGiocare = 0;
-    ImpostaPunteggi();
-    vista_.CarteRimaste.testo = "34";
+    schermo_.ImpostaPunteggi(s);
+    schermo_.CarteRimasteNuovoGioco();
     corrente_ = EsitoGioco{};
     corrente_.GiocoIniziatoDa = s.GiocoIniziatoDa;
     corrente_.inizio = orologio_.Adesso();

@@ -18,11 +18,11 @@ void Tavolo::ImgCarta_Click(int indice) {
 void Tavolo::GiocaCartaH(int indice) {
     StatoGioco& s = stato_;
     // 2. Opening instruction; option locks.
-    vista_.IstruzioneIniziale.visibile = false;
+    schermo_.NascondiIstruzione();
     blocchi_->BloccaOpzioni(s.GiocoInCorso, s.PartitaInCorso);
     // 3.
     s.PuoiGiocare = false;
-    vista_.NomeH.evidenziata = false;
+    schermo_.Evidenzia(Chi::H, false);
     s.NumeroCartaGiocataDaH = indice;
     s.UltimaCartaGiocata = s.Carta[indice].Valore();
     FermaImpazienza();
@@ -38,8 +38,7 @@ void Tavolo::GiocaCartaH(int indice) {
     if (opzioni_.IntervalloAnimazione() > 0) {
         orologio_.Abilita(timer_.AnimazionecarteH, true);
     } else {
-        vista_.Slot[indice].Sposta(kPostoInTavolaH);
-        vista_.Slot[indice].visibile = true;
+        schermo_.InTavola(indice);
         DopoMossaH();
     }
 }
@@ -90,8 +89,7 @@ void Tavolo::ScegliUltimaCartaPC() {
 void Tavolo::AvviaPresa() {
     const int presa = opzioni_.IntervalloPresa();
     if (presa == 0) {
-        vista_.cmdEffettuaLaPresa.visibile = true;
-        vista_.cmdEffettuaLaPresa.abilitata = true;
+        schermo_.PulsantePresa(true);
         return;
     }
     if (orologio_.Intervallo(timer_.EffettuaLaPresa) != presa) orologio_.ImpostaIntervallo(timer_.EffettuaLaPresa, presa);
@@ -114,25 +112,23 @@ void Tavolo::TimerAttesaDelPCaMuovere_Timer() {
 void Tavolo::GiocaCartaPC() {
     StatoGioco& s = stato_;
     const int q = s.CartaPCDaGiocare;
-    if (q < 1 || q > 3 || s.Carta[q].Vuota() || !vista_.Slot[q].visibile) {
+    if (q < 1 || q > 3 || s.Carta[q].Vuota() || !Vista().Slot[q].visibile) {
         ++anomalie_;  // no legal choice: the state stays as it is
         return;
     }
-    vista_.IstruzioneIniziale.visibile = false;
+    schermo_.NascondiIstruzione();
     if (s.NumeroCarteRimaste < 1) --s.NumeroCarteRimaste;
     s.NumeroCartaGiocataDaPC = q;
     s.UltimaCartaGiocata = s.Carta[q].Valore();
-    vista_.NomePC.evidenziata = false;
+    schermo_.Evidenzia(Chi::PC, false);
     s.CartaGiocata = {s.Carta[q], Chi::PC};
     RegistraCartaGiocata(s);
     Pubblica(evento::CartaGiocata{Chi::PC, q, s.TurnoDiGioco == Chi::H});
     const bool animazione = opzioni_.IntervalloAnimazione() > 0;
     if (!animazione) {
-        SlotGrafico& g = vista_.Slot[q];
-        g.Sposta(kPostoInTavolaPC);
         s.ContatoreCarteEstratte = q;
-        Scopri(q);
-        g.visibile = true;
+        schermo_.Scopri(q, s, opzioni_);
+        schermo_.InTavola(q);
     } else {
         orologio_.Abilita(timer_.AnimazionecartePC, true);
     }
@@ -157,12 +153,8 @@ void Tavolo::TimerAnimazionecarteH_Timer() {
         orologio_.Abilita(timer_.AnimazionecarteH, false);
         return;
     }
-    SlotGrafico& g = vista_.Slot[k];
-    const Punto passo = PassoAnimazione(k);
-    g.Sposta({g.immagine.left + passo.left, g.immagine.top + passo.top});
-    if (g.immagine.top > kPostoInTavolaH.top) return;
+    if (!schermo_.AvanzaVersoLaTavola(k)) return;
     orologio_.Abilita(timer_.AnimazionecarteH, false);
-    g.Sposta(kPostoInTavolaH);
     DopoMossaH();
 }
 
@@ -172,14 +164,10 @@ void Tavolo::TimerAnimazionecartePC_Timer() {
         orologio_.Abilita(timer_.AnimazionecartePC, false);
         return;
     }
-    SlotGrafico& g = vista_.Slot[k];
-    const Punto passo = PassoAnimazione(k);
-    g.Sposta({g.immagine.left + passo.left, g.immagine.top + passo.top});
-    if (g.immagine.top < kPostoInTavolaPC.top) return;
+    if (!schermo_.AvanzaVersoLaTavola(k)) return;
     orologio_.Abilita(timer_.AnimazionecartePC, false);
     stato_.ContatoreCarteEstratte = k;
-    Scopri(k);
-    g.Sposta(kPostoInTavolaPC);
+    schermo_.Scopri(k, stato_, opzioni_);
     if (stato_.TurnoDiGioco == Chi::PC) {
         Pubblica(evento::CartaArrivata{Chi::PC, k, false});
     } else {
@@ -197,7 +185,7 @@ void Tavolo::GiocaUltimaCartaH() {
     StatoGioco& s = stato_;
     int indice = 0;
     for (int k = 4; k <= 6 && indice == 0; ++k)
-        if (vista_.Slot[k].visibile && !s.Carta[k].Vuota()) indice = k;
+        if (Vista().Slot[k].visibile && !s.Carta[k].Vuota()) indice = k;
     if (indice == 0) {
         ++anomalie_;
         return;

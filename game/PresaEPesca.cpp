@@ -21,15 +21,16 @@ void Tavolo::TimerEffettuaLaPresa_Timer() {
     const EsitoPresa esito = DecidiPresa(s.TurnoDiGioco, s.Carta[pc], s.Carta[h], s.SemeBriscola());
     int& totale = esito.vincitore == Chi::H ? s.PuntiH : s.PuntiPC;
     totale += esito.punti;
-    ImpostaPunteggi();
+    schermo_.ImpostaPunteggi(s);
     s.TurnoDiGioco = s.AChiTocca = esito.vincitore;
-    (esito.vincitore == Chi::H ? vista_.NomeH : vista_.NomePC).evidenziata = true;
+    schermo_.Evidenzia(esito.vincitore, true);
     // 3. Who took the two played cards.
     InsiemeCarte& prese = esito.vincitore == Chi::PC ? s.PreseDaPC : s.PreseDaH;
     prese = prese.Con(s.InTavola());
     // 4.
     const int manche = s.Manche;
-    RegistraPresa(s, dati_);
+    schermo_.DatiPresa(s);
+    ++s.Manche;
     ++corrente_.prese;
     // 5. The draw starts from its first firing; the players' per-trick reset.
     if (s.NumeroCarteRimaste > 0) s.NumeroCartaAnalizzata = 1;
@@ -38,7 +39,7 @@ void Tavolo::TimerEffettuaLaPresa_Timer() {
     if (totale > 60) s.Vincitore = esito.vincitore;
     // 7. The 60-point rule ends the game here.
     if (!opzioni_.FinoUltimaPresa() && s.Vincitore != Chi::Nessuno) {
-        RiponiCarteGiocate(s, vista_);
+        schermo_.RiponiCarteGiocate(s);
         if (s.NumeroCarteRimaste < 1) {
             s.Svuota(pc);
             s.Svuota(h);
@@ -59,7 +60,7 @@ void Tavolo::TimerEffettuaLaPresa_Timer() {
 
 void Tavolo::FinePresa() {
     StatoGioco& s = stato_;
-    RiponiCarteGiocate(s, vista_);
+    schermo_.RiponiCarteGiocate(s);
     if (s.NumeroCarteRimaste < 1) {
         s.Svuota(s.NumeroCartaGiocataDaPC);
         s.Svuota(s.NumeroCartaGiocataDaH);
@@ -103,17 +104,8 @@ void Tavolo::GiocaUltimaCartaPC() {
 void Tavolo::TimerPrendicarte_Timer() {
     const int ritmo = orologio_.Intervallo(timer_.AnimazionecartePC);
     if (ritmo > 0 && orologio_.Intervallo(timer_.Prendicarte) != ritmo) orologio_.ImpostaIntervallo(timer_.Prendicarte, ritmo);
-    const bool versoH = stato_.TurnoDiGioco == Chi::H;
-    const int passo = versoH ? 495 : -495;
-    const int meta = versoH ? 6300 : 360;
-    bool arrivato = false;
-    for (int k : {stato_.NumeroCartaGiocataDaPC, stato_.NumeroCartaGiocataDaH}) {
-        if (k < 1 || k > 6) continue;
-        SlotGrafico& g = vista_.Slot[k];
-        g.Sposta({g.immagine.left, g.immagine.top + passo});
-        arrivato = versoH ? g.immagine.top >= meta : g.immagine.top <= meta;
-    }
-    if (!arrivato) return;
+    if (!schermo_.AvanzaVersoIlVincitore(stato_.NumeroCartaGiocataDaPC, stato_.NumeroCartaGiocataDaH, stato_.TurnoDiGioco == Chi::H))
+        return;
     orologio_.Abilita(timer_.Prendicarte, false);
     FinePresa();
 }
@@ -123,9 +115,9 @@ void Tavolo::TimerPesca_Timer() {
     const bool prima = s.NumeroCartaAnalizzata == 1;
     const int slot = SlotCheRiceve();
     --s.NumeroCarteRimaste;
-    vista_.CarteRimaste.testo = std::to_string(s.NumeroCarteRimaste);
+    schermo_.CarteRimaste(s.NumeroCarteRimaste);
     Estrai(slot);
-    MostraSlot(slot);
+    schermo_.MostraSlot(slot, s, opzioni_);
     Pubblica(evento::CartaPescata{slot <= 3 ? Chi::PC : Chi::H, slot});
     if (prima) return;
     // Second firing.
@@ -141,14 +133,7 @@ void Tavolo::TimerPesca_Timer() {
 
 void Tavolo::FinePesca() {
     StatoGioco& s = stato_;
-    const int manche = s.Manche - 1;  // the trick just taken
-    const char briscola = s.SemeBriscola();
-    const bool visibili = opzioni_.MostraCartePC();
-    if (manche <= kManchePannello) {
-        ScriviCarta(dati_, CellaDellaManche(manche, ColonnaDati::PescaPC), s.Carta[s.NumeroCartaGiocataDaPC], briscola, visibili);
-        ScriviCarta(dati_, CellaDellaManche(manche, ColonnaDati::PescaH), s.Carta[s.NumeroCartaGiocataDaH], briscola, visibili);
-        dati_(manche, ColonnaDati::PescaPC).coloreTesto = dati_(manche, ColonnaDati::PescaH).coloreTesto = colore::Nero;
-    }
+    schermo_.DatiPesca(s, opzioni_);
     s.NumeroCartaGiocataDaPC = 0;
     s.NumeroCartaGiocataDaH = 0;
 }
@@ -161,14 +146,14 @@ void Tavolo::TimerPescaUltimeDue_Timer() {
     const int da = prima ? kSlotMazzo : kSlotBriscola;
     s.Carta[slot] = s.Carta[da];
     s.ContatoreCarteEstratte = slot;
-    vista_.Slot[da].visibile = false;
-    MostraSlot(slot);
+    schermo_.Nascondi(da);
+    schermo_.MostraSlot(slot, s, opzioni_);
     --s.NumeroCarteRimaste;
-    vista_.CarteRimaste.testo = std::to_string(s.NumeroCarteRimaste);
+    schermo_.CarteRimaste(s.NumeroCarteRimaste);
     Pubblica(evento::CartaPescata{slot <= 3 ? Chi::PC : Chi::H, slot});
     if (prima) return;
     // Second firing.
-    vista_.CarteRimaste.visibile = vista_.CarteRimasteScritta.visibile = false;
+    schermo_.MostraCarteRimaste(false);
     FinePesca();
     Pubblica(evento::PescaFinita{});
     if (s.TurnoDiGioco == Chi::PC) {
@@ -195,7 +180,7 @@ void Tavolo::PescaFinita() {
     StatoGioco& s = stato_;
     s.PuoiGiocare = true;
     if (s.AChiTocca == Chi::H) {
-        vista_.NomeH.evidenziata = true;
+        schermo_.Evidenzia(Chi::H, true);
         AvviaImpazienza();
     }
 }

@@ -48,7 +48,7 @@ void RegistraCartaGiocata(StatoGioco& stato) {
 
 bool CartaGiocataNelGioco(const StatoGioco& stato, int n) { return stato.Giocate.Contiene(CartaDaGioco::DaPosizione(n)); }
 
-void RegistraPresa(StatoGioco& stato, PannelloDati& dati) {
+void ScriviPresa(const StatoGioco& stato, PannelloDati& dati) {
     const int m = stato.Manche;
     if (m <= kManchePannello) {
         const char briscola = stato.SemeBriscola();
@@ -64,7 +64,6 @@ void RegistraPresa(StatoGioco& stato, PannelloDati& dati) {
         pc.sfondo = stato.TurnoDiGioco == Chi::PC ? colore::Rosso : colore::Bianco;
         h.sfondo = stato.TurnoDiGioco == Chi::H ? colore::RosaUmano : colore::Bianco;
     }
-    ++stato.Manche;
 }
 
 void RiponiCarteGiocate(const StatoGioco& stato, Presentazione& vista) {

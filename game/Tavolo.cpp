@@ -29,25 +29,8 @@ Tavolo::Tavolo(OrologioVirtuale& orologio, FonteCasuale& caso, Calendario calend
       caso_(caso),
       calendario_(std::move(calendario)),
       opzioni_(std::move(opzioni)),
-      primaCarta_(std::make_unique<PrimaCarta>()) {
-    auto aggiungi = [this](const char* nome, void (Tavolo::*passo)(), int intervallo) {
-        return orologio_.AggiungiTimer(nome, [this, passo] {
-            (this->*passo)();
-            Notifica();
-        }, intervallo);
-    };
-    timer_.DistribuisciCarte = aggiungi("TimerDistribuisciCarte", &Tavolo::TimerDistribuisciCarte_Timer, 450);
-    timer_.AttesaDelPCaMuovere = aggiungi("TimerAttesaDelPCaMuovere", &Tavolo::TimerAttesaDelPCaMuovere_Timer, 500);
-    timer_.AnimazionecarteH = aggiungi("TimerAnimazionecarteH", &Tavolo::TimerAnimazionecarteH_Timer, 40);
-    timer_.AnimazionecartePC = aggiungi("TimerAnimazionecartePC", &Tavolo::TimerAnimazionecartePC_Timer, 40);
-    timer_.UltimacartaH = aggiungi("TimerUltimacartaH", &Tavolo::TimerUltimacartaH_Timer, 550);
-    timer_.EffettuaLaPresa = aggiungi("TimerEffettuaLaPresa", &Tavolo::TimerEffettuaLaPresa_Timer, 750);
-    timer_.Prendicarte = aggiungi("TimerPrendicarte", &Tavolo::TimerPrendicarte_Timer, 100);
-    timer_.Pesca = aggiungi("TimerPesca", &Tavolo::TimerPesca_Timer, 530);
-    timer_.PescaUltimeDue = aggiungi("TimerPescaUltimeDue", &Tavolo::TimerPescaUltimeDue_Timer, 500);
-    timer_.CommentiFinali = aggiungi("TimerCommentiFinali", &Tavolo::TimerCommentiFinali_Timer, 900);
-    timer_.ValoreAggiuntivo = aggiungi("TimerValoreAggiuntivo", &Tavolo::TimerValoreAggiuntivo_Timer, 10);
-
+      primaCarta_(std::make_unique<PrimaCarta>()),
+      timer_(orologio, Passi()) {
     musica_ = &musicaNulla_;
     blocchi_ = &blocchiNulli_;
     record_ = &recordInMemoria_;
@@ -57,12 +40,28 @@ Tavolo::Tavolo(OrologioVirtuale& orologio, FonteCasuale& caso, Calendario calend
     ApplicaOpzioni();
 }
 
-Tavolo::~Tavolo() {
-    // The timers' steps point at this table: the clock may outlive it.
-    for (OrologioVirtuale::Id id : {timer_.DistribuisciCarte, timer_.AttesaDelPCaMuovere, timer_.AnimazionecarteH, timer_.AnimazionecartePC,
-                                    timer_.UltimacartaH, timer_.EffettuaLaPresa, timer_.Prendicarte, timer_.Pesca, timer_.PescaUltimeDue,
-                                    timer_.CommentiFinali, timer_.ValoreAggiuntivo})
-        orologio_.RilasciaTimer(id);
+Tavolo::~Tavolo() = default;
+
+TimerTavolo::Passi Tavolo::Passi() {
+    auto passo = [this](void (Tavolo::*p)()) {
+        return [this, p] {
+            (this->*p)();
+            Notifica();
+        };
+    };
+    TimerTavolo::Passi p;
+    p.DistribuisciCarte = passo(&Tavolo::TimerDistribuisciCarte_Timer);
+    p.AttesaDelPCaMuovere = passo(&Tavolo::TimerAttesaDelPCaMuovere_Timer);
+    p.AnimazionecarteH = passo(&Tavolo::TimerAnimazionecarteH_Timer);
+    p.AnimazionecartePC = passo(&Tavolo::TimerAnimazionecartePC_Timer);
+    p.UltimacartaH = passo(&Tavolo::TimerUltimacartaH_Timer);
+    p.EffettuaLaPresa = passo(&Tavolo::TimerEffettuaLaPresa_Timer);
+    p.Prendicarte = passo(&Tavolo::TimerPrendicarte_Timer);
+    p.Pesca = passo(&Tavolo::TimerPesca_Timer);
+    p.PescaUltimeDue = passo(&Tavolo::TimerPescaUltimeDue_Timer);
+    p.CommentiFinali = passo(&Tavolo::TimerCommentiFinali_Timer);
+    p.ValoreAggiuntivo = passo(&Tavolo::TimerValoreAggiuntivo_Timer);
+    return p;
 }
 
 void Tavolo::ImpostaGiocatorePC(Giocatore* giocatore) { pc_ = giocatore ? giocatore : primaCarta_.get(); }
@@ -80,29 +79,8 @@ void Tavolo::Notifica() { eventi_.Pubblica(evento::PassoConcluso{}); }
 void Tavolo::ImpostaOpzione(int n, const Opzioni& valori) {
     opzioni_.Copia(n, valori);
     ApplicaOpzione(n);
-    // What a change shows on the cards already on the table.
-    switch (n) {
-        case OpzStileCarte:
-            for (int k = 1; k <= 7; ++k) VisualizzaCarte(k, stato_.Carta[k], opzioni_, vista_);
-            break;
-        case OpzMotivoRetro:
-            for (int k : {1, 2, 3, kSlotMazzo}) MotivoRetro(k, opzioni_, vista_);
-            break;
-        case OpzMostraCarte:
-            for (int k = 1; k <= 3; ++k) {
-                SlotGrafico& g = vista_.Slot[k];
-                if (InFilaCentrale(g)) continue;
-                if (opzioni_.MostraCartePC()) {
-                    g.riempimento = colore::Bianco;
-                    VisualizzaCarte(k, stato_.Carta[k], opzioni_, vista_);
-                } else {
-                    MotivoRetro(k, opzioni_, vista_);
-                }
-            }
-            if (stato_.PartitaInCorso) SegnaSbirciata();
-            break;
-        default: break;
-    }
+    schermo_.MostraOpzioneSulleCarte(n, stato_, opzioni_);
+    if (n == OpzMostraCarte && stato_.PartitaInCorso) SegnaSbirciata();
     Pubblica(evento::OpzioneCambiata{n});
     Notifica();
 }
@@ -121,9 +99,7 @@ void Tavolo::RipristinaOpzioni(const Opzioni& opzioni) {
 }
 
 void Tavolo::ImpostaNomeGiocatore(const std::string& nome) {
-    vista_.NomeH.testo = nome;
-    dati_[1].testo = nome;
-    dati_[1].visibile = true;
+    schermo_.ImpostaNomeGiocatore(nome);
     Notifica();
 }
 
@@ -135,71 +111,12 @@ void Tavolo::ApplicaOpzioni() {
 // What option `n` drives. A changed option applies only its own effects, so that the intervals a
 // settings file restored stay as they were until the option behind them changes.
 void Tavolo::ApplicaOpzione(int n) {
-    auto imposta = [this](OrologioVirtuale::Id id, int ms) {
-        if (ms > 0 && orologio_.Intervallo(id) != ms) orologio_.ImpostaIntervallo(id, ms);
-    };
-    switch (n) {
-        case OpzVelocitaRisposta: imposta(timer_.AttesaDelPCaMuovere, opzioni_.IntervalloRisposta()); break;
-        case OpzAnimazione:
-            imposta(timer_.AnimazionecarteH, opzioni_.IntervalloAnimazione());
-            imposta(timer_.AnimazionecartePC, opzioni_.IntervalloAnimazione());
-            break;
-        // "Presa automatica:" "No" leaves the interval to the take button (10 ms at its click).
-        case OpzPresaAutomatica: imposta(timer_.EffettuaLaPresa, opzioni_.IntervalloPresa()); break;
-        case OpzColoreTavolo: ColoraTavolo(opzioni_, vista_); break;
-        case OpzColoreRetro: ColoraRetroCarte(opzioni_, vista_); break;
-        case OpzConclusionePartita: vista_.NumeroColonnePallini = opzioni_.GiochiPerPartita(); break;
-        case OpzPunteggio:
-            if (stato_.GiocoInCorso || !vista_.FineGioco.visibile) VisibilitaPunteggi(false);
-            break;
-        case OpzAbilita: MostraNomeLivello(); break;
-        default: break;
-    }
-}
-
-void Tavolo::RipristinaIntervalli(const IntervalliSalvati& i) {
-    orologio_.ImpostaIntervallo(timer_.AttesaDelPCaMuovere, i.AttesaDelPCaMuovere);
-    orologio_.ImpostaIntervallo(timer_.EffettuaLaPresa, i.EffettuaLaPresa);
-    orologio_.ImpostaIntervallo(timer_.AnimazionecartePC, i.AnimazionecartePC);
-    orologio_.ImpostaIntervallo(timer_.AnimazionecarteH, i.AnimazionecarteH);
-}
-
-void Tavolo::RipristinaPunteggi(const PunteggiVisibili& p) {
-    vista_.PuntiPC.visibile = p.PuntiPC;
-    vista_.PuntiPCScritta.visibile = p.PuntiPCScritta;
-    vista_.PuntiH.visibile = p.PuntiH;
-    vista_.PuntiHScritta.visibile = p.PuntiHScritta;
+    timer_.ApplicaOpzione(n, opzioni_);
+    schermo_.ApplicaOpzione(n, opzioni_, stato_.GiocoInCorso);
 }
 
 void Tavolo::ImpostaIntestazioneDati(std::string riga1, std::string riga2) {
-    dati_.Intestazione1 = std::move(riga1);
-    dati_.Intestazione2 = std::move(riga2);
-}
-
-void Tavolo::VisibilitaPunteggi(bool tutti) {
-    const opz::Punteggio v = opzioni_.Punteggio;
-    const bool h = tutti || v == opz::Punteggio::Tutti || v == opz::Punteggio::SoloH;
-    const bool pc = tutti || v == opz::Punteggio::Tutti || v == opz::Punteggio::SoloPC;
-    vista_.PuntiH.visibile = vista_.PuntiHScritta.visibile = h;
-    vista_.PuntiPC.visibile = vista_.PuntiPCScritta.visibile = pc;
-}
-
-void Tavolo::ImpostaPunteggi() {
-    vista_.PuntiH.testo = std::to_string(stato_.PuntiH);
-    vista_.PuntiPC.testo = std::to_string(stato_.PuntiPC);
-}
-
-void Tavolo::MostraSlot(int slot) {
-    if (SlotScoperto(slot, opzioni_))
-        Scopri(slot);
-    else
-        MotivoRetro(slot, opzioni_, vista_);
-    vista_.Slot[slot].visibile = true;
-}
-
-void Tavolo::Scopri(int slot) {
-    vista_.Slot[slot].riempimento = colore::Bianco;
-    VisualizzaCarte(slot, stato_.Carta[slot], opzioni_, vista_);
+    schermo_.ImpostaIntestazioneDati(std::move(riga1), std::move(riga2));
 }
 
 void Tavolo::AvviaImpazienza() { Pubblica(evento::TurnoUmanoIniziato{}); }
@@ -224,24 +141,25 @@ void Tavolo::Estrai(int slot) {
 // ---- Input entry points -------------------------------------------------------------------------
 
 bool Tavolo::ClickAccettato(int indice) const {
-    return !vista_.EsciVisibile && stato_.NumeroCarteRimaste > -4 && indice >= 4 && indice <= 6 &&
+    const Presentazione& vista = schermo_.Vista();
+    return !vista.EsciVisibile && stato_.NumeroCarteRimaste > -4 && indice >= 4 && indice <= 6 &&
            stato_.GiocoInCorso && stato_.PuoiGiocare && stato_.AChiTocca == Chi::H &&
            !orologio_.Abilitato(timer_.AnimazionecartePC) &&
            // an image that is hidden cannot be clicked, nor an empty slot
-           vista_.Slot[indice].visibile && !stato_.Carta[indice].Vuota();
+           vista.Slot[indice].visibile && !stato_.Carta[indice].Vuota();
 }
 
 void Tavolo::cmdEffettuaLaPresa_Click() {
-    if (!vista_.cmdEffettuaLaPresa.visibile || orologio_.Abilitato(timer_.EffettuaLaPresa)) return;
-    vista_.cmdEffettuaLaPresa.visibile = false;
+    if (!Vista().cmdEffettuaLaPresa.visibile || orologio_.Abilitato(timer_.EffettuaLaPresa)) return;
+    schermo_.PulsantePresa(false);
     orologio_.ImpostaIntervallo(timer_.EffettuaLaPresa, 10);
     orologio_.Abilita(timer_.EffettuaLaPresa, true);
     Notifica();
 }
 
 void Tavolo::cmdContinuaOIniziaPartita_Click() {
-    const Etichetta& pulsante = vista_.FineGioco.cmdContinuaOIniziaPartita;
-    if (!vista_.FineGioco.visibile || !pulsante.abilitata || stato_.InterdiciSuoni) return;
+    const Etichetta& pulsante = Vista().FineGioco.cmdContinuaOIniziaPartita;
+    if (!Vista().FineGioco.visibile || !pulsante.abilitata || stato_.InterdiciSuoni) return;
     orologio_.Abilita(timer_.CommentiFinali, false);
     Pubblica(evento::ContinuaDopoFineGioco{});
     NuovoGioco();
@@ -251,22 +169,17 @@ void Tavolo::cmdContinuaOIniziaPartita_Click() {
 void Tavolo::TastoInvio() { cmdContinuaOIniziaPartita_Click(); }
 
 void Tavolo::CaricaPannelloDati(const PannelloDati& dati) {
-    dati_ = dati;
-    RipristinaColoriDati(dati_);
-    vista_.NomeH.testo = dati_[1].testo;
+    schermo_.CaricaPannelloDati(dati);
     Notifica();
 }
 
 void Tavolo::ImpostaCellaDati(int i, std::string testo, Colore sfondo) {
-    CellaDati& c = dati_[i];
-    c.visibile = !testo.empty();
-    c.testo = std::move(testo);
-    c.sfondo = sfondo;
+    schermo_.ImpostaCellaDati(i, std::move(testo), sfondo);
     Notifica();
 }
 
 void Tavolo::ColoraTestoDati(int i, Colore coloreTesto) {
-    dati_[i].coloreTesto = coloreTesto;
+    schermo_.ColoraTestoDati(i, coloreTesto);
     Notifica();
 }
 

@@ -32,23 +32,10 @@
 #include "game/PortaCerimonia.h"
 #include "game/Presentazione.h"
 #include "game/StatoGioco.h"
+#include "game/TimerTavolo.h"
+#include "game/VistaTavolo.h"
 
 namespace mrvelto {
-
-// The flow's timers on the clock.
-struct TimerTavolo {
-    OrologioVirtuale::Id DistribuisciCarte = -1;    // 450 ms, 8 firings
-    OrologioVirtuale::Id AttesaDelPCaMuovere = -1;  // by Opzione[19] (500 at start)
-    OrologioVirtuale::Id ValoreAggiuntivo = -1;     // 10 ms: the computer's choice completes while the stock lasts
-    OrologioVirtuale::Id AnimazionecarteH = -1;     // by Opzione[6] (40 at start)
-    OrologioVirtuale::Id AnimazionecartePC = -1;
-    OrologioVirtuale::Id UltimacartaH = -1;         // 550
-    OrologioVirtuale::Id EffettuaLaPresa = -1;      // by Opzione[14] (750 at start); 10 after the button
-    OrologioVirtuale::Id Prendicarte = -1;          // copies AnimazionecartePC's interval (100 at start)
-    OrologioVirtuale::Id Pesca = -1;                // 530, 2 firings
-    OrologioVirtuale::Id PescaUltimeDue = -1;       // 500, 2 firings
-    OrologioVirtuale::Id CommentiFinali = -1;       // 900
-};
 
 // What a finished game looked like; published with evento::GiocoConcluso.
 struct EsitoGioco {
@@ -101,7 +88,7 @@ public:
     // pattern shows when a slot is next covered.
     void VariaOpzione(int n, const Opzioni& valori);
     // The optional deck's border flag, read with the deck at start-up.
-    void ImpostaBordoCarteOpzionali(int bordo) { vista_.BordoCarteOpzionali = bordo; }
+    void ImpostaBordoCarteOpzionali(int bordo) { schermo_.ImpostaBordoCarteOpzionali(bordo); }
     // The settings read at start-up: the options as saved, applied but for the timer intervals,
     // which the settings file keeps on its own lines (RipristinaIntervalli).
     void RipristinaOpzioni(const Opzioni& opzioni);
@@ -111,15 +98,11 @@ public:
     // Applies what option `n` alone drives.
     void ApplicaOpzione(int n);
     // The timer intervals kept in the settings file, restored as they were saved.
-    struct IntervalliSalvati {
-        int AttesaDelPCaMuovere, EffettuaLaPresa, AnimazionecartePC, AnimazionecarteH;
-    };
-    void RipristinaIntervalli(const IntervalliSalvati& intervalli);
+    using IntervalliSalvati = TimerTavolo::IntervalliSalvati;
+    void RipristinaIntervalli(const IntervalliSalvati& intervalli) { timer_.Ripristina(intervalli); }
     // The score labels' visibility as the settings file kept it.
-    struct PunteggiVisibili {
-        bool PuntiPC, PuntiPCScritta, PuntiH, PuntiHScritta;
-    };
-    void RipristinaPunteggi(const PunteggiVisibili& p);
+    using PunteggiVisibili = VistaTavolo::PunteggiVisibili;
+    void RipristinaPunteggi(const PunteggiVisibili& p) { schermo_.RipristinaPunteggi(p); }
     // The data panel's two heading lines.
     void ImpostaIntestazioneDati(std::string riga1, std::string riga2);
     // The peek flag as the settings file kept it.
@@ -127,7 +110,7 @@ public:
     // Who leads the first game (before Avvia).
     void ImpostaChiIniziaIlPrimoGioco(Chi chi) { stato_.GiocoIniziatoDa = chi; }
     // The exit question is shown: card clicks are refused meanwhile.
-    void ImpostaDomandaUscita(bool visibile) { vista_.EsciVisibile = visibile; }
+    void ImpostaDomandaUscita(bool visibile) { schermo_.ImpostaDomandaUscita(visibile); }
     // The program is ending: a decided match whose end-of-game frame has not run yet (the ceremony
     // still plays) goes into the records now. Does nothing otherwise; the frame will not repeat it.
     void RegistraPartitaConclusa();
@@ -160,8 +143,8 @@ public:
     // ---- State, read-only.
     const StatoGioco& Stato() const { return stato_; }
     const Opzioni& Opz() const { return opzioni_; }
-    const Presentazione& Vista() const { return vista_; }
-    const PannelloDati& Dati() const { return dati_; }
+    const Presentazione& Vista() const { return schermo_.Vista(); }
+    const PannelloDati& Dati() const { return schermo_.Dati(); }
     const TimerTavolo& Timer() const { return timer_; }
     const OrologioVirtuale& Orologio() const { return orologio_; }
 
@@ -202,6 +185,8 @@ public:
     void MostraNomeLivello();
 
 private:
+    // Each timer's step, followed by the end-of-step notice.
+    TimerTavolo::Passi Passi();
     void Pubblica(const Evento& e);
     void Notifica();
     // The computer's choice for the stage now, into CartaPCDaGiocare.
@@ -221,10 +206,6 @@ private:
     int SlotCheRiceve();  // the hand slot that receives this firing's card
     void PescaFinita();   // data cells of the drawn cards, played slots forgotten
     void Estrai(int slot);
-    void MostraSlot(int slot);  // a freshly dealt or drawn card: face or back by the rules
-    void Scopri(int slot);      // face up (fill white, the deck's image border)
-    void ImpostaPunteggi();
-    void VisibilitaPunteggi(bool tutti);
     void ImpostaGioco(bool primo);
     void AvviaImpazienza();
     void FermaImpazienza();
@@ -235,9 +216,7 @@ private:
     Calendario calendario_;
     StatoGioco stato_;
     Opzioni opzioni_;
-    Presentazione vista_;
-    PannelloDati dati_;
-    TimerTavolo timer_;
+    VistaTavolo schermo_;
     CanaleEventi eventi_;
 
     std::unique_ptr<Giocatore> primaCarta_;
@@ -255,6 +234,8 @@ private:
     std::uint64_t giochiConclusi_ = 0;
     std::uint64_t partiteConcluse_ = 0;
     EsitoGioco corrente_;
+    // Last: registered once the table is whole, released before anything else goes.
+    TimerTavolo timer_;
 };
 
 }  // namespace mrvelto
