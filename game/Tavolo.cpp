@@ -30,23 +30,22 @@ Tavolo::Tavolo(OrologioVirtuale& orologio, FonteCasuale& caso, Calendario calend
       calendario_(std::move(calendario)),
       opzioni_(std::move(opzioni)),
       primaCarta_(std::make_unique<PrimaCarta>()) {
-    auto aggiungi = [this](const char* nome, void (Tavolo::*passo)(), int intervallo) {
-        return orologio_.AggiungiTimer(nome, [this, passo] {
-            (this->*passo)();
-            Notifica();
-        }, intervallo);
+    // Each step is the table and a plain function pointer: small enough for std::function to hold
+    // in place, so the clock copies it at every firing without allocating.
+    auto aggiungi = [this](const char* nome, void (*passo)(Tavolo&), int intervallo) {
+        return orologio_.AggiungiTimer(nome, [this, passo] { passo(*this); }, intervallo);
     };
-    timer_.DistribuisciCarte = aggiungi("TimerDistribuisciCarte", &Tavolo::TimerDistribuisciCarte_Timer, 450);
-    timer_.AttesaDelPCaMuovere = aggiungi("TimerAttesaDelPCaMuovere", &Tavolo::TimerAttesaDelPCaMuovere_Timer, 500);
-    timer_.AnimazionecarteH = aggiungi("TimerAnimazionecarteH", &Tavolo::TimerAnimazionecarteH_Timer, 40);
-    timer_.AnimazionecartePC = aggiungi("TimerAnimazionecartePC", &Tavolo::TimerAnimazionecartePC_Timer, 40);
-    timer_.UltimacartaH = aggiungi("TimerUltimacartaH", &Tavolo::TimerUltimacartaH_Timer, 550);
-    timer_.EffettuaLaPresa = aggiungi("TimerEffettuaLaPresa", &Tavolo::TimerEffettuaLaPresa_Timer, 750);
-    timer_.Prendicarte = aggiungi("TimerPrendicarte", &Tavolo::TimerPrendicarte_Timer, 100);
-    timer_.Pesca = aggiungi("TimerPesca", &Tavolo::TimerPesca_Timer, 530);
-    timer_.PescaUltimeDue = aggiungi("TimerPescaUltimeDue", &Tavolo::TimerPescaUltimeDue_Timer, 500);
-    timer_.CommentiFinali = aggiungi("TimerCommentiFinali", &Tavolo::TimerCommentiFinali_Timer, 900);
-    timer_.ValoreAggiuntivo = aggiungi("TimerValoreAggiuntivo", &Tavolo::TimerValoreAggiuntivo_Timer, 10);
+    timer_.DistribuisciCarte = aggiungi("TimerDistribuisciCarte", &PassoDelTimer<&Tavolo::TimerDistribuisciCarte_Timer>, 450);
+    timer_.AttesaDelPCaMuovere = aggiungi("TimerAttesaDelPCaMuovere", &PassoDelTimer<&Tavolo::TimerAttesaDelPCaMuovere_Timer>, 500);
+    timer_.AnimazionecarteH = aggiungi("TimerAnimazionecarteH", &PassoDelTimer<&Tavolo::TimerAnimazionecarteH_Timer>, 40);
+    timer_.AnimazionecartePC = aggiungi("TimerAnimazionecartePC", &PassoDelTimer<&Tavolo::TimerAnimazionecartePC_Timer>, 40);
+    timer_.UltimacartaH = aggiungi("TimerUltimacartaH", &PassoDelTimer<&Tavolo::TimerUltimacartaH_Timer>, 550);
+    timer_.EffettuaLaPresa = aggiungi("TimerEffettuaLaPresa", &PassoDelTimer<&Tavolo::TimerEffettuaLaPresa_Timer>, 750);
+    timer_.Prendicarte = aggiungi("TimerPrendicarte", &PassoDelTimer<&Tavolo::TimerPrendicarte_Timer>, 100);
+    timer_.Pesca = aggiungi("TimerPesca", &PassoDelTimer<&Tavolo::TimerPesca_Timer>, 530);
+    timer_.PescaUltimeDue = aggiungi("TimerPescaUltimeDue", &PassoDelTimer<&Tavolo::TimerPescaUltimeDue_Timer>, 500);
+    timer_.CommentiFinali = aggiungi("TimerCommentiFinali", &PassoDelTimer<&Tavolo::TimerCommentiFinali_Timer>, 900);
+    timer_.ValoreAggiuntivo = aggiungi("TimerValoreAggiuntivo", &PassoDelTimer<&Tavolo::TimerValoreAggiuntivo_Timer>, 10);
 
     musica_ = &musicaNulla_;
     blocchi_ = &blocchiNulli_;

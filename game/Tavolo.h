@@ -201,6 +201,12 @@ public:
     void MostraNomeLivello();
 
 private:
+    // A timer's step: the handler, then the redraw notice.
+    template <void (Tavolo::*Passo)()>
+    static void PassoDelTimer(Tavolo& t) {
+        (t.*Passo)();
+        t.Notifica();
+    }
     void Pubblica(const Evento& e);
     void Notifica();
     // The computer's choice for the stage now, into CartaPCDaGiocare.
