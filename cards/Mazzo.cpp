@@ -11,9 +11,11 @@ Mazzo::Mazzo() {
 
 int MescolaCarte(Mazzo& mazzo, FonteCasuale& caso) {
     int tentativi = 0;
+    // One reading of the clock for the whole loop: it runs within one instant of the game.
+    const OraMinSec ora = caso.Ora();
     for (;;) {
         ++tentativi;
-        const int indice = IndiceCasuale(40, caso);
+        const int indice = IndiceCasuale(40, caso.Uniforme(), ora);
         VoceMazzo& voce = mazzo.CarteGiocate[indice];
         if (voce.colore != colore::Bianco) continue;
         voce.colore = colore::RosaPiazzata;
@@ -33,9 +35,10 @@ int EstraiACasoUnaCarta(Mazzo& mazzo, SlotCarte& slot, int ContatoreCarteEstratt
     for (const VoceMazzo& v : mazzo.CartaDaEstrarre) restaQualcosa = restaQualcosa || v.colore != colore::Rosso;
     if (!restaQualcosa) return 0;  // a draw from an empty deck would never end
     int tentativi = 0;
+    const OraMinSec ora = caso.Ora();
     for (;;) {
         ++tentativi;
-        const int indice = IndiceCasuale(40, caso);
+        const int indice = IndiceCasuale(40, caso.Uniforme(), ora);
         VoceMazzo& voce = mazzo.CartaDaEstrarre[indice];
         if (voce.colore == colore::Rosso) continue;
         slot.Metti(ContatoreCarteEstratte, voce.testo);
