@@ -8,6 +8,7 @@ namespace mrvelto {
 
 namespace {
 constexpr std::string_view kCartellaGrafica = "Grafica\\";
+const std::string kNessunPercorso;
 }
 
 const std::array<MotivoNominato, 13>& TabellaMotivi() {
@@ -29,27 +30,44 @@ const std::array<MotivoNominato, 13>& TabellaMotivi() {
     return tabella;
 }
 
-std::string FileMotivo(std::string_view nome) {
-    for (const MotivoNominato& m : TabellaMotivi())
-        if (m.nome == nome && !m.file.empty())
-            return std::string(kPrefissoMedia) + std::string(kCartellaGrafica) + std::string(m.file);
-    return {};
+const std::string& FileMotivo(std::string_view nome) {
+    static const std::array<std::string, 13> percorsi = [] {
+        std::array<std::string, 13> p;
+        for (std::size_t i = 0; i < p.size(); ++i)
+            if (const std::string_view file = TabellaMotivi()[i].file; !file.empty())
+                p[i] = std::string(kPrefissoMedia) + std::string(kCartellaGrafica) + std::string(file);
+        return p;
+    }();
+    for (std::size_t i = 0; i < percorsi.size(); ++i)
+        if (TabellaMotivi()[i].nome == nome) return percorsi[i];
+    return kNessunPercorso;
 }
 
-std::string FileFaccia(std::string_view stile, std::string_view codice) {
-    if (!CodiceValido(codice)) return {};
-    std::string_view cartella = "Opzional\\";
-    char suffisso = '3';
-    if (stile == "Napoletane") cartella = "Napoleta\\", suffisso = '1';
-    else if (stile == "Piacentine") cartella = "Piacenti\\", suffisso = '2';
-    return std::string(kPrefissoMedia) + std::string(cartella) + std::string(codice) + suffisso + ".jpg";
+const std::string& FileFaccia(std::string_view stile, CartaDaGioco carta) {
+    // By style (Napoletane, Piacentine, any other) and deck position.
+    static const std::array<std::array<std::string, 41>, 3> percorsi = [] {
+        constexpr std::string_view cartelle[3] = {"Napoleta\\", "Piacenti\\", "Opzional\\"};
+        std::array<std::array<std::string, 41>, 3> p;
+        for (std::size_t st = 0; st < 3; ++st)
+            for (int n = 1; n <= 40; ++n)
+                p[st][static_cast<std::size_t>(n)] = std::string(kPrefissoMedia) + std::string(cartelle[st]) +
+                                                     std::string(CartaDaGioco::DaPosizione(n).Codice()) +
+                                                     static_cast<char>('1' + st) + ".jpg";
+        return p;
+    }();
+    const std::size_t st = stile == "Napoletane" ? 0 : stile == "Piacentine" ? 1 : 2;
+    return percorsi[st][static_cast<std::size_t>(carta.Posizione())];
+}
+
+const std::string& FileFaccia(std::string_view stile, std::string_view codice) {
+    return FileFaccia(stile, CartaDaGioco::DaCodice(codice));
 }
 
 void VisualizzaCarte(int k, CartaDaGioco carta, const Opzioni& opzioni, Presentazione& vista) {
     SlotGrafico& s = vista.Slot[k];
     if (carta.Vuota() || !Bianco(s)) return;
     s.scoperta = true;
-    if (std::string file = FileFaccia(opzioni[OpzStileCarte], carta.Codice()); !file.empty()) s.figura = std::move(file);
+    s.figura = FileFaccia(opzioni[OpzStileCarte], carta);
     s.bordo = BordoDelMazzo(opzioni, vista.BordoCarteOpzionali);
 }
 

@@ -28,10 +28,12 @@ struct MotivoNominato {
 const std::array<MotivoNominato, 13>& TabellaMotivi();
 
 // The picture of pattern `nome` as a full installation path, "" for "Nessuno" or an unknown name.
-std::string FileMotivo(std::string_view nome);
+// The paths are built once: a slot shows a new picture at every deal, draw and play.
+const std::string& FileMotivo(std::string_view nome);
 // The face picture of `codice` in deck style `stile`: "Napoletane" Napoleta\<c>1.jpg,
 // "Piacentine" Piacenti\<c>2.jpg, any other Opzional\<c>3.jpg; "" for a code outside the 40.
-std::string FileFaccia(std::string_view stile, std::string_view codice);
+const std::string& FileFaccia(std::string_view stile, std::string_view codice);
+const std::string& FileFaccia(std::string_view stile, CartaDaGioco carta);
 
 // Face-up fill: white. Any other fill shows the back.
 inline bool Bianco(const SlotGrafico& s) { return s.riempimento == colore::Bianco; }
