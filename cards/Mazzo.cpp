@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cards/Mazzo.h"
 
+#include <algorithm>
+
 #include "cards/Carta.h"
 
 namespace mrvelto {
@@ -31,8 +33,8 @@ int MescolaCarte(Mazzo& mazzo, FonteCasuale& caso) {
 }
 
 int EstraiACasoUnaCarta(Mazzo& mazzo, SlotCarte& slot, int ContatoreCarteEstratte, FonteCasuale& caso) {
-    bool restaQualcosa = false;
-    for (const VoceMazzo& v : mazzo.CartaDaEstrarre) restaQualcosa = restaQualcosa || v.colore != colore::Rosso;
+    const bool restaQualcosa =
+        std::any_of(mazzo.CartaDaEstrarre.begin(), mazzo.CartaDaEstrarre.end(), [](const VoceMazzo& v) { return v.colore != colore::Rosso; });
     if (!restaQualcosa) return 0;  // a draw from an empty deck would never end
     int tentativi = 0;
     const OraMinSec ora = caso.Ora();
