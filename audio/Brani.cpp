@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/Brani.h"
 
-#include <cstring>
-
 namespace mrvelto {
 
 const std::array<Brano, 21> kBrani = {{
@@ -29,12 +27,14 @@ const std::array<Brano, 21> kBrani = {{
     {"Musiche/MelPop21.mid", "'Santa Lucia' - Melodia popolare della Campania", 57000, false},
 }};
 
-int PausaMusica(const char* frequenza) {
-    if (std::strcmp(frequenza, "Sempre") == 0) return 10;
-    if (std::strcmp(frequenza, "Spesso") == 0) return 16000;
-    if (std::strcmp(frequenza, "Ogni tanto") == 0) return 32000;
-    if (std::strcmp(frequenza, "Raramente") == 0) return 64000;
-    return 0;
+int PausaMusica(opz::FrequenzaMusica frequenza) {
+    switch (frequenza) {
+        case opz::FrequenzaMusica::Sempre: return 10;
+        case opz::FrequenzaMusica::Spesso: return 16000;
+        case opz::FrequenzaMusica::OgniTanto: return 32000;
+        case opz::FrequenzaMusica::Raramente: return 64000;
+        default: return 0;
+    }
 }
 
 }  // namespace mrvelto

@@ -3,6 +3,8 @@
 // The music of the table: 21 folk tunes, one per region, and the two anthems of the ceremony.
 #include <array>
 
+#include "game/Opzioni.h"
+
 namespace mrvelto {
 
 struct Brano {
@@ -24,6 +26,6 @@ inline constexpr Inno kInnoItaliano{"Musiche/Mameli.mid", "'Fratelli d'Italia' -
 inline constexpr Inno kInnoInglese{"Musiche/GodSave.mid", "'God save the Queen' - Inno nazionale inglese", "Grafica/Inghil.bmp"};
 
 // The pause before the next tune for "Frequenza Musica:"; 0 for "Mai" (no next tune).
-int PausaMusica(const char* frequenza);
+int PausaMusica(opz::FrequenzaMusica frequenza);
 
 }  // namespace mrvelto

@@ -15,7 +15,7 @@ Musica::Musica(Tavolo& tavolo, OrologioVirtuale& orologio, FonteCasuale& caso, L
         inno_.Comando("Play");
     }, 10);
     timer_.Bandiera = orologio_.AggiungiTimer("TimerBandiera", [this] { TimerBandiera_Timer(); }, 700);
-    mai_ = tavolo_.Opz()[OpzFrequenzaMusica] == "Mai";
+    mai_ = tavolo_.Opz().FrequenzaMusica == opz::FrequenzaMusica::Mai;
     ascolto_ = tavolo_.Eventi().Iscrivi([this](const Evento& e) { Osserva(e); });
 }
 
@@ -37,7 +37,7 @@ void Musica::Osserva(const Evento& e) {
 }
 
 void Musica::MostraTitolo() {
-    vista_.Titolo.visibile = tavolo_.Opz()[OpzTitoli] == "Si" && !vista_.Titolo.testo.empty();
+    vista_.Titolo.visibile = tavolo_.Opz().Titoli && !vista_.Titolo.testo.empty();
 }
 
 void Musica::SCegliBrano() {
@@ -106,7 +106,7 @@ void Musica::TimerFermaBrano_Timer() {
     musica_.Comando("Close");
     vista_.Titolo.visibile = false;
     vista_.Titolo.testo.clear();
-    const int pausa = PausaMusica(tavolo_.Opz()[OpzFrequenzaMusica].c_str());
+    const int pausa = PausaMusica(tavolo_.Opz().FrequenzaMusica);
     if (pausa > 0) {
         orologio_.ImpostaIntervallo(timer_.FrequenzaMusica, pausa);
         orologio_.Abilita(timer_.FrequenzaMusica, true);
@@ -117,7 +117,7 @@ void Musica::TimerFrequenzaMusica_Timer() {
     orologio_.Abilita(timer_.FrequenzaMusica, false);
     inno_.Comando("Close");
     if (musicaInterrotta_ || mai_) return;
-    if (tavolo_.Opz()[OpzCambioBrano] == "Dopo il brano precedente") {
+    if (tavolo_.Opz().CambioBrano == opz::CambioBrano::DopoBranoPrecedente) {
         SCegliBrano();
     } else if (confrontaGiocoPerIlCambioDelBrano_ == tavolo_.Stato().NumeroGioco) {
         RiprendiBrano();  // the same tune until a new game begins
@@ -128,7 +128,7 @@ void Musica::TimerFrequenzaMusica_Timer() {
 }
 
 void Musica::FineDistribuzione() {
-    mai_ = tavolo_.Opz()[OpzFrequenzaMusica] == "Mai";  // the settings may have been read since
+    mai_ = tavolo_.Opz().FrequenzaMusica == opz::FrequenzaMusica::Mai;  // the settings may have been read since
     if (mai_) return;
     if (!tavolo_.Stato().EtichettaAperturaGioco) {
         SCegliBrano();  // the window's first deal
@@ -137,14 +137,14 @@ void Musica::FineDistribuzione() {
     if (!musicaInterrotta_) return;
     // After an anthem the music comes back with the next deal, and runs its cycle again.
     musicaInterrotta_ = false;
-    if (tavolo_.Opz()[OpzCambioBrano] == "Dopo un nuovo Gioco" || branoTerminato_)
+    if (tavolo_.Opz().CambioBrano == opz::CambioBrano::DopoNuovoGioco || branoTerminato_)
         SCegliBrano();
     else
         RiprendiBrano();
 }
 
 void Musica::CambioFrequenza() {
-    const bool mai = tavolo_.Opz()[OpzFrequenzaMusica] == "Mai";
+    const bool mai = tavolo_.Opz().FrequenzaMusica == opz::FrequenzaMusica::Mai;
     if (mai && !mai_) {
         InterrompiBrano();
         orologio_.Abilita(timer_.FrequenzaMusica, false);
@@ -162,8 +162,8 @@ void Musica::InterrompiBrano() {
 }
 
 bool Musica::LinkFineGioco() {
-    const std::string& audio = tavolo_.Opz()[OpzAudioAnalisi];
-    const bool silenzio = audio == "Silenzio assoluto" || audio == "Interrompi la Musica";
+    const opz::AudioAnalisi audio = tavolo_.Opz().AudioAnalisi;
+    const bool silenzio = audio == opz::AudioAnalisi::Silenzio || audio == opz::AudioAnalisi::InterrompiMusica;
     if (silenzio) musicaInterrotta_ = true;
     FermaLettore(inno_);
     return silenzio;

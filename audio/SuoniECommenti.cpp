@@ -93,7 +93,7 @@ void SuoniECommenti::Osserva(const Evento& e) {
 }
 
 bool SuoniECommenti::RumoriAmmessi() const {
-    return tavolo_.Opz()[OpzRumori] == "Si" && !tavolo_.Stato().InterdiciSuoni;
+    return tavolo_.Opz().Rumori && !tavolo_.Stato().InterdiciSuoni;
 }
 
 void SuoniECommenti::Suona(const std::string& clip, OrologioVirtuale::Id fine) {
@@ -119,7 +119,7 @@ void SuoniECommenti::FineClip(OrologioVirtuale::Id id) {
 
 void SuoniECommenti::SuonaCartaOCommenta() {
     const int n = IndiceCasuale(48, caso_);
-    if (CommentaLaCarta(tavolo_.Opz()[OpzLoquacita], n))
+    if (CommentaLaCarta(tavolo_.Opz().Loquacita, n))
         ScegliCommento();
     else if (RumoriAmmessi())
         SuonaRumoreCarta();
@@ -193,7 +193,7 @@ void SuoniECommenti::RiprendiImpazienza() { AvviaImpazienza(); }
 
 void SuoniECommenti::CommentaImpazienza() {
     const int n = IndiceCasuale(12, caso_);
-    if (SbuffaImpaziente(tavolo_.Opz()[OpzLoquacita], n))
+    if (SbuffaImpaziente(tavolo_.Opz().Loquacita, n))
         SuonaImpazienza();
     else
         tavolo_.ImpostaInterdiciSuoni(false);

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Impostazioni imp;
     LeggiImpostazioniDa(byte, imp);
     // The peek flag is not written: line 5 repeats "Mostra carte di Mr. Velto:" and sets it.
-    imp.Sbirciata = imp.opzioni[OpzMostraCarte] == "Si";
+    imp.Sbirciata = imp.opzioni.MostraCarte;
     const std::string scritto = ScriviImpostazioni(imp);
     Impostazioni riletto;
     if (!LeggiImpostazioniDa(scritto, riletto) || !(riletto == imp)) std::abort();

@@ -13,38 +13,37 @@ const std::string kNessunPercorso;
 
 const std::array<MotivoNominato, 13>& TabellaMotivi() {
     static const std::array<MotivoNominato, 13> tabella{{
-        {"Nessuno", ""},
-        {"Decoro", "Decoro.gif"},
-        {"Rombi", "Rombi.gif"},
-        {"Spirali", "Spirali.gif"},
-        {"Intrecci", "Intrecci.gif"},
-        {"Scacchiera", "Scacchie.gif"},
-        {"Ornamenti", "Ornament.gif"},
-        {"Arabeschi", "Arabesch.gif"},
-        {"Greche", "Greche.gif"},
-        {"Diagonali", "Diagonal.gif"},
-        {"Asterischi", "Asterisc.gif"},
-        {"Arzigogoli", "Arzigogo.gif"},
-        {"Stelle", "Stelle.gif"},
+        {opz::Motivo::Nessuno, ""},
+        {opz::Motivo::Decoro, "Decoro.gif"},
+        {opz::Motivo::Rombi, "Rombi.gif"},
+        {opz::Motivo::Spirali, "Spirali.gif"},
+        {opz::Motivo::Intrecci, "Intrecci.gif"},
+        {opz::Motivo::Scacchiera, "Scacchie.gif"},
+        {opz::Motivo::Ornamenti, "Ornament.gif"},
+        {opz::Motivo::Arabeschi, "Arabesch.gif"},
+        {opz::Motivo::Greche, "Greche.gif"},
+        {opz::Motivo::Diagonali, "Diagonal.gif"},
+        {opz::Motivo::Asterischi, "Asterisc.gif"},
+        {opz::Motivo::Arzigogoli, "Arzigogo.gif"},
+        {opz::Motivo::Stelle, "Stelle.gif"},
     }};
     return tabella;
 }
 
-const std::string& FileMotivo(std::string_view nome) {
+const std::string& FileMotivo(opz::Motivo motivo) {
     static const std::array<std::string, 13> percorsi = [] {
         std::array<std::string, 13> p;
-        for (std::size_t i = 0; i < p.size(); ++i)
-            if (const std::string_view file = TabellaMotivi()[i].file; !file.empty())
-                p[i] = std::string(kPrefissoMedia) + std::string(kCartellaGrafica) + std::string(file);
+        for (const MotivoNominato& m : TabellaMotivi())
+            if (!m.file.empty())
+                p.at(static_cast<std::size_t>(m.motivo)) = std::string(kPrefissoMedia) + std::string(kCartellaGrafica) + std::string(m.file);
         return p;
     }();
-    for (std::size_t i = 0; i < percorsi.size(); ++i)
-        if (TabellaMotivi()[i].nome == nome) return percorsi[i];
-    return kNessunPercorso;
+    const auto i = static_cast<std::size_t>(motivo);
+    return i < percorsi.size() ? percorsi[i] : kNessunPercorso;
 }
 
-const std::string& FileFaccia(std::string_view stile, CartaDaGioco carta) {
-    // By style (Napoletane, Piacentine, any other) and deck position.
+const std::string& FileFaccia(opz::Mazzo stile, CartaDaGioco carta) {
+    // By style (in the order of opz::Mazzo) and deck position; position 0, no card, stays empty.
     static const std::array<std::array<std::string, 41>, 3> percorsi = [] {
         constexpr std::string_view cartelle[3] = {"Napoleta\\", "Piacenti\\", "Opzional\\"};
         std::array<std::array<std::string, 41>, 3> p;
@@ -55,11 +54,11 @@ const std::string& FileFaccia(std::string_view stile, CartaDaGioco carta) {
                                                      static_cast<char>('1' + st) + ".jpg";
         return p;
     }();
-    const std::size_t st = stile == "Napoletane" ? 0 : stile == "Piacentine" ? 1 : 2;
+    const std::size_t st = stile == opz::Mazzo::Napoletane ? 0 : stile == opz::Mazzo::Piacentine ? 1 : 2;
     return percorsi[st][static_cast<std::size_t>(carta.Posizione())];
 }
 
-const std::string& FileFaccia(std::string_view stile, std::string_view codice) {
+const std::string& FileFaccia(opz::Mazzo stile, std::string_view codice) {
     return FileFaccia(stile, CartaDaGioco::DaCodice(codice));
 }
 
@@ -67,7 +66,7 @@ void VisualizzaCarte(int k, CartaDaGioco carta, const Opzioni& opzioni, Presenta
     SlotGrafico& s = vista.Slot[k];
     if (carta.Vuota() || !Bianco(s)) return;
     s.scoperta = true;
-    s.figura = FileFaccia(opzioni[OpzStileCarte], carta);
+    s.figura = FileFaccia(opzioni.StileCarte, carta);
     s.bordo = BordoDelMazzo(opzioni, vista.BordoCarteOpzionali);
 }
 
@@ -77,13 +76,12 @@ void MotivoRetro(int k, const Opzioni& opzioni, Presentazione& vista) {
     if (opzioni.MostraCartePC() && k != kSlotMazzo) return;
     s.scoperta = false;
     s.riempimento = vista.ColoreRetro;
-    s.figura = FileMotivo(opzioni[OpzMotivoRetro]);
+    s.figura = FileMotivo(opzioni.MotivoRetro);
     s.bordo = false;
 }
 
 void ColoraRetroCarte(const Opzioni& opzioni, Presentazione& vista) {
-    const ColoreNominato* c = CercaColore(opzioni[OpzColoreRetro]);
-    const Colore retro = c ? c->retro : CercaColore("Salvia")->retro;
+    const Colore retro = TabellaColori().at(static_cast<std::size_t>(opzioni.ColoreRetro)).retro;
     vista.Slot[kSlotMazzo].riempimento = retro;
     if (!opzioni.MostraCartePC())
         for (int k = 1; k <= 3; ++k)
@@ -92,8 +90,7 @@ void ColoraRetroCarte(const Opzioni& opzioni, Presentazione& vista) {
 }
 
 void ColoraTavolo(const Opzioni& opzioni, Presentazione& vista) {
-    const ColoreNominato* c = CercaColore(opzioni[OpzColoreTavolo]);
-    vista.ColoreTavolo = c ? c->tavolo : CercaColore("Salvia")->tavolo;
+    vista.ColoreTavolo = TabellaColori().at(static_cast<std::size_t>(opzioni.ColoreTavolo)).tavolo;
 }
 
 }  // namespace mrvelto

@@ -5,11 +5,11 @@ namespace mrvelto {
 
 Conduttore::Conduttore(Tavolo& tavolo, OrologioVirtuale& orologio, Giocatore& giocatore)
     : tavolo_(tavolo), orologio_(orologio), giocatore_(giocatore) {
-    ascolto_ = tavolo_.Eventi().Iscrivi([this](const Evento& e) { giocatore_.Osserva(e, tavolo_.Stato()); });
+    ascolto_ = tavolo_.Eventi().Iscrivi([this](const Evento& e) { giocatore_.Osserva(e, VistaPer(tavolo_.Stato(), Chi::H, giocatore_)); });
 }
 
 int Conduttore::CartaDaCliccare() {
-    const int k = giocatore_.Scegli(tavolo_.Stato(), Chi::H);
+    const int k = giocatore_.Scegli(VistaPer(tavolo_.Stato(), Chi::H, giocatore_));
     if (k >= 4 && k <= 6 && tavolo_.ClickAccettato(k)) return k;
     for (int j = 4; j <= 6; ++j)
         if (tavolo_.ClickAccettato(j)) return j;

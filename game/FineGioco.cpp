@@ -30,9 +30,9 @@ void Tavolo::ConcludiGioco() {
     // 2.
     FermaImpazienza();
     // 3. The award ceremony, held only for a winner.
-    const std::string& cerimonia = opzioni_[OpzCerimonia];
-    const bool dovuta = s.Vincitore != Chi::Nessuno && (cerimonia == "Al termine di ogni Gioco" ||
-                                                        (cerimonia == "Al termine della Partita" && !s.PartitaInCorso));
+    const opz::Cerimonia cerimonia = opzioni_.Cerimonia;
+    const bool dovuta = s.Vincitore != Chi::Nessuno && (cerimonia == opz::Cerimonia::OgniGioco ||
+                                                        (cerimonia == opz::Cerimonia::FinePartita && !s.PartitaInCorso));
     if (dovuta) {
         const Chi vincitore = s.Vincitore;
         cerimoniaInCorso_ = true;
@@ -112,7 +112,7 @@ void Tavolo::RegistraPartitaConclusa() {
     esito.NomeVincitorePartita = esito.vincitore == Chi::H ? vista_.NomeH.testo : std::string("Mr. VELTO");
     esito.PartiteH = s.PartiteH;
     esito.PartitePC = s.PartitePC;
-    esito.livello = opzioni_[OpzAbilita];
+    esito.livello = opzioni_.Testo(OpzAbilita);
     esito.letteraLivello = opzioni_.LetteraLivello();
     esito.Sbirciata = s.Sbirciata;
     esito.quando = calendario_();
@@ -125,7 +125,7 @@ void Tavolo::RegistraPartitaConclusa() {
 void Tavolo::TimerCommentiFinali_Timer() {
     stato_.InterdiciSuoni = false;
     orologio_.Abilita(timer_.CommentiFinali, false);
-    if (opzioni_[OpzLoquacita] != "Taciturno") Pubblica(evento::CommentoFinale{});
+    if (opzioni_.Loquacita != opz::Loquacita::Taciturno) Pubblica(evento::CommentoFinale{});
 }
 
 void Tavolo::MostraNomeLivello() {

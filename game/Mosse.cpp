@@ -105,8 +105,8 @@ void Tavolo::TimerAttesaDelPCaMuovere_Timer() {
     // 2. The player's adjustment of that interval (it times the next move), and its playing level.
     if (const int delta = pc_->VariaTempoDiRisposta(); delta != 0)
         orologio_.ImpostaIntervallo(timer_.AttesaDelPCaMuovere, orologio_.Intervallo(timer_.AttesaDelPCaMuovere) + delta);
-    if (opzioni_[OpzAbilita] != "Massima (Livello A)" && stato_.NumeroCarteRimaste >= 1)
-        stato_.CartaPCDaGiocare = pc_->ApplicaLivelloDiGioco(stato_, opzioni_.LetteraLivello(), stato_.CartaPCDaGiocare);
+    if (opzioni_.Abilita != opz::Livello::A && stato_.NumeroCarteRimaste >= 1)
+        stato_.CartaPCDaGiocare = pc_->ApplicaLivelloDiGioco(VistaPer(stato_, Chi::PC, *pc_), opzioni_.LetteraLivello(), stato_.CartaPCDaGiocare);
     // 3.
     GiocaCartaPC();
 }
@@ -209,7 +209,7 @@ void Tavolo::GiocaUltimaCartaH() {
 
 namespace mrvelto {
 
-void Tavolo::SceltaPC() { stato_.CartaPCDaGiocare = pc_->Scegli(stato_, Chi::PC); }
+void Tavolo::SceltaPC() { stato_.CartaPCDaGiocare = pc_->Scegli(VistaPer(stato_, Chi::PC, *pc_)); }
 
 void Tavolo::ArmaValoreAggiuntivo() {
     orologio_.ImpostaIntervallo(timer_.ValoreAggiuntivo, 10);

@@ -3,6 +3,8 @@
 
 #include "game/ColoriTavolo.h"
 
+#include <type_traits>
+
 namespace mrvelto {
 
 namespace {
@@ -46,67 +48,125 @@ const std::array<DescrizioneOpzione, kNumeroOpzioni>& Descrizioni() {
 
 const DescrizioneOpzione& D(int n) { return Descrizioni().at(static_cast<std::size_t>(n)); }
 
+// Option n as its position in its cycle, and back (the deck style's third place is the optional deck).
+int Posizione(const Opzioni& o, int n) {
+    auto e = [](auto v) { return static_cast<int>(v); };
+    switch (n) {
+        case OpzVariazioniGrafiche: return e(o.VariazioniGrafiche);
+        case OpzColoreTavolo: return o.ColoreTavolo;
+        case OpzCambioBrano: return e(o.CambioBrano);
+        case OpzStileCarte: return e(o.StileCarte);
+        case OpzColoreRetro: return o.ColoreRetro;
+        case OpzMotivoRetro: return e(o.MotivoRetro);
+        case OpzAnimazione: return e(o.Animazione);
+        case OpzPunteggio: return e(o.Punteggio);
+        case OpzFrequenzaMusica: return e(o.FrequenzaMusica);
+        case OpzRumori: return o.Rumori ? 0 : 1;
+        case OpzLoquacita: return e(o.Loquacita);
+        case OpzCarattere: return e(o.Carattere);
+        case OpzAbilita: return e(o.Abilita);
+        case OpzTitoli: return o.Titoli ? 0 : 1;
+        case OpzPresaAutomatica: return e(o.PresaAutomatica);
+        case OpzConclusioneGioco: return e(o.ConclusioneGioco);
+        case OpzConclusionePartita: return e(o.ConclusionePartita);
+        case OpzCerimonia: return e(o.Cerimonia);
+        case OpzMostraCarte: return o.MostraCarte ? 1 : 0;
+        case OpzVelocitaRisposta: return e(o.VelocitaRisposta);
+        case OpzAudioAnalisi: return e(o.AudioAnalisi);
+        default: return 0;
+    }
+}
+
+void ImpostaPosizione(Opzioni& o, int n, int i) {
+    auto e = [i](auto& campo) { campo = static_cast<std::remove_reference_t<decltype(campo)>>(i); };
+    switch (n) {
+        case OpzVariazioniGrafiche: e(o.VariazioniGrafiche); break;
+        case OpzColoreTavolo: o.ColoreTavolo = i; break;
+        case OpzCambioBrano: e(o.CambioBrano); break;
+        case OpzStileCarte: e(o.StileCarte); break;
+        case OpzColoreRetro: o.ColoreRetro = i; break;
+        case OpzMotivoRetro: e(o.MotivoRetro); break;
+        case OpzAnimazione: e(o.Animazione); break;
+        case OpzPunteggio: e(o.Punteggio); break;
+        case OpzFrequenzaMusica: e(o.FrequenzaMusica); break;
+        case OpzRumori: o.Rumori = i == 0; break;
+        case OpzLoquacita: e(o.Loquacita); break;
+        case OpzCarattere: e(o.Carattere); break;
+        case OpzAbilita: e(o.Abilita); break;
+        case OpzTitoli: o.Titoli = i == 0; break;
+        case OpzPresaAutomatica: e(o.PresaAutomatica); break;
+        case OpzConclusioneGioco: e(o.ConclusioneGioco); break;
+        case OpzConclusionePartita: e(o.ConclusionePartita); break;
+        case OpzCerimonia: e(o.Cerimonia); break;
+        case OpzMostraCarte: o.MostraCarte = i == 1; break;
+        case OpzVelocitaRisposta: e(o.VelocitaRisposta); break;
+        case OpzAudioAnalisi: e(o.AudioAnalisi); break;
+        default: break;
+    }
+}
+
+int PosizioneColore(std::string_view nome) {
+    const auto& t = TabellaColori();
+    for (std::size_t i = 0; i < t.size(); ++i)
+        if (t[i].nome == nome) return static_cast<int>(i);
+    return 0;
+}
+
 }  // namespace
 
 std::string_view DidascaliaOpzione(int n) { return D(n).didascalia; }
 std::string_view ValoreInizialeOpzione(int n) { return D(n).iniziale; }
 std::vector<std::string_view> CicloOpzione(int n) { return D(n).ciclo; }
 
-Opzioni::Opzioni() {
-    for (int n = 0; n < kNumeroOpzioni; ++n) Opzione[static_cast<std::size_t>(n)] = std::string(ValoreInizialeOpzione(n));
+Opzioni::Opzioni()
+    : ColoreTavolo(PosizioneColore(ValoreInizialeOpzione(OpzColoreTavolo))),
+      ColoreRetro(PosizioneColore(ValoreInizialeOpzione(OpzColoreRetro))) {}
+
+std::string Opzioni::Testo(int n) const {
+    if (n == OpzStileCarte && StileCarte == opz::Mazzo::Opzionale) return NomeMazzoOpzionale;
+    const auto& ciclo = D(n).ciclo;
+    const auto i = static_cast<std::size_t>(Posizione(*this, n));
+    return i < ciclo.size() ? std::string(ciclo[i]) : std::string();
 }
 
-char Opzioni::LetteraLivello() const {
-    const std::string& v = Opzione[OpzAbilita];
-    // "Massima (Livello A)": the letter sits before the closing parenthesis.
-    if (v.size() >= 2 && v.back() == ')') {
-        char c = v[v.size() - 2];
-        if (c >= 'A' && c <= 'E') return c;
+bool Opzioni::ImpostaTesto(int n, std::string_view testo) {
+    if (n < 0 || n >= kNumeroOpzioni) return false;
+    const auto& ciclo = D(n).ciclo;
+    for (std::size_t i = 0; i < ciclo.size(); ++i) {
+        if (ciclo[i] != testo) continue;
+        ImpostaPosizione(*this, n, static_cast<int>(i));
+        if (n == OpzStileCarte) NomeMazzoOpzionale.clear();
+        return true;
     }
-    return 'A';
+    if (n != OpzStileCarte || testo.empty()) return false;
+    StileCarte = opz::Mazzo::Opzionale;
+    NomeMazzoOpzionale = std::string(testo);
+    return true;
+}
+
+void Opzioni::Copia(int n, const Opzioni& altre) {
+    ImpostaPosizione(*this, n, Posizione(altre, n));
+    if (n == OpzStileCarte) NomeMazzoOpzionale = altre.NomeMazzoOpzionale;
 }
 
 int Opzioni::IntervalloImpazienza() const {
-    const std::string& v = Opzione[OpzCarattere];
-    if (v == "Abbastanza tollerante") return 667;
-    if (v == "Impaziente") return 500;
-    if (v == "Nervosetto") return 334;
-    if (v == "Assai nervoso") return 250;
-    return 0;
+    static constexpr std::array<int, 5> ms{0, 667, 500, 334, 250};
+    return ms[static_cast<std::size_t>(Carattere)];
 }
 
 int Opzioni::IntervalloRisposta() const {
-    const std::string& v = Opzione[OpzVelocitaRisposta];
-    if (v == "Molto Lenta") return 1500;
-    if (v == "Lenta") return 1250;
-    if (v == "Media") return 1000;
-    if (v == "Veloce") return 750;
-    return 500;
+    static constexpr std::array<int, 5> ms{1500, 1250, 1000, 750, 500};
+    return ms[static_cast<std::size_t>(VelocitaRisposta)];
 }
 
 int Opzioni::IntervalloPresa() const {
-    const std::string& v = Opzione[OpzPresaAutomatica];
-    if (v == "No") return 0;
-    if (v == "Molto Lenta") return 2350;
-    if (v == "Lenta") return 1950;
-    if (v == "Media") return 1550;
-    if (v == "Veloce") return 1150;
-    return 750;
+    static constexpr std::array<int, 6> ms{0, 2350, 1950, 1550, 1150, 750};
+    return ms[static_cast<std::size_t>(PresaAutomatica)];
 }
 
 int Opzioni::IntervalloAnimazione() const {
-    const std::string& v = Opzione[OpzAnimazione];
-    if (v == "Veloce") return 30;
-    if (v == "Media") return 45;
-    if (v == "Lenta") return 80;
-    return 0;
-}
-
-int Opzioni::GiochiPerPartita() const {
-    const std::string& v = Opzione[OpzConclusionePartita];
-    if (v == "Al meglio di 3 Giochi") return 3;
-    if (v == "Al meglio di 5 Giochi") return 5;
-    return 4;
+    static constexpr std::array<int, 4> ms{0, 30, 45, 80};
+    return ms[static_cast<std::size_t>(Animazione)];
 }
 
 }  // namespace mrvelto

@@ -37,7 +37,7 @@ void Tavolo::TimerEffettuaLaPresa_Timer() {
     // 6.
     if (totale > 60) s.Vincitore = esito.vincitore;
     // 7. The 60-point rule ends the game here.
-    if (opzioni_[OpzConclusioneGioco] == "Appena uno supera 60 punti" && s.Vincitore != Chi::Nessuno) {
+    if (!opzioni_.FinoUltimaPresa() && s.Vincitore != Chi::Nessuno) {
         RiponiCarteGiocate(s, vista_);
         if (s.NumeroCarteRimaste < 1) {
             s.Svuota(pc);

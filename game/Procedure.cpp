@@ -17,10 +17,11 @@ bool SlotScoperto(int slot, const Opzioni& opzioni) {
 }
 
 bool BordoDelMazzo(const Opzioni& opzioni, int BordoCarteOpzionali) {
-    const std::string& stile = opzioni[OpzStileCarte];
-    if (stile == "Piacentine") return true;
-    if (stile == "Napoletane") return false;
-    return BordoCarteOpzionali != 0;
+    switch (opzioni.StileCarte) {
+        case opz::Mazzo::Piacentine: return true;
+        case opz::Mazzo::Napoletane: return false;
+        default: return BordoCarteOpzionali != 0;
+    }
 }
 
 Punto PassoAnimazione(int slot) {

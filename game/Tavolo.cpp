@@ -14,10 +14,10 @@ namespace {
 // The computer's default until a player is plugged in: its first card.
 class PrimaCarta : public Giocatore {
 public:
-    int Scegli(const StatoGioco& stato, Chi posto) override {
-        const int primo = posto == Chi::PC ? 1 : 4;
-        for (int k = primo; k < primo + 3; ++k)
-            if (!stato.Carta[k].Vuota()) return k;
+    int Scegli(const VistaGiocatore& vista) override {
+        const int primo = vista.posto == Chi::PC ? 1 : 4;
+        for (int i = 0; i < 3; ++i)
+            if (vista.mano[static_cast<std::size_t>(i)]) return primo + i;
         return 0;
     }
 };
@@ -70,14 +70,14 @@ void Tavolo::ImpostaBlocchiOpzioni(BlocchiOpzioni* blocchi) { blocchi_ = blocchi
 void Tavolo::ImpostaRecord(RecordPartite* record) { record_ = record ? record : &recordInMemoria_; }
 
 void Tavolo::Pubblica(const Evento& e) {
-    pc_->Osserva(e, stato_);
+    pc_->Osserva(e, VistaPer(stato_, Chi::PC, *pc_));
     eventi_.Pubblica(e);
 }
 
 void Tavolo::Notifica() { eventi_.Pubblica(evento::PassoConcluso{}); }
 
-void Tavolo::ImpostaOpzione(int n, std::string valore) {
-    opzioni_[n] = std::move(valore);
+void Tavolo::ImpostaOpzione(int n, const Opzioni& valori) {
+    opzioni_.Copia(n, valori);
     ApplicaOpzione(n);
     // What a change shows on the cards already on the table.
     switch (n) {
@@ -106,8 +106,8 @@ void Tavolo::ImpostaOpzione(int n, std::string valore) {
     Notifica();
 }
 
-void Tavolo::VariaOpzione(int n, std::string valore) {
-    opzioni_[n] = std::move(valore);
+void Tavolo::VariaOpzione(int n, const Opzioni& valori) {
+    opzioni_.Copia(n, valori);
     ApplicaOpzione(n);
     Pubblica(evento::OpzioneCambiata{n});
 }
@@ -176,9 +176,9 @@ void Tavolo::ImpostaIntestazioneDati(std::string riga1, std::string riga2) {
 }
 
 void Tavolo::VisibilitaPunteggi(bool tutti) {
-    const std::string& v = opzioni_[OpzPunteggio];
-    const bool h = tutti || v == "Tutti e due i Giocatori" || v == "Solo il Giocatore umano";
-    const bool pc = tutti || v == "Tutti e due i Giocatori" || v == "Solo Mr. Velto";
+    const opz::Punteggio v = opzioni_.Punteggio;
+    const bool h = tutti || v == opz::Punteggio::Tutti || v == opz::Punteggio::SoloH;
+    const bool pc = tutti || v == opz::Punteggio::Tutti || v == opz::Punteggio::SoloPC;
     vista_.PuntiH.visibile = vista_.PuntiHScritta.visibile = h;
     vista_.PuntiPC.visibile = vista_.PuntiPCScritta.visibile = pc;
 }

@@ -95,10 +95,11 @@ public:
     // An option changed in the options panel: its value, then what it drives (timer intervals,
     // scores, dot columns, colours) and what it shows at once on the cards (deck style, back
     // pattern, the computer's cards shown or covered, the peek flag).
-    void ImpostaOpzione(int n, std::string valore);
+    // Option `n` takes its value from `valori`.
+    void ImpostaOpzione(int n, const Opzioni& valori);
     // An option written by the random graphic variations: its value and its colours only; a new
     // pattern shows when a slot is next covered.
-    void VariaOpzione(int n, std::string valore);
+    void VariaOpzione(int n, const Opzioni& valori);
     // The optional deck's border flag, read with the deck at start-up.
     void ImpostaBordoCarteOpzionali(int bordo) { vista_.BordoCarteOpzionali = bordo; }
     // The settings read at start-up: the options as saved, applied but for the timer intervals,

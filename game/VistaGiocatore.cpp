@@ -11,6 +11,7 @@ VistaGiocatore VistaDi(const StatoGioco& s, Chi posto, bool privilegio) {
     const int mio = posto == Chi::PC ? 1 : 4, suo = posto == Chi::PC ? 4 : 1;
     for (int i = 0; i < 3; ++i) v.mano[static_cast<std::size_t>(i)] = s.Carta[mio + i];
     v.briscola = s.Carta[kSlotBriscola];
+    v.semeBriscola = s.SemeBriscola();
     for (int n = 1; n <= 40; ++n)
         if (CartaGiocataNelGioco(s, n)) v.giocate.Aggiungi(CartaDaGioco::DaPosizione(n));
     const int giocataAvversario = posto == Chi::PC ? s.NumeroCartaGiocataDaH : s.NumeroCartaGiocataDaPC;

@@ -50,6 +50,7 @@ struct VistaGiocatore {
     std::array<CartaDaGioco, 3> mano{};  // the seat's slots in order (1..3 or 4..6); empty slots stay empty
     CartaDaGioco inTavola;               // the other side's card when it led this trick
     CartaDaGioco briscola;               // the face-up card, remembered after the last draw takes it
+    char semeBriscola = '\0';            // its suit, also where a position names the suit alone
     InsiemeCarte giocate;                // every card played in this game, the one on the table included
     int puntiPropri = 0, puntiAvversario = 0;
     int NumeroCarteRimaste = 34;         // as the flow counts it, briscola included
@@ -57,6 +58,7 @@ struct VistaGiocatore {
     std::optional<std::array<CartaDaGioco, 3>> manoAvversario;  // the privilege, in slot order
 
     bool Inizia() const { return TurnoDiGioco == posto; }
+    char SemeBriscola() const { return semeBriscola ? semeBriscola : briscola.Seme(); }
     // Own hand, the cards played and the face-up briscola.
     InsiemeCarte Viste() const {
         InsiemeCarte v = giocate;
@@ -82,8 +84,8 @@ inline Chi Avversario(Chi c) { return c == Chi::H ? Chi::PC : c == Chi::PC ? Chi
 // The view of `posto` on the table; `privilegio` adds the other side's hand.
 VistaGiocatore VistaDi(const StatoGioco& stato, Chi posto, bool privilegio = false);
 
-// Mr. VELTO's privilege: he reads the human's hand while the stock lasts; afterwards every seat can
-// tell the other hand from the cards seen.
-inline bool PrivilegioDiVelto(const StatoGioco& stato, Chi posto) { return posto == Chi::PC && stato.NumeroCarteRimaste > 0; }
+// Mr. VELTO's privilege, on whichever seat he sits: he reads the other hand while the stock lasts;
+// afterwards every seat can tell the other hand from the cards seen.
+inline bool PrivilegioDiVelto(const StatoGioco& stato) { return stato.NumeroCarteRimaste > 0; }
 
 }  // namespace mrvelto

@@ -6,13 +6,12 @@
 
 namespace mrvelto {
 
-int GiocatoreEsperto::Scegli(const StatoGioco& stato, Chi posto) {
-    const VistaGiocatore vista = VistaDi(stato, posto);
+int GiocatoreEsperto::Scegli(const VistaGiocatore& vista) {
     const ValutazioneMosse v = ValutaMosse(vista, campioni_, caso_.Prossimo());
-    const int primo = posto == Chi::PC ? 1 : 4;
+    const int primo = vista.posto == Chi::PC ? 1 : 4;
     if (const StimaCarta* m = v.Migliore()) return primo + m->indice;
-    for (int k = primo; k < primo + 3; ++k)
-        if (stato.Carta[k]) return k;
+    for (int i = 0; i < 3; ++i)
+        if (vista.mano[static_cast<std::size_t>(i)]) return primo + i;
     return 0;
 }
 

@@ -18,7 +18,7 @@ public:
     static constexpr int kCampioniEsperto = 48;
     explicit GiocatoreEsperto(std::uint64_t seme, int campioni = kCampioniEsperto) : caso_(seme), campioni_(campioni) {}
     std::string Nome() const override { return "esperto"; }
-    int Scegli(const StatoGioco& stato, Chi posto) override;
+    int Scegli(const VistaGiocatore& vista) override;
 
 private:
     CasoVeloce caso_;

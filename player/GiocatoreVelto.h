@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Mr. VELTO, on either seat. On the computer's seat it keeps its working tables through the game
-// from the table's events: while the stock lasts it rates the cards and builds the pair table,
-// then it searches the last three tricks; the table lets it vary its thinking time and apply its
-// playing level at the move. On the human's seat it reads the table mirrored and decides as the
-// computer would, the move's draws included.
+// Mr. VELTO, on either seat, from that seat's view with his privilege (the other hand while the
+// stock lasts). On the computer's seat it keeps its working tables through the game from the
+// table's events: while the stock lasts it rates the cards and builds the pair table, then it
+// searches the last three tricks; the table lets it vary its thinking time and apply its playing
+// level at the move. On the human's seat it decides as the computer would, the move's draws included.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -25,29 +25,27 @@ public:
     GiocatoreVelto(std::uint64_t seme, char livello);
 
     std::string Nome() const override { return std::string("velto ") + livello_; }
-    int Scegli(const StatoGioco& stato, Chi posto) override;
+    int Scegli(const VistaGiocatore& vista) override;
+    bool LeggeLaManoAvversaria() const override { return true; }
     int VariaTempoDiRisposta() override;
-    int ApplicaLivelloDiGioco(const StatoGioco& stato, char livello, int scelta) override;
-    void Osserva(const Evento& e, const StatoGioco& stato) override;
+    int ApplicaLivelloDiGioco(const VistaGiocatore& vista, char livello, int scelta) override;
+    void Osserva(const Evento& e, const VistaGiocatore& vista) override;
 
     // The tables of the computer's seat, as the last event or analysis left them.
     const TabellePC& Tabelle() const { return tab_; }
 
 private:
-    int ScegliAlPostoH(const StatoGioco& stato);
+    int ScegliAlPostoH();
 
     std::unique_ptr<FonteCasuale> casoProprio_;
     FonteCasuale& caso_;
     char livello_;
     TabellePC tab_;
+    StatoGioco posizione_;  // the last view, as his procedures read it (player/PosizioneDallaVista.h)
 };
 
-// The table as Mr. VELTO reads it from `posto`: unchanged for the computer's seat; for the
-// human's, hands, scores, turn and played slots swapped.
-StatoGioco VistaDalPosto(const StatoGioco& stato, Chi posto);
-
-// The card memory as the mirrored view reads it: the card being answered not yet counted as
+// The card memory as the human's seat reads it: the card being answered not yet counted as
 // played (the computer reads the human's card before it is marked).
-void CartaDaRispondereNonVista(const StatoGioco& vista, TabellePC& tab);
+void CartaDaRispondereNonVista(const StatoGioco& posizione, TabellePC& tab);
 
 }  // namespace mrvelto

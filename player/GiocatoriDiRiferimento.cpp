@@ -12,47 +12,43 @@ namespace {
 
 int Primo(Chi posto) { return posto == Chi::PC ? 1 : 4; }
 
-// The card of the other side on the table, 0 when `posto` leads.
-int CartaInTavola(const StatoGioco& s, Chi posto) {
-    if (s.TurnoDiGioco == posto) return 0;
-    return posto == Chi::PC ? s.NumeroCartaGiocataDaH : s.NumeroCartaGiocataDaPC;
-}
-
 }  // namespace
 
-int GiocatoreCasuale::Scegli(const StatoGioco& stato, Chi posto) {
+int GiocatoreCasuale::Scegli(const VistaGiocatore& v) {
     int slot[3], n = 0;
-    for (int k = Primo(posto); k < Primo(posto) + 3; ++k)
-        if (!stato.Carta[k].Vuota()) slot[n++] = k;
+    for (int i = 0; i < 3; ++i)
+        if (v.mano[static_cast<std::size_t>(i)]) slot[n++] = Primo(v.posto) + i;
     if (n == 0) return 0;
     std::uniform_int_distribution<int> d(0, n - 1);
     return slot[d(gen_)];
 }
 
-int GiocatoreGoloso::Scegli(const StatoGioco& s, Chi posto) {
-    const char briscola = s.SemeBriscola();
-    auto costo = [&](int k) { return std::make_tuple(s.Carta[k].Seme() == briscola, PuntiDelValore(s.Carta[k].Valore()), s.Carta[k].Valore()); };
+int GiocatoreGoloso::Scegli(const VistaGiocatore& v) {
+    const char briscola = v.SemeBriscola();
+    auto carta = [&](int i) { return v.mano[static_cast<std::size_t>(i)]; };
+    auto costo = [&](int i) { return std::make_tuple(carta(i).Seme() == briscola, carta(i).Punti(), carta(i).Valore()); };
     auto piuBassa = [&](auto ammessa) {
-        int scelta = 0;
-        for (int k = Primo(posto); k < Primo(posto) + 3; ++k)
-            if (!s.Carta[k].Vuota() && ammessa(k) && (scelta == 0 || costo(k) < costo(scelta))) scelta = k;
+        int scelta = -1;
+        for (int i = 0; i < 3; ++i)
+            if (carta(i) && ammessa(carta(i)) && (scelta < 0 || costo(i) < costo(scelta))) scelta = i;
         return scelta;
     };
-    const int t = CartaInTavola(s, posto);
-    if (t != 0 && PuntiDelValore(s.Carta[t].Valore()) > 0) {
-        const Chi altro = posto == Chi::PC ? Chi::H : Chi::PC;
-        const int vincente = piuBassa([&](int k) {
-            const int pc = posto == Chi::PC ? k : t, h = posto == Chi::PC ? t : k;
-            return DecidiPresa(altro, s.Carta[pc], s.Carta[h], briscola).vincitore == posto;
+    const CartaDaGioco t = v.inTavola;
+    if (t && t.Punti() > 0) {
+        const Chi altro = Avversario(v.posto);
+        const int vincente = piuBassa([&](CartaDaGioco c) {
+            const CartaDaGioco pc = v.posto == Chi::PC ? c : t, h = v.posto == Chi::PC ? t : c;
+            return DecidiPresa(altro, pc, h, briscola).vincitore == v.posto;
         });
-        if (vincente != 0) return vincente;
+        if (vincente >= 0) return Primo(v.posto) + vincente;
     }
-    return piuBassa([](int) { return true; });
+    const int i = piuBassa([](CartaDaGioco) { return true; });
+    return i < 0 ? 0 : Primo(v.posto) + i;
 }
 
-int GiocatorePrimaCarta::Scegli(const StatoGioco& stato, Chi posto) {
-    for (int k = Primo(posto); k < Primo(posto) + 3; ++k)
-        if (!stato.Carta[k].Vuota()) return k;
+int GiocatorePrimaCarta::Scegli(const VistaGiocatore& v) {
+    for (int i = 0; i < 3; ++i)
+        if (v.mano[static_cast<std::size_t>(i)]) return Primo(v.posto) + i;
     return 0;
 }
 

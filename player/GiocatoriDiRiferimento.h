@@ -19,7 +19,7 @@ class GiocatoreCasuale : public Giocatore {
 public:
     explicit GiocatoreCasuale(std::uint64_t seme) : gen_(seme) {}
     std::string Nome() const override { return "random"; }
-    int Scegli(const StatoGioco& stato, Chi posto) override;
+    int Scegli(const VistaGiocatore& vista) override;
 
 private:
     std::mt19937_64 gen_;
@@ -32,13 +32,13 @@ private:
 class GiocatoreGoloso : public Giocatore {
 public:
     std::string Nome() const override { return "greedy"; }
-    int Scegli(const StatoGioco& stato, Chi posto) override;
+    int Scegli(const VistaGiocatore& vista) override;
 };
 
 // The first slot of the hand that holds a card; 0 when the hand is empty.
 class GiocatorePrimaCarta : public Giocatore {
 public:
-    int Scegli(const StatoGioco& stato, Chi posto) override;
+    int Scegli(const VistaGiocatore& vista) override;
 };
 
 // "random", "greedy", "esperto" (player/GiocatoreEsperto.h) or "velto" (Mr. VELTO at `livello`, drawing from `casoVelto` when given,

@@ -24,8 +24,8 @@ int SogliaLivello(char lettera) {
     }
 }
 
-bool ApplicaLivelloDiGioco(const StatoGioco& stato, TabellePC& tab, char lettera, FonteCasuale& caso) {
-    if (lettera == 'A' || stato.NumeroCarteRimaste <= 0) return false;
+bool ApplicaLivelloDiGioco(int NumeroCarteRimaste, TabellePC& tab, char lettera, FonteCasuale& caso) {
+    if (lettera == 'A' || NumeroCarteRimaste <= 0) return false;
     const int r = IndiceCasuale(120, caso);
     if (r < SogliaLivello(lettera)) return false;
     ScegliCartaACaso(tab, caso);

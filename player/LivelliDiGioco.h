@@ -17,7 +17,10 @@ int SogliaLivello(char lettera);
 
 // Draws r in 1..120 and chooses a random card when r reaches the level's band. Never at level A nor
 // once the stock is empty. True when ScegliCartaACaso ran.
-bool ApplicaLivelloDiGioco(const StatoGioco& stato, TabellePC& tab, char lettera, FonteCasuale& caso);
+bool ApplicaLivelloDiGioco(int NumeroCarteRimaste, TabellePC& tab, char lettera, FonteCasuale& caso);
+inline bool ApplicaLivelloDiGioco(const StatoGioco& stato, TabellePC& tab, char lettera, FonteCasuale& caso) {
+    return ApplicaLivelloDiGioco(stato.NumeroCarteRimaste, tab, lettera, caso);
+}
 // A slot drawn in 1..3 (possibly the computed one), its text marked green.
 void ScegliCartaACaso(TabellePC& tab, FonteCasuale& caso);
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/Impostazioni.h"
 
-#include <algorithm>
-
 #include "records/FileDati.h"
 #include "records/FormatoRiga.h"
 #include "game/LinkRegole.h"
@@ -18,16 +16,10 @@ constexpr float kMassimaPosizione = 100000;
 void Opzione(LettoreRighe& in, Opzioni& o, int n) {
     std::string v;
     if (!in.Testo(v)) return;
-    const auto ciclo = CicloOpzione(n);
-    const bool valido = n == OpzStileCarte ? !v.empty() : std::find(ciclo.begin(), ciclo.end(), v) != ciclo.end();
-    if (!valido) {
-        in.Scarta();
-        return;
-    }
-    o[n] = v;
+    if (!o.ImpostaTesto(n, v)) in.Scarta();
 }
 
-void ScriviOpzione(ScrittoreRighe& out, const Opzioni& o, int n) { out.Testo(o[n]); }
+void ScriviOpzione(ScrittoreRighe& out, const Opzioni& o, int n) { out.Testo(o.Testo(n)); }
 
 void Posizione(LettoreRighe& in, float& x) { in.Decimale(x, -kMassimaPosizione, kMassimaPosizione); }
 
@@ -45,7 +37,7 @@ void Ripetizione(LettoreRighe& in, float atteso, float& x) {
 }  // namespace
 
 bool Impostazioni::operator==(const Impostazioni& altro) const {
-    return opzioni.Opzione == altro.opzioni.Opzione && Sbirciata == altro.Sbirciata &&
+    return opzioni == altro.opzioni && Sbirciata == altro.Sbirciata &&
            IntervalloAttesaDelPCaMuovere == altro.IntervalloAttesaDelPCaMuovere && IntervalloEffettuaLaPresa == altro.IntervalloEffettuaLaPresa &&
            IntervalloAnimazionecartePC == altro.IntervalloAnimazionecartePC && IntervalloAnimazionecarteH == altro.IntervalloAnimazionecarteH &&
            segnapunti == altro.segnapunti && PuntiPCVisibile == altro.PuntiPCVisibile && PuntiPCScrittaVisibile == altro.PuntiPCScrittaVisibile &&

@@ -131,8 +131,8 @@ std::optional<std::string> Analisi::Inizia() {
 }
 
 void Analisi::cmdInizioAnalisi_Click() {
-    const std::string& audio = tavolo_.Opz()[OpzAudioAnalisi];
-    rumori_ = tavolo_.Opz().RumoriAttivi() && (audio == "Come nel Gioco" || audio == "Interrompi la Musica");
+    const opz::AudioAnalisi audio = tavolo_.Opz().AudioAnalisi;
+    rumori_ = tavolo_.Opz().RumoriAttivi() && (audio == opz::AudioAnalisi::ComeNelGioco || audio == opz::AudioAnalisi::InterrompiMusica);
 }
 
 void Analisi::cmdScegliManche_Click() {

@@ -100,26 +100,27 @@ void CornicePrincipale::Avvio() {
     // 5.
     MostraPaginaRegole();
     // 6.
-    scritteRecord_ = ScritteConCartePC(tavolo_.Opz()[OpzMostraCarte] != "No");
-    passi_->MostraColonneCartePC(tavolo_.Opz()[OpzMostraCarte] != "No");
+    scritteRecord_ = ScritteConCartePC(tavolo_.Opz().MostraCarte);
+    passi_->MostraColonneCartePC(tavolo_.Opz().MostraCarte);
     // 7. The score display by "Visualizzazione Punteggio:". Not the intervals the options imply:
     // those set at step 2 are the saved ones, which the computer's pace may have moved.
     tavolo_.ApplicaOpzione(OpzPunteggio);
     // 8.
-    passi_->MostraTitoloBrano(tavolo_.Opz()[OpzTitoli] == "Si");
+    passi_->MostraTitoloBrano(tavolo_.Opz().Titoli);
     // 9.
-    passi_->Colori(tavolo_.Opz()[OpzVariazioniGrafiche] != "No");
+    passi_->Colori(tavolo_.Opz().VariazioniGrafiche != opz::Variazioni::No);
     // 10.
     record_.LeggiRecord(adesso);
     tavolo_.ImpostaRecord(&record_);
     // 11. The deck style read at step 2 may name the optional deck only now known.
     LeggiCarteOpzionali(MappaPercorso(kFileCarteOpzionali, radici_), opzionali_, avvisi_);
     tavolo_.ImpostaBordoCarteOpzionali(opzionali_.ConBordo() ? 1 : 0);
-    const std::string stile = tavolo_.Opz()[OpzStileCarte];
-    if (stile != "Napoletane" && stile != "Piacentine" && !(opzionali_.Installate() && stile == opzionali_.NomeCarteOpzionali)) {
-        avvisi_.Aggiungi("Lo stile di carte \"" + stile + "\" delle impostazioni non è disponibile: si torna alle carte " +
-                         std::string(ValoreInizialeOpzione(OpzStileCarte)) + ".");
-        tavolo_.ImpostaOpzione(OpzStileCarte, std::string(ValoreInizialeOpzione(OpzStileCarte)));
+    const Opzioni& letto = tavolo_.Opz();
+    if (letto.StileCarte == opz::Mazzo::Opzionale && !(opzionali_.Installate() && letto.NomeMazzoOpzionale == opzionali_.NomeCarteOpzionali)) {
+        const Opzioni iniziali;
+        avvisi_.Aggiungi("Lo stile di carte \"" + letto.NomeMazzoOpzionale + "\" delle impostazioni non è disponibile: si torna alle carte " +
+                         iniziali.Testo(OpzStileCarte) + ".");
+        tavolo_.ImpostaOpzione(OpzStileCarte, iniziali);
     }
     // 12.
     tavolo_.ImpostaIntestazioneDati("Partita n. " + std::to_string(record_.TotalePartite() + 1) + " - Gioco n. 1", TestoDataOra(adesso));
@@ -156,7 +157,7 @@ void CornicePrincipale::lblComandi_Click(int k) {
             passi_->FermaImpazienza();
             break;
         case EffettoMenu::RiprendiImpazienza:
-            if (RiprendereImpazienza(tavolo_.Stato().AChiTocca == Chi::H, tavolo_.Opz()[OpzCarattere], tavolo_.Opz()[OpzLoquacita]))
+            if (RiprendereImpazienza(tavolo_.Stato().AChiTocca == Chi::H, tavolo_.Opz().Carattere, tavolo_.Opz().Loquacita))
                 passi_->AvviaImpazienza();
             break;
         case EffettoMenu::Nessuno:

@@ -73,8 +73,8 @@ Fuoco MenuComandi::cmdSetFocusAlbo(bool fineGiocoVisibile, bool istruzioneInizia
     return Fuoco::ContinuaOIniziaPartita;
 }
 
-bool RiprendereImpazienza(bool tocca_a_H, std::string_view carattere, std::string_view loquacita) {
-    return tocca_a_H && carattere != "Pacifico" && loquacita != "Taciturno";
+bool RiprendereImpazienza(bool tocca_a_H, opz::Carattere carattere, opz::Loquacita loquacita) {
+    return tocca_a_H && carattere != opz::Carattere::Pacifico && loquacita != opz::Loquacita::Taciturno;
 }
 
 }  // namespace mrvelto

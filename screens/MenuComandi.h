@@ -9,6 +9,7 @@
 
 #include "cards/Colori.h"
 #include "cards/Indici.h"
+#include "game/Opzioni.h"
 #include "game/PannelloLaterale.h"
 
 namespace mrvelto {
@@ -81,6 +82,6 @@ private:
 
 // Whether closing a right panel restarts the impatience timer: the human is to play, the
 // temperament is not "Pacifico" and the talkativeness not "Taciturno".
-bool RiprendereImpazienza(bool tocca_a_H, std::string_view carattere, std::string_view loquacita);
+bool RiprendereImpazienza(bool tocca_a_H, opz::Carattere carattere, opz::Loquacita loquacita);
 
 }  // namespace mrvelto

@@ -60,15 +60,17 @@ PannelloOpzioni::PannelloOpzioni(Tavolo& tavolo, VociOpzioni& voci, const CarteO
     : tavolo_(tavolo), voci_(voci), opzionali_(opzionali) {}
 
 RigaOpzione PannelloOpzioni::Riga(int n) const {
-    return {voci_.Didascalia(n), voci_.ColoreVoce(n), tavolo_.Opz()[n], evidenziato_.at(static_cast<std::size_t>(n))};
+    return {voci_.Didascalia(n), voci_.ColoreVoce(n), tavolo_.Opz().Testo(n), evidenziato_.at(static_cast<std::size_t>(n))};
 }
 
 bool PannelloOpzioni::lblVoce_Click(int n) {
     if (n < 0 || n >= kNumeroOpzioni || !voci_.Libera(n)) return false;
     const std::string nome = opzionali_.Installate() ? opzionali_.NomeCarteOpzionali : std::string();
-    const std::string dopo = ValoreSuccessivo(n, tavolo_.Opz()[n], nome);
-    if (dopo == tavolo_.Opz()[n]) return false;
-    tavolo_.ImpostaOpzione(n, dopo);
+    const std::string prima = tavolo_.Opz().Testo(n);
+    const std::string dopo = ValoreSuccessivo(n, prima, nome);
+    Opzioni nuove = tavolo_.Opz();
+    if (dopo == prima || !nuove.ImpostaTesto(n, dopo)) return false;
+    tavolo_.ImpostaOpzione(n, nuove);
     return true;
 }
 

@@ -23,10 +23,11 @@ void SessioneEsterna::Avvia() {
 }
 
 void SessioneEsterna::Collega(Tavolo& tavolo) {
-    contesto_.conclusioneGioco = tavolo.Opz()[OpzConclusioneGioco];
-    contesto_.conclusionePartita = tavolo.Opz()[OpzConclusionePartita];
+    contesto_.conclusioneGioco = tavolo.Opz().Testo(OpzConclusioneGioco);
+    contesto_.conclusionePartita = tavolo.Opz().Testo(OpzConclusionePartita);
     sequenza_.Azzera();
     giocoAperto_ = false;
+    tavolo_ = &tavolo;
     ascolto_ = tavolo.Eventi().Iscrivi([this, &tavolo](const Evento& e) {
         sequenza_.Osserva(e, tavolo.Stato());
         if (const auto* fine = std::get_if<evento::GiocoConcluso>(&e)) FineGioco(fine->esito);
@@ -105,9 +106,15 @@ void SessioneEsterna::FineGioco(const EsitoGioco& e) {
     sequenza_.Azzera();
 }
 
-int GiocatoreEsterno::Scegli(const StatoGioco& stato, Chi posto) {
-    return sessione_->Scegli(stato, posto, seme_, [&stato](int k) { return !stato.Carta[k].Vuota(); });
+int SessioneEsterna::Scegli(const VistaGiocatore& vista, std::uint64_t seme) {
+    if (!tavolo_) throw ErroreAvversarioEsterno("l'avversario esterno non è collegato a un tavolo");
+    const int primo = SlotDellaMano(vista.posto)[0];
+    return Scegli(tavolo_->Stato(), vista.posto, seme, [&vista, primo](int k) {
+        return k >= primo && k < primo + 3 && static_cast<bool>(vista.mano[static_cast<std::size_t>(k - primo)]);
+    });
 }
+
+int GiocatoreEsterno::Scegli(const VistaGiocatore& vista) { return sessione_->Scegli(vista, seme_); }
 
 std::unique_ptr<SessioneEsterna> CreaSessioneEsterna(const OpzioniMatch& o) {
     if (o.avversario != kNomeAvversarioEsterno || o.comandoAvversario.empty()) return nullptr;

@@ -43,6 +43,9 @@ public:
     // observation; returns the slot the program chose. `seme` is the seed a built-in opponent
     // would use for its random choices there.
     int Scegli(const StatoGioco& s, Chi posto, std::uint64_t seme, const std::function<bool(int)>& ammessa);
+    // The same on the table it is linked to, for a seat whose view is `vista`: the observation is
+    // that view, with the game and match counters that everyone at the table sees.
+    int Scegli(const VistaGiocatore& vista, std::uint64_t seme);
 
     // The program's process id while it runs (0 before the first line); for tests.
     pid_t Pid() const { return processo_ ? processo_->Pid() : 0; }
@@ -57,6 +60,7 @@ private:
     std::string comando_;
     int timeoutMs_;
     std::unique_ptr<ProcessoFiglio> processo_;
+    const Tavolo* tavolo_ = nullptr;
     SequenzaGiocate sequenza_;
     CanaleEventi::Iscrizione ascolto_;
     ContestoOsservazione contesto_;
@@ -71,7 +75,7 @@ private:
 class GiocatoreEsterno : public Giocatore {
 public:
     GiocatoreEsterno(SessioneEsterna& sessione, std::uint64_t seme) : sessione_(&sessione), seme_(seme) {}
-    int Scegli(const StatoGioco& stato, Chi posto) override;
+    int Scegli(const VistaGiocatore& vista) override;
     std::string Nome() const override { return "external"; }
 
 private:

@@ -39,12 +39,12 @@ EsitoSeduta GiocaSeduta(const OpzioniMatch& o, std::uint64_t seduta, std::uint64
     CasoConSeme caso(seme, OraDaOrologioVirtuale(orologio));
     auto giocatore = CreaGiocatorePC(o, caso);
     Opzioni opzioni;
-    for (const auto& [n, valore] : o.opzioni) opzioni[n] = valore;
+    for (const auto& [n, valore] : o.opzioni) opzioni.ImpostaTesto(n, valore);  // checked when the flags were read
     const DataOra inizio{};
     Tavolo tavolo(orologio, caso, [&orologio, inizio] { return DataOraPiu(inizio, orologio.Adesso()); }, opzioni);
     tavolo.ImpostaGiocatorePC(giocatore.get());
     tavolo.ImpostaNomeGiocatore(avversario->Nome());
-    const bool sessanta = tavolo.Opz()[OpzConclusioneGioco] == "Appena uno supera 60 punti";
+    const bool sessanta = !tavolo.Opz().FinoUltimaPresa();
 
     auto fineGioco = [&](const EsitoGioco& e) {
         ++r.giochi;

@@ -38,8 +38,8 @@ EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t
     CasoConSeme casoPC(SplitMix64(semeGiocatori ^ 0xA5A5), OraFissa);
     const bool avversarioVelto = o.avversario == "velto";
     Opzioni opzioni;
-    for (const auto& [n, valore] : o.opzioni) opzioni[n] = valore;
-    opzioni[OpzAbilita] = TestoLivello(veltoAlPC ? o.livello : o.livelloAvversario);
+    for (const auto& [n, valore] : o.opzioni) opzioni.ImpostaTesto(n, valore);  // checked when the flags were read
+    opzioni.ImpostaTesto(OpzAbilita, TestoLivello(veltoAlPC ? o.livello : o.livelloAvversario));
 
     std::unique_ptr<Giocatore> pc;
     std::unique_ptr<Giocatore> h;
@@ -62,7 +62,7 @@ EsitoPartita Gioca(const OpzioniMatch& o, std::uint64_t semeMazzo, std::uint64_t
     tavolo.ImpostaGiocatorePC(pc.get());
     tavolo.ImpostaNomeGiocatore(h->Nome());
     tavolo.ImpostaChiIniziaIlPrimoGioco(primo);
-    const bool sessanta = tavolo.Opz()[OpzConclusioneGioco] == "Appena uno supera 60 punti";
+    const bool sessanta = !tavolo.Opz().FinoUltimaPresa();
     EsitoPartita r;
     auto ascolto = tavolo.Eventi().Iscrivi([&](const Evento& ev) {
         const auto* fine = std::get_if<evento::GiocoConcluso>(&ev);

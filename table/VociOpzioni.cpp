@@ -29,8 +29,8 @@ void VociOpzioni::SbloccaOpzioni(bool partitaFinita) {
 }
 
 void VociOpzioni::VariazioniGrafiche(bool nuovaPartita) {
-    const std::string& quando = tavolo_.Opz()[OpzVariazioniGrafiche];
-    if (quando == "All'inizio di ogni Gioco" || (quando == "All'inizio della Partita" && nuovaPartita)) Varia();
+    const opz::Variazioni quando = tavolo_.Opz().VariazioniGrafiche;
+    if (quando == opz::Variazioni::OgniGioco || (quando == opz::Variazioni::InizioPartita && nuovaPartita)) Varia();
 }
 
 void VociOpzioni::ScegliColoreCasuale() {
@@ -42,16 +42,19 @@ void VociOpzioni::ScegliColoreCasuale() {
     } else {
         voce0_ = kVoce0ConDuePunti;
     }
-    const auto& tabella = TabellaColori();
-    const std::string_view nome = n >= 1 && n <= 24 ? tabella[static_cast<std::size_t>(n - 1)].nome : tabella[0].nome;
-    tavolo_.VariaOpzione(bersaglio, std::string(nome));
+    Opzioni nuove = tavolo_.Opz();
+    const int colore = n >= 1 && n <= 24 ? n - 1 : 0;
+    if (bersaglio == OpzColoreTavolo) nuove.ColoreTavolo = colore;
+    else nuove.ColoreRetro = colore;
+    tavolo_.VariaOpzione(bersaglio, nuove);
 }
 
 void VociOpzioni::ScegliMotivoCasuale() {
     const int n = IndiceCasuale(13, caso_);
     const auto& tabella = TabellaMotivi();
-    const std::string_view nome = n >= 1 && n <= 13 ? tabella[static_cast<std::size_t>(n - 1)].nome : tabella[0].nome;
-    tavolo_.VariaOpzione(OpzMotivoRetro, std::string(nome));
+    Opzioni nuove = tavolo_.Opz();
+    nuove.MotivoRetro = n >= 1 && n <= 13 ? tabella[static_cast<std::size_t>(n - 1)].motivo : tabella[0].motivo;
+    tavolo_.VariaOpzione(OpzMotivoRetro, nuove);
 }
 
 void VociOpzioni::Varia() {

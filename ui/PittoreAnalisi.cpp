@@ -39,7 +39,7 @@ void Carta(QPainter& p, CacheImmagini& immagini, Punto pos, const std::string& f
 
 void Faccia(QPainter& p, CacheImmagini& immagini, const Tavolo& t, Punto pos, CartaDaGioco c, bool segnata = false) {
     if (c.Vuota()) return;
-    Carta(p, immagini, pos, FileFaccia(t.Opz()[OpzStileCarte], c.Codice()), Qt::white, segnata);
+    Carta(p, immagini, pos, FileFaccia(t.Opz().StileCarte, c.Codice()), Qt::white, segnata);
 }
 
 void Pulsante(QPainter& p, const QRect& r, const QString& testo, bool abilitato) {
@@ -81,7 +81,7 @@ void DisegnaAnalisi(QPainter& p, Programma& programma, CacheImmagini& immagini, 
         }
         if (v.briscolaInTavola) Faccia(p, immagini, t, PosizioneDiManoDelloSlot(7), v.briscola);
         if (v.carteNelMazzo > 0)
-            Carta(p, immagini, PosizioneDiManoDelloSlot(8), FileMotivo(t.Opz()[OpzMotivoRetro]), Qc(t.Vista().ColoreRetro));
+            Carta(p, immagini, PosizioneDiManoDelloSlot(8), FileMotivo(t.Opz().MotivoRetro), Qc(t.Vista().ColoreRetro));
         Faccia(p, immagini, t, kPostoInTavolaPC, v.inTavolaPC, v.presaDi == Chi::PC);
         Faccia(p, immagini, t, kPostoInTavolaH, v.inTavolaH, v.presaDi == Chi::H);
         f.setPixelSize(175);

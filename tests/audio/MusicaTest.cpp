@@ -5,6 +5,7 @@
 #include <set>
 
 #include "BancoAudio.h"
+#include "support/TestoOpzioni.h"
 
 namespace mrvelto::test {
 namespace {
@@ -55,7 +56,7 @@ TEST(Musica, TitlesFollowTheirOptionAndTheTwoLineOnesSitHigher) {
     EXPECT_FALSE(m.Vista().Titolo.visibile);
     EXPECT_EQ(m.Vista().Titolo.testo, kBrani[static_cast<std::size_t>(m.BranoInCorso() - 1)].titolo);
     EXPECT_EQ(b.musica.Suonati().size(), 1u);  // the tune plays all the same
-    b.banco.tavolo.ImpostaOpzione(OpzTitoli, "Si");
+    Imposta(b.banco.tavolo, OpzTitoli, "Si");
     EXPECT_TRUE(m.Vista().Titolo.visibile);
     for (int i = 0; i < 21; ++i) {
         m.SCegliBrano();
@@ -69,11 +70,11 @@ TEST(Musica, MaiStopsTheMusicAndLeavingItStartsATune) {
     BancoAudio b(9);
     Musica& m = b.audio.Musica_();
     m.SCegliBrano();
-    b.banco.tavolo.ImpostaOpzione(OpzFrequenzaMusica, "Mai");
+    Imposta(b.banco.tavolo, OpzFrequenzaMusica, "Mai");
     EXPECT_FALSE(b.banco.orologio.Abilitato(m.Timer().FermaBrano));
     EXPECT_FALSE(m.Vista().Titolo.visibile);
     EXPECT_EQ(b.musica.ordini.back().comando, "Close");
-    b.banco.tavolo.ImpostaOpzione(OpzFrequenzaMusica, "Sempre");
+    Imposta(b.banco.tavolo, OpzFrequenzaMusica, "Sempre");
     EXPECT_EQ(b.musica.Suonati().size(), 2u);
     EXPECT_TRUE(b.banco.orologio.Abilitato(m.Timer().FermaBrano));
 }

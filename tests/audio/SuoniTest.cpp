@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "BancoAudio.h"
+#include "support/TestoOpzioni.h"
 
 namespace mrvelto::test {
 namespace {
@@ -43,11 +44,11 @@ TEST(Impazienza, StopsWhenTheHumanPlaysAndIsNeverThereForACalmOpponent) {
     EXPECT_EQ(b.audio.Suoni().ContaImpaz(), 0);
     EXPECT_FALSE(b.banco.orologio.Abilitato(b.audio.Suoni().Timer().Impazienza));
     // "Pacifico" from the options panel: stopped at once, and it stays so at the human's turns.
-    b.banco.tavolo.ImpostaOpzione(OpzCarattere, "Pacifico");
+    Imposta(b.banco.tavolo, OpzCarattere, "Pacifico");
     ASSERT_TRUE(b.banco.Fino([&] { return b.s().AChiTocca == Chi::H && b.s().PuoiGiocare; }));
     EXPECT_FALSE(b.banco.orologio.Abilitato(b.audio.Suoni().Timer().Impazienza));
     // A side panel stops it; closing it starts it again.
-    b.banco.tavolo.ImpostaOpzione(OpzCarattere, "Impaziente");
+    Imposta(b.banco.tavolo, OpzCarattere, "Impaziente");
     b.audio.Suoni().RiprendiImpazienza();
     EXPECT_TRUE(b.banco.orologio.Abilitato(b.audio.Suoni().Timer().Impazienza));
     b.audio.Suoni().SospendiImpazienza();

@@ -9,6 +9,7 @@
 #include "game/Conduttore.h"
 #include "game/OraVirtuale.h"
 #include "game/Tavolo.h"
+#include "support/TestoOpzioni.h"
 
 namespace mrvelto::test {
 
@@ -18,15 +19,15 @@ public:
     int variazione = 0;  // returned by VariaTempoDiRisposta
     int chiamateLivello = 0;
     int scelte = 0;
-    int Scegli(const StatoGioco& stato, Chi posto) override {
+    int Scegli(const VistaGiocatore& vista) override {
         ++scelte;
-        const int primo = posto == Chi::PC ? 1 : 4;
-        for (int k = primo; k < primo + 3; ++k)
-            if (!stato.Carta[k].Vuota()) return k;
+        const int primo = vista.posto == Chi::PC ? 1 : 4;
+        for (int i = 0; i < 3; ++i)
+            if (vista.mano[static_cast<std::size_t>(i)]) return primo + i;
         return 0;
     }
     int VariaTempoDiRisposta() override { return variazione; }
-    int ApplicaLivelloDiGioco(const StatoGioco&, char, int scelta) override {
+    int ApplicaLivelloDiGioco(const VistaGiocatore&, char, int scelta) override {
         ++chiamateLivello;
         return scelta;
     }
@@ -36,11 +37,11 @@ public:
 class GiocatoreCasuale : public Giocatore {
 public:
     explicit GiocatoreCasuale(std::uint64_t seme) : gen_(seme) {}
-    int Scegli(const StatoGioco& stato, Chi posto) override {
-        const int primo = posto == Chi::PC ? 1 : 4;
+    int Scegli(const VistaGiocatore& vista) override {
+        const int primo = vista.posto == Chi::PC ? 1 : 4;
         int carte[3], n = 0;
-        for (int k = primo; k < primo + 3; ++k)
-            if (!stato.Carta[k].Vuota()) carte[n++] = k;
+        for (int i = 0; i < 3; ++i)
+            if (vista.mano[static_cast<std::size_t>(i)]) carte[n++] = primo + i;
         if (n == 0) return 0;
         return carte[std::uniform_int_distribution<int>(0, n - 1)(gen_)];
     }
@@ -95,7 +96,7 @@ struct Banco {
 
 inline Opzioni ConOpzioni(std::initializer_list<std::pair<int, const char*>> valori) {
     Opzioni o;
-    for (auto [n, v] : valori) o[n] = v;
+    for (auto [n, v] : valori) Imposta(o, n, v);
     return o;
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 Opzioni FinoAllUltima(std::initializer_list<std::pair<int, const char*>> altre = {}) {
     Opzioni o = ConOpzioni(altre);
-    o[OpzConclusioneGioco] = "Fino all'ultima presa";
+    Imposta(o, OpzConclusioneGioco, "Fino all'ultima presa");
     return o;
 }
 

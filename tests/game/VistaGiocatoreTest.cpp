@@ -36,8 +36,15 @@ TEST(VistaGiocatore, HiddenCardsNeverReachAViewWithoutThePrivilege) {
     EXPECT_EQ(VistaDi(due, Chi::H), v);
     // Mr. VELTO's privileged read does tell them apart.
     EXPECT_NE(VistaDi(due, Chi::H, true), VistaDi(uno, Chi::H, true));
-    EXPECT_TRUE(PrivilegioDiVelto(uno, Chi::PC));
-    EXPECT_FALSE(PrivilegioDiVelto(uno, Chi::H));
+    // The flow grants it only to the player that reads the other hand, and only while the stock lasts.
+    struct Lettore : test::GiocatorePCSpia {
+        bool LeggeLaManoAvversaria() const override { return true; }
+    } lettore;
+    EXPECT_EQ(VistaPer(uno, Chi::H, lettore), VistaDi(uno, Chi::H, true));
+    EXPECT_EQ(VistaPer(uno, Chi::H, b.pc), v);
+    StatoGioco finito = uno;
+    finito.NumeroCarteRimaste = 0;
+    EXPECT_FALSE(VistaPer(finito, Chi::PC, lettore).manoAvversario);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "player/DecisionePC.h"
 #include "player/GiocatoreVelto.h"
 #include "player/GiocatoriDiRiferimento.h"
+#include "player/PosizioneDallaVista.h"
 #include "player/PotenzialeCarte.h"
 
 namespace mrvelto {
@@ -16,17 +17,21 @@ namespace {
 
 CasoConSeme Caso(std::uint64_t seme) { return CasoConSeme(seme, [] { return OraMinSec{10, 20}; }); }
 
-// The events that bring a player to the first move of a game dealt as `s`.
-void Distribuisci(Giocatore& g, const StatoGioco& s) {
-    g.Osserva(evento::GiocoImpostato{false, false}, s);
-    g.Osserva(evento::DistribuzioneFinita{}, s);
+// The computer's seat with Mr. VELTO's privilege (given here at every stage, so that positions
+// need not list every card played).
+VistaGiocatore DalPC(const StatoGioco& s) { return VistaDi(s, Chi::PC, true); }
+
+// The events that bring a player to the first move of a game dealt as `v` shows it.
+void Distribuisci(Giocatore& g, const VistaGiocatore& v) {
+    g.Osserva(evento::GiocoImpostato{false, false}, v);
+    g.Osserva(evento::DistribuzioneFinita{}, v);
 }
 
 // A card played earlier in the game, seen as it left a hand.
 void Registra(Giocatore& g, const std::string& carta) {
-    StatoGioco mano;
-    mano.Metti(1, carta);
-    g.Osserva(evento::CartaGiocata{Chi::PC, 1, false}, mano);
+    VistaGiocatore v;
+    v.giocate.Aggiungi(CartaDaGioco::DaCodice(carta));
+    g.Osserva(evento::CartaGiocata{Chi::PC, 1, false}, v);
 }
 
 TEST(GiocatoreVelto, ChoosesAtOnceWhatTheStagesAnalysisGives) {
@@ -34,22 +39,22 @@ TEST(GiocatoreVelto, ChoosesAtOnceWhatTheStagesAnalysisGives) {
     {
         GiocatoreVelto velto(caso);
         const StatoGioco s = test::ConMazzo('b', {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}).stato;
-        Distribuisci(velto, s);
-        EXPECT_EQ(velto.Scegli(s, Chi::PC), 2);
+        Distribuisci(velto, DalPC(s));
+        EXPECT_EQ(velto.Scegli(DalPC(s)), 2);
         EXPECT_TRUE(velto.Tabelle().Convenienza[9].Piena());  // the whole pair table of a lead
     }
     {
         GiocatoreVelto velto(caso);
         const StatoGioco s = test::ConMazzo('b', {"3d", "2b", "5c"}, {"Ad", "7s", "4s"}, 34, Chi::H, 4).stato;
-        Distribuisci(velto, s);
-        velto.Osserva(evento::CartaGiocata{Chi::H, 4, false}, s);
-        EXPECT_EQ(velto.Scegli(s, Chi::PC), 2);
+        Distribuisci(velto, DalPC(s));
+        velto.Osserva(evento::CartaGiocata{Chi::H, 4, false}, DalPC(s));
+        EXPECT_EQ(velto.Scegli(DalPC(s)), 2);
         EXPECT_FALSE(velto.Tabelle().Convenienza[4].Piena());  // three pairs when answering
     }
     {
         GiocatoreVelto velto(caso);
-        EXPECT_EQ(velto.Scegli(test::ConMazzo('b', {"3b", "Fd", ""}, {"2d", "", "Ad"}, -2, Chi::PC).stato, Chi::PC), 1);
-        EXPECT_EQ(velto.Scegli(test::ConMazzo('b', {"", "", "Rd"}, {"", "Ad", ""}, -5, Chi::H, 5).stato, Chi::PC), 3);
+        EXPECT_EQ(velto.Scegli(DalPC(test::ConMazzo('b', {"3b", "Fd", ""}, {"2d", "", "Ad"}, -2, Chi::PC).stato)), 1);
+        EXPECT_EQ(velto.Scegli(DalPC(test::ConMazzo('b', {"", "", "Rd"}, {"", "Ad", ""}, -5, Chi::H, 5).stato)), 3);
     }
 }
 
@@ -67,12 +72,15 @@ TEST(GiocatoreVelto, EventsMarkTheCardsAsTheTableDid) {
     auto caso = Caso(5);
     GiocatoreVelto velto(caso);
     StatoGioco s = test::ConMazzo('c', {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}).stato;
-    Distribuisci(velto, s);
+    Distribuisci(velto, DalPC(s));
     Registra(velto, "Ab");  // left over from a game that the next set-up forgets
-    Distribuisci(velto, s);
-    velto.Osserva(evento::CartaGiocata{Chi::PC, 2, false}, s);
-    velto.Osserva(evento::CartaGiocata{Chi::H, 5, true}, s);
-    velto.Osserva(evento::CartaGiocata{Chi::H, 5, true}, s);  // registered again before the answer
+    Distribuisci(velto, DalPC(s));
+    VistaGiocatore v = DalPC(s);
+    v.giocate.Aggiungi(CartaDaGioco::DaCodice("2s"));
+    velto.Osserva(evento::CartaGiocata{Chi::PC, 2, false}, v);
+    v.giocate.Aggiungi(CartaDaGioco::DaCodice("Fb"));
+    velto.Osserva(evento::CartaGiocata{Chi::H, 5, true}, v);
+    velto.Osserva(evento::CartaGiocata{Chi::H, 5, true}, v);  // registered again before the answer
     for (int n = 1; n <= 40; ++n) {
         const std::string& carta = MazzoOrdinato()[n];
         const VocePresa& v = velto.Tabelle().PreseVirtuali[n];
@@ -88,29 +96,31 @@ TEST(GiocatoreVelto, ATakeClearsTheTrickAndTheDrawRatesTheNewCards) {
     GiocatoreVelto velto(caso);
     StatoGioco s = test::ConMazzo('b', {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}, 20, Chi::PC, 0,
                                   {"2d", "4d", "5d", "6d", "7d", "2c", "4c", "5c", "6c", "4s", "2b", "4b", "5b", "6b"}).stato;
-    Distribuisci(velto, s);
-    velto.Scegli(s, Chi::PC);
-    velto.Osserva(evento::CartaGiocata{Chi::PC, 2, false}, s);
+    Distribuisci(velto, DalPC(s));
+    velto.Scegli(DalPC(s));
+    s.NumeroCartaGiocataDaPC = 2;
+    velto.Osserva(evento::CartaGiocata{Chi::PC, 2, false}, DalPC(s));
+    s.NumeroCartaGiocataDaPC = 0;
     const TabellePC& t = velto.Tabelle();
     const VocePresa& tre = t.PreseVirtuali[PosizioneNelMazzo("3d")];
     ASSERT_TRUE(t.Convenienza[1].Piena());
     ASSERT_EQ(tre.stato, StatoCarta::InMano);  // the human's hand, rated last
     ASSERT_TRUE(tre.punti.has_value());
-    velto.Osserva(evento::PresaEffettuata{Chi::PC, 0, 8}, s);
+    velto.Osserva(evento::PresaEffettuata{Chi::PC, 0, 8}, DalPC(s));
     for (int k = 1; k <= 9; ++k) EXPECT_FALSE(t.Convenienza[k].Piena()) << k;
     EXPECT_EQ(t.PreseVirtuali[PosizioneNelMazzo("2s")].stato, StatoCarta::Giocata);
     EXPECT_EQ(tre.stato, StatoCarta::NonVista);
     EXPECT_FALSE(tre.punti.has_value());
     s.Metti(2, "Cb");
-    velto.Osserva(evento::PescaFinita{}, s);
+    velto.Osserva(evento::PescaFinita{}, DalPC(s));
     EXPECT_EQ(*t.PuntiPotenziali[2], 3.0f);
 
     // With the stock empty a take clears the endgame search only.
     StatoGioco f = test::ConMazzo('b', {"Ab", "3b", "Rb"}, {"Ad", "3s", "Cc"}, 0).stato;
-    velto.Scegli(f, Chi::PC);
+    velto.Scegli(DalPC(f));
     ASSERT_TRUE(t.SecondoLivello[36].Piena());
     f.NumeroCarteRimaste = -2;
-    velto.Osserva(evento::PresaEffettuata{Chi::PC, 0, 18}, f);
+    velto.Osserva(evento::PresaEffettuata{Chi::PC, 0, 18}, DalPC(f));
     EXPECT_FALSE(t.SecondoLivello[36].Piena());
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(t.Peggiore[i].Valore(), 300);
 }
@@ -121,32 +131,55 @@ TEST(GiocatoreVelto, TheSixtyPointFilterDecidesForOneTrick) {
     GiocatoreVelto velto(caso);
     // 58 points: taking the human's 3d with the Ad passes 60.
     const StatoGioco s = test::ConMazzo('b', {"4s", "Ad", "5c"}, {"3d", "6s", "7s"}, 20, Chi::H, 4, {}, 58, 30).stato;
-    Distribuisci(velto, s);
-    EXPECT_EQ(velto.Scegli(s, Chi::PC), 2);
+    Distribuisci(velto, DalPC(s));
+    EXPECT_EQ(velto.Scegli(DalPC(s)), 2);
     EXPECT_TRUE(velto.Tabelle().Filtro60Punti);
-    velto.Osserva(evento::PresaEffettuata{Chi::PC, 21, 8}, s);
+    velto.Osserva(evento::PresaEffettuata{Chi::PC, 21, 8}, DalPC(s));
     EXPECT_FALSE(velto.Tabelle().Filtro60Punti);
-    EXPECT_EQ(velto.Scegli(s, Chi::PC), 2);  // filtered again
+    EXPECT_EQ(velto.Scegli(DalPC(s)), 2);  // filtered again
     EXPECT_TRUE(velto.Tabelle().Filtro60Punti);
-    velto.Osserva(evento::GiocoConcluso{test::EsitoNonLetto()}, s);  // a game ending inside a trick
+    velto.Osserva(evento::GiocoConcluso{test::EsitoNonLetto()}, DalPC(s));  // a game ending inside a trick
     EXPECT_FALSE(velto.Tabelle().Filtro60Punti);
 }
 
-TEST(VistaDalPosto, SwapsTheSidesAndLeavesTheAnsweredCardUnseen) {
+// From the human's seat the sides are swapped and the computer's card on the table goes back to
+// its slot; once the stock is out the other hand is what the seat has not seen.
+TEST(PosizioneDallaVista, PutsTheSeatInTheComputersPlace) {
     auto [s, tab] = test::ConMazzo('b', {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}, 32, Chi::PC, 0, {"2d", "4d", "5d", "6d"}, 7, 3);
     s.NumeroCartaGiocataDaPC = 1;
     tab.PreseVirtuali[PosizioneNelMazzo("Ad")].stato = StatoCarta::Giocata;  // marked when played
-    const StatoGioco m = VistaDalPosto(s, Chi::H);
+    StatoGioco m;
+    PosizioneDallaVista(VistaDi(s, Chi::H, true), m);
     CartaDaRispondereNonVista(m, tab);
     EXPECT_EQ(m.Carta[1].Codice(), "3d");
+    EXPECT_EQ(m.Carta[4].Codice(), "Ad");
     EXPECT_EQ(m.Carta[6].Codice(), "Rc");
     EXPECT_EQ(m.TurnoDiGioco, Chi::H);
     EXPECT_EQ(m.NumeroCartaGiocataDaH, 4);
     EXPECT_EQ(m.PuntiPC, 3);
     EXPECT_EQ(m.PuntiH, 7);
+    EXPECT_EQ(m.SemeBriscola(), 'b');
     EXPECT_EQ(tab.PreseVirtuali[PosizioneNelMazzo("Ad")].stato, StatoCarta::NonVista);
     EXPECT_EQ(tab.PreseVirtuali[PosizioneNelMazzo("2d")].stato, StatoCarta::Giocata);
     EXPECT_EQ(FaseDi(m), Fase::RispondeConMazzo);
+
+    // The third-to-last trick, the human leading the Ad: the briscola Cb, drawn last by the human,
+    // is known to be in his hand.
+    VistaGiocatore v;
+    v.posto = Chi::PC;
+    v.mano = {CartaDaGioco::DaCodice("Ab"), CartaDaGioco::DaCodice("3b"), CartaDaGioco::DaCodice("Rb")};
+    v.briscola = CartaDaGioco::DaCodice("Cb");
+    v.giocate = InsiemeCarte::Tutte();
+    for (const char* c : {"Ab", "3b", "Rb", "3s", "Cb"}) v.giocate.Togli(CartaDaGioco::DaCodice(c));
+    v.inTavola = CartaDaGioco::DaCodice("Ad");
+    v.NumeroCarteRimaste = -1;
+    v.TurnoDiGioco = Chi::H;
+    PosizioneDallaVista(v, m);
+    EXPECT_EQ(m.Carta[4].Codice(), "Ad");
+    EXPECT_EQ(m.Carta[5].Codice(), "3s");
+    EXPECT_EQ(m.Carta[6].Codice(), "Cb");
+    EXPECT_EQ(m.NumeroCartaGiocataDaH, 4);
+    EXPECT_EQ(FaseDi(m), Fase::RispondeTerzultima);
 }
 
 // A position names the briscola suit but not its face-up card: the suit must still reach the
@@ -170,7 +203,7 @@ TEST(SituazioneDaPosizione, KeepsTheBriscolaSuitWithoutItsCard) {
 TEST(GiocatoreVelto, OnTheHumansSeatChoosesAsTheComputerWouldInTheMirror) {
     const StatoGioco s = test::ConMazzo('b', {"3d", "Fb", "7c"}, {"Ad", "2s", "Rc"}, 34, Chi::H).stato;
     GiocatoreVelto v(1, 'A');
-    EXPECT_EQ(v.Scegli(s, Chi::H), 5);  // the 2s, as the computer leads it with this hand
+    EXPECT_EQ(v.Scegli(VistaPer(s, Chi::H, v)), 5);  // the 2s, as the computer leads it with this hand
 
     // Positions of every stage from the computer's side, played from the human's seat: the same
     // decision, draws included, with the card being answered still unseen.
@@ -216,27 +249,30 @@ TEST(GiocatoreVelto, OnTheHumansSeatChoosesAsTheComputerWouldInTheMirror) {
         t.NumeroCartaGiocataDaPC = p.NumeroCartaGiocataDaH != 0 ? p.NumeroCartaGiocataDaH - 3 : 0;
         t.PuntiPC = p.PuntiH;
         t.PuntiH = p.PuntiPC;
+        // Once the stock is out the human's seat reads the computer's hand from the cards seen.
         GiocatoreVelto velto(seme, livello);
-        Distribuisci(velto, t);
+        Distribuisci(velto, VistaPer(t, Chi::H, velto));
         for (const auto& c : p.giocate) Registra(velto, c);
-        if (t.NumeroCartaGiocataDaPC != 0) velto.Osserva(evento::CartaGiocata{Chi::PC, t.NumeroCartaGiocataDaPC, false}, t);
-        ASSERT_EQ(velto.Scegli(t, Chi::H), atteso.scelta + 3) << "prova " << prova;
+        if (t.NumeroCartaGiocataDaPC != 0) velto.Osserva(evento::CartaGiocata{Chi::PC, t.NumeroCartaGiocataDaPC, false}, VistaPer(t, Chi::H, velto));
+        ASSERT_EQ(velto.Scegli(VistaPer(t, Chi::H, velto)), atteso.scelta + 3) << "prova " << prova;
     }
 }
 
-// Mr. VELTO on the computer's seat, each of its choices checked against the same decision taken
-// from scratch: fresh tables with the cards played so far (followed here from the events); one
-// decision per trick, so the 60-point flag starts off each time.
+// Mr. VELTO on the computer's seat, each of its choices (from his view) checked against the same
+// decision taken from scratch on the whole table: fresh tables with the cards played so far
+// (followed here from the events); one decision per trick, so the 60-point flag starts off each time.
 class SceltaDaZero : public Giocatore {
 public:
     explicit SceltaDaZero(Giocatore& g) : g_(g) {}
-    int Scegli(const StatoGioco& s, Chi posto) override {
+    bool LeggeLaManoAvversaria() const override { return g_.LeggeLaManoAvversaria(); }
+    int Scegli(const VistaGiocatore& vista) override {
+        const StatoGioco& s = *tavola;
         TabellePC tab;
         PreparaPreseVirtuali(s, tab);
         for (const auto& c : giocate_) tab.PreseVirtuali[PosizioneNelMazzo(c)].stato = StatoCarta::Giocata;
         auto caso = Caso(0);
         const EsitoDecisione atteso = DecidiMossa(s, tab, caso, 'A');
-        const int k = g_.Scegli(s, posto);
+        const int k = g_.Scegli(vista);
         if (atteso.fase == Fase::IniziaTerzultima || atteso.fase == Fase::RispondeTerzultima) {
             EXPECT_NE(std::find(atteso.candidati.begin(), atteso.candidati.end(), k), atteso.candidati.end());
             ++terzultime;
@@ -247,18 +283,19 @@ public:
         return k;
     }
     int VariaTempoDiRisposta() override { return g_.VariaTempoDiRisposta(); }
-    int ApplicaLivelloDiGioco(const StatoGioco& s, char livello, int scelta) override { return g_.ApplicaLivelloDiGioco(s, livello, scelta); }
-    void Osserva(const Evento& e, const StatoGioco& s) override {
+    int ApplicaLivelloDiGioco(const VistaGiocatore& v, char livello, int scelta) override { return g_.ApplicaLivelloDiGioco(v, livello, scelta); }
+    void Osserva(const Evento& e, const VistaGiocatore& v) override {
         if (std::holds_alternative<evento::GiocoImpostato>(e)) {
             giocate_.clear();
         } else if (const auto* g = std::get_if<evento::CartaGiocata>(&e)) {
-            giocate_.push_back(std::string(s.Carta[g->slot].Codice()));
+            giocate_.push_back(std::string(tavola->Carta[g->slot].Codice()));
         }
-        g_.Osserva(e, s);
+        g_.Osserva(e, v);
     }
 
     int scelte = 0;
     int terzultime = 0;
+    const StatoGioco* tavola = nullptr;  // the whole table, for the decision taken from it
 
 private:
     Giocatore& g_;
@@ -273,6 +310,7 @@ TEST(GiocatoreVelto, PlaysWholeGamesFollowingTheTablesEvents) {
     SceltaDaZero controllato(velto);
     GiocatoreCasuale avversario(5);
     test::TavolaDiProva tavola{controllato, avversario};
+    controllato.tavola = &tavola.s;
     std::mt19937 gen(17);
     int vinti = 0;
     for (int g = 0; g < 40; ++g) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/Giocatore.h"
+#include "game/Procedure.h"
 
 namespace mrvelto::test {
 
@@ -74,6 +75,7 @@ struct TavolaDiProva {
             } else {
                 s.Svuota(kp);
                 s.Svuota(kh);
+                s.NumeroCartaGiocataDaPC = s.NumeroCartaGiocataDaH = 0;
             }
         }
         Pubblica(evento::GiocoConcluso{EsitoNonLetto()});
@@ -86,8 +88,8 @@ private:
     static Chi Altro(Chi c) { return c == Chi::PC ? Chi::H : Chi::PC; }
 
     void Pubblica(const Evento& e) {
-        pc.Osserva(e, s);
-        h.Osserva(e, s);
+        pc.Osserva(e, VistaPer(s, Chi::PC, pc));
+        h.Osserva(e, VistaPer(s, Chi::H, h));
     }
 
     void Pesca(int slot, std::vector<std::string>& mazzo) {
@@ -98,16 +100,18 @@ private:
     void Gioca(Chi chi, bool risposta) {
         int k;
         if (chi == Chi::H) {
-            k = h.Scegli(s, Chi::H);
+            k = h.Scegli(VistaPer(s, Chi::H, h));
         } else {
-            k = pc.Scegli(s, Chi::PC);
+            k = pc.Scegli(VistaPer(s, Chi::PC, pc));
             pc.VariaTempoDiRisposta();
-            if (livello != 'A' && s.NumeroCarteRimaste >= 1) k = pc.ApplicaLivelloDiGioco(s, livello, k);
+            if (livello != 'A' && s.NumeroCarteRimaste >= 1) k = pc.ApplicaLivelloDiGioco(VistaPer(s, Chi::PC, pc), livello, k);
         }
         const int primo = chi == Chi::PC ? 1 : 4;
         ASSERT_TRUE(k >= primo && k < primo + 3 && !s.Carta[k].Vuota()) << "slot " << k;
         if (s.NumeroCarteRimaste < 1) --s.NumeroCarteRimaste;
         (chi == Chi::PC ? s.NumeroCartaGiocataDaPC : s.NumeroCartaGiocataDaH) = k;
+        s.CartaGiocata = {std::string(s.Carta[k].Codice()), chi == Chi::PC ? colore::Rosso : colore::RosaUmano, colore::Nero};
+        RegistraCartaGiocata(s);
         s.AChiTocca = risposta ? Chi::Nessuno : Altro(chi);
         Pubblica(evento::CartaGiocata{chi, k, risposta});
     }

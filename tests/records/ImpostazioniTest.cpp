@@ -3,38 +3,42 @@
 #include <sys/stat.h>
 
 #include "Campioni.h"
+#include "records/Cp1252.h"
 #include "records/FormatoRiga.h"
 #include "records/Impostazioni.h"
+#include "support/TestoOpzioni.h"
 
 namespace mrvelto {
 namespace {
+
+using test::Imposta;
 
 using test::Campione;
 
 Impostazioni Modificate() {
     Impostazioni imp;
     Opzioni& o = imp.opzioni;
-    o[OpzAbilita] = "Media (Livello C)";
-    o[OpzVelocitaRisposta] = "Lenta";
-    o[OpzMostraCarte] = "Si";
-    o[OpzPresaAutomatica] = "No";
-    o[OpzConclusioneGioco] = "Fino all'ultima presa";
-    o[OpzConclusionePartita] = "Al meglio di 3 Giochi";
-    o[OpzCerimonia] = "Al termine della Partita";
-    o[OpzVariazioniGrafiche] = "No";
-    o[OpzColoreTavolo] = "Caffé";
-    o[OpzColoreRetro] = "Verde Veronese";
-    o[OpzMotivoRetro] = "Greche";
-    o[OpzStileCarte] = "Napoletane";
-    o[OpzAnimazione] = "Lenta";
-    o[OpzPunteggio] = "Solo Mr. Velto";
-    o[OpzTitoli] = "No";
-    o[OpzCambioBrano] = "Dopo un nuovo Gioco";
-    o[OpzAudioAnalisi] = "Come nel Gioco";
-    o[OpzFrequenzaMusica] = "Raramente";
-    o[OpzRumori] = "No";
-    o[OpzLoquacita] = "Taciturno";
-    o[OpzCarattere] = "Nervosetto";
+    Imposta(o, OpzAbilita, "Media (Livello C)");
+    Imposta(o, OpzVelocitaRisposta, "Lenta");
+    Imposta(o, OpzMostraCarte, "Si");
+    Imposta(o, OpzPresaAutomatica, "No");
+    Imposta(o, OpzConclusioneGioco, "Fino all'ultima presa");
+    Imposta(o, OpzConclusionePartita, "Al meglio di 3 Giochi");
+    Imposta(o, OpzCerimonia, "Al termine della Partita");
+    Imposta(o, OpzVariazioniGrafiche, "No");
+    Imposta(o, OpzColoreTavolo, "Caffé");
+    Imposta(o, OpzColoreRetro, "Verde Veronese");
+    Imposta(o, OpzMotivoRetro, "Greche");
+    Imposta(o, OpzStileCarte, "Napoletane");
+    Imposta(o, OpzAnimazione, "Lenta");
+    Imposta(o, OpzPunteggio, "Solo Mr. Velto");
+    Imposta(o, OpzTitoli, "No");
+    Imposta(o, OpzCambioBrano, "Dopo un nuovo Gioco");
+    Imposta(o, OpzAudioAnalisi, "Come nel Gioco");
+    Imposta(o, OpzFrequenzaMusica, "Raramente");
+    Imposta(o, OpzRumori, "No");
+    Imposta(o, OpzLoquacita, "Taciturno");
+    Imposta(o, OpzCarattere, "Nervosetto");
     imp.Sbirciata = true;
     imp.IntervalloAttesaDelPCaMuovere = 1250;
     imp.IntervalloEffettuaLaPresa = 0;
@@ -61,15 +65,26 @@ TEST(Impostazioni, TheInitialSampleResetsEveryValue) {
 }
 
 TEST(Impostazioni, ARoundTripRestoresEveryOptionIntervalLayoutPanelAndPage) {
-    // Every option at every value of its cycle, in turn.
+    // Every option at every value of its cycle, in turn: text to value and back, and the file
+    // written again from what was read is the same, byte for byte.
     for (int n = 0; n < kNumeroOpzioni; ++n) {
-        for (auto valore : CicloOpzione(n)) {
+        std::vector<std::string_view> ciclo = CicloOpzione(n);
+        if (n == OpzStileCarte) ciclo.push_back("Grandi Indici");  // an optional deck's name
+        for (auto valore : ciclo) {
             Impostazioni imp = Modificate();
-            imp.opzioni[n] = std::string(valore);
+            ASSERT_TRUE(imp.opzioni.ImpostaTesto(n, valore)) << n << " " << valore;
+            EXPECT_EQ(imp.opzioni.Testo(n), valore);
+            const std::string byte = ScriviImpostazioni(imp);
+            EXPECT_NE(byte.find("\"" + ACp1252(valore) + "\"\r\n"), std::string::npos) << n << " " << valore;
             Impostazioni letto;
-            ASSERT_TRUE(LeggiImpostazioniDa(ScriviImpostazioni(imp), letto)) << n << " " << valore;
-            EXPECT_EQ(letto.opzioni.Opzione, imp.opzioni.Opzione) << n << " " << valore;
+            ASSERT_TRUE(LeggiImpostazioniDa(byte, letto)) << n << " " << valore;
+            EXPECT_EQ(letto.opzioni, imp.opzioni) << n << " " << valore;
+            EXPECT_EQ(ScriviImpostazioni(letto), byte) << n << " " << valore;
         }
+        // A text the option does not know changes nothing.
+        Opzioni o;
+        EXPECT_FALSE(o.ImpostaTesto(n, n == OpzStileCarte ? "" : "Molto veloce")) << n;
+        EXPECT_EQ(o, Opzioni{}) << n;
     }
     for (int giochi = 3; giochi <= 5; ++giochi) {
         Impostazioni imp;
@@ -111,11 +126,11 @@ TEST(Impostazioni, AShortFileKeepsTheInitialValuesForWhatIsMissing) {
     for (int i = 0; i < 10; ++i) dieci += std::string(righe[static_cast<std::size_t>(i)]) + "\n";  // LF only
     Impostazioni letto;
     EXPECT_FALSE(LeggiImpostazioniDa(dieci, letto));
-    EXPECT_EQ(letto.opzioni[OpzAbilita], "Media (Livello C)");
-    EXPECT_EQ(letto.opzioni[OpzConclusionePartita], "Al meglio di 3 Giochi");
+    EXPECT_EQ(letto.opzioni.Testo(OpzAbilita), "Media (Livello C)");
+    EXPECT_EQ(letto.opzioni.Testo(OpzConclusionePartita), "Al meglio di 3 Giochi");
     EXPECT_FLOAT_EQ(letto.segnapunti.SinistraLineaV[2], 10800);
     EXPECT_FLOAT_EQ(letto.segnapunti.SinistraLineaV[4], DisposizioneSegnapunti(4).SinistraLineaV[4]);  // line 11 missing
-    EXPECT_EQ(letto.opzioni[OpzCarattere], "Assai nervoso");
+    EXPECT_EQ(letto.opzioni.Testo(OpzCarattere), "Assai nervoso");
     EXPECT_EQ(letto.PannelloVisualizzato, PannelloLaterale::Nessuno);
 }
 
@@ -134,13 +149,13 @@ TEST(Impostazioni, AWrongLineIsSkippedAndTheOthersAreStillRead) {
     Impostazioni letto;
     EXPECT_FALSE(LeggiImpostazioniDa(byte, letto));
     EXPECT_EQ(letto.IntervalloAttesaDelPCaMuovere, 500);
-    EXPECT_EQ(letto.opzioni[OpzMotivoRetro], "Nessuno");
+    EXPECT_EQ(letto.opzioni.Testo(OpzMotivoRetro), "Nessuno");
     EXPECT_EQ(letto.PannelloVisualizzato, PannelloLaterale::Nessuno);
     EXPECT_FLOAT_EQ(letto.segnapunti.SinistraPuntiH[2], 10995);
     EXPECT_EQ(letto.IntervalloAnimazionecartePC, 40);
     // The rest is read.
-    EXPECT_EQ(letto.opzioni[OpzColoreTavolo], "Caffé");
-    EXPECT_EQ(letto.opzioni[OpzCarattere], "Nervosetto");
+    EXPECT_EQ(letto.opzioni.Testo(OpzColoreTavolo), "Caffé");
+    EXPECT_EQ(letto.opzioni.Testo(OpzCarattere), "Nervosetto");
     EXPECT_EQ(letto.IntervalloAnimazionecarteH, 80);
 }
 
@@ -171,7 +186,7 @@ TEST(Impostazioni, TheFileOperationsReportDamageOnceAndKeepACopy) {
     test::ScriviByte(file, "\"Alta (Livello B)\"\r\n\"Lenta\"");
     Impostazioni corto;
     LeggiImpostazioni(file, corto, avvisi, adesso);
-    EXPECT_EQ(corto.opzioni[OpzAbilita], "Alta (Livello B)");
+    EXPECT_EQ(corto.opzioni.Testo(OpzAbilita), "Alta (Livello B)");
     ASSERT_EQ(avvisi.Testi().size(), 1u);
     EXPECT_NE(avvisi.Testi()[0].find("MVeImpo.txt"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(dir() / "Dati" / "MVeImpo-danneggiato-20261206-090507.txt"));

@@ -4,9 +4,12 @@
 #include "records/ArchivioPartita.h"
 #include "records/FormatoRiga.h"
 #include "screens/BancoProgramma.h"
+#include "support/TestoOpzioni.h"
 
 namespace mrvelto {
 namespace {
+
+using test::Imposta;
 
 using test::BancoProgramma;
 using test::CasaTemporanea;
@@ -92,11 +95,11 @@ TEST_F(GiocoFinito, AnArchiveThatIsAFileIsSaidAndAnotherFolderGetsOnlyTheGame) {
 TEST_F(GiocoFinito, SavingKeepsTheTuneByOptionTwenty) {
     Musica& m = p.Audio().Musica_();
     ASSERT_TRUE(p.Orologio().Abilitato(m.Timer().FermaBrano));
-    p.Tavolo_().ImpostaOpzione(OpzAudioAnalisi, "Come nel Gioco");
+    Imposta(p.Tavolo_(), OpzAudioAnalisi, "Come nel Gioco");
     p.lblSalva_Click();
     EXPECT_TRUE(p.Orologio().Abilitato(m.Timer().FermaBrano));
     EXPECT_FALSE(m.MusicaInterrotta());
-    p.Tavolo_().ImpostaOpzione(OpzAudioAnalisi, "Interrompi la Musica");
+    Imposta(p.Tavolo_(), OpzAudioAnalisi, "Interrompi la Musica");
     p.lblSalva_Click();
     EXPECT_TRUE(p.Orologio().Abilitato(m.Timer().FermaBrano));
     EXPECT_TRUE(m.MusicaInterrotta());

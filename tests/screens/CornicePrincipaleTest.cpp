@@ -13,9 +13,12 @@
 #include "game/Tavolo.h"
 #include "records/FormatoRiga.h"
 #include "screens/CornicePrincipale.h"
+#include "support/TestoOpzioni.h"
 
 namespace mrvelto {
 namespace {
+
+using test::Imposta;
 
 namespace fs = std::filesystem;
 
@@ -101,7 +104,7 @@ protected:
 TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) {
     {
         Finestra f(casa_, 7);
-        f.tavolo.ImpostaOpzione(OpzConclusionePartita, "Al meglio di 3 Giochi");
+        Imposta(f.tavolo, OpzConclusionePartita, "Al meglio di 3 Giochi");
         f.cornice.Avvio();
         EXPECT_TRUE(f.cornice.PrendiAvvisi().empty());
         EXPECT_EQ(f.tavolo.Dati().Intestazione1, "Partita n. 1 - Gioco n. 1");
@@ -123,7 +126,7 @@ TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) 
     Finestra g(casa_, 8);
     g.cornice.Avvio();
     EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
-    EXPECT_EQ(g.tavolo.Opz()[OpzConclusionePartita], "Al meglio di 3 Giochi");
+    EXPECT_EQ(g.tavolo.Opz().Testo(OpzConclusionePartita), "Al meglio di 3 Giochi");
     EXPECT_EQ(g.cornice.DatiRecord().TotalePartite, 3);
     EXPECT_EQ(g.tavolo.Dati().Intestazione1, "Partita n. 4 - Gioco n. 1");
     const auto prima = g.cornice.DatiRecord().Classifica;
@@ -152,8 +155,8 @@ TEST_F(CornicePrincipaleTest, AMatchDecidedDuringTheCeremonyReachesTheRecordsOnc
     CerimoniaSospesa cerimonia;
     Finestra f(casa_, 11);
     f.tavolo.ImpostaMusica(&cerimonia);
-    f.tavolo.ImpostaOpzione(OpzConclusionePartita, "Al meglio di 3 Giochi");
-    f.tavolo.ImpostaOpzione(OpzCerimonia, "Al termine della Partita");
+    Imposta(f.tavolo, OpzConclusionePartita, "Al meglio di 3 Giochi");
+    Imposta(f.tavolo, OpzCerimonia, "Al termine della Partita");
     f.cornice.Avvio();
     f.GiocaPartite(1);
     ASSERT_TRUE(f.tavolo.CerimoniaInCorso());
@@ -174,12 +177,12 @@ TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
     {
         Finestra f(casa_, 1);
         f.cornice.Avvio();
-        f.tavolo.ImpostaOpzione(OpzAbilita, "Bassa (Livello D)");
-        f.tavolo.ImpostaOpzione(OpzVelocitaRisposta, "Media");
-        f.tavolo.ImpostaOpzione(OpzConclusionePartita, "Al meglio di 5 Giochi");
-        f.tavolo.ImpostaOpzione(OpzVariazioniGrafiche, "No");
-        f.tavolo.ImpostaOpzione(OpzCarattere, "Nervosetto");
-        f.tavolo.ImpostaOpzione(OpzPunteggio, "Solo il Giocatore umano");
+        Imposta(f.tavolo, OpzAbilita, "Bassa (Livello D)");
+        Imposta(f.tavolo, OpzVelocitaRisposta, "Media");
+        Imposta(f.tavolo, OpzConclusionePartita, "Al meglio di 5 Giochi");
+        Imposta(f.tavolo, OpzVariazioniGrafiche, "No");
+        Imposta(f.tavolo, OpzCarattere, "Nervosetto");
+        Imposta(f.tavolo, OpzPunteggio, "Solo il Giocatore umano");
         f.cornice.lblComandi_Click(ComandoPartita);
         f.cornice.ImpostaContinuaregole("Clicca qui per continuare > 4");
         f.cornice.lblComandi_Click(ComandoEsci);
@@ -195,7 +198,7 @@ TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
     Finestra g(casa_, 2, &passi);
     g.cornice.Avvio();
     const Opzioni& o = g.tavolo.Opz();
-    EXPECT_EQ(o[OpzAbilita], "Bassa (Livello D)");
+    EXPECT_EQ(o.Testo(OpzAbilita), "Bassa (Livello D)");
     EXPECT_EQ(g.tavolo.Vista().NomePC.testo, "Mr. VELTO D");
     EXPECT_EQ(g.orologio.Intervallo(g.tavolo.Timer().AttesaDelPCaMuovere), 1000);
     EXPECT_EQ(g.cornice.Segnapunti(), DisposizioneSegnapunti(5));
@@ -281,9 +284,9 @@ TEST_F(CornicePrincipaleTest, RulesLinkTurnsFivePagesAndThePictureMovesTheTextOn
 
 TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOnlyWhenItChanges) {
     Impostazioni scritte;
-    scritte.opzioni[OpzVelocitaRisposta] = "Media";  // 1000
-    scritte.opzioni[OpzPresaAutomatica] = "Lenta";   // 1950
-    scritte.opzioni[OpzAnimazione] = "Veloce";       // 30 for both
+    Imposta(scritte.opzioni, OpzVelocitaRisposta, "Media");  // 1000
+    Imposta(scritte.opzioni, OpzPresaAutomatica, "Lenta");   // 1950
+    Imposta(scritte.opzioni, OpzAnimazione, "Veloce");       // 30 for both
     scritte.IntervalloAttesaDelPCaMuovere = 1130;
     scritte.IntervalloEffettuaLaPresa = 1700;
     scritte.IntervalloAnimazionecartePC = 55;
@@ -307,9 +310,9 @@ TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOn
     EXPECT_EQ(righe[28], "65");
 
     // Changed in the options panel, each option sets the interval it stands for.
-    f.tavolo.ImpostaOpzione(OpzVelocitaRisposta, "Lenta");
-    f.tavolo.ImpostaOpzione(OpzPresaAutomatica, "Veloce");
-    f.tavolo.ImpostaOpzione(OpzAnimazione, "Lenta");
+    Imposta(f.tavolo, OpzVelocitaRisposta, "Lenta");
+    Imposta(f.tavolo, OpzPresaAutomatica, "Veloce");
+    Imposta(f.tavolo, OpzAnimazione, "Lenta");
     ASSERT_TRUE(f.cornice.SalvaImpostazioni());
     righe = RigheSalvate(file);
     ASSERT_EQ(righe.size(), 43u);
@@ -319,8 +322,8 @@ TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOn
     EXPECT_EQ(righe[28], "80");
 
     // When the take waits for the button, what the button leaves on the timer is not a setting.
-    scritte.opzioni[OpzPresaAutomatica] = "No";
-    scritte.opzioni[OpzConclusionePartita] = "Al meglio di 3 Giochi";
+    Imposta(scritte.opzioni, OpzPresaAutomatica, "No");
+    Imposta(scritte.opzioni, OpzConclusionePartita, "Al meglio di 3 Giochi");
     Finestra g(casa_, 12);
     ScriviImpostazioniIniziali(file, scritte);
     g.cornice.Avvio();
@@ -335,8 +338,8 @@ TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOn
 // run is marked as peeked even when the cards are covered before the deal, the next one is not.
 TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
     Impostazioni scritte;
-    scritte.opzioni[OpzMostraCarte] = "Si";
-    scritte.opzioni[OpzConclusionePartita] = "Al meglio di 3 Giochi";
+    Imposta(scritte.opzioni, OpzMostraCarte, "Si");
+    Imposta(scritte.opzioni, OpzConclusionePartita, "Al meglio di 3 Giochi");
     {
         Finestra f(casa_, 10);
         const fs::path file = f.cornice.PercorsoImpostazioni();
@@ -347,7 +350,7 @@ TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
         EXPECT_TRUE(f.tavolo.Stato().Sbirciata);
         // The data panel's headings over the draws show with the computer's cards.
         EXPECT_TRUE(f.cornice.lblScritteRecord()[6].visibile && f.cornice.lblScritteRecord()[13].visibile);
-        f.tavolo.ImpostaOpzione(OpzMostraCarte, "No");  // before the first card is dealt
+        Imposta(f.tavolo, OpzMostraCarte, "No");  // before the first card is dealt
         f.GiocaPartite(1);
         f.GiocaPartite(1);
         const auto albo = f.cornice.PannelloAlbo().LstAlbo;
@@ -365,7 +368,7 @@ TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
     ScriviImpostazioniIniziali(g.cornice.PercorsoImpostazioni(), Impostazioni{}, {{5, "\"Si\""}});
     g.cornice.Avvio();
     EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
-    EXPECT_EQ(g.tavolo.Opz()[OpzMostraCarte], "No");
+    EXPECT_EQ(g.tavolo.Opz().Testo(OpzMostraCarte), "No");
     EXPECT_TRUE(g.tavolo.Stato().Sbirciata);
     EXPECT_FALSE(g.cornice.lblScritteRecord()[6].visibile || g.cornice.lblScritteRecord()[13].visibile);
     EXPECT_TRUE(g.cornice.lblScritteRecord()[4].visibile);
@@ -375,12 +378,12 @@ TEST_F(CornicePrincipaleTest, AnUnknownDeckStyleFallsBackAndIsReportedOnce) {
     {
         Finestra f(casa_, 3);
         f.cornice.Avvio();
-        f.tavolo.ImpostaOpzione(OpzStileCarte, "Siciliane");
+        Imposta(f.tavolo, OpzStileCarte, "Siciliane");
         ASSERT_TRUE(f.cornice.SalvaImpostazioni());
     }
     Finestra g(casa_, 4);
     g.cornice.Avvio();
-    EXPECT_EQ(g.tavolo.Opz()[OpzStileCarte], "Piacentine");
+    EXPECT_EQ(g.tavolo.Opz().Testo(OpzStileCarte), "Piacentine");
     const auto avvisi = g.cornice.PrendiAvvisi();
     ASSERT_EQ(avvisi.size(), 1u);
     EXPECT_NE(avvisi[0].find("Siciliane"), std::string::npos);
@@ -392,12 +395,12 @@ TEST_F(CornicePrincipaleTest, AnUnknownDeckStyleFallsBackAndIsReportedOnce) {
     {
         Finestra f(casa_, 5);
         f.cornice.Avvio();
-        f.tavolo.ImpostaOpzione(OpzStileCarte, "Siciliane");
+        Imposta(f.tavolo, OpzStileCarte, "Siciliane");
         ASSERT_TRUE(f.cornice.SalvaImpostazioni());
     }
     Finestra h(casa_, 6);
     h.cornice.Avvio();
-    EXPECT_EQ(h.tavolo.Opz()[OpzStileCarte], "Siciliane");
+    EXPECT_EQ(h.tavolo.Opz().Testo(OpzStileCarte), "Siciliane");
     EXPECT_TRUE(h.cornice.Opzionali().Installate());
 }
 

@@ -50,10 +50,10 @@ TEST(MenuComandi, RightPanelsStopAndRestartTheImpatienceAndLeaveTheSavedPanelAlo
     m.lblComandi[3].abilitata = false;
     EXPECT_EQ(m.Click(ComandoAlbo), EffettoMenu::Nessuno);
     EXPECT_FALSE(m.fraPannello[PannelloAlboIdx].visibile);
-    EXPECT_TRUE(RiprendereImpazienza(true, "Nervosetto", "Loquace"));
-    EXPECT_FALSE(RiprendereImpazienza(true, "Pacifico", "Loquace"));
-    EXPECT_FALSE(RiprendereImpazienza(true, "Nervosetto", "Taciturno"));
-    EXPECT_FALSE(RiprendereImpazienza(false, "Nervosetto", "Loquace"));
+    EXPECT_TRUE(RiprendereImpazienza(true, opz::Carattere::Nervosetto, opz::Loquacita::Loquace));
+    EXPECT_FALSE(RiprendereImpazienza(true, opz::Carattere::Pacifico, opz::Loquacita::Loquace));
+    EXPECT_FALSE(RiprendereImpazienza(true, opz::Carattere::Nervosetto, opz::Loquacita::Taciturno));
+    EXPECT_FALSE(RiprendereImpazienza(false, opz::Carattere::Nervosetto, opz::Loquacita::Loquace));
 }
 
 TEST(MenuComandi, TheLogHandsTheFocusToTheContinueButtonOnlyAtTheEndOfAGame) {

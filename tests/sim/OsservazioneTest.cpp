@@ -12,25 +12,28 @@
 #include "sim/Osservazione.h"
 #include "sim/SequenzaGiocate.h"
 #include "game/Opzioni.h"
+#include "support/TestoOpzioni.h"
 
 namespace mrvelto::sim {
 namespace {
 
 using Json = nlohmann::ordered_json;
+using test::Imposta;
 
 // Plays the first card it may, after checking the observation it would be sent.
 class Osservatore : public Giocatore {
 public:
-    Osservatore(const SequenzaGiocate& seq, const Opzioni& opzioni) : seq_(seq), opzioni_(opzioni) {}
-    int Scegli(const StatoGioco& s, Chi) override {
+    Osservatore(const SequenzaGiocate& seq, const Tavolo& tavolo) : opzioni_(tavolo.Opz()), tavolo_(tavolo), seq_(seq) {}
+    int Scegli(const VistaGiocatore& vista) override {
+        const StatoGioco& s = tavolo_.Stato();
         ContestoOsservazione c;
-        c.conclusioneGioco = opzioni_[OpzConclusioneGioco];
-        c.conclusionePartita = opzioni_[OpzConclusionePartita];
+        c.conclusioneGioco = opzioni_.Testo(OpzConclusioneGioco);
+        c.conclusionePartita = opzioni_.Testo(OpzConclusionePartita);
         const Json j = RigaMossa(s, c, seq_.Giocate());
         Controlla(s, j);
         ++mosse;
-        for (int k = 4; k <= 6; ++k)
-            if (!s.Carta[k].Vuota()) return k;
+        for (int i = 0; i < 3; ++i)
+            if (vista.mano[static_cast<std::size_t>(i)]) return 4 + i;
         return 0;
     }
     std::string Nome() const override { return "osservatore"; }
@@ -39,6 +42,7 @@ public:
 
 private:
     const Opzioni& opzioni_;
+    const Tavolo& tavolo_;  // the whole table, to check that nothing hidden leaks
     void Controlla(const StatoGioco& s, const Json& j) {
         SCOPED_TRACE(j.dump());
         ASSERT_EQ(j["hand"].size(), 3u);
@@ -113,7 +117,7 @@ TEST(Osservazione, ShowsOneSeatOnlyAndThePlayedCardsInTheirOrder) {
         OrologioVirtuale orologio;
         CasoConSeme caso(seme, OraDaOrologioVirtuale(orologio));
         Opzioni opzioni;
-        opzioni[OpzConclusioneGioco] = "Fino all'ultima presa";
+        Imposta(opzioni, OpzConclusioneGioco, "Fino all'ultima presa");
         Tavolo tavolo(orologio, caso, [] { return DataOra{}; }, opzioni);
         GiocatoreVelto velto(caso);
         tavolo.ImpostaGiocatorePC(&velto);
@@ -126,7 +130,7 @@ TEST(Osservazione, ShowsOneSeatOnlyAndThePlayedCardsInTheirOrder) {
             ConfrontaConPannello(tavolo, seq.Giocate());
             ++finiti;
         });
-        Osservatore oss(seq, tavolo.Opz());
+        Osservatore oss(seq, tavolo);
         Conduttore conduttore(tavolo, orologio, oss);
         tavolo.Avvia();
         ASSERT_TRUE(conduttore.FinoAGiochi(4, 1'000'000));

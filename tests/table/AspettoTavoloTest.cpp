@@ -11,6 +11,8 @@
 namespace mrvelto {
 namespace {
 
+using test::Imposta;
+
 using test::Banco;
 using test::CasoFinto;
 using test::ConOpzioni;
@@ -18,25 +20,25 @@ using test::ConOpzioni;
 const CartaDaGioco kReBastoni = CartaDaGioco::DaCodice("Rb");
 
 TEST(FileDelleCarte, OgniStileHaLaSuaCartellaEIlSuoSuffisso) {
-    EXPECT_EQ(FileFaccia("Napoletane", "Rb"), "C:\\Programmi\\MrVelto\\Napoleta\\Rb1.jpg");
-    EXPECT_EQ(FileFaccia("Piacentine", "Ad"), "C:\\Programmi\\MrVelto\\Piacenti\\Ad2.jpg");
-    EXPECT_EQ(FileFaccia("Grandi Indici", "7c"), "C:\\Programmi\\MrVelto\\Opzional\\7c3.jpg");
-    EXPECT_EQ(FileFaccia("", "Fs"), "C:\\Programmi\\MrVelto\\Opzional\\Fs3.jpg");
+    EXPECT_EQ(FileFaccia(opz::Mazzo::Napoletane, "Rb"), "C:\\Programmi\\MrVelto\\Napoleta\\Rb1.jpg");
+    EXPECT_EQ(FileFaccia(opz::Mazzo::Piacentine, "Ad"), "C:\\Programmi\\MrVelto\\Piacenti\\Ad2.jpg");
+    EXPECT_EQ(FileFaccia(opz::Mazzo::Opzionale, "7c"), "C:\\Programmi\\MrVelto\\Opzional\\7c3.jpg");
     // the code keeps its case, and a code outside the 40 names no file
-    EXPECT_EQ(FileFaccia("Napoletane", "rB"), "");
-    EXPECT_EQ(FileFaccia("Napoletane", "8d"), "");
-    EXPECT_EQ(FileFaccia("Napoletane", ""), "");
+    EXPECT_EQ(FileFaccia(opz::Mazzo::Napoletane, "rB"), "");
+    EXPECT_EQ(FileFaccia(opz::Mazzo::Napoletane, "8d"), "");
+    EXPECT_EQ(FileFaccia(opz::Mazzo::Napoletane, ""), "");
 }
 
 TEST(FileDelleCarte, MotiviConNomiDiOttoCaratteri) {
-    EXPECT_EQ(FileMotivo("Nessuno"), "");
-    EXPECT_EQ(FileMotivo("Tartan"), "");
-    EXPECT_EQ(FileMotivo("Scacchiera"), "C:\\Programmi\\MrVelto\\Grafica\\Scacchie.gif");
-    EXPECT_EQ(FileMotivo("Arzigogoli"), "C:\\Programmi\\MrVelto\\Grafica\\Arzigogo.gif");
-    EXPECT_EQ(FileMotivo("Rombi"), "C:\\Programmi\\MrVelto\\Grafica\\Rombi.gif");
+    EXPECT_EQ(FileMotivo(opz::Motivo::Nessuno), "");
+    EXPECT_EQ(FileMotivo(opz::Motivo::Scacchiera), "C:\\Programmi\\MrVelto\\Grafica\\Scacchie.gif");
+    EXPECT_EQ(FileMotivo(opz::Motivo::Arzigogoli), "C:\\Programmi\\MrVelto\\Grafica\\Arzigogo.gif");
+    EXPECT_EQ(FileMotivo(opz::Motivo::Rombi), "C:\\Programmi\\MrVelto\\Grafica\\Rombi.gif");
+    // Every pattern but "Nessuno" has its picture, with an eight-character name.
     for (const MotivoNominato& m : TabellaMotivi()) {
+        EXPECT_EQ(m.file.empty(), m.motivo == opz::Motivo::Nessuno);
         if (!m.file.empty()) {
-            EXPECT_LE(m.file.find('.'), 8u) << m.nome;
+            EXPECT_LE(m.file.find('.'), 8u) << m.file;
         }
     }
 }
@@ -61,11 +63,11 @@ TEST(VisualizzaCarte, LaCorniceSegueLoStile) {
     VisualizzaCarte(5, kReBastoni, o, v);
     EXPECT_TRUE(v.Slot[5].bordo);
     EXPECT_EQ(v.Slot[5].figura, "C:\\Programmi\\MrVelto\\Piacenti\\Rb2.jpg");
-    o[OpzStileCarte] = "Napoletane";
+    Imposta(o, OpzStileCarte, "Napoletane");
     VisualizzaCarte(5, kReBastoni, o, v);
     EXPECT_FALSE(v.Slot[5].bordo);
     EXPECT_EQ(v.Slot[5].figura, "C:\\Programmi\\MrVelto\\Napoleta\\Rb1.jpg");
-    o[OpzStileCarte] = "Grandi Indici";
+    Imposta(o, OpzStileCarte, "Grandi Indici");
     v.BordoCarteOpzionali = 0;
     VisualizzaCarte(5, kReBastoni, o, v);
     EXPECT_FALSE(v.Slot[5].bordo);
@@ -83,11 +85,9 @@ TEST(MotivoRetro, CopreColColoreDeiPalliniEIlMotivo) {
     EXPECT_EQ(v.Slot[2].riempimento, rgb(10, 20, 30));
     EXPECT_EQ(v.Slot[2].figura, "C:\\Programmi\\MrVelto\\Grafica\\Stelle.gif");
     EXPECT_FALSE(v.Slot[2].scoperta);
-    for (const char* senza : {"Nessuno", "Tartan"}) {
-        o[OpzMotivoRetro] = senza;
-        MotivoRetro(2, o, v);
-        EXPECT_EQ(v.Slot[2].figura, "") << senza;
-    }
+    o.MotivoRetro = opz::Motivo::Nessuno;
+    MotivoRetro(2, o, v);
+    EXPECT_EQ(v.Slot[2].figura, "");
 }
 
 TEST(MotivoRetro, UnaCartaGiocataResta) {
@@ -124,14 +124,14 @@ TEST(Colori, RetroSulMazzoSullaManoCopertaESuiPallini) {
     EXPECT_EQ(v.ColoreRetro, rgb(125, 95, 66));
 }
 
-TEST(Colori, NomeSconosciutoDipingeSalvia) {
+TEST(Colori, OgniNomeHaIlSuoTavoloEIlSuoRetro) {
     Presentazione v;
-    Opzioni o = ConOpzioni({{OpzColoreRetro, "Fucsia"}, {OpzColoreTavolo, ""}});
+    Opzioni o = ConOpzioni({{OpzColoreRetro, "Salvia"}, {OpzColoreTavolo, "Salvia"}});
     ColoraRetroCarte(o, v);
     ColoraTavolo(o, v);
     EXPECT_EQ(v.ColoreRetro, rgb(80, 114, 78));
     EXPECT_EQ(v.ColoreTavolo, rgb(94, 133, 90));
-    o[OpzColoreTavolo] = "Azzurro bebé";
+    Imposta(o, OpzColoreTavolo, "Azzurro bebé");
     ColoraTavolo(o, v);
     EXPECT_EQ(v.ColoreTavolo, rgb(82, 145, 152));
 }
@@ -150,12 +150,12 @@ TEST(ScegliColoreCasuale, AlternaTavoloERetroERimetteIDuePunti) {
     TavoloConVoci t({0.0, 0.5});
     EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali:");
     t.voci.ScegliColoreCasuale();
-    EXPECT_EQ(t.tavolo.Opz()[OpzColoreTavolo], "Verde Veronese");
-    EXPECT_EQ(t.tavolo.Opz()[OpzColoreRetro], "Grigio cemento");
+    EXPECT_EQ(t.tavolo.Opz().Testo(OpzColoreTavolo), "Verde Veronese");
+    EXPECT_EQ(t.tavolo.Opz().Testo(OpzColoreRetro), "Grigio cemento");
     EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali");
     EXPECT_EQ(t.tavolo.Vista().ColoreTavolo, rgb(78, 146, 81)) << "applied at once";
     t.voci.ScegliColoreCasuale();
-    EXPECT_EQ(t.tavolo.Opz()[OpzColoreRetro], "Rosso mattone");  // Int(0.5 × 24) + 1 = 13
+    EXPECT_EQ(t.tavolo.Opz().Testo(OpzColoreRetro), "Rosso mattone");  // Int(0.5 × 24) + 1 = 13
     EXPECT_EQ(t.tavolo.Vista().ColoreRetro, rgb(154, 80, 58));
     EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali:");
 }
@@ -164,25 +164,25 @@ TEST(ScegliColoreCasuale, IlMinutoEIlSecondoEntranoNelNumero) {
     // r = 0.25, minute 30, second 0: Int((0.25 + 0.5) × 24) + 1 = 19 "Senape".
     TavoloConVoci a({0.25}, {30, 0});
     a.voci.ScegliColoreCasuale();
-    EXPECT_EQ(a.tavolo.Opz()[OpzColoreTavolo], "Senape");
+    EXPECT_EQ(a.tavolo.Opz().Testo(OpzColoreTavolo), "Senape");
     // second 59 pulls it down: Int((0.25 - 59/61) × 24) = -18 → 6 + 1 = 7 "Blues".
     TavoloConVoci b({0.25}, {0, 59});
     b.voci.ScegliColoreCasuale();
-    EXPECT_EQ(b.tavolo.Opz()[OpzColoreTavolo], "Blues");
+    EXPECT_EQ(b.tavolo.Opz().Testo(OpzColoreTavolo), "Blues");
     // same minute and second, another r: another colour
     TavoloConVoci c({0.75}, {0, 59});
     c.voci.ScegliColoreCasuale();
-    EXPECT_NE(c.tavolo.Opz()[OpzColoreTavolo], b.tavolo.Opz()[OpzColoreTavolo]);
+    EXPECT_NE(c.tavolo.Opz().Testo(OpzColoreTavolo), b.tavolo.Opz().Testo(OpzColoreTavolo));
 }
 
 TEST(ScegliMotivoCasuale, TrediciMotiviNellOrdineDellaTabella) {
     TavoloConVoci t({0.0, 0.1, 0.99});
     t.voci.ScegliMotivoCasuale();
-    EXPECT_EQ(t.tavolo.Opz()[OpzMotivoRetro], "Nessuno");
+    EXPECT_EQ(t.tavolo.Opz().Testo(OpzMotivoRetro), "Nessuno");
     t.voci.ScegliMotivoCasuale();
-    EXPECT_EQ(t.tavolo.Opz()[OpzMotivoRetro], "Decoro");  // Int(1.3) + 1 = 2
+    EXPECT_EQ(t.tavolo.Opz().Testo(OpzMotivoRetro), "Decoro");  // Int(1.3) + 1 = 2
     t.voci.ScegliMotivoCasuale();
-    EXPECT_EQ(t.tavolo.Opz()[OpzMotivoRetro], "Stelle");
+    EXPECT_EQ(t.tavolo.Opz().Testo(OpzMotivoRetro), "Stelle");
 }
 
 TEST(VariazioniGrafiche, SecondoLOpzioneZero) {
@@ -197,25 +197,25 @@ TEST(VariazioniGrafiche, SecondoLOpzioneZero) {
         t.voci.VariazioniGrafiche(c.nuovaPartita);
         const Opzioni& o = t.tavolo.Opz();
         if (c.varia) {
-            EXPECT_EQ(o[OpzColoreTavolo], "Verde Veronese") << c.quando;
-            EXPECT_EQ(o[OpzColoreRetro], "Rosso mattone") << c.quando;
-            EXPECT_EQ(o[OpzMotivoRetro], "Decoro") << c.quando;
+            EXPECT_EQ(o.Testo(OpzColoreTavolo), "Verde Veronese") << c.quando;
+            EXPECT_EQ(o.Testo(OpzColoreRetro), "Rosso mattone") << c.quando;
+            EXPECT_EQ(o.Testo(OpzMotivoRetro), "Decoro") << c.quando;
         } else {
-            EXPECT_EQ(o[OpzColoreTavolo], "Rosso mattone") << c.quando;
-            EXPECT_EQ(o[OpzColoreRetro], "Grigio cemento") << c.quando;
-            EXPECT_EQ(o[OpzMotivoRetro], "Nessuno") << c.quando;
+            EXPECT_EQ(o.Testo(OpzColoreTavolo), "Rosso mattone") << c.quando;
+            EXPECT_EQ(o.Testo(OpzColoreRetro), "Grigio cemento") << c.quando;
+            EXPECT_EQ(o.Testo(OpzMotivoRetro), "Nessuno") << c.quando;
         }
         EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali:") << "the pair leaves the flag as it was";
     }
 }
 
 TEST(VariazioniGrafiche, NuovaPartitaNelFlussoCambiaIColori) {
-    Banco b(3, ConOpzioni({{OpzVariazioniGrafiche, "All'inizio di ogni Gioco"}, {OpzColoreTavolo, "Nessuno dei 24"}}));
+    Banco b(3, ConOpzioni({{OpzVariazioniGrafiche, "All'inizio di ogni Gioco"}, {OpzColoreTavolo, "Salvia"}}));
     VociOpzioni voci(b.tavolo, b.caso);
     b.Distribuisci();
-    EXPECT_EQ(b.tavolo.Opz()[OpzColoreTavolo], "Nessuno dei 24") << "the first game keeps the start-up's colours";
+    EXPECT_EQ(b.tavolo.Opz().Testo(OpzColoreTavolo), "Salvia") << "the first game keeps the start-up's colours";
     ASSERT_TRUE(b.Fino([&] { return b.tavolo.GiochiConclusi() >= 1 && b.s().ContatoreDistribuisciCarte > 1; }));
-    EXPECT_NE(CercaColore(b.tavolo.Opz()[OpzColoreTavolo]), nullptr);
+    EXPECT_NE(b.tavolo.Opz().Testo(OpzColoreTavolo), "Salvia");  // this seed draws another colour
     EXPECT_EQ(b.v().Slot[8].riempimento, b.v().ColoreRetro);
 }
 
@@ -255,7 +255,7 @@ TEST(Sbirciata, ConLeCarteDelPCMostrateIlMazzoRestaCoperto) {
     for (int k = 1; k <= 7; ++k) {
         EXPECT_TRUE(b.v().Slot[k].scoperta) << k;
         EXPECT_EQ(b.v().Slot[k].riempimento, colore::Bianco) << k;
-        EXPECT_EQ(b.v().Slot[k].figura, FileFaccia("Piacentine", b.s().Carta[k].Codice())) << k;
+        EXPECT_EQ(b.v().Slot[k].figura, FileFaccia(opz::Mazzo::Piacentine, b.s().Carta[k].Codice())) << k;
     }
     EXPECT_FALSE(b.v().Slot[8].scoperta);
     EXPECT_NE(b.v().Slot[8].riempimento, colore::Bianco);

@@ -13,9 +13,12 @@
 #include "ui/FinestraDiProva.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/GeometriaTavolo.h"
+#include "support/TestoOpzioni.h"
 
 namespace mrvelto {
 namespace {
+
+using test::Imposta;
 
 using test::Avvio;
 using test::Clicca;
@@ -35,7 +38,7 @@ TEST(FinestraPrincipale, OpensWithTitleSizeAndTableColour) {
     EXPECT_NEAR(f.height(), 633, 1);
     // The start-up draws the colours at random ("Variazioni grafiche casuali:" at its initial value):
     // the table shows the one now in "Colore Tavolo e Pannelli:".
-    const ColoreNominato* colore = CercaColore(f.Tavolo_().Opz()[OpzColoreTavolo]);
+    const ColoreNominato* colore = CercaColore(f.Tavolo_().Opz().Testo(OpzColoreTavolo));
     ASSERT_NE(colore, nullptr);
     const QColor atteso(rosso(colore->tavolo), verde(colore->tavolo), blu(colore->tavolo));
     EXPECT_EQ(f.ColoreTavolo(), atteso);
@@ -69,7 +72,7 @@ TEST(FinestraPrincipale, TakeButtonTakesTheTrickWhenTheTakeIsNotAutomatic) {
     FinestraPrincipale f(Avvio(13));
     f.show();
     auto& t = f.Tavolo_();
-    t.ImpostaOpzione(OpzPresaAutomatica, "No");
+    Imposta(t, OpzPresaAutomatica, "No");
     Distribuisci(f);
     while (!t.ClickAccettato(4)) ASSERT_TRUE(f.Orologio().EseguiProssimo());
     Clicca(f, CentroSlot(f, 4));

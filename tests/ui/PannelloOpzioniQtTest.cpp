@@ -38,13 +38,13 @@ TEST(PannelloOpzioniQt, ClicEMouseArrivanoAlNucleo) {
     Manda(f, QEvent::MouseButtonPress, geometria::VoceMenu(ComandoOpzioni).center());
     ASSERT_TRUE(f.Cornice().Menu().fraPannello[PannelloOpzioniIdx].visibile);
     const QRect r = Pannello(f);
-    const std::string prima = f.Tavolo_().Opz()[OpzMotivoRetro];
+    const std::string prima = f.Tavolo_().Opz().Testo(OpzMotivoRetro);
     Manda(f, QEvent::MouseButtonPress, RigaDidascalia(r, OpzMotivoRetro).center());
-    EXPECT_NE(f.Tavolo_().Opz()[OpzMotivoRetro], prima);
+    EXPECT_NE(f.Tavolo_().Opz().Testo(OpzMotivoRetro), prima);
     // a click on a value changes nothing
-    const std::string stile = f.Tavolo_().Opz()[OpzStileCarte];
+    const std::string stile = f.Tavolo_().Opz().Testo(OpzStileCarte);
     Manda(f, QEvent::MouseButtonPress, RigaValore(r, OpzStileCarte).center());
-    EXPECT_EQ(f.Tavolo_().Opz()[OpzStileCarte], stile);
+    EXPECT_EQ(f.Tavolo_().Opz().Testo(OpzStileCarte), stile);
     Manda(f, QEvent::MouseMove, RigaDidascalia(r, OpzRumori).center());
     EXPECT_EQ(f.Programma_().Opzioni_().lblOpzioneMouse(), OpzRumori);
     EXPECT_TRUE(f.Programma_().Opzioni_().Riga(OpzRumori).evidenziato);
