@@ -43,11 +43,6 @@ void RegistraCartaGiocata(StatoGioco& stato) {
     stato.CarteGiocate[n].coloreTesto = colore::Blu;
 }
 
-bool CartaGiocataNelGioco(const StatoGioco& stato, int n) {
-    const VoceMazzo& v = stato.CarteGiocate[n];
-    return v.coloreTesto == colore::Blu || v.colore == colore::Rosso || v.colore == colore::RosaUmano;
-}
-
 void SegnaBriscoleNelMazzo(StatoGioco& stato) {
     const auto seme = kSemi.find(stato.SemeBriscola());
     if (seme == std::string_view::npos) return;

@@ -32,7 +32,11 @@ Punto PassoAnimazione(int slot);
 // RegistraCartaGiocata: marks CartaGiocata in CarteGiocate (player colour, text 0xFF0000).
 void RegistraCartaGiocata(StatoGioco& stato);
 // Whether deck position n (1..40) has been played in this game, as RegistraCartaGiocata marks it.
-bool CartaGiocataNelGioco(const StatoGioco& stato, int n);
+// Inline: every player's view of every event asks it for all forty cards.
+inline bool CartaGiocataNelGioco(const StatoGioco& stato, int n) {
+    const VoceMazzo& v = stato.CarteGiocate[n];
+    return v.coloreTesto == colore::Blu || v.colore == colore::Rosso || v.colore == colore::RosaUmano;
+}
 
 // The briscola suit's ten positions of CarteGiocate coloured 0x80FFFF after the deal.
 void SegnaBriscoleNelMazzo(StatoGioco& stato);
