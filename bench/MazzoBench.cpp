@@ -13,7 +13,7 @@ void BM_MescolaEQuarantaEstrazioni(benchmark::State& state) {
     SlotCarte slot;
     for (auto _ : state) {
         MescolaCarte(mazzo, caso);
-        for (auto& v : mazzo.CartaDaEstrarre) v.colore = colore::Bianco;
+        mazzo.AzzeraSegni();
         for (int n = 0; n < 40; ++n) EstraiACasoUnaCarta(mazzo, slot, n % 8 + 1, caso);
         benchmark::DoNotOptimize(slot);
     }

@@ -15,8 +15,7 @@ inline constexpr Colore Blu = 0xFF0000;          // text of a played card
 inline constexpr Colore Bianco = 0xFFFFFF;
 inline constexpr Colore Verde = 0x00FF00;
 inline constexpr Colore Giallo = 0x00FFFF;       // briscola positions in PreseVirtuali
-inline constexpr Colore GialloChiaro = 0x80FFFF; // briscola positions in CarteGiocate
-inline constexpr Colore RosaPiazzata = 0xC0C0FF; // shuffle: already placed
+inline constexpr Colore GialloChiaro = 0x80FFFF; // a briscola in the data panel's cells
 inline constexpr Colore RosaUmano = 0x8080FF;    // played by the human
 }  // namespace colore
 

@@ -1,30 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The fixed deck, the shuffled deck and the eight card slots, with the shuffle and the draw.
-#include <string>
+// The shuffled deck and the eight card slots, with the shuffle and the draw; the sets of the cards
+// drawn, played and taken in a game.
 #include <string_view>
 
 #include "cards/Carta.h"
 #include "cards/Caso.h"
-#include "cards/Colori.h"
 #include "cards/Indici.h"
+#include "cards/InsiemeCarte.h"
 
 namespace mrvelto {
 
-// A deck entry: a text with the colours beside it that the game uses as marks.
-struct VoceMazzo {
-    std::string testo;
-    Colore colore = colore::Bianco;     // background
-    Colore coloreTesto = colore::Nero;  // foreground
-};
-
 struct Mazzo {
-    Mazzo();
-    // The fixed deck in its order; the colour marks shuffle placement, then briscola and plays.
-    Da1<VoceMazzo, 40> CarteGiocate;
-    // The shuffled deck; colour 255 marks a card already drawn in this game.
-    Da1<VoceMazzo, 40> CartaDaEstrarre;
+    // The shuffled deck, in the order the shuffle placed it.
+    Da1<CartaDaGioco, 40> CartaDaEstrarre;
+    InsiemeCarte Estratte;    // drawn in this game
+    InsiemeCarte Giocate;     // played in this game
+    InsiemeCarte GiocateDaH;  // of those, the ones the human played
+    InsiemeCarte PreseDaPC;   // played cards of the tricks the computer took
+    InsiemeCarte PreseDaH;    // ... and of those the human took
     int NumeroCartaAnalizzata = 1;
+
+    // Played and not yet taken: the cards on the table.
+    InsiemeCarte InTavola() const { return Giocate.Senza(PreseDaPC).Senza(PreseDaH); }
+    // A new game: nothing drawn, played or taken.
+    void AzzeraSegni() { Estratte = Giocate = GiocateDaH = PreseDaPC = PreseDaH = InsiemeCarte{}; }
 };
 
 // Slots 1..3 the computer's hand, 4..6 the human's, 7 the face-up briscola, 8 the covered stock.

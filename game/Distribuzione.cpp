@@ -33,7 +33,6 @@ void Tavolo::TimerDistribuisciCarte_Timer() {
     dati_[8].sfondo = umanoInizia ? colore::RosaUmano : colore::Rosso;
     vista_.CarteRimaste.testo = std::to_string(s.NumeroCarteRimaste);
     vista_.CarteRimaste.visibile = vista_.CarteRimasteScritta.visibile = true;
-    SegnaBriscoleNelMazzo(s);
     Pubblica(evento::DistribuzioneFinita{});
     // Read by the music and the opening comment during the event: this was the window's first deal.
     s.EtichettaAperturaGioco = true;

@@ -178,12 +178,8 @@ void Tavolo::ImpostaGioco(bool primo) {
     dati_.Intestazione2 = TestoDataOra(calendario_());
     // 5.
     VisibilitaPunteggi(false);
-    // 6. The decks' marks back to white.
-    for (VoceMazzo& v : s.CartaDaEstrarre) v.colore = colore::Bianco;
-    for (VoceMazzo& v : s.CarteGiocate) {
-        v.colore = colore::Bianco;
-        v.coloreTesto = colore::Nero;
-    }
+    // 6. Nothing drawn, played or taken yet.
+    s.AzzeraSegni();
     // 7. The leader alternates (the first game keeps the initial one).
     if (!primo) {
         const Chi prossimo = s.GiocoIniziatoDa == Chi::H ? Chi::PC : Chi::H;

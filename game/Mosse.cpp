@@ -31,7 +31,7 @@ void Tavolo::GiocaCartaH(int indice) {
     if (s.NumeroCarteRimaste < 1) --s.NumeroCarteRimaste;
     // 6 comes first here: the card is registered before the computer is asked to answer
     // (AvviaRispostaPC registers it too); registering is idempotent.
-    s.CartaGiocata = {std::string(s.Carta[indice].Codice()), colore::RosaUmano, colore::Nero};
+    s.CartaGiocata = {s.Carta[indice], Chi::H};
     RegistraCartaGiocata(s);
     Pubblica(evento::CartaGiocata{Chi::H, indice, s.TurnoDiGioco == Chi::PC});
     // 5. Move the card.
@@ -63,7 +63,7 @@ void Tavolo::AvviaRispostaPC() {
     StatoGioco& s = stato_;
     s.AChiTocca = Chi::PC;
     if (s.NumeroCartaGiocataDaH >= 4 && s.NumeroCartaGiocataDaH <= 6) {
-        s.CartaGiocata = {std::string(s.Carta[s.NumeroCartaGiocataDaH].Codice()), colore::RosaUmano, colore::Nero};
+        s.CartaGiocata = {s.Carta[s.NumeroCartaGiocataDaH], Chi::H};
         RegistraCartaGiocata(s);
     }
     const int n = s.NumeroCarteRimaste;
@@ -123,7 +123,7 @@ void Tavolo::GiocaCartaPC() {
     s.NumeroCartaGiocataDaPC = q;
     s.UltimaCartaGiocata = s.Carta[q].Valore();
     vista_.NomePC.evidenziata = false;
-    s.CartaGiocata = {std::string(s.Carta[q].Codice()), colore::Rosso, colore::Nero};
+    s.CartaGiocata = {s.Carta[q], Chi::PC};
     RegistraCartaGiocata(s);
     Pubblica(evento::CartaGiocata{Chi::PC, q, s.TurnoDiGioco == Chi::H});
     const bool animazione = opzioni_.IntervalloAnimazione() > 0;

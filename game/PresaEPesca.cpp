@@ -25,8 +25,8 @@ void Tavolo::TimerEffettuaLaPresa_Timer() {
     s.TurnoDiGioco = s.AChiTocca = esito.vincitore;
     (esito.vincitore == Chi::H ? vista_.NomeH : vista_.NomePC).evidenziata = true;
     // 3. Who took the two played cards.
-    for (VoceMazzo& v : s.CarteGiocate)
-        if (v.coloreTesto == colore::Blu) v.coloreTesto = esito.vincitore == Chi::PC ? colore::Bianco : colore::Nero;
+    InsiemeCarte& prese = esito.vincitore == Chi::PC ? s.PreseDaPC : s.PreseDaH;
+    prese = prese.Con(s.InTavola());
     // 4.
     const int manche = s.Manche;
     RegistraPresa(s, dati_);

@@ -37,18 +37,16 @@ Punto PassoAnimazione(int slot) {
 }
 
 void RegistraCartaGiocata(StatoGioco& stato) {
-    const int n = PosizioneNelMazzo(stato.CartaGiocata.testo);
-    if (n == 0) return;
-    stato.CarteGiocate[n].colore = stato.CartaGiocata.colore == colore::RosaUmano ? colore::RosaUmano : colore::Rosso;
-    stato.CarteGiocate[n].coloreTesto = colore::Blu;
+    const CartaDaGioco c = stato.CartaGiocata.carta;
+    if (!c) return;
+    stato.Giocate.Aggiungi(c);
+    if (stato.CartaGiocata.chi == Chi::H)
+        stato.GiocateDaH.Aggiungi(c);
+    else
+        stato.GiocateDaH.Togli(c);
 }
 
-void SegnaBriscoleNelMazzo(StatoGioco& stato) {
-    const auto seme = kSemi.find(stato.SemeBriscola());
-    if (seme == std::string_view::npos) return;
-    const int primo = static_cast<int>(seme) * 10 + 1;
-    for (int n = primo; n < primo + 10; ++n) stato.CarteGiocate[n].colore = colore::GialloChiaro;
-}
+bool CartaGiocataNelGioco(const StatoGioco& stato, int n) { return stato.Giocate.Contiene(CartaDaGioco::DaPosizione(n)); }
 
 void RegistraPresa(StatoGioco& stato, PannelloDati& dati) {
     const int m = stato.Manche;

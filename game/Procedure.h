@@ -29,17 +29,10 @@ bool BordoDelMazzo(const Opzioni& opzioni, int BordoCarteOpzionali);
 // Per-tick movement of a played card from its hand slot to the table.
 Punto PassoAnimazione(int slot);
 
-// RegistraCartaGiocata: marks CartaGiocata in CarteGiocate (player colour, text 0xFF0000).
+// RegistraCartaGiocata: CartaGiocata among the cards played in this game, and whose it was.
 void RegistraCartaGiocata(StatoGioco& stato);
 // Whether deck position n (1..40) has been played in this game, as RegistraCartaGiocata marks it.
-// Inline: every player's view of every event asks it for all forty cards.
-inline bool CartaGiocataNelGioco(const StatoGioco& stato, int n) {
-    const VoceMazzo& v = stato.CarteGiocate[n];
-    return v.coloreTesto == colore::Blu || v.colore == colore::Rosso || v.colore == colore::RosaUmano;
-}
-
-// The briscola suit's ten positions of CarteGiocate coloured 0x80FFFF after the deal.
-void SegnaBriscoleNelMazzo(StatoGioco& stato);
+bool CartaGiocataNelGioco(const StatoGioco& stato, int n);
 
 // RegistraPresa: the taken trick into cells b+9..b+12 with b = 6 × Manche, the winner
 // (TurnoDiGioco, already set by the take) coloured; then Manche + 1.

@@ -2,12 +2,17 @@
 #pragma once
 // The game state of the flow: the card slots, the two decks,
 // the counters, the turn and the game and match flags. Each field starts at its initial value.
-#include <string>
-
 #include "cards/Carta.h"
 #include "cards/Mazzo.h"
 
 namespace mrvelto {
+
+// A card with the side that played it.
+struct CartaDiChi {
+    CartaDaGioco carta;
+    Chi chi = Chi::Nessuno;
+    friend bool operator==(const CartaDiChi&, const CartaDiChi&) = default;
+};
 
 struct StatoGioco : Mazzo, SlotCarte {
     // Cards left in the stock (briscola included) while positive; from 0 on, counts the plays of
@@ -29,7 +34,7 @@ struct StatoGioco : Mazzo, SlotCarte {
     int NumeroCartaGiocataDaH = 0;   // 4..6, 0 when none
     int NumeroCartaGiocataDaPC = 0;  // 1..3, 0 when none
     int CartaPCDaGiocare = 0;        // 1..3, the computer's card to play at its move
-    VoceMazzo CartaGiocata;          // colour 0x8080FF the human played it, 255 the computer
+    CartaDiChi CartaGiocata;         // the card just played, and by whom
     int UltimaCartaGiocata = 4;      // Valore of the card just played
     Chi Vincitore = Chi::Nessuno;    // who passed 60 points
     Chi UltimoVincitore = Chi::Nessuno;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/VistaGiocatore.h"
 
-#include "game/Procedure.h"
 
 namespace mrvelto {
 
@@ -12,8 +11,7 @@ VistaGiocatore VistaDi(const StatoGioco& s, Chi posto, bool privilegio) {
     for (int i = 0; i < 3; ++i) v.mano[static_cast<std::size_t>(i)] = s.Carta[mio + i];
     v.briscola = s.Carta[kSlotBriscola];
     v.semeBriscola = s.SemeBriscola();
-    for (int n = 1; n <= 40; ++n)
-        if (CartaGiocataNelGioco(s, n)) v.giocate.Aggiungi(CartaDaGioco::DaPosizione(n));
+    v.giocate = s.Giocate;
     const int giocataAvversario = posto == Chi::PC ? s.NumeroCartaGiocataDaH : s.NumeroCartaGiocataDaPC;
     if (s.TurnoDiGioco != posto && giocataAvversario >= suo && giocataAvversario < suo + 3) {
         v.inTavola = s.Carta[giocataAvversario];

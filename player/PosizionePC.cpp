@@ -80,7 +80,7 @@ Situazione SituazioneDaPosizione(const PosizionePC& p) {
     for (const auto& c : p.giocate) {
         const int n = PosizioneNelMazzo(c);
         r.tab.PreseVirtuali[n].stato = StatoCarta::Giocata;
-        s.CarteGiocate[n].coloreTesto = colore::Blu;
+        s.Giocate.Aggiungi(CartaDaGioco::DaPosizione(n));
     }
     return r;
 }

@@ -79,6 +79,9 @@ public:
     // The exit question's answers: yes saves the settings and arms TimerEsci; no hides it.
     void RispostaSiUscita();
     void RispostaNoUscita();
+    // The program must end now (a signal): the decided match and the settings are written as by
+    // the yes (once, whatever the yes already did), then Chiudi is called.
+    void EsciSubito() { uscita_.EsciSubito(); }
     // The review: the data panel shown at the left place; the entries that would take it away,
     // or open the right panels, disabled until the review ends (false).
     void MenuAnalisi(bool analisi);

@@ -88,6 +88,17 @@ void Programma::Avvia() {
     cornice_->Avvio();
 }
 
+void Programma::EsciSubito() {
+    if (modo_ != Modo::Avvio) {
+        cornice_->EsciSubito();
+        return;
+    }
+    // Still at the start-up window: the settings were never read, and writing them now would put
+    // the defaults over the player's own.
+    orologio_.FermaTutti();
+    if (Chiudi) Chiudi();
+}
+
 void Programma::CambiaModo(Modo m) {
     modo_ = m;
     pulsanti_ = {};

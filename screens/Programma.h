@@ -142,6 +142,9 @@ public:
 
     // Ends the program; the front end sets it (called when the exit's timer fires).
     std::function<void()> Chiudi;
+    // The program must end now (a signal): at the table, as the exit's yes would leave it (the
+    // decided match and the settings written) but without waiting; Chiudi is called either way.
+    void EsciSubito();
 
 private:
     void ControllaFineAutoplay();

@@ -30,6 +30,17 @@ void UscitaProgramma::RispostaNo() {
     visibile_ = false;
 }
 
+void UscitaProgramma::EsciSubito() {
+    if (chiusa_) return;
+    if (!inUscita_) {
+        inUscita_ = true;
+        if (salva_) salva_();
+    }
+    orologio_.Abilita(timer_, false);
+    chiusa_ = true;
+    if (chiudi_) chiudi_();
+}
+
 void UscitaProgramma::TimerEsci_Timer() {
     orologio_.Abilita(timer_, false);
     if (!inUscita_ || chiusa_) return;

@@ -29,6 +29,9 @@ public:
     void RispostaSi();
     void RispostaNo();
     void TimerEsci_Timer();
+    // The program is told to end (a signal): the yes's save, unless the yes already ran it, and
+    // the end at once, without the question or the timer. Once only.
+    void EsciSubito();
 
     // The front end asks this before letting the window close: only once TimerEsci has fired.
     bool PuoChiudere() const { return chiusa_; }

@@ -71,14 +71,14 @@ void PannelloPartita(QPainter& p, const QRect& r, const Tavolo& t, const ColoriP
     }
     Carattere(p, kCarattereMinimo, true);
     for (int i = 1; i <= 40; ++i) {
-        const VoceMazzo& v = s.CarteGiocate[i];
+        const std::string_view rango = CartaDaGioco::DaPosizione(i).Codice().substr(0, 1);
         const int riga = (i - 1) / 10, colonna = (i - 1) % 10;
         const QRect c(r.left() + 150 + colonna * cella, r.top() + 2350 + riga * 640, cella - 20, 360);
         const bool giocata = CartaGiocataNelGioco(s, i);
         p.setPen(Qt::NoPen);
         p.setBrush(giocata ? colori.pannello.darker(130) : QColor(250, 250, 245));
         p.drawRect(c);
-        Testo(p, c, Qs(v.testo).left(1), giocata ? colori.pannello.lighter(140) : QColor(20, 20, 20), Qt::AlignCenter);
+        Testo(p, c, Qs(rango), giocata ? colori.pannello.lighter(140) : QColor(20, 20, 20), Qt::AlignCenter);
     }
 }
 

@@ -15,10 +15,13 @@
 #include "platform/ImpostazioniQt.h"
 #include "platform/RadiciQt.h"
 #include "platform/ScalaFinestra.h"
+#include "platform/SegnaliDiUscita.h"
 #include "platform/TempiAvvio.h"
 #include "platform/UccisioneAlPasso.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Gioca(int argc, char** argv) {
     // Read our options before QApplication sees them: on X11 it takes "--name" for itself.
     QStringList argomenti;
     for (int i = 0; i < argc; ++i) argomenti << QString::fromLocal8Bit(argv[i]);
@@ -121,6 +124,9 @@ int main(int argc, char** argv) {
 
     mrvelto::FinestraPrincipale finestra(avvio);
     QObject::connect(&finestra, &mrvelto::FinestraPrincipale::Finito, &app, [] { QApplication::exit(0); }, Qt::QueuedConnection);
+    // Killed politely (logout, Ctrl+C, kill): out the way the exit's yes goes, so that a match
+    // decided during the ceremony still reaches the records and the settings are written.
+    const mrvelto::SegnaliDiUscita segnali([&finestra](int) { finestra.Programma_().EsciSubito(); });
     mrvelto::FinestraAvvio avvioFinestra(finestra.Programma_(), &finestra, finestra.Scala());
     mrvelto::TempiAvvio tempi;
     if (mrvelto::TempiAvvio::Richiesti()) {
@@ -129,4 +135,14 @@ int main(int argc, char** argv) {
     }
     avvioFinestra.show();
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int esito = Gioca(argc, argv);
+    // Everything is written and torn down: a run ended by a signal ends as killed by it, so that
+    // whoever sent it (a shell, a session manager) sees it obeyed.
+    if (const int segnale = mrvelto::SegnaliDiUscita::Ricevuto()) mrvelto::SegnaliDiUscita::FinisciCome(segnale);
+    return esito;
 }

@@ -102,16 +102,17 @@ TEST(GruppiCommenti, TheTenDrawGroupsNameTheSuitOnTwoOfThem) {
 }
 
 TEST(Loquacita, TheBandsOfEachSetting) {
-    auto quante = [](opz::Loquacita l) {
-        int k = 0;
-        for (int n = 1; n <= 48; ++n) k += CommentaLaCarta(l, n);
+    // How many of the draws 1..n say yes, for each setting from "Pettegolo" to "Taciturno".
+    auto quante = [](bool (*f)(opz::Loquacita, int), int n) {
+        std::vector<int> k;
+        for (auto l : {opz::Loquacita::Pettegolo, opz::Loquacita::Loquace, opz::Loquacita::Gentleman, opz::Loquacita::Riservato,
+                       opz::Loquacita::Taciturno}) {
+            k.push_back(0);
+            for (int i = 1; i <= n; ++i) k.back() += f(l, i);
+        }
         return k;
     };
-    EXPECT_EQ(quante(opz::Loquacita::Pettegolo), 48);
-    EXPECT_EQ(quante(opz::Loquacita::Loquace), 32);
-    EXPECT_EQ(quante(opz::Loquacita::Gentleman), 24);
-    EXPECT_EQ(quante(opz::Loquacita::Riservato), 16);
-    EXPECT_EQ(quante(opz::Loquacita::Taciturno), 0);
+    EXPECT_EQ(quante(&CommentaLaCarta, 48), (std::vector<int>{48, 32, 24, 16, 0}));
     // The edges of the bands.
     for (int n : {1, 9, 15, 21, 28, 34, 40, 48}) EXPECT_TRUE(CommentaLaCarta(opz::Loquacita::Loquace, n)) << n;
     for (int n : {10, 14, 22, 27, 35, 39}) EXPECT_FALSE(CommentaLaCarta(opz::Loquacita::Loquace, n)) << n;
@@ -120,15 +121,7 @@ TEST(Loquacita, TheBandsOfEachSetting) {
     for (int n : {3, 7, 17, 19, 30, 32, 42, 46}) EXPECT_TRUE(CommentaLaCarta(opz::Loquacita::Riservato, n)) << n;
     for (int n : {2, 8, 16, 20, 29, 33, 41, 47}) EXPECT_FALSE(CommentaLaCarta(opz::Loquacita::Riservato, n)) << n;
     // Impatience: 8 of 12 for "Loquace", 6 for "Gentleman", none below.
-    int loquace = 0, gentleman = 0, riservato = 0;
-    for (int n = 1; n <= 12; ++n) {
-        loquace += SbuffaImpaziente(opz::Loquacita::Loquace, n);
-        gentleman += SbuffaImpaziente(opz::Loquacita::Gentleman, n);
-        riservato += SbuffaImpaziente(opz::Loquacita::Riservato, n);
-    }
-    EXPECT_EQ(loquace, 8);
-    EXPECT_EQ(gentleman, 6);
-    EXPECT_EQ(riservato, 0);
+    EXPECT_EQ(quante(&SbuffaImpaziente, 12), (std::vector<int>{12, 8, 6, 0, 0}));
     EXPECT_FALSE(SbuffaImpaziente(opz::Loquacita::Loquace, 2));
     EXPECT_TRUE(SbuffaImpaziente(opz::Loquacita::Gentleman, 11));
 }

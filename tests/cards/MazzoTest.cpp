@@ -14,20 +14,16 @@ CasoConSeme Caso(std::uint64_t seme) {
     return CasoConSeme(seme, [] { return OraMinSec{17, 42}; });
 }
 
-TEST(MescolaCarte, GivesAPermutationAndRestoresFlagsAndCursor) {
+TEST(MescolaCarte, GivesAPermutationAndRestoresTheCursor) {
     for (std::uint64_t seme = 1; seme <= 50; ++seme) {
         Mazzo mazzo;
         auto caso = Caso(seme);
         MescolaCarte(mazzo, caso);
-        std::set<std::string> visti;
-        for (const auto& v : mazzo.CartaDaEstrarre) {
-            EXPECT_TRUE(CodiceValido(v.testo));
-            visti.insert(v.testo);
-        }
-        EXPECT_EQ(visti.size(), 40u);
-        for (const auto& v : mazzo.CarteGiocate) EXPECT_EQ(v.colore, colore::Bianco);
+        InsiemeCarte viste;
+        for (CartaDaGioco c : mazzo.CartaDaEstrarre) viste.Aggiungi(c);
+        EXPECT_EQ(viste, InsiemeCarte::Tutte());
+        EXPECT_TRUE(mazzo.Estratte.Vuoto());
         EXPECT_EQ(mazzo.NumeroCartaAnalizzata, 1);
-        for (int i = 1; i <= 40; ++i) EXPECT_EQ(mazzo.CarteGiocate[i].testo, MazzoOrdinato()[i]);  // codes never move
     }
 }
 
@@ -38,7 +34,7 @@ TEST(MescolaCarte, RetriesWithoutAdvancingOnAPlacedCard) {
     test::CasoFinto caso(r);
     Mazzo mazzo;
     EXPECT_EQ(MescolaCarte(mazzo, caso), 41);
-    for (int i = 1; i <= 40; ++i) EXPECT_EQ(mazzo.CartaDaEstrarre[i].testo, MazzoOrdinato()[i]);
+    for (int i = 1; i <= 40; ++i) EXPECT_EQ(mazzo.CartaDaEstrarre[i].Codice(), MazzoOrdinato()[i]);
 }
 
 TEST(EstraiACasoUnaCarta, EachCardOnceAndTheLastOneFound) {
@@ -54,7 +50,7 @@ TEST(EstraiACasoUnaCarta, EachCardOnceAndTheLastOneFound) {
         EXPECT_TRUE(estratte.insert(slot.Carta[k]).second) << slot.Carta[k] << " drawn twice";
     }
     EXPECT_EQ(estratte.size(), 40u);
-    for (const auto& v : mazzo.CartaDaEstrarre) EXPECT_EQ(v.colore, colore::Rosso);
+    EXPECT_EQ(mazzo.Estratte, InsiemeCarte::Tutte());
     // A 41st draw finds nothing and changes nothing instead of looping for ever.
     const SlotCarte prima = slot;
     EXPECT_EQ(EstraiACasoUnaCarta(mazzo, slot, 1, caso), 0);

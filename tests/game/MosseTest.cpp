@@ -323,14 +323,11 @@ TEST(Animazione, WithoutAnimationCardsArePlacedAtOnce) {
     EXPECT_EQ(b.v().Slot[q].immagine, (Punto{4500, 3330}));
     EXPECT_TRUE(b.v().Slot[q].scoperta);
     // The played cards are registered.
-    const int posH = b.s().Carta[6].Posizione();
-    const int posPC = b.s().Carta[q].Posizione();
-    EXPECT_EQ(b.s().CarteGiocate[posH].colore, colore::RosaUmano);
-    EXPECT_EQ(b.s().CarteGiocate[posPC].colore, colore::Rosso);
-    EXPECT_EQ(b.s().CarteGiocate[posH].coloreTesto, colore::Blu);
-    EXPECT_EQ(b.s().CarteGiocate[posPC].coloreTesto, colore::Blu);
-    EXPECT_EQ(b.s().CartaGiocata.testo, b.s().Carta[q].Codice());
-    EXPECT_EQ(b.s().CartaGiocata.colore, colore::Rosso);
+    const CartaDaGioco h = b.s().Carta[6], pc = b.s().Carta[q];
+    EXPECT_EQ(b.s().Giocate, InsiemeCarte::Di(h).Con(InsiemeCarte::Di(pc)));
+    EXPECT_EQ(b.s().GiocateDaH, InsiemeCarte::Di(h));
+    EXPECT_EQ(b.s().InTavola(), b.s().Giocate);
+    EXPECT_EQ(b.s().CartaGiocata, (CartaDiChi{pc, Chi::PC}));
 }
 
 }  // namespace

@@ -143,10 +143,11 @@ TEST(Presa, DataPanelCellsOfATrick) {
     EXPECT_EQ((e.vincitore == Chi::H ? b.v().NomeH : b.v().NomePC).evidenziata, true);
     EXPECT_EQ(b.v().PuntiH.testo, std::to_string(b.s().PuntiH));
     EXPECT_EQ(b.v().PuntiPC.testo, std::to_string(b.s().PuntiPC));
-    // Who took the cards is marked in CarteGiocate for the computer player.
-    const Colore preso = e.vincitore == Chi::PC ? colore::Bianco : colore::Nero;
-    EXPECT_EQ(b.s().CarteGiocate[PosizioneNelMazzo(cartaPC)].coloreTesto, preso);
-    EXPECT_EQ(b.s().CarteGiocate[PosizioneNelMazzo(cartaH)].coloreTesto, preso);
+    // Who took the cards is kept for the computer player; none stays on the table.
+    const InsiemeCarte presa = InsiemeCarte::Di(CartaDaGioco::DaCodice(cartaPC)).Con(InsiemeCarte::Di(CartaDaGioco::DaCodice(cartaH)));
+    EXPECT_EQ(e.vincitore == Chi::PC ? b.s().PreseDaPC : b.s().PreseDaH, presa);
+    EXPECT_TRUE((e.vincitore == Chi::PC ? b.s().PreseDaH : b.s().PreseDaPC).Vuoto());
+    EXPECT_TRUE(b.s().InTavola().Vuoto());
     // The draw fills b+13 (the computer's new card) and b+14 (the human's).
     ASSERT_TRUE(b.SoloOrologioFino([&] { return !b.Armato(b.t().Pesca); }));
     EXPECT_EQ(d[19].testo, b.s().Carta[q].Codice());

@@ -19,18 +19,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Cartella {
-public:
-    Cartella() {
-        percorso_ = fs::temp_directory_path() / ("motore-" + std::to_string(::getpid()) + "-" +
-                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(percorso_);
-    }
-    ~Cartella() { fs::remove_all(percorso_); }
-    fs::path operator/(const std::string& nome) const { return percorso_ / nome; }
-
-private:
-    fs::path percorso_;
+// A scratch folder per test, removed with it.
+struct Cartella {
+    fs::path percorso = fs::temp_directory_path() / ("motore-" + std::to_string(::getpid()) + "-" +
+                                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    Cartella() { fs::create_directories(percorso); }
+    ~Cartella() { fs::remove_all(percorso); }
+    fs::path operator/(const std::string& nome) const { return percorso / nome; }
 };
 
 void Le32(std::vector<std::uint8_t>& b, std::uint32_t v) {
@@ -93,47 +88,33 @@ int Riscritto(int atteso, float guadagno = Miscelatore::kGuadagnoRumori) {
     return static_cast<int>(std::lround(atteso * double(guadagno) / 32768.0 * 32767.0));
 }
 
-TEST(ClipWav, LeggeMonoA16BitSaltandoIBlocchiSconosciuti) {
+// 8, 16 and 24 bits, mono and stereo, other rates, an unknown chunk skipped; what is not PCM refused.
+TEST(ClipWav, ReadsThePcmFormatsAndRefusesTheRest) {
     std::vector<std::uint8_t> dati;
     for (int v : {0, 16384, -32768, 32767}) Le16(dati, static_cast<std::uint16_t>(static_cast<std::int16_t>(v)));
-    const auto b = Wav(1, 16, kFrequenzaAudio, dati);
-    const auto clip = LeggiWav(b.data(), b.size());
-    ASSERT_TRUE(clip);
-    ASSERT_EQ(clip->Fotogrammi(), 4u);
-    EXPECT_EQ(clip->canali, 1);
-    EXPECT_EQ(clip->campioni, (std::vector<std::int16_t>{0, 16384, -32768, 32767}));
-    EXPECT_EQ(clip->Destro(2), -1.0f);
-}
-
-TEST(ClipWav, LeggeStereoA8E24Bit) {
-    const auto b8 = Wav(2, 8, kFrequenzaAudio, {128, 192, 0, 255}, false);
-    const auto c8 = LeggiWav(b8.data(), b8.size());
+    const auto clip = [](const std::vector<std::uint8_t>& b) { return LeggiWav(b.data(), b.size()); };
+    const auto c16 = clip(Wav(1, 16, kFrequenzaAudio, dati));
+    ASSERT_TRUE(c16);
+    EXPECT_EQ(c16->canali, 1);
+    EXPECT_EQ(c16->campioni, (std::vector<std::int16_t>{0, 16384, -32768, 32767}));
+    EXPECT_EQ(c16->Destro(2), -1.0f);
+    const auto c8 = clip(Wav(2, 8, kFrequenzaAudio, {128, 192, 0, 255}, false));
     ASSERT_TRUE(c8);
     EXPECT_EQ(c8->canali, 2);
     EXPECT_EQ(c8->campioni, (std::vector<std::int16_t>{0, 16384, -32768, 32512}));
     // 24-bit little-endian: 0x400000 is half scale, 0xC00000 minus half.
-    const auto b24 = Wav(2, 24, kFrequenzaAudio, {0, 0, 0x40, 0, 0, 0xC0});
-    const auto c24 = LeggiWav(b24.data(), b24.size());
+    const auto c24 = clip(Wav(2, 24, kFrequenzaAudio, {0, 0, 0x40, 0, 0, 0xC0}));
     ASSERT_TRUE(c24);
     EXPECT_EQ(c24->campioni, (std::vector<std::int16_t>{16384, -16384}));
-}
-
-TEST(ClipWav, ConverteUnAltraFrequenza) {
     // One second at 22050 Hz lasts one second at 44100.
-    std::vector<std::uint8_t> dati;
+    dati.clear();
     for (int i = 0; i < 22050; ++i) Le16(dati, 8000);
-    const auto b = Wav(1, 16, 22050, dati);
-    const auto clip = LeggiWav(b.data(), b.size());
-    ASSERT_TRUE(clip);
-    EXPECT_NEAR(static_cast<double>(clip->Fotogrammi()), 44100.0, 2.0);
-    EXPECT_EQ(clip->campioni[1000], 8000);
-}
-
-TEST(ClipWav, RifiutaCioCheNonEPcm) {
-    const std::vector<std::uint8_t> niente = {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A', 'V', 'E'};
-    EXPECT_FALSE(LeggiWav(niente.data(), niente.size()));
-    const std::string testo = "non sono un wav";
-    EXPECT_FALSE(LeggiWav(reinterpret_cast<const std::uint8_t*>(testo.data()), testo.size()));
+    const auto c22 = clip(Wav(1, 16, 22050, dati));
+    ASSERT_TRUE(c22);
+    EXPECT_NEAR(static_cast<double>(c22->Fotogrammi()), 44100.0, 2.0);
+    EXPECT_EQ(c22->campioni[1000], 8000);
+    EXPECT_FALSE(clip({'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A', 'V', 'E'}));
+    EXPECT_FALSE(clip(std::vector<std::uint8_t>(15, 'x')));
     EXPECT_FALSE(LeggiWav("/percorso/che/non/esiste.wav"));
 }
 
@@ -162,54 +143,59 @@ struct Banco {
     }
 };
 
-TEST(Cattura, LaClipSuonaDalMomentoDelComando) {
-    Banco b;
-    const auto clip = ScriviClip(b.cartella / "a.wav", 2000, Rampa);
-    b.A(10);
-    SuonaDaCapo(*b.effetti, clip.string());
-    const auto s = b.Fine(100);
-    ASSERT_EQ(s.size(), 4410u);
-    // 10 ms = 441 frames of silence, then the clip sample by sample, then silence again.
-    for (int f = 0; f < 441; ++f) ASSERT_EQ(s[f], 0) << f;
-    for (int i = 0; i < 2000; ++i) ASSERT_NEAR(s[441 + i], Riscritto(Rampa(i)), 1) << i;
-    for (int f = 441 + 2000; f < 4410; ++f) ASSERT_EQ(s[f], 0) << f;
+// s[da, da + n) is `clip` from its sample `inizio` at the noises' gain, or silence without one.
+void Tratto(const std::vector<int>& s, std::size_t da, std::size_t n, int (*clip)(int) = nullptr, int inizio = 0) {
+    ASSERT_LE(da + n, s.size());
+    for (std::size_t i = 0; i < n; ++i)
+        ASSERT_NEAR(s[da + i], clip ? Riscritto(clip(inizio + static_cast<int>(i))) : 0, clip ? 1 : 0) << da + i;
 }
 
-TEST(Cattura, CloseLaFerma) {
-    Banco b;
-    const auto clip = ScriviClip(b.cartella / "a.wav", 4000, Rampa);
-    SuonaDaCapo(*b.effetti, clip.string());
-    b.adesso = 20;
-    FermaLettore(*b.effetti);
-    const auto s = b.Fine(60);
-    ASSERT_EQ(s.size(), 2646u);
-    EXPECT_NEAR(s[881], Riscritto(Rampa(881)), 1);
-    for (std::size_t f = 882; f < s.size(); ++f) ASSERT_EQ(s[f], 0) << f;
-}
-
-TEST(Cattura, LaClipSeguenteTaglia) {
-    Banco b;
-    const auto a = ScriviClip(b.cartella / "a.wav", 4000, Rampa);
-    const auto c = ScriviClip(b.cartella / "c.wav", 1000, Negativa);
-    SuonaDaCapo(*b.effetti, a.string());
-    b.adesso = 15;
-    SuonaDaCapo(*b.effetti, c.string());
-    const auto s = b.Fine(50);
-    for (int f = 0; f < 661; ++f) ASSERT_NEAR(s[f], Riscritto(Rampa(f)), 1) << f;
-    // From 15 ms only the second clip: nothing of the first is added to it.
-    for (int i = 0; i < 1000; ++i) ASSERT_NEAR(s[661 + i], Riscritto(Negativa(i)), 1) << i;
-    for (std::size_t f = 1661; f < s.size(); ++f) ASSERT_EQ(s[f], 0) << f;
-}
-
-TEST(Cattura, PrevRiportaAllInizio) {
-    Banco b;
-    const auto a = ScriviClip(b.cartella / "a.wav", 4000, Rampa);
-    SuonaDaCapo(*b.effetti, a.string());
-    b.adesso = 5;
-    b.effetti->Comando("Prev");
-    const auto s = b.Fine(30);
-    for (int i = 0; i < 220; ++i) ASSERT_NEAR(s[i], Riscritto(Rampa(i)), 1) << i;
-    for (int i = 0; i < 1000; ++i) ASSERT_NEAR(s[220 + i], Riscritto(Rampa(i)), 1) << i;
+// Each command takes effect at its virtual moment, to the sample: play, Close, the next clip, Prev.
+TEST(Cattura, CommandsTakeEffectAtTheirVirtualMoment) {
+    {
+        Banco b;
+        const auto clip = ScriviClip(b.cartella / "a.wav", 2000, Rampa);
+        b.A(10);
+        SuonaDaCapo(*b.effetti, clip.string());
+        const auto s = b.Fine(100);
+        ASSERT_EQ(s.size(), 4410u);
+        Tratto(s, 0, 441);  // 10 ms of silence, the clip, silence again
+        Tratto(s, 441, 2000, Rampa);
+        Tratto(s, 2441, 4410 - 2441);
+    }
+    {
+        Banco b;
+        const auto clip = ScriviClip(b.cartella / "a.wav", 4000, Rampa);
+        SuonaDaCapo(*b.effetti, clip.string());
+        b.adesso = 20;
+        FermaLettore(*b.effetti);
+        const auto s = b.Fine(60);
+        ASSERT_EQ(s.size(), 2646u);
+        Tratto(s, 0, 882, Rampa);
+        Tratto(s, 882, 2646 - 882);
+    }
+    {
+        Banco b;
+        const auto a = ScriviClip(b.cartella / "a.wav", 4000, Rampa);
+        const auto c = ScriviClip(b.cartella / "c.wav", 1000, Negativa);
+        SuonaDaCapo(*b.effetti, a.string());
+        b.adesso = 15;
+        SuonaDaCapo(*b.effetti, c.string());
+        const auto s = b.Fine(50);
+        Tratto(s, 0, 661, Rampa);  // from 15 ms only the second clip: nothing of the first is added
+        Tratto(s, 661, 1000, Negativa);
+        Tratto(s, 1661, s.size() - 1661);
+    }
+    {
+        Banco b;
+        const auto a = ScriviClip(b.cartella / "a.wav", 4000, Rampa);
+        SuonaDaCapo(*b.effetti, a.string());
+        b.adesso = 5;
+        b.effetti->Comando("Prev");
+        const auto s = b.Fine(30);
+        Tratto(s, 0, 220, Rampa);
+        Tratto(s, 220, 1000, Rampa);
+    }
 }
 
 // Each at its gain: a comment louder than a noise.
@@ -245,14 +231,6 @@ TEST(Cattura, LaDurataEIlTempoVirtuale) {
     EXPECT_EQ(fs::file_size(b.cartella / "cattura.wav"), 44 + s.size() * 4);
 }
 
-TEST(Cattura, ComandoSconosciutoEFileMancanteTacciono) {
-    Banco b;
-    b.effetti->Comando("Pause");
-    SuonaDaCapo(*b.effetti, (b.cartella / "manca.wav").string());
-    const auto s = b.Fine(10);
-    for (int v : s) ASSERT_EQ(v, 0);
-}
-
 // A format-0 MIDI file: one note of an organ (it holds without decaying) on channel `canale`,
 // held for `ticks` at 96 per beat (120 bpm).
 fs::path ScriviMidi(const fs::path& file, int nota, int ticks, int canale = 0) {
@@ -276,49 +254,43 @@ double Rms(const std::vector<int>& s, std::size_t da, std::size_t a) {
 
 bool ConSoundfont() { return fs::exists(kSoundfontPredefinito); }
 
-TEST(CatturaMidi, IlBranoSuonaECloseLoZittisce) {
+// A tune sounds and Close silences it at once (no reverb tail); an anthem on another player, both
+// on channel 0, closes without silencing the tune's held note.
+TEST(CatturaMidi, IlBranoSuonaECloseLoZittisceMaUnInnoNonZittisceLaMusica) {
     if (!ConSoundfont()) GTEST_SKIP() << "fluid-soundfont-gm is not installed";
+    {
+        Banco b(kSoundfontPredefinito);
+        SuonaDaCapo(*b.musica, ScriviMidi(b.cartella / "brano.mid", 60, 1000).string());
+        b.adesso = 1000;
+        FermaLettore(*b.musica);
+        const auto s = b.Fine(1500);
+        ASSERT_EQ(s.size(), 66150u);
+        EXPECT_GT(Rms(s, 4410, 44100), 0.01);
+        EXPECT_LT(Rms(s, 44100 + 441, 66150), 1e-4);
+    }
     Banco b(kSoundfontPredefinito);
-    const auto brano = ScriviMidi(b.cartella / "brano.mid", 60, 1000);
-    SuonaDaCapo(*b.musica, brano.string());
-    b.adesso = 1000;
-    FermaLettore(*b.musica);
-    const auto s = b.Fine(1500);
-    EXPECT_EQ(b.motore, nullptr);
-    ASSERT_EQ(s.size(), 66150u);
-    EXPECT_GT(Rms(s, 4410, 44100), 0.01);
-    // Closed at 1 s: silent within a few milliseconds (no reverb tail).
-    EXPECT_LT(Rms(s, 44100 + 441, 66150), 1e-4);
-}
-
-TEST(CatturaMidi, UnInnoNonZittisceLaMusica) {
-    if (!ConSoundfont()) GTEST_SKIP() << "fluid-soundfont-gm is not installed";
-    Banco b(kSoundfontPredefinito);
-    // Both files use channel 0: each player must keep its own.
-    const auto brano = ScriviMidi(b.cartella / "brano.mid", 60, 2000);
-    const auto inno = ScriviMidi(b.cartella / "inno.mid", 67, 2000);
-    SuonaDaCapo(*b.musica, brano.string());
+    SuonaDaCapo(*b.musica, ScriviMidi(b.cartella / "brano.mid", 60, 2000).string());
     b.adesso = 500;
-    SuonaDaCapo(*b.inno, inno.string());
+    SuonaDaCapo(*b.inno, ScriviMidi(b.cartella / "inno.mid", 67, 2000).string());
     b.adesso = 1000;
     FermaLettore(*b.inno);
     const auto s = b.Fine(2000);
     const double prima = Rms(s, 4410, 22050);
-    const double dopo = Rms(s, 50000, 88200);
     EXPECT_GT(prima, 0.01);
-    // The tune's held note carries on after the anthem closed.
-    EXPECT_GT(dopo, prima * 0.5);
+    EXPECT_GT(Rms(s, 50000, 88200), prima * 0.5);
 }
 
-TEST(CatturaMidi, SenzaSoundfontLaMusicaTaceEIlMotoreLoDice) {
+// An unknown command, a missing file, a tune without a soundfont: silence, and the engine says why.
+TEST(CatturaMidi, WhatCannotSoundIsSilentAndTheEngineSaysWhy) {
     Banco b("/nessun/soundfont.sf2");
-    const auto brano = ScriviMidi(b.cartella / "brano.mid", 60, 500);
-    SuonaDaCapo(*b.musica, brano.string());
+    b.effetti->Comando("Pause");
+    SuonaDaCapo(*b.effetti, (b.cartella / "manca.wav").string());
+    SuonaDaCapo(*b.musica, ScriviMidi(b.cartella / "brano.mid", 60, 500).string());
     b.A(500);
     b.motore->Attendi();
     EXPECT_NE(b.motore->Problema(), "");
     const auto s = b.Fine(500);
-    for (int v : s) ASSERT_EQ(v, 0);
+    Tratto(s, 0, s.size());
 }
 
 // Whether voice `v` sounds in the next block after opening and playing `file` on it.
@@ -371,7 +343,7 @@ TEST(CacheClip, AClipLeavingTheCacheWhileSoundingPlaysOn) {
     mix.Applica({VoceAudio::Effetti, TipoComando::Close, {}});
     std::vector<float> buffer(2 * 64);
     mix.Rendi(buffer.data(), 64);
-    EXPECT_NEAR(buffer[0] * 32768.0f, Negativa(128) * Miscelatore::kGuadagnoRumori, 2.0f);
+    EXPECT_NEAR(buffer[0] * 32768.0f, static_cast<float>(Negativa(128)) * Miscelatore::kGuadagnoRumori, 2.0f);
 }
 
 }  // namespace

@@ -75,12 +75,12 @@ TEST(GiocatoreVelto, EventsMarkTheCardsAsTheTableDid) {
     Distribuisci(velto, DalPC(s));
     Registra(velto, "Ab");  // left over from a game that the next set-up forgets
     Distribuisci(velto, DalPC(s));
-    VistaGiocatore v = DalPC(s);
-    v.giocate.Aggiungi(CartaDaGioco::DaCodice("2s"));
-    velto.Osserva(evento::CartaGiocata{Chi::PC, 2, false}, v);
-    v.giocate.Aggiungi(CartaDaGioco::DaCodice("Fb"));
-    velto.Osserva(evento::CartaGiocata{Chi::H, 5, true}, v);
-    velto.Osserva(evento::CartaGiocata{Chi::H, 5, true}, v);  // registered again before the answer
+    VistaGiocatore vista = DalPC(s);
+    vista.giocate.Aggiungi(CartaDaGioco::DaCodice("2s"));
+    velto.Osserva(evento::CartaGiocata{Chi::PC, 2, false}, vista);
+    vista.giocate.Aggiungi(CartaDaGioco::DaCodice("Fb"));
+    velto.Osserva(evento::CartaGiocata{Chi::H, 5, true}, vista);
+    velto.Osserva(evento::CartaGiocata{Chi::H, 5, true}, vista);  // registered again before the answer
     for (int n = 1; n <= 40; ++n) {
         const std::string& carta = MazzoOrdinato()[n];
         const VocePresa& v = velto.Tabelle().PreseVirtuali[n];

@@ -110,7 +110,7 @@ private:
         ASSERT_TRUE(k >= primo && k < primo + 3 && !s.Carta[k].Vuota()) << "slot " << k;
         if (s.NumeroCarteRimaste < 1) --s.NumeroCarteRimaste;
         (chi == Chi::PC ? s.NumeroCartaGiocataDaPC : s.NumeroCartaGiocataDaH) = k;
-        s.CartaGiocata = {std::string(s.Carta[k].Codice()), chi == Chi::PC ? colore::Rosso : colore::RosaUmano, colore::Nero};
+        s.CartaGiocata = {s.Carta[k], chi};
         RegistraCartaGiocata(s);
         s.AChiTocca = risposta ? Chi::Nessuno : Altro(chi);
         Pubblica(evento::CartaGiocata{chi, k, risposta});

@@ -42,8 +42,7 @@ TEST(Classifica, TheWinnerMovesUpPastRowsThatNowRankLowerButNotPastItsEquals) {
     EXPECT_EQ(Contenuto(r), (std::vector<Voce>{{"Anna", 2, 0}, {"Carla", 2, 1}, {"Bruno", 1, 0}, {"Ezio", 0, 4}}));
     Righe pari = Tabella({{"Anna", 2, 1}, {"Bruno", 1, 1}, {"Ezio", 0, 3}});
     AggiornaRighe(pari, "Bruno", "Ezio", "2/2/26");
-    EXPECT_EQ(Contenuto(pari)[0], (Voce{"Anna", 2, 1}));
-    EXPECT_EQ(Contenuto(pari)[1], (Voce{"Bruno", 2, 1}));
+    EXPECT_EQ(Contenuto(pari), (std::vector<Voce>{{"Anna", 2, 1}, {"Bruno", 2, 1}, {"Ezio", 0, 4}}));
 }
 
 TEST(Classifica, ANewLoserEntersAtTheFirstRowWithoutWins) {

@@ -7,16 +7,14 @@
 namespace mrvelto {
 namespace {
 
-TEST(Cp1252, EveryByteSurvivesDecodingAndEncoding) {
+TEST(Cp1252, EveryByteSurvivesDecodingAndEncodingTheRestBecomesAQuestionMark) {
     std::string tutti;
     for (int b = 0; b < 256; ++b) tutti += static_cast<char>(b);
     EXPECT_EQ(ACp1252(DaCp1252(tutti)), tutti);
     EXPECT_EQ(DaCp1252("\xE0\x80\x94"), "à€”");
     EXPECT_EQ(ACp1252("Abilità"), "Abilit\xE0");
     EXPECT_EQ(ACp1252("Loquacità"), "Loquacit\xE0");
-}
-
-TEST(Cp1252, WhatTheCodePageCannotHoldBecomesAQuestionMark) {
+    // What the code page cannot hold becomes a question mark.
     EXPECT_EQ(ACp1252("a\u4E2Db"), "a?b");
     EXPECT_EQ(ACp1252("😀"), "?");
     EXPECT_EQ(ACp1252("x\xC3"), "x?");        // cut sequence
@@ -26,7 +24,7 @@ TEST(Cp1252, WhatTheCodePageCannotHoldBecomesAQuestionMark) {
     EXPECT_TRUE(RappresentabileInCp1252("Niccolò € Caffé"));
 }
 
-TEST(FormatoRiga, WritesEachKindOfValueOnItsOwnCrLfLine) {
+TEST(FormatoRiga, WritesEachKindOfValueOnItsOwnCrLfLineAndTextsSafelyQuoted) {
     ScrittoreRighe out;
     out.Testo("Abilità");
     out.Testo("");
@@ -37,10 +35,8 @@ TEST(FormatoRiga, WritesEachKindOfValueOnItsOwnCrLfLine) {
     out.SiNo(true);
     out.SiNo(false);
     EXPECT_EQ(out.Byte(), "\"Abilit\xE0\"\r\n\"\"\r\n-12\r\n10710\r\n1234.5\r\n-0.25\r\n#TRUE#\r\n#FALSE#\r\n");
-}
-
-TEST(FormatoRiga, TextsAreMadeSafeForAQuotedLine) {
-    ScrittoreRighe out;
+    // Texts are made safe for a quoted line.
+    out = ScrittoreRighe{};
     out.Testo("Il \"Grande\"\r\nMago\t😀");
     EXPECT_EQ(out.Byte(), "\"Il \x94Grande\x94  Mago ?\"\r\n");
     const std::string lungo(10000, 'x');
@@ -61,10 +57,9 @@ TEST(FormatoRiga, LinesEndWithCrLfOrLfAndTheLastMayLackItsEnd) {
 }
 
 TEST(FormatoRiga, ALineIsOneQuotedTextOrOneBareToken) {
-    EXPECT_EQ(AnalizzaRiga("  \"a b\"  ").tipo, ValoreRiga::Tipo::Testo);
-    EXPECT_EQ(AnalizzaRiga("  \"a b\"  ").grezzo, "a b");
-    EXPECT_EQ(AnalizzaRiga(" 42 ").tipo, ValoreRiga::Tipo::Nudo);
-    EXPECT_EQ(AnalizzaRiga(" 42 ").grezzo, "42");
+    const ValoreRiga testo = AnalizzaRiga("  \"a b\"  "), nudo = AnalizzaRiga(" 42 ");
+    EXPECT_TRUE(testo.tipo == ValoreRiga::Tipo::Testo && testo.grezzo == "a b");
+    EXPECT_TRUE(nudo.tipo == ValoreRiga::Tipo::Nudo && nudo.grezzo == "42");
     for (const char* errata : {"\"aperta", "\"a\",\"b\"", "\"a\"x", "1,2", "a\"b"})
         EXPECT_EQ(AnalizzaRiga(errata).tipo, ValoreRiga::Tipo::Errato) << errata;
     EXPECT_EQ(AnalizzaRiga(std::string(kMassimoRiga + 1, '1')).tipo, ValoreRiga::Tipo::Errato);
@@ -94,10 +89,8 @@ TEST(FormatoRiga, ConversionsRefuseWhatIsNotTheirType) {
 
 TEST(FormatoRiga, TheReaderKeepsTheTargetWhenALineIsMissingOrWrong) {
     LettoreRighe in("abc\n#TRUE#\n5");
-    int n = 7;
+    int n = 7, m = 9, oltre = 1;
     bool b = false;
-    int m = 9;
-    int oltre = 1;
     EXPECT_FALSE(in.Intero(n, 0, 10));  // not a number
     EXPECT_EQ(n, 7);
     EXPECT_TRUE(in.SiNo(b));

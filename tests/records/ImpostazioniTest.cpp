@@ -52,16 +52,16 @@ Impostazioni Modificate() {
     return imp;
 }
 
-TEST(Impostazioni, WritesTheHandMadeSamplesByteForByte) {
+// Both samples byte for byte, and back: the initial one resets every value; extra lines make the
+// file suspect but its values are read.
+TEST(Impostazioni, WritesTheHandMadeSamplesByteForByteAndReadsThemBack) {
     EXPECT_EQ(ScriviImpostazioni(Impostazioni{}), Campione("MVeImpo-iniziale.txt"));
     EXPECT_EQ(ScriviImpostazioni(Modificate()), Campione("MVeImpo-modificato.txt"));
-}
-
-// The changed sample is read back by the file tests below.
-TEST(Impostazioni, TheInitialSampleResetsEveryValue) {
-    Impostazioni iniziale = Modificate();
-    EXPECT_TRUE(LeggiImpostazioniDa(Campione("MVeImpo-iniziale.txt"), iniziale));
-    EXPECT_EQ(iniziale, Impostazioni{});
+    Impostazioni letto = Modificate();
+    EXPECT_TRUE(LeggiImpostazioniDa(Campione("MVeImpo-iniziale.txt"), letto));
+    EXPECT_EQ(letto, Impostazioni{});
+    EXPECT_FALSE(LeggiImpostazioniDa(Campione("MVeImpo-modificato.txt") + "\"altro\"\r\n", letto));
+    EXPECT_EQ(letto, Modificate());
 }
 
 TEST(Impostazioni, ARoundTripRestoresEveryOptionIntervalLayoutPanelAndPage) {
@@ -112,9 +112,7 @@ TEST(Impostazioni, TheSecondRowOfDotsRepeatsTheFirst) {
     const std::string byte = ScriviImpostazioni(imp);
     const auto righe = DividiRighe(byte);
     ASSERT_EQ(righe.size(), 43u);
-    EXPECT_EQ(righe[15], righe[14]);
-    EXPECT_EQ(righe[17], righe[16]);
-    EXPECT_EQ(righe[19], righe[18]);
+    for (std::size_t i : {14u, 16u, 18u}) EXPECT_EQ(righe[i + 1], righe[i]) << i;
     // Line 5 repeats line 4 and restores the peek flag.
     EXPECT_EQ(righe[4], righe[3]);
 }
@@ -157,12 +155,6 @@ TEST(Impostazioni, AWrongLineIsSkippedAndTheOthersAreStillRead) {
     EXPECT_EQ(letto.opzioni.Testo(OpzColoreTavolo), "Caffé");
     EXPECT_EQ(letto.opzioni.Testo(OpzCarattere), "Nervosetto");
     EXPECT_EQ(letto.IntervalloAnimazionecarteH, 80);
-}
-
-TEST(Impostazioni, ExtraLinesMakeTheFileSuspectButTheValuesAreRead) {
-    Impostazioni letto;
-    EXPECT_FALSE(LeggiImpostazioniDa(Campione("MVeImpo-modificato.txt") + "\"altro\"\r\n", letto));
-    EXPECT_EQ(letto, Modificate());
 }
 
 TEST(Impostazioni, TheFileOperationsReportDamageOnceAndKeepACopy) {

@@ -48,7 +48,7 @@ TEST(NomeGiocatore, ADamagedFileOffersNoNameAndSaysSoOnce) {
     EXPECT_EQ(LeggiNomeGiocatore(file, avvisi), "Bare");
 }
 
-TEST(CarteOpzionali, NoThirdDeckAndTheInstalledOne) {
+TEST(CarteOpzionali, NoThirdDeckTheInstalledOneAndValuesOfAnyForm) {
     CarteOpzionali c;
     EXPECT_TRUE(LeggiCarteOpzionaliDa(Campione("MVeOpzio.txt"), c));
     EXPECT_EQ(c.CarteOpzionali, "No");
@@ -62,10 +62,8 @@ TEST(CarteOpzionali, NoThirdDeckAndTheInstalledOne) {
     EXPECT_TRUE(installate.Installate());
     EXPECT_TRUE(installate.ConBordo());
     EXPECT_EQ(installate.NomeCarteOpzionali, "Grandi Indici");
-}
-
-TEST(CarteOpzionali, ValuesOfAnyFormAreKeptAsTexts) {
-    CarteOpzionali c;
+    // Values of any form are kept as texts.
+    c = CarteOpzionali{};
     EXPECT_TRUE(LeggiCarteOpzionaliDa("\"Carte Opzionali inserite\"\n1.5\nSiciliane", c));
     EXPECT_TRUE(c.Installate());
     EXPECT_TRUE(c.ConBordo());

@@ -57,9 +57,7 @@ TEST_F(GiocoFinito, SaveProposesTheDefaultNameAndWritesTheWholePanel) {
     const PannelloDati& d = p.Tavolo_().Dati();
     for (int i = 0; i < 133; ++i) {
         EXPECT_EQ(righe[2 + 2 * i], std::to_string(d[i].sfondo)) << i;
-        if (i != 1) {
-            EXPECT_EQ(righe[3 + 2 * i], "\"" + d[i].testo + "\"") << i;
-        }
+        EXPECT_TRUE(i == 1 || righe[3 + 2 * i] == "\"" + d[i].testo + "\"") << i;
     }
 }
 
@@ -107,18 +105,11 @@ TEST_F(GiocoFinito, SavingKeepsTheTuneByOptionTwenty) {
 
 TEST_F(GiocoFinito, RoundTripGivesBackCellsColoursHeadingsAndTheName) {
     p.lblSalva_Click();
-    const PannelloDati salvato = p.Tavolo_().Dati();
+    // Every cell, colour and heading is on its own line (the save test): written back whole.
     const std::string byte = test::LeggiTutto(file);
     auto letto = LeggiPartita(byte);
     ASSERT_TRUE(std::holds_alternative<PannelloDati>(letto)) << std::get<std::string>(letto);
-    const PannelloDati& d = std::get<PannelloDati>(letto);
-    EXPECT_EQ(d.Intestazione1, salvato.Intestazione1);
-    EXPECT_EQ(d.Intestazione2, salvato.Intestazione2);
-    for (int i = 0; i < 133; ++i) {
-        EXPECT_EQ(d[i].testo, salvato[i].testo) << i;
-        EXPECT_EQ(d[i].sfondo, salvato[i].sfondo) << i;
-    }
-    EXPECT_EQ(ScriviPartita(d), byte);
+    EXPECT_EQ(ScriviPartita(std::get<PannelloDati>(letto)), byte);
 
     // Another player's game loaded into the review: H shows its name, the review starts.
     std::string altro = byte;
@@ -136,7 +127,6 @@ TEST_F(GiocoFinito, RoundTripGivesBackCellsColoursHeadingsAndTheName) {
 }
 
 TEST_F(GiocoFinito, ReviewStepsTrickByTrickToFineAnalisi) {
-    p.Tavolo_();
     p.lblRivedi_Click();
     ASSERT_EQ(p.ModoCorrente(), Modo::Analisi) << (banco.messaggi.empty() ? "" : banco.messaggi[0]);
     const PannelloDati& d = p.Tavolo_().Dati();
@@ -174,13 +164,6 @@ TEST_F(GiocoFinito, ForeignOrDamagedFilesAreRefusedWithNothingChanged) {
     p.TastoInvio();
     p.TastoInvio();
     const std::string prima = Fotografia();
-    auto riga = [&](const std::string& byte, int n) {  // 1-based line n replaced
-        auto righe = DividiRighe(byte);
-        std::string out;
-        for (std::size_t i = 0; i < righe.size(); ++i) out += std::string(righe[i]) + "\r\n";
-        (void)n;
-        return out;
-    };
     auto cambia = [&](int n, const std::string& nuova) {
         auto righe = DividiRighe(buono);
         std::string out;
@@ -205,7 +188,7 @@ TEST_F(GiocoFinito, ForeignOrDamagedFilesAreRefusedWithNothingChanged) {
         {"vincitore sbagliato", cambia(rigaColore(puntiH1), d[puntiH1].sfondo == colore::Bianco ? "8421631" : "16777215")},
         {"cella di servizio", cambia(rigaTesto(11), "\"x\"")},
         {"testo senza virgolette", cambia(1, "Partita n. 1")},
-        {"riga riempita", riga(buono, 0) + std::string(70000, 'x')},
+        {"riga riempita", buono + std::string(70000, 'x')},
     };
     for (const auto& [nome, byte] : casi) {
         test::ScriviTutto(file, byte);

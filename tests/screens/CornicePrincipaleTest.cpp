@@ -4,14 +4,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
-#include <random>
 
 #include "cards/Caso.h"
 #include "game/OraVirtuale.h"
 #include "game/Tavolo.h"
 #include "records/FormatoRiga.h"
+#include "screens/BancoProgramma.h"
 #include "screens/CornicePrincipale.h"
 #include "support/TestoOpzioni.h"
 
@@ -21,13 +20,9 @@ namespace {
 using test::Imposta;
 
 namespace fs = std::filesystem;
+using test::LeggiTutto;
 
-std::string Leggi(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::size_t Righe(const fs::path& p) { return DividiRighe(Leggi(p)).size(); }
+std::size_t Righe(const fs::path& p) { return DividiRighe(LeggiTutto(p)).size(); }
 
 class PassiRegistrati : public PassiCornice {
 public:
@@ -87,18 +82,9 @@ struct Finestra {
     bool chiusa = false;
 };
 
-class CornicePrincipaleTest : public ::testing::Test {
-protected:
-    CornicePrincipaleTest() {
-        std::random_device rd;
-        casa_ = fs::temp_directory_path() / ("mrvelto-cornice-" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(casa_);
-    }
-    ~CornicePrincipaleTest() override {
-        std::error_code ec;
-        fs::remove_all(casa_, ec);
-    }
-    fs::path casa_;
+struct CornicePrincipaleTest : ::testing::Test {
+    test::CasaTemporanea casa;
+    const fs::path& casa_ = casa.percorso;
 };
 
 TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) {
@@ -120,8 +106,8 @@ TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) 
     EXPECT_EQ(Righe(dati / "MVeImpo.txt"), 43u);
     EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
     EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 4u);
-    EXPECT_EQ(DividiRighe(Leggi(dati / "MVeAlbo.txt")).back(), "\"\"");
-    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "3\r\n");
+    EXPECT_EQ(DividiRighe(LeggiTutto(dati / "MVeAlbo.txt")).back(), "\"\"");
+    EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "3\r\n");
 
     Finestra g(casa_, 8);
     g.cornice.Avvio();
@@ -134,7 +120,7 @@ TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) 
     for (const auto& r : prima) partite += r.NumeroPartiteVinte;
     EXPECT_EQ(partite, 3);  // each match won once, by the human or by Mr. VELTO
     g.GiocaPartite(1);
-    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "4\r\n");
+    EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "4\r\n");
     EXPECT_EQ(g.cornice.PannelloAlbo().LstAlbo.size(), 5u);
     EXPECT_EQ(g.cornice.PannelloAlbo().LstAlbo[3].substr(0, 4), "4)  ");
 }
@@ -148,29 +134,48 @@ struct CerimoniaSospesa : MusicaECerimonia {
     std::function<void()> alTermine;
 };
 
-// The exit answered during the match's ceremony keeps the match; the ceremony that then ends
-// (the exit's timer not yet fired) does not log it twice.
+// Leaving during the match's ceremony keeps the match, by the exit's yes or at once (a signal,
+// also after a yes); the ceremony that then ends does not log it twice.
 TEST_F(CornicePrincipaleTest, AMatchDecidedDuringTheCeremonyReachesTheRecordsOnce) {
     const fs::path dati = casa_ / "Dati";
-    CerimoniaSospesa cerimonia;
-    Finestra f(casa_, 11);
-    f.tavolo.ImpostaMusica(&cerimonia);
-    Imposta(f.tavolo, OpzConclusionePartita, "Al meglio di 3 Giochi");
-    Imposta(f.tavolo, OpzCerimonia, "Al termine della Partita");
-    f.cornice.Avvio();
-    f.GiocaPartite(1);
-    ASSERT_TRUE(f.tavolo.CerimoniaInCorso());
-    EXPECT_FALSE(fs::exists(dati / "MVePart.txt"));
-    f.cornice.lblComandi_Click(ComandoEsci);
-    f.cornice.RispostaSiUscita();
-    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "1\r\n");
-    EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 2u);
-    EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
-    ASSERT_TRUE(cerimonia.alTermine);
-    cerimonia.alTermine();
-    EXPECT_TRUE(f.tavolo.Vista().FineGioco.visibile);
-    EXPECT_EQ(Leggi(dati / "MVePart.txt"), "1\r\n");
-    EXPECT_EQ(f.cornice.PannelloAlbo().LstAlbo.size(), 2u);
+    struct Via {
+        bool si, subito;
+    };
+    for (const Via via : {Via{true, false}, Via{false, true}, Via{true, true}}) {
+        SCOPED_TRACE(std::string(via.si ? "yes" : "") + (via.subito ? " at once" : ""));
+        fs::remove_all(dati);
+        CerimoniaSospesa cerimonia;
+        Finestra f(casa_, 11);
+        f.tavolo.ImpostaMusica(&cerimonia);
+        Imposta(f.tavolo, OpzConclusionePartita, "Al meglio di 3 Giochi");
+        Imposta(f.tavolo, OpzCerimonia, "Al termine della Partita");
+        f.cornice.Avvio();
+        f.GiocaPartite(1);
+        ASSERT_TRUE(f.tavolo.CerimoniaInCorso());
+        EXPECT_FALSE(fs::exists(dati / "MVePart.txt"));
+        if (via.si) {
+            f.cornice.lblComandi_Click(ComandoEsci);
+            f.cornice.RispostaSiUscita();
+            EXPECT_FALSE(f.chiusa);
+            fs::remove(dati / "MVeImpo.txt");  // the settings are written once, by the yes
+        }
+        if (via.subito) {
+            f.cornice.EsciSubito();
+            EXPECT_TRUE(f.chiusa);
+            f.chiusa = false;
+            f.cornice.EsciSubito();
+            EXPECT_FALSE(f.chiusa);
+        }
+        EXPECT_EQ(fs::exists(dati / "MVeImpo.txt"), !via.si);
+        EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "1\r\n");
+        EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 2u);
+        EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
+        ASSERT_TRUE(cerimonia.alTermine);
+        cerimonia.alTermine();
+        EXPECT_TRUE(f.tavolo.Vista().FineGioco.visibile);
+        EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "1\r\n");
+        EXPECT_EQ(f.cornice.PannelloAlbo().LstAlbo.size(), 2u);
+    }
 }
 
 TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
@@ -227,7 +232,7 @@ void ScriviImpostazioniIniziali(const fs::path& percorso, const Impostazioni& im
 
 std::vector<std::string> RigheSalvate(const fs::path& percorso) {
     std::vector<std::string> v;
-    const std::string testo = Leggi(percorso);  // the lines point into it
+    const std::string testo = LeggiTutto(percorso);  // the lines point into it
     for (std::string_view r : DividiRighe(testo)) v.emplace_back(r);
     return v;
 }
@@ -297,29 +302,21 @@ TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOn
     f.cornice.Avvio();
     EXPECT_TRUE(f.cornice.PrendiAvvisi().empty());
     const TimerTavolo& t = f.tavolo.Timer();
-    EXPECT_EQ(f.orologio.Intervallo(t.AttesaDelPCaMuovere), 1130);
-    EXPECT_EQ(f.orologio.Intervallo(t.EffettuaLaPresa), 1700);
-    EXPECT_EQ(f.orologio.Intervallo(t.AnimazionecartePC), 55);
-    EXPECT_EQ(f.orologio.Intervallo(t.AnimazionecarteH), 65);
-    ASSERT_TRUE(f.cornice.SalvaImpostazioni());
-    auto righe = RigheSalvate(file);
-    ASSERT_EQ(righe.size(), 43u);
-    EXPECT_EQ(righe[2], "1130");
-    EXPECT_EQ(righe[6], "1700");
-    EXPECT_EQ(righe[27], "55");
-    EXPECT_EQ(righe[28], "65");
-
+    EXPECT_EQ((std::vector<int>{f.orologio.Intervallo(t.AttesaDelPCaMuovere), f.orologio.Intervallo(t.EffettuaLaPresa),
+                                f.orologio.Intervallo(t.AnimazionecartePC), f.orologio.Intervallo(t.AnimazionecarteH)}),
+              (std::vector<int>{1130, 1700, 55, 65}));
+    // Lines 3, 7, 28 and 29 of the file saved now.
+    const auto intervalli = [&] {
+        EXPECT_TRUE(f.cornice.SalvaImpostazioni());
+        const auto righe = RigheSalvate(file);
+        return righe.size() == 43u ? std::vector<std::string>{righe[2], righe[6], righe[27], righe[28]} : righe;
+    };
+    EXPECT_EQ(intervalli(), (std::vector<std::string>{"1130", "1700", "55", "65"}));
     // Changed in the options panel, each option sets the interval it stands for.
     Imposta(f.tavolo, OpzVelocitaRisposta, "Lenta");
     Imposta(f.tavolo, OpzPresaAutomatica, "Veloce");
     Imposta(f.tavolo, OpzAnimazione, "Lenta");
-    ASSERT_TRUE(f.cornice.SalvaImpostazioni());
-    righe = RigheSalvate(file);
-    ASSERT_EQ(righe.size(), 43u);
-    EXPECT_EQ(righe[2], "1250");
-    EXPECT_EQ(righe[6], "1150");
-    EXPECT_EQ(righe[27], "80");
-    EXPECT_EQ(righe[28], "80");
+    EXPECT_EQ(intervalli(), (std::vector<std::string>{"1250", "1150", "80", "80"}));
 
     // When the take waits for the button, what the button leaves on the timer is not a setting.
     Imposta(scritte.opzioni, OpzPresaAutomatica, "No");

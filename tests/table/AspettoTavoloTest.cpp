@@ -19,7 +19,7 @@ using test::ConOpzioni;
 
 const CartaDaGioco kReBastoni = CartaDaGioco::DaCodice("Rb");
 
-TEST(FileDelleCarte, OgniStileHaLaSuaCartellaEIlSuoSuffisso) {
+TEST(FileDelleCarte, OgniStileHaLaSuaCartellaEIlSuoSuffissoEIMotiviOttoCaratteri) {
     EXPECT_EQ(FileFaccia(opz::Mazzo::Napoletane, "Rb"), "C:\\Programmi\\MrVelto\\Napoleta\\Rb1.jpg");
     EXPECT_EQ(FileFaccia(opz::Mazzo::Piacentine, "Ad"), "C:\\Programmi\\MrVelto\\Piacenti\\Ad2.jpg");
     EXPECT_EQ(FileFaccia(opz::Mazzo::Opzionale, "7c"), "C:\\Programmi\\MrVelto\\Opzional\\7c3.jpg");
@@ -27,9 +27,7 @@ TEST(FileDelleCarte, OgniStileHaLaSuaCartellaEIlSuoSuffisso) {
     EXPECT_EQ(FileFaccia(opz::Mazzo::Napoletane, "rB"), "");
     EXPECT_EQ(FileFaccia(opz::Mazzo::Napoletane, "8d"), "");
     EXPECT_EQ(FileFaccia(opz::Mazzo::Napoletane, ""), "");
-}
-
-TEST(FileDelleCarte, MotiviConNomiDiOttoCaratteri) {
+    // the patterns
     EXPECT_EQ(FileMotivo(opz::Motivo::Nessuno), "");
     EXPECT_EQ(FileMotivo(opz::Motivo::Scacchiera), "C:\\Programmi\\MrVelto\\Grafica\\Scacchie.gif");
     EXPECT_EQ(FileMotivo(opz::Motivo::Arzigogoli), "C:\\Programmi\\MrVelto\\Grafica\\Arzigogo.gif");
@@ -37,13 +35,11 @@ TEST(FileDelleCarte, MotiviConNomiDiOttoCaratteri) {
     // Every pattern but "Nessuno" has its picture, with an eight-character name.
     for (const MotivoNominato& m : TabellaMotivi()) {
         EXPECT_EQ(m.file.empty(), m.motivo == opz::Motivo::Nessuno);
-        if (!m.file.empty()) {
-            EXPECT_LE(m.file.find('.'), 8u) << m.file;
-        }
+        EXPECT_LE(m.file.empty() ? 0 : m.file.find('.'), 8u) << m.file;
     }
 }
 
-TEST(VisualizzaCarte, LasciaStareSlotVuotiECarteCoperte) {
+TEST(VisualizzaCarte, LasciaStareSlotVuotiECarteCoperteELaCorniceSegueLoStile) {
     Presentazione v;
     Opzioni o;
     v.Slot[4].figura = "prima";
@@ -55,11 +51,7 @@ TEST(VisualizzaCarte, LasciaStareSlotVuotiECarteCoperte) {
     VisualizzaCarte(4, kReBastoni, o, v);
     EXPECT_EQ(v.Slot[4].figura, "prima") << "a covered card is not turned over by itself";
     EXPECT_EQ(v.Slot[4].riempimento, rgb(1, 2, 3));
-}
-
-TEST(VisualizzaCarte, LaCorniceSegueLoStile) {
-    Presentazione v;
-    Opzioni o;  // "Piacentine"
+    // the frame follows the style ("Piacentine" by default)
     VisualizzaCarte(5, kReBastoni, o, v);
     EXPECT_TRUE(v.Slot[5].bordo);
     EXPECT_EQ(v.Slot[5].figura, "C:\\Programmi\\MrVelto\\Piacenti\\Rb2.jpg");
@@ -77,7 +69,7 @@ TEST(VisualizzaCarte, LaCorniceSegueLoStile) {
     EXPECT_EQ(v.Slot[5].figura, "C:\\Programmi\\MrVelto\\Opzional\\Rb3.jpg");
 }
 
-TEST(MotivoRetro, CopreColColoreDeiPalliniEIlMotivo) {
+TEST(MotivoRetro, CopreColColoreDeiPalliniEIlMotivoMaNonUnaCartaGiocata) {
     Presentazione v;
     Opzioni o = ConOpzioni({{OpzMotivoRetro, "Stelle"}});
     v.ColoreRetro = rgb(10, 20, 30);
@@ -88,11 +80,9 @@ TEST(MotivoRetro, CopreColColoreDeiPalliniEIlMotivo) {
     o.MotivoRetro = opz::Motivo::Nessuno;
     MotivoRetro(2, o, v);
     EXPECT_EQ(v.Slot[2].figura, "");
-}
-
-TEST(MotivoRetro, UnaCartaGiocataResta) {
-    Presentazione v;
-    Opzioni o = ConOpzioni({{OpzMotivoRetro, "Rombi"}});
+    // a card played stays as it is
+    v = Presentazione{};
+    Imposta(o, OpzMotivoRetro, "Rombi");
     v.Slot[2].Sposta(kPostoInTavolaPC);
     ASSERT_EQ(v.Slot[2].cornice.top, kTopFilaCentrale);
     v.Slot[2].figura = "faccia";
@@ -114,7 +104,7 @@ TEST(MotivoRetro, CarteDelPCMostrateSoloIlMazzoSiCopre) {
     EXPECT_EQ(v.Slot[8].riempimento, rgb(69, 122, 104));
 }
 
-TEST(Colori, RetroSulMazzoSullaManoCopertaESuiPallini) {
+TEST(Colori, RetroSulMazzoSullaManoCopertaESuiPalliniEOgniNomeIlSuoTavolo) {
     Presentazione v;
     Opzioni o = ConOpzioni({{OpzColoreRetro, "Legno"}});
     v.Slot[5].riempimento = colore::Bianco;
@@ -122,11 +112,8 @@ TEST(Colori, RetroSulMazzoSullaManoCopertaESuiPallini) {
     for (int k : {1, 2, 3, 8}) EXPECT_EQ(v.Slot[k].riempimento, rgb(125, 95, 66)) << k;
     EXPECT_EQ(v.Slot[5].riempimento, colore::Bianco) << "the human's hand is not covered";
     EXPECT_EQ(v.ColoreRetro, rgb(125, 95, 66));
-}
-
-TEST(Colori, OgniNomeHaIlSuoTavoloEIlSuoRetro) {
-    Presentazione v;
-    Opzioni o = ConOpzioni({{OpzColoreRetro, "Salvia"}, {OpzColoreTavolo, "Salvia"}});
+    // each name its table and its back
+    o = ConOpzioni({{OpzColoreRetro, "Salvia"}, {OpzColoreTavolo, "Salvia"}});
     ColoraRetroCarte(o, v);
     ColoraTavolo(o, v);
     EXPECT_EQ(v.ColoreRetro, rgb(80, 114, 78));
@@ -146,7 +133,7 @@ struct TavoloConVoci {
     VociOpzioni voci;
 };
 
-TEST(ScegliColoreCasuale, AlternaTavoloERetroERimetteIDuePunti) {
+TEST(ScegliColoreCasuale, AlternaTavoloERetroERimetteIDuePuntiColMinutoEIlSecondo) {
     TavoloConVoci t({0.0, 0.5});
     EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali:");
     t.voci.ScegliColoreCasuale();
@@ -158,9 +145,7 @@ TEST(ScegliColoreCasuale, AlternaTavoloERetroERimetteIDuePunti) {
     EXPECT_EQ(t.tavolo.Opz().Testo(OpzColoreRetro), "Rosso mattone");  // Int(0.5 × 24) + 1 = 13
     EXPECT_EQ(t.tavolo.Vista().ColoreRetro, rgb(154, 80, 58));
     EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali:");
-}
-
-TEST(ScegliColoreCasuale, IlMinutoEIlSecondoEntranoNelNumero) {
+    // The minute and the second enter the number.
     // r = 0.25, minute 30, second 0: Int((0.25 + 0.5) × 24) + 1 = 19 "Senape".
     TavoloConVoci a({0.25}, {30, 0});
     a.voci.ScegliColoreCasuale();
@@ -196,15 +181,10 @@ TEST(VariazioniGrafiche, SecondoLOpzioneZero) {
         TavoloConVoci t({0.0, 0.5, 0.1}, {}, ConOpzioni({{OpzVariazioniGrafiche, c.quando}}));
         t.voci.VariazioniGrafiche(c.nuovaPartita);
         const Opzioni& o = t.tavolo.Opz();
-        if (c.varia) {
-            EXPECT_EQ(o.Testo(OpzColoreTavolo), "Verde Veronese") << c.quando;
-            EXPECT_EQ(o.Testo(OpzColoreRetro), "Rosso mattone") << c.quando;
-            EXPECT_EQ(o.Testo(OpzMotivoRetro), "Decoro") << c.quando;
-        } else {
-            EXPECT_EQ(o.Testo(OpzColoreTavolo), "Rosso mattone") << c.quando;
-            EXPECT_EQ(o.Testo(OpzColoreRetro), "Grigio cemento") << c.quando;
-            EXPECT_EQ(o.Testo(OpzMotivoRetro), "Nessuno") << c.quando;
-        }
+        using Tre = std::vector<std::string>;
+        EXPECT_EQ((Tre{o.Testo(OpzColoreTavolo), o.Testo(OpzColoreRetro), o.Testo(OpzMotivoRetro)}),
+                  (c.varia ? Tre{"Verde Veronese", "Rosso mattone", "Decoro"} : Tre{"Rosso mattone", "Grigio cemento", "Nessuno"}))
+            << c.quando;
         EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali:") << "the pair leaves the flag as it was";
     }
 }

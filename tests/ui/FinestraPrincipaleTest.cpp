@@ -64,7 +64,7 @@ TEST(FinestraPrincipale, ClickOnAHandCardPlaysItAtAnySize) {
         const std::string carta(t.Stato().Carta[5].Codice());
         Clicca(f, CentroSlot(f, 5));
         EXPECT_EQ(t.Stato().NumeroCartaGiocataDaH, 5) << dimensione.width() << "x" << dimensione.height();
-        EXPECT_EQ(t.Stato().CartaGiocata.testo, carta);
+        EXPECT_EQ(t.Stato().CartaGiocata.carta.Codice(), carta);
     }
 }
 

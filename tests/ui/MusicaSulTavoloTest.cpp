@@ -66,6 +66,15 @@ TEST(Bandiere, LaBitmapDellaCartellaMediaVinceSulDisegno) {
     EXPECT_TRUE(Simile(altra.pixelColor(75, 50), QColor(200, 16, 46)));
 }
 
+// The table's music at 1 pixel for 20 twips (a 12000-twip table), on black.
+QImage Disegnata(const VistaMusica& v, bool titoloCoperto = false) {
+    QImage img = Tela(600, 475);
+    QPainter p(&img);
+    p.scale(0.05, 0.05);
+    DisegnaMusica(p, v, {}, QFont(), titoloCoperto);
+    return img;
+}
+
 // Rows of `img` holding light (text) pixels.
 std::pair<int, int> RigheChiare(const QImage& img) {
     int prima = -1, ultima = -1;
@@ -80,16 +89,10 @@ std::pair<int, int> RigheChiare(const QImage& img) {
 }
 
 TEST(TitoloBrano, StaAllAltezzaDataECentrato) {
-    // 1 pixel = 20 twips on a 12000-twip table.
     VistaMusica v;
     v.Titolo = {"'La bella Gigogin' - Canto popolare", true};
     v.TitoloTop = 1550;
-    QImage img = Tela(600, 475);
-    {
-        QPainter p(&img);
-        p.scale(0.05, 0.05);
-        DisegnaMusica(p, v, {}, QFont());
-    }
+    const QImage img = Disegnata(v);
     const auto [prima, ultima] = RigheChiare(img);
     ASSERT_GE(prima, 0) << "no title drawn";
     EXPECT_GE(prima, 1550 / 20);
@@ -108,25 +111,14 @@ TEST(TitoloBrano, StaAllAltezzaDataECentrato) {
     EXPECT_NEAR(sinistra - kSinistraTitolo / 20, (kSinistraTitolo + kLarghezzaTitolo) / 20 - 1 - destra, 6);
     // Hidden: nothing is drawn.
     v.Titolo.visibile = false;
-    QImage vuota = Tela(600, 475);
-    {
-        QPainter p(&vuota);
-        p.scale(0.05, 0.05);
-        DisegnaMusica(p, v, {}, QFont());
-    }
-    EXPECT_EQ(RigheChiare(vuota).first, -1);
+    EXPECT_EQ(RigheChiare(Disegnata(v)).first, -1);
     // Under a left panel the title, wider than the panel, is left out rather than cut; a flag
     // crossing the table is still drawn.
     v.Titolo.visibile = true;
     v.BandieraVisibile = true;
     v.BandieraDi = Chi::H;
     v.Bandiera = {6000, 6000};
-    QImage coperta = Tela(600, 475);
-    {
-        QPainter p(&coperta);
-        p.scale(0.05, 0.05);
-        DisegnaMusica(p, v, {}, QFont(), true);
-    }
+    const QImage coperta = Disegnata(v, true);
     EXPECT_EQ(RigheChiare(coperta.copy(0, 0, 600, 300)).first, -1);
     EXPECT_TRUE(Simile(coperta.pixelColor((6000 + kLarghezzaBandiera / 6) / 20, (6000 + kAltezzaBandiera / 2) / 20), QColor(0, 146, 70)));
 }
