@@ -2,15 +2,9 @@
 #include "cards/Caso.h"
 
 #include <chrono>
-#include <cmath>
 #include <ctime>
 
 namespace mrvelto {
-
-int IndiceCasuale(int n, double r, int minuto, int secondo) {
-    const double x = std::floor(n * ((r + minuto / 60.0) - secondo / 61.0));
-    return static_cast<int>(x - std::floor(x / n) * n) + 1;
-}
 
 int IndiceCasuale(int n, FonteCasuale& fonte) {
     const double r = fonte.Uniforme();

@@ -3,6 +3,7 @@
 // The game's source of chance: a uniform r in [0, 1) plus the wall clock's minute and second,
 // which the random index formula mixes in. Production seeds once from the clock; tests and the
 // simulator seed it and give it a wall clock that moves with virtual time, so a seed replays a match.
+#include <cassert>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -23,8 +24,20 @@ public:
     virtual OraMinSec Ora() = 0;
 };
 
-// k = floor(N × ((r + m/60) − s/61)), brought into 1..N by a floor modulo.
-int IndiceCasuale(int n, double r, int minuto, int secondo);
+// k = floor(N × ((r + m/60) − s/61)), brought into 1..N by a floor modulo; N at least 1.
+// The product lies between -N and 2N, so truncating it and stepping down below zero gives its
+// floor, and the floor modulo of that whole number is its remainder made non-negative: the same
+// index as the formula in double precision, without library calls (the simulator draws it
+// hundreds of times a game).
+inline int IndiceCasuale(int n, double r, int minuto, int secondo) {
+    assert(n >= 1);
+    const double t = n * ((r + minuto / 60.0) - secondo / 61.0);
+    int x = static_cast<int>(t);
+    if (x > t) --x;
+    const int k = x % n;
+    return (k < 0 ? k + n : k) + 1;
+}
+inline int IndiceCasuale(int n, double r, OraMinSec ora) { return IndiceCasuale(n, r, ora.minuto, ora.secondo); }
 // The same with a fresh r and the current minute and second of `fonte`.
 int IndiceCasuale(int n, FonteCasuale& fonte);
 

@@ -8,6 +8,7 @@ namespace mrvelto {
 
 namespace {
 constexpr std::string_view kCartellaGrafica = "Grafica\\";
+const std::string kNessunPercorso;
 }
 
 const std::array<MotivoNominato, 13>& TabellaMotivi() {
@@ -29,27 +30,43 @@ const std::array<MotivoNominato, 13>& TabellaMotivi() {
     return tabella;
 }
 
-std::string FileMotivo(opz::Motivo motivo) {
-    for (const MotivoNominato& m : TabellaMotivi())
-        if (m.motivo == motivo && !m.file.empty())
-            return std::string(kPrefissoMedia) + std::string(kCartellaGrafica) + std::string(m.file);
-    return {};
+const std::string& FileMotivo(opz::Motivo motivo) {
+    static const std::array<std::string, 13> percorsi = [] {
+        std::array<std::string, 13> p;
+        for (const MotivoNominato& m : TabellaMotivi())
+            if (!m.file.empty())
+                p.at(static_cast<std::size_t>(m.motivo)) = std::string(kPrefissoMedia) + std::string(kCartellaGrafica) + std::string(m.file);
+        return p;
+    }();
+    const auto i = static_cast<std::size_t>(motivo);
+    return i < percorsi.size() ? percorsi[i] : kNessunPercorso;
 }
 
-std::string FileFaccia(opz::Mazzo stile, std::string_view codice) {
-    if (!CodiceValido(codice)) return {};
-    std::string_view cartella = "Opzional\\";
-    char suffisso = '3';
-    if (stile == opz::Mazzo::Napoletane) cartella = "Napoleta\\", suffisso = '1';
-    else if (stile == opz::Mazzo::Piacentine) cartella = "Piacenti\\", suffisso = '2';
-    return std::string(kPrefissoMedia) + std::string(cartella) + std::string(codice) + suffisso + ".jpg";
+const std::string& FileFaccia(opz::Mazzo stile, CartaDaGioco carta) {
+    // By style (in the order of opz::Mazzo) and deck position; position 0, no card, stays empty.
+    static const std::array<std::array<std::string, 41>, 3> percorsi = [] {
+        constexpr std::string_view cartelle[3] = {"Napoleta\\", "Piacenti\\", "Opzional\\"};
+        std::array<std::array<std::string, 41>, 3> p;
+        for (std::size_t st = 0; st < 3; ++st)
+            for (int n = 1; n <= 40; ++n)
+                p[st][static_cast<std::size_t>(n)] = std::string(kPrefissoMedia) + std::string(cartelle[st]) +
+                                                     std::string(CartaDaGioco::DaPosizione(n).Codice()) +
+                                                     static_cast<char>('1' + st) + ".jpg";
+        return p;
+    }();
+    const std::size_t st = stile == opz::Mazzo::Napoletane ? 0 : stile == opz::Mazzo::Piacentine ? 1 : 2;
+    return percorsi[st][static_cast<std::size_t>(carta.Posizione())];
+}
+
+const std::string& FileFaccia(opz::Mazzo stile, std::string_view codice) {
+    return FileFaccia(stile, CartaDaGioco::DaCodice(codice));
 }
 
 void VisualizzaCarte(int k, CartaDaGioco carta, const Opzioni& opzioni, Presentazione& vista) {
     SlotGrafico& s = vista.Slot[k];
     if (carta.Vuota() || !Bianco(s)) return;
     s.scoperta = true;
-    if (std::string file = FileFaccia(opzioni.StileCarte, carta.Codice()); !file.empty()) s.figura = std::move(file);
+    s.figura = FileFaccia(opzioni.StileCarte, carta);
     s.bordo = BordoDelMazzo(opzioni, vista.BordoCarteOpzionali);
 }
 

@@ -27,11 +27,13 @@ struct MotivoNominato {
 // The 13 patterns in the order of the random choice ("Nessuno" first).
 const std::array<MotivoNominato, 13>& TabellaMotivi();
 
-// The picture of a pattern as a full installation path, "" for "Nessuno".
-std::string FileMotivo(opz::Motivo motivo);
+// The picture of a pattern as a full installation path, "" for "Nessuno". The paths are built
+// once: a slot shows a new picture at every deal, draw and play.
+const std::string& FileMotivo(opz::Motivo motivo);
 // The face picture of `codice` in deck style `stile`: Napoleta\<c>1.jpg, Piacenti\<c>2.jpg or,
 // for the optional deck, Opzional\<c>3.jpg; "" for a code outside the 40.
-std::string FileFaccia(opz::Mazzo stile, std::string_view codice);
+const std::string& FileFaccia(opz::Mazzo stile, std::string_view codice);
+const std::string& FileFaccia(opz::Mazzo stile, CartaDaGioco carta);
 
 // Face-up fill: white. Any other fill shows the back.
 inline bool Bianco(const SlotGrafico& s) { return s.riempimento == colore::Bianco; }

@@ -26,6 +26,8 @@ Conduttore::Azione Conduttore::AzionePossibile() const {
     }
     if (v.cmdEffettuaLaPresa.visibile && !tavolo_.Orologio().Abilitato(tavolo_.Timer().EffettuaLaPresa))
         return Azione::Presa;
+    // Most events find the human not to play: the guards every slot shares answer at once.
+    if (!s.GiocoInCorso || !s.PuoiGiocare || s.AChiTocca != Chi::H) return Azione::Nessuna;
     for (int k = 4; k <= 6; ++k)
         if (tavolo_.ClickAccettato(k)) return Azione::Carta;
     return Azione::Nessuna;

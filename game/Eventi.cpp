@@ -29,9 +29,14 @@ void CanaleEventi::Registro::Compatta() {
     daCompattare = false;
 }
 
+CanaleEventi::~CanaleEventi() {
+    if (registro_->annidamento > 0) registro_->tenuta = registro_;
+}
+
 void CanaleEventi::Pubblica(const Evento& e) {
-    // The registry stays alive through the publication even if a subscriber ends the channel's owner.
-    const std::shared_ptr<Registro> r = registro_;
+    // The registry stays alive through the publication even if a subscriber ends the channel's
+    // owner: the channel's end then hands it to itself (no count to keep at every event).
+    Registro* r = registro_.get();
     ++r->annidamento;
     // By index and up to the count at the start: a subscriber added meanwhile hears later events only.
     const std::size_t n = r->voci.size();
@@ -39,7 +44,9 @@ void CanaleEventi::Pubblica(const Evento& e) {
         Voce* v = r->voci[i].get();
         if (v->attiva) v->ricevitore(e);
     }
-    if (--r->annidamento == 0 && r->daCompattare) r->Compatta();
+    if (--r->annidamento != 0) return;
+    if (r->daCompattare) r->Compatta();
+    if (r->tenuta) std::shared_ptr<Registro> ultima = std::move(r->tenuta);  // the channel is gone: so is its registry
 }
 
 std::size_t CanaleEventi::Iscritti() const {

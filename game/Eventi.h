@@ -127,6 +127,7 @@ public:
     };
 
     CanaleEventi() = default;
+    ~CanaleEventi();
     CanaleEventi(const CanaleEventi&) = delete;
     CanaleEventi& operator=(const CanaleEventi&) = delete;
 
@@ -147,6 +148,8 @@ private:
         std::uint64_t prossimo = 1;
         int annidamento = 0;  // publications running: removals only blank the entry meanwhile
         bool daCompattare = false;
+        // Itself, when the channel ends during a publication: it lives until that publication ends.
+        std::shared_ptr<Registro> tenuta;
         void Disiscrivi(std::uint64_t id);
         void Compatta();
     };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/OrologioVirtuale.h"
 
+#include <bit>
+
 namespace mrvelto {
 
 OrologioVirtuale::Id OrologioVirtuale::AggiungiTimer(std::string nome, Passo passo, int intervallo) {
@@ -13,9 +15,11 @@ OrologioVirtuale::Id OrologioVirtuale::AggiungiTimer(std::string nome, Passo pas
     for (std::size_t i = 0; i < timer_.size(); ++i)
         if (timer_[i].rilasciato) {
             timer_[i] = std::move(timer);
+            AggiornaAttivo(i);
             return static_cast<Id>(i);
         }
     timer_.push_back(std::move(timer));
+    AggiornaAttivo(timer_.size() - 1);
     return static_cast<Id>(timer_.size() - 1);
 }
 
@@ -24,6 +28,13 @@ void OrologioVirtuale::RilasciaTimer(Id id) {
     Timer& timer = t(id);
     timer = Timer{};
     timer.rilasciato = true;
+    AggiornaAttivo(static_cast<std::size_t>(id));
+}
+
+void OrologioVirtuale::AggiornaAttivo(std::size_t i) {
+    if (i >= 64) return;
+    const std::uint64_t bit = std::uint64_t{1} << i;
+    attivi_ = timer_[i].attivo() ? attivi_ | bit : attivi_ & ~bit;
 }
 
 void OrologioVirtuale::ImpostaPasso(Id id, Passo passo) { t(id).passo = std::move(passo); }
@@ -37,12 +48,14 @@ void OrologioVirtuale::Abilita(Id id, bool abilitato) {
     Timer& timer = t(id);
     if (abilitato && !timer.abilitato) Riparti(timer);
     timer.abilitato = abilitato;
+    AggiornaAttivo(static_cast<std::size_t>(id));
 }
 
 void OrologioVirtuale::ImpostaIntervallo(Id id, int ms) {
     Timer& timer = t(id);
     timer.intervallo = ms < 0 ? 0 : ms;
     if (timer.abilitato) Riparti(timer);
+    AggiornaAttivo(static_cast<std::size_t>(id));
 }
 
 std::optional<OrologioVirtuale::Id> OrologioVirtuale::Cerca(const std::string& nome) const {
@@ -53,21 +66,26 @@ std::optional<OrologioVirtuale::Id> OrologioVirtuale::Cerca(const std::string& n
 
 void OrologioVirtuale::FermaTutti() {
     for (Timer& timer : timer_) timer.abilitato = false;
+    attivi_ = 0;
 }
 
 std::optional<OrologioVirtuale::Id> OrologioVirtuale::Prossimo() const {
-    std::optional<Id> migliore;
-    for (std::size_t i = 0; i < timer_.size(); ++i) {
+    // Due time, then the start of the countdown, which no two timers share: the order in which
+    // the timers are looked at does not matter.
+    const Timer* m = nullptr;
+    std::size_t migliore = 0;
+    auto confronta = [&](std::size_t i) {
         const Timer& c = timer_[i];
-        if (!c.attivo()) continue;
-        if (!migliore) {
-            migliore = static_cast<Id>(i);
-            continue;
+        if (!m || c.scadenza < m->scadenza || (c.scadenza == m->scadenza && c.ordine < m->ordine)) {
+            m = &c;
+            migliore = i;
         }
-        const Timer& m = t(*migliore);
-        if (c.scadenza < m.scadenza || (c.scadenza == m.scadenza && c.ordine < m.ordine)) migliore = static_cast<Id>(i);
-    }
-    return migliore;
+    };
+    for (std::uint64_t resto = attivi_; resto != 0; resto &= resto - 1) confronta(static_cast<std::size_t>(std::countr_zero(resto)));
+    for (std::size_t i = 64; i < timer_.size(); ++i)
+        if (timer_[i].attivo()) confronta(i);
+    if (!m) return std::nullopt;
+    return static_cast<Id>(migliore);
 }
 
 std::optional<Millisecondi> OrologioVirtuale::ProssimaScadenza() const {

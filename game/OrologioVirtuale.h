@@ -63,11 +63,16 @@ private:
     Timer& t(Id id) { return timer_.at(static_cast<std::size_t>(id)); }
     void Riparti(Timer& timer);
     std::optional<Id> Prossimo() const;
+    // Keeps the mask of timers that can fire in step with timer `i`.
+    void AggiornaAttivo(std::size_t i);
 
     std::vector<Timer> timer_;
     Millisecondi adesso_ = 0;
     std::uint64_t contatore_ = 0;
     std::uint64_t passi_ = 0;
+    // Bit i: timer i can fire. The search for the next step looks at these alone (most timers
+    // are off at any moment); timers from the 64th on, if any, are looked at one by one.
+    std::uint64_t attivi_ = 0;
 };
 
 }  // namespace mrvelto

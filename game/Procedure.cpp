@@ -99,7 +99,14 @@ void ScriviCarta(PannelloDati& dati, int cella, CartaDaGioco carta, char semeBri
 }
 
 void SvuotaPannelloDati(PannelloDati& dati) {
-    for (int i = 2; i < PannelloDati::kCelle; ++i) dati[i] = CellaDati{};
+    // Field by field: the texts keep their storage for the next game.
+    for (int i = 2; i < PannelloDati::kCelle; ++i) {
+        CellaDati& c = dati[i];
+        c.testo.clear();
+        c.sfondo = CellaDati{}.sfondo;
+        c.coloreTesto = CellaDati{}.coloreTesto;
+        c.visibile = CellaDati{}.visibile;
+    }
 }
 
 void RipristinaColoriDati(PannelloDati& dati) {

@@ -43,24 +43,20 @@ Tavolo::Tavolo(OrologioVirtuale& orologio, FonteCasuale& caso, Calendario calend
 Tavolo::~Tavolo() = default;
 
 TimerTavolo::Passi Tavolo::Passi() {
-    auto passo = [this](void (Tavolo::*p)()) {
-        return [this, p] {
-            (this->*p)();
-            Notifica();
-        };
-    };
+    // Each step holds only the table's address: small enough for std::function to keep in place,
+    // so the clock copies it at every firing without allocating.
     TimerTavolo::Passi p;
-    p.DistribuisciCarte = passo(&Tavolo::TimerDistribuisciCarte_Timer);
-    p.AttesaDelPCaMuovere = passo(&Tavolo::TimerAttesaDelPCaMuovere_Timer);
-    p.AnimazionecarteH = passo(&Tavolo::TimerAnimazionecarteH_Timer);
-    p.AnimazionecartePC = passo(&Tavolo::TimerAnimazionecartePC_Timer);
-    p.UltimacartaH = passo(&Tavolo::TimerUltimacartaH_Timer);
-    p.EffettuaLaPresa = passo(&Tavolo::TimerEffettuaLaPresa_Timer);
-    p.Prendicarte = passo(&Tavolo::TimerPrendicarte_Timer);
-    p.Pesca = passo(&Tavolo::TimerPesca_Timer);
-    p.PescaUltimeDue = passo(&Tavolo::TimerPescaUltimeDue_Timer);
-    p.CommentiFinali = passo(&Tavolo::TimerCommentiFinali_Timer);
-    p.ValoreAggiuntivo = passo(&Tavolo::TimerValoreAggiuntivo_Timer);
+    p.DistribuisciCarte = [this] { PassoDelTimer<&Tavolo::TimerDistribuisciCarte_Timer>(); };
+    p.AttesaDelPCaMuovere = [this] { PassoDelTimer<&Tavolo::TimerAttesaDelPCaMuovere_Timer>(); };
+    p.AnimazionecarteH = [this] { PassoDelTimer<&Tavolo::TimerAnimazionecarteH_Timer>(); };
+    p.AnimazionecartePC = [this] { PassoDelTimer<&Tavolo::TimerAnimazionecartePC_Timer>(); };
+    p.UltimacartaH = [this] { PassoDelTimer<&Tavolo::TimerUltimacartaH_Timer>(); };
+    p.EffettuaLaPresa = [this] { PassoDelTimer<&Tavolo::TimerEffettuaLaPresa_Timer>(); };
+    p.Prendicarte = [this] { PassoDelTimer<&Tavolo::TimerPrendicarte_Timer>(); };
+    p.Pesca = [this] { PassoDelTimer<&Tavolo::TimerPesca_Timer>(); };
+    p.PescaUltimeDue = [this] { PassoDelTimer<&Tavolo::TimerPescaUltimeDue_Timer>(); };
+    p.CommentiFinali = [this] { PassoDelTimer<&Tavolo::TimerCommentiFinali_Timer>(); };
+    p.ValoreAggiuntivo = [this] { PassoDelTimer<&Tavolo::TimerValoreAggiuntivo_Timer>(); };
     return p;
 }
 

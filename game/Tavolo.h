@@ -187,6 +187,11 @@ public:
 private:
     // Each timer's step, followed by the end-of-step notice.
     TimerTavolo::Passi Passi();
+    template <void (Tavolo::*Passo)()>
+    void PassoDelTimer() {
+        (this->*Passo)();
+        Notifica();
+    }
     void Pubblica(const Evento& e);
     void Notifica();
     // The computer's choice for the stage now, into CartaPCDaGiocare.

@@ -49,7 +49,9 @@ void SegnaMano(const StatoGioco& stato, TabellePC& tab, int primo) {
 }
 
 // Fills the forty entries for the card in slot k: signed points of the trick c led, n answering.
-// Block by block: the five low cards, then the five scoring ones, the sign by the block's mark.
+// Block by block: positive up to the first card that takes c, negative from there on (the whole
+// block when a briscola block beats a plain c; the cards above c in its own block, or in a
+// briscola block when c is a briscola).
 void Valuta(const StatoGioco& stato, TabellePC& tab, int k, bool cBriscola) {
     const int pc = PuntiDelValore(stato.Carta[k].Valore());
     const int c = stato.Carta[k].Posizione();
@@ -57,22 +59,15 @@ void Valuta(const StatoGioco& stato, TabellePC& tab, int k, bool cBriscola) {
     auto& pv = tab.PreseVirtuali;
     for (int blocco = 0; blocco < 4; ++blocco) {
         const bool bloccoBriscola = pv[blocco * 10 + 1].briscola;
-        for (int r = 1; r <= 10; ++r) {
-            const int n = blocco * 10 + r;
-            const int somma = pc + kPuntiRango[r - 1];
-            int v;
-            if (!cBriscola)
-                v = bloccoBriscola ? -somma : somma;
-            else if (!bloccoBriscola)
-                v = somma;
-            else
-                v = n > c ? -somma : somma;  // same block as c: the stronger briscole take
-            pv[n].punti = v;
+        int primoCheVince = 10;
+        if (!cBriscola && bloccoBriscola)
+            primoCheVince = 0;
+        else if (cBriscola ? bloccoBriscola : blocco == (c - 1) / 10)
+            primoCheVince = std::clamp(c - blocco * 10, 0, 10);
+        for (int r = 0; r < 10; ++r) {
+            const int somma = pc + kPuntiRango[r];
+            pv[blocco * 10 + r + 1].punti = r < primoCheVince ? somma : -somma;
         }
-    }
-    if (!cBriscola) {
-        const int fine = (c - 1) / 10 * 10 + 10;
-        for (int n = c + 1; n <= fine; ++n) pv[n].punti = -(pc + kPuntiRango[n - (fine - 9)]);
     }
     pv[c].punti = 0;
 }

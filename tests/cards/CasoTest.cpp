@@ -3,6 +3,8 @@
 
 #include <cmath>
 #include <map>
+#include <random>
+#include <vector>
 
 #include "cards/Caso.h"
 
@@ -15,15 +17,36 @@ TEST(IndiceCasuale, ExtremesOfTheFormula) {
     EXPECT_EQ(IndiceCasuale(40, 0.0, 0, 0), 1);
 }
 
-TEST(IndiceCasuale, AlwaysWithinOneToN) {
-    for (int n : {3, 4, 8, 13, 21, 22, 24, 40, 48, 120})
-        for (int m = 0; m < 60; m += 7)
-            for (int s = 0; s < 60; ++s)
-                for (double r : {0.0, 0.1, 0.25, 0.5, 0.77, 0.999, std::nextafter(1.0, 0.0)}) {
-                    const int k = IndiceCasuale(n, r, m, s);
-                    ASSERT_GE(k, 1) << n << " " << r << " " << m << " " << s;
-                    ASSERT_LE(k, n) << n << " " << r << " " << m << " " << s;
+// The formula as written, in double precision: the index must be this one, bit for bit, for every
+// draw, or a seed would no longer replay its games.
+int Formula(int n, double r, int m, int s) {
+    const double x = std::floor(n * ((r + m / 60.0) - s / 61.0));
+    return static_cast<int>(x - std::floor(x / n) * n) + 1;
+}
+
+TEST(IndiceCasuale, SameAsTheFormulaAndWithinOneToN) {
+    std::mt19937_64 gen(3);
+    std::vector<double> erre = {0.0, 0.1, 0.25, 0.5, 0.77, 0.999, std::nextafter(1.0, 0.0)};
+    for (int i = 0; i < 40; ++i) erre.push_back(static_cast<double>(gen() >> 11) * 0x1.0p-53);
+    for (int n : {1, 2, 3, 4, 8, 13, 21, 22, 24, 40, 48, 120})
+        for (int m = 0; m < 60; ++m)
+            for (int s = 0; s < 60; ++s) {
+                // r just below and at each step of the product, where the floor changes.
+                std::vector<double> casi = erre;
+                for (int x = -n; x <= 2 * n; ++x) {
+                    const double confine = static_cast<double>(x) / n - m / 60.0 + s / 61.0;
+                    if (confine < 0 || confine >= 1) continue;
+                    casi.push_back(confine);
+                    casi.push_back(std::nextafter(confine, 0.0));
+                    casi.push_back(std::nextafter(confine, 1.0));
                 }
+                for (double r : casi) {
+                    const int k = IndiceCasuale(n, r, m, s);
+                    ASSERT_EQ(k, Formula(n, r, m, s)) << n << " " << r << " " << m << " " << s;
+                    ASSERT_GE(k, 1);
+                    ASSERT_LE(k, n);
+                }
+            }
 }
 
 TEST(CasoConSeme, SameSeedSameNumbersAndEveryIndexReached) {

@@ -78,6 +78,22 @@ TEST(OrologioVirtuale, SimultaneousTimersFireInArmingOrder) {
     EXPECT_EQ(ordine, "ACB");
 }
 
+// Past the first 64 timers too, and a released timer's place taken by a timer not armed yet.
+TEST(OrologioVirtuale, ManyTimersFireByDueTimeAndReleasedOnesNever) {
+    OrologioVirtuale o;
+    std::vector<int> fatti;
+    std::vector<OrologioVirtuale::Id> id;
+    for (int i = 0; i < 70; ++i) id.push_back(o.AggiungiTimer("T" + std::to_string(i), [&, i] {
+        fatti.push_back(i);
+        o.Abilita(id[static_cast<std::size_t>(i)], false);
+    }, 1000 - 10 * i));
+    for (int i : {0, 5, 63, 64, 69}) o.Abilita(id[static_cast<std::size_t>(i)], true);
+    o.RilasciaTimer(id[5]);
+    EXPECT_EQ(o.AggiungiTimer("Nuovo", [&] { fatti.push_back(-1); }, 1), id[5]);
+    o.Avanza(2000);
+    EXPECT_EQ(fatti, (std::vector<int>{69, 64, 63, 0}));
+}
+
 TEST(OrologioVirtuale, AStepThatArmsAnotherSeesItFireLater) {
     OrologioVirtuale o;
     std::vector<std::string> eventi;

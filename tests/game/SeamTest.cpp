@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -152,6 +153,16 @@ TEST(Seam, ASubscriptionMayOutliveItsChannel) {
     }
     EXPECT_FALSE(orfana.Attiva());
     orfana.Rilascia();  // nothing left to release, and nothing touched
+
+    // A subscriber may end the channel while it is being called: the publication ends safely.
+    auto canale = std::make_unique<CanaleEventi>();
+    int dopo = 0;
+    auto fine = canale->Iscrivi([&](const Evento&) { canale.reset(); });
+    auto seguente = canale->Iscrivi([&](const Evento&) { ++dopo; });
+    canale->Pubblica(evento::PassoConcluso{});
+    EXPECT_EQ(canale, nullptr);
+    EXPECT_EQ(dopo, 1) << "the subscribers counted at the start still hear it";
+    EXPECT_FALSE(seguente.Attiva());
 }
 
 }  // namespace
