@@ -76,7 +76,9 @@ TEST(LivelliDiGioco, ADecisionReportsTheComputedChoiceAndTheReplacement) {
         auto [s, tab] = test::ConMazzo('b', {"Rd", "2s", "4s"}, {"5s", "6s", "7s"});
         const EsitoDecisione e = DecidiMossa(s, tab, caso, 'E');
         EXPECT_EQ(e.candidati, std::vector<int>{e.scelta});
-        if (!e.sostituita) EXPECT_EQ(e.scelta, e.calcolata);
+        if (!e.sostituita) {
+            EXPECT_EQ(e.scelta, e.calcolata);
+        }
         sostituite += e.sostituita;
     }
     EXPECT_NEAR(sostituite, 1000, 4 * std::sqrt(3000 * 2.0 / 9));

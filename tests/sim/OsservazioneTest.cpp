@@ -149,7 +149,7 @@ TEST(SequenzaGiocate, ListsTheCardsAsTheyLeaveTheHandsAndStartsAgainWithEachGame
     auto gioca = [&](const char* carta, Chi chi, int slot, bool risposta) {
         s.Metti(slot, carta);
         seq.Osserva(evento::CartaGiocata{chi, slot, risposta}, s);
-        seq.Osserva(evento::CartaArrivata{chi, slot}, s);  // arriving adds nothing
+        seq.Osserva(evento::CartaArrivata{chi, slot, risposta}, s);  // arriving adds nothing
     };
     seq.Osserva(evento::GiocoImpostato{true, true}, s);
     // Human leads Ad, computer takes with 3b and leads 4c; human answers Fc.
