@@ -55,7 +55,7 @@ TEST(CartaDaGioco, NoCardIsEmptyInEveryRespect) {
     }
 }
 
-TEST(CartaDaGioco, UsableAtCompileTimeAndOrderedAsTheDeck) {
+TEST(CartaDaGioco, UsableAtCompileTimeOrderedAsTheDeckAndPrintedAsItsCode) {
     static_assert(sizeof(CartaDaGioco) == 1);
     static_assert(CartaDaGioco::DaCodice("Ab").Valore() == 44);
     static_assert(CartaDaGioco::DaCodice("Fc").Codice() == "Fc");
@@ -64,9 +64,6 @@ TEST(CartaDaGioco, UsableAtCompileTimeAndOrderedAsTheDeck) {
     EXPECT_LT(CartaDaGioco::DaCodice("Ad"), CartaDaGioco::DaCodice("2s"));
     EXPECT_LT(CartaDaGioco{}, CartaDaGioco::DaCodice("2d"));
     EXPECT_NE(CartaDaGioco::DaCodice("Ad"), CartaDaGioco::DaCodice("As"));
-}
-
-TEST(CartaDaGioco, PrintsItsCode) {
     std::ostringstream os;
     os << CartaDaGioco::DaCodice("Rb") << ' ' << CartaDaGioco{};
     EXPECT_EQ(os.str(), "Rb -");
@@ -76,38 +73,33 @@ EsitoPresa Presa(Chi leader, std::string_view pc, std::string_view h, char brisc
     return DecidiPresa(leader, CartaDaGioco::DaCodice(pc), CartaDaGioco::DaCodice(h), briscola);
 }
 
-TEST(Presa, DifferentPlainSuitsGoToTheLeader) {
-    EXPECT_EQ(Presa(Chi::PC, "2d", "Ab", 'c').vincitore, Chi::PC);
-    EXPECT_EQ(Presa(Chi::H, "2d", "Ab", 'c').vincitore, Chi::H);
-    EXPECT_EQ(Presa(Chi::H, "Ab", "2d", 'c').vincitore, Chi::H);
-    EXPECT_EQ(Presa(Chi::H, "Ab", "2d", 'c').punti, 11);
-}
-
-TEST(Presa, SameSuitHigherValoreWinsWhoeverLed) {
-    for (Chi leader : {Chi::H, Chi::PC}) {
-        EXPECT_EQ(Presa(leader, "7d", "Fd", 's').vincitore, Chi::H);
-        EXPECT_EQ(Presa(leader, "Fd", "7d", 's').vincitore, Chi::PC);
-        EXPECT_EQ(Presa(leader, "3d", "Rd", 's').vincitore, Chi::PC);  // 3 beats the king
-        EXPECT_EQ(Presa(leader, "3d", "Ad", 's').vincitore, Chi::H);
-        // Both briscola: the same comparison.
-        EXPECT_EQ(Presa(leader, "2b", "4b", 'b').vincitore, Chi::H);
-        EXPECT_EQ(Presa(leader, "Ab", "3b", 'b').vincitore, Chi::PC);
-    }
-    EXPECT_EQ(Presa(Chi::H, "7d", "Fd", 's').punti, 2);
-}
-
-TEST(Presa, BriscolaBeatsAnyPlainCard) {
-    for (Chi leader : {Chi::H, Chi::PC}) {
-        EXPECT_EQ(Presa(leader, "Ab", "2c", 'c').vincitore, Chi::H);
-        EXPECT_EQ(Presa(leader, "2c", "Ab", 'c').vincitore, Chi::PC);
-    }
-    EXPECT_EQ(Presa(Chi::PC, "Ab", "2c", 'c').punti, 11);
-}
-
-TEST(Presa, WorthlessTrickStillHasAWinner) {
-    const auto esito = Presa(Chi::PC, "2d", "4d", 's');
-    EXPECT_EQ(esito.punti, 0);
-    EXPECT_EQ(esito.vincitore, Chi::H);
+// Each row: leader, computer's card, human's card, briscola suit, winner, points.
+TEST(Presa, SuitBriscolaAndValoreDecideTheTrick) {
+    struct Caso {
+        const char *pc, *h;
+        char briscola;
+        Chi vincitore;  // with the leader given; a leader-dependent row has Chi::Nessuno
+        int punti;
+    };
+    const Caso casi[] = {
+        {"2d", "Ab", 'c', Chi::Nessuno, 11},  // different plain suits go to the leader
+        {"Ab", "2d", 'c', Chi::Nessuno, 11},
+        {"7d", "Fd", 's', Chi::H, 2},         // same suit: higher Valore, whoever led
+        {"Fd", "7d", 's', Chi::PC, 2},
+        {"3d", "Rd", 's', Chi::PC, 14},       // 3 beats the king
+        {"3d", "Ad", 's', Chi::H, 21},
+        {"2b", "4b", 'b', Chi::H, 0},         // both briscola: the same comparison
+        {"Ab", "3b", 'b', Chi::PC, 21},
+        {"Ab", "2c", 'c', Chi::H, 11},        // briscola beats any plain card
+        {"2c", "Ab", 'c', Chi::PC, 11},
+        {"2d", "4d", 's', Chi::H, 0},         // a worthless trick still has a winner
+    };
+    for (const Caso& c : casi)
+        for (Chi leader : {Chi::H, Chi::PC}) {
+            const auto esito = Presa(leader, c.pc, c.h, c.briscola);
+            EXPECT_EQ(esito.vincitore, c.vincitore == Chi::Nessuno ? leader : c.vincitore) << c.pc << ' ' << c.h;
+            EXPECT_EQ(esito.punti, c.punti) << c.pc << ' ' << c.h;
+        }
 }
 
 TEST(Presa, NoTieWithinASuitAndPointsAlwaysSum) {

@@ -108,15 +108,6 @@ TEST(ClickRifiutato, WhileTheComputersCardIsMoving) {
     EXPECT_TRUE(b.tavolo.ClickAccettato(4));
 }
 
-TEST(ClickRifiutato, WhileTheExitQuestionIsShown) {
-    Banco b;
-    b.Distribuisci();
-    b.tavolo.ImpostaDomandaUscita(true);
-    for (int k : {4, 5, 6}) AttendiRifiuto(b, k, "exit frame shown");
-    b.tavolo.ImpostaDomandaUscita(false);
-    EXPECT_TRUE(b.tavolo.ClickAccettato(4));
-}
-
 TEST(ClickRifiutato, InTheLastTrickTheHumansCardIsPlayedAutomatically) {
     // Find a game in which the human leads the last trick.
     for (std::uint64_t seme = 1; seme < 60; ++seme) {
@@ -144,9 +135,13 @@ TEST(ClickRifiutato, InTheLastTrickTheHumansCardIsPlayedAutomatically) {
     FAIL() << "no game with the human leading the last trick";
 }
 
-TEST(ClickRifiutato, WhileTheEndOfGameFrameIsShown) {
+TEST(ClickRifiutato, WhileTheExitQuestionOrTheEndOfGameFrameIsShown) {
     Banco b;
-    b.tavolo.Avvia();
+    b.Distribuisci();
+    b.tavolo.ImpostaDomandaUscita(true);
+    for (int k : {4, 5, 6}) AttendiRifiuto(b, k, "exit frame shown");
+    b.tavolo.ImpostaDomandaUscita(false);
+    EXPECT_TRUE(b.tavolo.ClickAccettato(4));
     ASSERT_TRUE(b.Fino([&] { return b.tavolo.GiochiConclusi() == 1; }));
     ASSERT_TRUE(b.v().FineGioco.visibile);
     for (int k : {4, 5, 6}) AttendiRifiuto(b, k, "end-of-game frame");
@@ -257,6 +252,16 @@ struct Tick {
     Punto immagine, cornice;
 };
 
+// Every step of a card's movement in `slot` while `timer` stays armed.
+std::vector<Tick> Movimento(Banco& b, OrologioVirtuale::Id timer, int slot) {
+    std::vector<Tick> ticks;
+    while (b.Armato(timer) && ticks.size() < 100) {
+        b.orologio.EseguiProssimo();
+        ticks.push_back({b.orologio.Adesso(), b.v().Slot[slot].immagine, b.v().Slot[slot].cornice});
+    }
+    return ticks;
+}
+
 TEST(Animazione, TheHumansCardReachesItsTablePlaceInSixTicks) {
     const std::pair<const char*, int> ritmi[] = {{"Veloce", 30}, {"Media", 45}, {"Lenta", 80}};
     for (auto [testo, ms] : ritmi)
@@ -267,12 +272,7 @@ TEST(Animazione, TheHumansCardReachesItsTablePlaceInSixTicks) {
             const Punto da = b.v().Slot[slot].immagine;
             b.tavolo.ImgCarta_Click(slot);
             ASSERT_TRUE(b.Armato(b.t().AnimazionecarteH));
-            std::vector<Tick> ticks;
-            while (b.Armato(b.t().AnimazionecarteH)) {
-                ASSERT_LT(ticks.size(), 100u) << "the movement never ends";
-                b.orologio.EseguiProssimo();
-                ticks.push_back({b.orologio.Adesso(), b.v().Slot[slot].immagine, b.v().Slot[slot].cornice});
-            }
+            const std::vector<Tick> ticks = Movimento(b, b.t().AnimazionecarteH, slot);
             ASSERT_EQ(ticks.size(), 6u) << testo << " slot " << slot;
             for (int i = 0; i < 6; ++i) {
                 EXPECT_EQ(ticks[static_cast<std::size_t>(i)].t, t0 + ms * (i + 1));
@@ -295,12 +295,7 @@ TEST(Animazione, TheComputersCardReachesItsTablePlaceInSixTicksAndTurnsFaceUp) {
         const int q = b.s().NumeroCartaGiocataDaPC;
         const Millisecondi t0 = b.orologio.Adesso();
         EXPECT_FALSE(b.v().Slot[q].scoperta) << "covered while it moves";
-        std::vector<Tick> ticks;
-        while (b.Armato(b.t().AnimazionecartePC)) {
-            ASSERT_LT(ticks.size(), 100u) << "the movement never ends";
-            b.orologio.EseguiProssimo();
-            ticks.push_back({b.orologio.Adesso(), b.v().Slot[q].immagine, b.v().Slot[q].cornice});
-        }
+        const std::vector<Tick> ticks = Movimento(b, b.t().AnimazionecartePC, q);
         ASSERT_EQ(ticks.size(), 6u);
         EXPECT_EQ(ticks.back().t, t0 + 6 * 45);
         EXPECT_EQ(ticks.back().immagine, (Punto{4500, 3330}));

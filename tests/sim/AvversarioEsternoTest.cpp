@@ -111,40 +111,26 @@ protected:
     }
 };
 
-TEST_F(BotCattivo, AnIllegalAnswerEndsTheRun) {
+// Every kind of bad answer ends the run with its own reason; paired runs fail the same way.
+TEST_F(BotCattivo, EveryBadAnswerEndsTheRunWithItsReason) {
     // Slot 4 is always filled before the last tricks: the first moves pass, then a foreign card.
     Fallito(Match({"--games", "3", "--opponent-cmd", Rispondi("illegale", R"({"card": "Zz"})", 3)}), "illegale",
             "gioco 1, mossa 3 (presa 3): risposta non ammessa: \"Zz\" non è il codice di una carta");
     Fallito(Match({"--games", "3", "--opponent-cmd", Rispondi("slot", "7")}), "slot",
             "gioco 1, mossa 1 (presa 1): risposta non ammessa: lo slot 7 non è uno slot della mano (4..6); ricevuto: 7");
-}
-
-TEST_F(BotCattivo, MalformedJsonEndsTheRun) {
     Fallito(Match({"--games", "3", "--opponent-cmd", Rispondi("malformato", R"({"card": "Ad")", 2)}), "malformato",
             R"(gioco 1, mossa 2 (presa 2): risposta malformata: non è JSON; ricevuto: {"card": "Ad")");
-}
-
-TEST_F(BotCattivo, ACrashingBotEndsTheRun) {
     // Reads the start line and two moves, answers one, then dies.
     Fallito(Match({"--games", "3", "--opponent-cmd", Script("crash", "read a; read b; echo 4; read c; printf half; kill -SEGV $$")}),
             "crash", "gioco 1, mossa 2 (presa 2): l'avversario è stato ucciso dal segnale 11 (SIGSEGV) prima di rispondere; ricevuto: half");
     Fallito(Match({"--games", "3", "--opponent-cmd", Script("esce", "read a; read b; exit 4")}), "esce",
             "gioco 1, mossa 1 (presa 1): l'avversario è uscito con stato 4 prima di rispondere; ricevuto: niente");
-}
-
-TEST_F(BotCattivo, ASilentBotTimesOut) {
     Fallito(Match({"--games", "3", "--opponent-timeout-ms", "300", "--opponent-cmd", Script("muto", "while read -r l; do :; done")}),
             "muto", "gioco 1, mossa 1 (presa 1): nessuna risposta entro 300 ms; ricevuto: niente");
-}
-
-TEST_F(BotCattivo, ALineNobodyAskedForEndsTheRun) {
     // Both lines in one write: the second is waiting when the next question comes.
     Fallito(Match({"--games", "3", "--opponent-cmd",
                    Script("chiacchierone", "while read -r l; do case \"$l\" in *'\"type\":\"move\"'*) printf '4\\nextra\\n';; esac; done")}),
             "chiacchierone", "gioco 1, mossa 2 (presa 2): una riga inviata prima della domanda (le righe di inizio e di fine non vogliono risposta); ricevuto: extra");
-}
-
-TEST_F(BotCattivo, PairedRunsFailTheSameWay) {
     // The computer's seat of the second game: slots 1..3, so slot 4 is refused there.
     Fallito(Match({"--games", "4", "--paired", "--opponent-cmd", Rispondi("appaiato", "4")}), "appaiato",
             "gioco 2, mossa 1 (presa 1): risposta non ammessa: lo slot 4 non è uno slot della mano (1..3)");
