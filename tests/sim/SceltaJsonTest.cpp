@@ -35,10 +35,22 @@ nlohmann::ordered_json Scegli(const json& j) { return RispostaScelta(LeggiRichie
 
 float F(const nlohmann::ordered_json& v) { return v.get<float>(); }
 
+json Buona() { return Posizione("b", 34, "PC", {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}); }
+
+// The message a request is refused with, or "accepted".
+std::string Rifiuto(const json& j) {
+    try {
+        LeggiRichiestaScelta(j);
+    } catch (const std::invalid_argument& e) {
+        return e.what();
+    }
+    return "accepted";
+}
+
 TEST(SceltaJson, LeadWithTheStockPlaysTheBestWorstCase) {
     // Briscola b. Ad, 2s, Rc against 3d, Fb, 7c: Ad loses 13 to Fb, Rc gives 3d 14 points; 2s
     // risks least.
-    const auto r = Scegli(Posizione("b", 34, "PC", {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}));
+    const auto r = Scegli(Buona());
     EXPECT_EQ(r["choice"], 2);
     EXPECT_EQ(r["computed"], 2);
     EXPECT_EQ(r["candidates"], json::array({2}));
@@ -115,7 +127,7 @@ TEST(SceltaJson, LastTrickPlaysTheOnlyCard) {
 TEST(SceltaJson, TheLevelReplacesOnlyWhileTheStockLasts) {
     int sostituite = 0;
     for (int seme = 1; seme <= 300; ++seme) {
-        json j = Posizione("b", 34, "PC", {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"});
+        json j = Buona();
         j["level"] = "E";
         j["seed"] = seme;
         const auto r = Scegli(j);
@@ -132,17 +144,12 @@ TEST(SceltaJson, TheLevelReplacesOnlyWhileTheStockLasts) {
 }
 
 TEST(SceltaJson, BadInputIsRefusedWithAMessage) {
-    const json buona = Posizione("b", 34, "PC", {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"});
-    auto rifiutata = [&](auto cambia, const char* parola) {
-        json j = buona;
+    auto rifiutata = [](auto cambia, const char* parola) {
+        json j = Buona();
         cambia(j);
-        try {
-            LeggiRichiestaScelta(j);
-            ADD_FAILURE() << "accepted: " << j.dump();
-        } catch (const std::invalid_argument& e) {
-            EXPECT_NE(std::string(e.what()).find(parola), std::string::npos) << e.what();
-            EXPECT_EQ(std::string(e.what()).find('\n'), std::string::npos);
-        }
+        const std::string m = Rifiuto(j);
+        EXPECT_NE(m.find(parola), std::string::npos) << m << ": " << j.dump();
+        EXPECT_EQ(m.find('\n'), std::string::npos);
     };
     rifiutata([](json& j) { j["hand_pc"][0] = "Xd"; }, "sconosciuta");
     rifiutata([](json& j) { j["hand_h"][2] = "Ad"; }, "due volte");
@@ -177,20 +184,13 @@ TEST(SceltaJson, AnEndlessInputIsRefusedAtTheLimit) {
 // Values parsed from the text itself, as `choose` gets them: past INT64_MAX a number arrives
 // unsigned, past UINT64_MAX as a float, and neither may wrap into range.
 TEST(SceltaJson, NumbersAreCheckedAgainstTheirRangeBeforeAnyArithmetic) {
-    const json buona = Posizione("b", 34, "PC", {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"});
+    const json buona = Buona();
     auto con = [&](const char* chiave, const char* numero) {
         json j = buona;
         j[chiave] = json::parse(numero);
         return j;
     };
-    auto messaggio = [](const json& j) -> std::string {
-        try {
-            LeggiRichiestaScelta(j);
-        } catch (const std::invalid_argument& e) {
-            return e.what();
-        }
-        return "accepted";
-    };
+    auto messaggio = Rifiuto;
     // The two halves of a sum that wraps to 95 in 64 bits.
     json j = buona;
     j["points_pc"] = json::parse("4611686018427387999");
@@ -213,7 +213,7 @@ TEST(SceltaJson, NumbersAreCheckedAgainstTheirRangeBeforeAnyArithmetic) {
 }
 
 TEST(SceltaJson, EverySixtyFourBitSeedIsTakenAndNoOtherNumber) {
-    const json buona = Posizione("b", 34, "PC", {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"});
+    const json buona = Buona();
     for (const char* testo : {"0", "9223372036854775807", "9223372036854775808", "18446744073709551615"}) {
         json j = buona;
         j["seed"] = json::parse(testo);
@@ -226,12 +226,7 @@ TEST(SceltaJson, EverySixtyFourBitSeedIsTakenAndNoOtherNumber) {
              {"\"7\"", "\"seed\" deve essere un numero intero"}}) {
         json j = buona;
         j["seed"] = json::parse(testo);
-        try {
-            LeggiRichiestaScelta(j);
-            ADD_FAILURE() << "accepted seed " << testo;
-        } catch (const std::invalid_argument& e) {
-            EXPECT_EQ(std::string(e.what()), atteso) << testo;
-        }
+        EXPECT_EQ(Rifiuto(j), atteso) << testo;
     }
 }
 
