@@ -24,6 +24,19 @@ void ValutaSlot(const StatoGioco& s, TabellePC& tab, int k) {
     CalcolaPotenziale(s, tab, k);
 }
 
+// The rule summed over every card not in `fuori`: a card that takes costs the rated card's `valore`
+// plus its own points, one that does not take earns them.
+template <typename Prende>
+float PerRegola(std::initializer_list<std::string_view> fuori, int valore, Prende prende) {
+    float somma = 0;
+    for (int n = 1; n <= 40; ++n) {
+        const std::string c = MazzoOrdinato()[n];
+        if (std::find(fuori.begin(), fuori.end(), c) != fuori.end()) continue;
+        somma += static_cast<float>((prende(c) ? -1 : 1) * (valore + PuntiDiCarta(c)));
+    }
+    return somma;
+}
+
 TEST(PotenzialeCarte, NonBriscolaKingRatesEveryCardOfTheDeck) {
     auto [s, tab] = ConMazzo('b', {"Rd", "2s", "4s"}, {"5s", "6s", "7s"});
     ValutaSlot(s, tab, 1);
@@ -53,25 +66,12 @@ TEST(PotenzialeCarte, FirstDealAveragesOverThirtySevenUnseenCards) {
     CalcolaPotenzialeCarte(s, tab);
     ASSERT_EQ(tab.NumeroPrese, 37);
     // Slot 1, Rd: the sum over the 37 cards outside its own hand, recomputed here by the rule.
-    float atteso = 0;
-    for (int n = 1; n <= 40; ++n) {
-        const std::string c = MazzoOrdinato()[n];
-        if (c == "Rd" || c == "2s" || c == "Ab") continue;
-        const int somma = 4 + PuntiDiCarta(c);
-        const bool prende = c[1] == 'b' || (c[1] == 'd' && ValoreDiCarta(c) > 16);
-        atteso += static_cast<float>(prende ? -somma : somma);
-    }
+    const float atteso = PerRegola({"Rd", "2s", "Ab"}, 4, [](const std::string& c) {
+        return c[1] == 'b' || (c[1] == 'd' && ValoreDiCarta(c) > 16);
+    });
     EXPECT_FLOAT_EQ(*tab.Potenziale[1], atteso / 37.0f);
     // The human's 3c counts the computer's cards too, not its own hand.
-    float attesoH = 0;
-    for (int n = 1; n <= 40; ++n) {
-        const std::string c = MazzoOrdinato()[n];
-        if (c == "5s" || c == "6s" || c == "3c") continue;
-        const int somma = 10 + PuntiDiCarta(c);
-        const bool prende = c[1] == 'b' || c == "Ac";
-        attesoH += static_cast<float>(prende ? -somma : somma);
-    }
-    EXPECT_EQ(tab.MediaValori, attesoH);
+    EXPECT_EQ(tab.MediaValori, PerRegola({"5s", "6s", "3c"}, 10, [](const std::string& c) { return c[1] == 'b' || c == "Ac"; }));
     // Briscola ace: its average raised by 1.305; a plain card is not raised.
     TabellePC solo = tab;
     ValutaSlot(s, solo, 3);
@@ -84,22 +84,18 @@ TEST(PotenzialeCarte, PlayedCardsNeverCountAgainAndTheCardBeingAnsweredStillDoes
     CalcolaPotenzialeCarte(s, tab);
     EXPECT_EQ(tab.NumeroPrese, 35);
     // Slot 1 (Rd) counts the 33 cards not played and not in its hand, among them the human's 3s.
-    float atteso = 0;
-    for (int n = 1; n <= 40; ++n) {
-        const std::string c = MazzoOrdinato()[n];
-        if (c == "Rd" || c == "2s" || c == "4s" || c == "Ad" || c == "3d" || c == "Ab" || c == "5c") continue;
-        const int somma = 4 + PuntiDiCarta(c);
-        atteso += static_cast<float>(c[1] == 'b' ? -somma : somma);
-    }
     TabellePC uno = tab;
     ValutaSlot(s, uno, 1);
-    EXPECT_EQ(uno.MediaValori, atteso);
+    EXPECT_EQ(uno.MediaValori,
+              PerRegola({"Rd", "2s", "4s", "Ad", "3d", "Ab", "5c"}, 4, [](const std::string& c) { return c[1] == 'b'; }));
     // The played marks survive the rating of every slot.
     for (const char* c : {"Ad", "3d", "Ab", "5c"}) EXPECT_EQ(Stato(tab, c), StatoCarta::Giocata);
     EXPECT_EQ(Stato(tab, "3s"), StatoCarta::InMano);  // in H's hand, rated last
 }
 
-TEST(PotenzialeCarte, ANewGameForgetsTheCardsOfThePreviousOne) {
+// A new game forgets the previous one's marks; on the first trick, with the card animation on,
+// the game marks the human's card before the answer is analysed, and that mark stays.
+TEST(PotenzialeCarte, ANewGameForgetsThePreviousOneButKeepsTheCardBeingAnswered) {
     auto [s, tab] = ConMazzo('b', {"Rd", "2s", "4s"}, {"3s", "6s", "7s"});
     for (auto& v : tab.PreseVirtuali) v.stato = StatoCarta::Giocata;  // all played last game
     tab.PreseVirtuali[1].briscola = true;                              // last game's briscola suit
@@ -108,16 +104,13 @@ TEST(PotenzialeCarte, ANewGameForgetsTheCardsOfThePreviousOne) {
     EXPECT_NE(tab.MediaValori, 0.0f);
     EXPECT_FALSE(tab.PreseVirtuali[1].briscola);
     EXPECT_TRUE(tab.PreseVirtuali[31].briscola);
-}
 
-TEST(PotenzialeCarte, OnTheFirstTrickACardAnsweredAfterItsMovementStaysPlayed) {
-    // With the card animation on, the game marks the human's card before the answer is analysed.
-    auto [s, tab] = ConMazzo('b', {"Rd", "2s", "4s"}, {"3s", "6s", "7s"}, 34, Chi::H, 4);
-    tab.PreseVirtuali[PosizioneNelMazzo("3s")].stato = StatoCarta::Giocata;
-    tab.PreseVirtuali[PosizioneNelMazzo("Ac")].stato = StatoCarta::Giocata;  // stale, last game
-    CalcolaPotenzialeCarte(s, tab);
-    EXPECT_EQ(Stato(tab, "3s"), StatoCarta::Giocata);
-    EXPECT_NE(Stato(tab, "Ac"), StatoCarta::Giocata);
+    auto [r, risposta] = ConMazzo('b', {"Rd", "2s", "4s"}, {"3s", "6s", "7s"}, 34, Chi::H, 4);
+    risposta.PreseVirtuali[PosizioneNelMazzo("3s")].stato = StatoCarta::Giocata;
+    risposta.PreseVirtuali[PosizioneNelMazzo("Ac")].stato = StatoCarta::Giocata;  // stale, last game
+    CalcolaPotenzialeCarte(r, risposta);
+    EXPECT_EQ(Stato(risposta, "3s"), StatoCarta::Giocata);
+    EXPECT_NE(Stato(risposta, "Ac"), StatoCarta::Giocata);
 }
 
 // The whole rating in one pass must leave exactly what rating the slots one by one leaves, float
