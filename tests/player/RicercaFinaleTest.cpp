@@ -50,6 +50,12 @@ struct Minimax {
         }
         return migliore;
     }
+    // The human led `carta`; the computer answers `mia`, and both play on at their best.
+    int Dopo(const std::vector<std::string>& pc, const std::vector<std::string>& h, const std::string& mia, const std::string& carta) const {
+        Chi vincitore;
+        const int v = Presa(Chi::H, mia, carta, vincitore);
+        return v + Valore(Senza(pc, mia), Senza(h, carta), vincitore);
+    }
 };
 
 struct Finale {
@@ -114,10 +120,7 @@ TEST(RicercaTerzultima, WorstCaseOfEveryAnswerMatchesMinimaxAndIgnoresTheHumansO
         const Minimax mm{f.briscola};
         const std::string& carta = f.h[static_cast<std::size_t>(giocata - 4)];
         for (int i = 1; i <= 3; ++i) {
-            const std::string& mia = f.pc[static_cast<std::size_t>(i - 1)];
-            Chi vincitore;
-            const int atteso = mm.Presa(Chi::H, mia, carta, vincitore) +
-                               mm.Valore(Minimax::Senza(Mano(f.pc), mia), Minimax::Senza(Mano(f.h), carta), vincitore);
+            const int atteso = mm.Dopo(Mano(f.pc), Mano(f.h), f.pc[static_cast<std::size_t>(i - 1)], carta);
             ASSERT_EQ(tab.Peggiore[i].Valore(), atteso) << "prova " << prova << " carta " << i;
         }
         ASSERT_EQ(tab.Peggiore[tab.CartaPCDaGiocare].Valore(), tab.RisultatoMigliore);
@@ -151,17 +154,13 @@ TEST(RicercaTerzultima, TiesKeepTheLaterLeafWhoeverLeads) {
         }
     };
     {  // the computer leads diamonds and takes every first trick, so it leads the next one too
-        Situazione sit = test::ConMazzo('b', {"2d", "4d", "5d"}, {"6s", "7s", "2c"}, 0, Chi::PC, 0, {});
-        const StatoGioco& s = sit.stato;
-        TabellePC& tab = sit.tab;
+        auto [s, tab] = test::ConMazzo('b', {"2d", "4d", "5d"}, {"6s", "7s", "2c"}, 0, Chi::PC, 0, {});
         TerzultimaGiocataIniziaPC(s, tab);
         AnalisiSecondoLivello(s, tab, caso);
         segniDeiGruppi(tab, 36, Segno::Nessuno);
     }
     {  // the human leads 6s and takes against any diamond, so it leads the next trick
-        Situazione sit = test::ConMazzo('b', {"2d", "4d", "5d"}, {"6s", "7s", "2c"}, -1, Chi::H, 4, {});
-        const StatoGioco& s = sit.stato;
-        TabellePC& tab = sit.tab;
+        auto [s, tab] = test::ConMazzo('b', {"2d", "4d", "5d"}, {"6s", "7s", "2c"}, -1, Chi::H, 4, {});
         TerzultimaGiocataRispondePC(s, tab);
         AnalisiSecondoLivelloBis(s, tab, caso);
         segniDeiGruppi(tab, 12, Segno::VinceUmano);
@@ -206,14 +205,8 @@ TEST(RicercaPenultima, LeadAndAnswerPlayAMinimaxBestCardLowerSlotOnTies) {
         for (int i = 1; i <= 3; ++i) {
             const std::string& mia = f.pc[static_cast<std::size_t>(i - 1)];
             if (mia.empty()) continue;
-            if (!risposta) {
-                valori[i] = mm.Risposta(Mano(f.pc), Mano(f.h), Chi::PC, mia);
-            } else {
-                const std::string& carta = f.h[static_cast<std::size_t>(giocata - 4)];
-                Chi vincitore;
-                valori[i] = mm.Presa(Chi::H, mia, carta, vincitore) +
-                            mm.Valore(Minimax::Senza(Mano(f.pc), mia), Minimax::Senza(Mano(f.h), carta), vincitore);
-            }
+            valori[i] = risposta ? mm.Dopo(Mano(f.pc), Mano(f.h), mia, f.h[static_cast<std::size_t>(giocata - 4)])
+                                 : mm.Risposta(Mano(f.pc), Mano(f.h), Chi::PC, mia);
         }
         int migliore = -1000, slot = 0;
         for (auto [i, v] : valori)
