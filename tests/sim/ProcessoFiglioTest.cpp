@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 #include <thread>
+#include <vector>
 #include <unistd.h>
 
 #include "sim/ProcessoFiglio.h"
@@ -77,23 +78,14 @@ TEST(ProcessoFiglio, TellsHowTheChildEnded) {
         // Writing to it now fails instead of killing us with SIGPIPE.
         EXPECT_EQ(p.ScriviRiga("anyone?", 1000), Esito::Chiuso);
     }
-    {
-        ProcessoFiglio p("kill -SEGV $$");
+    for (const auto& [comando, fine] : std::vector<std::pair<const char*, const char*>>{
+             {"kill -SEGV $$", "è stato ucciso dal segnale 11 (SIGSEGV)"},
+             {"sh -c 'kill -SEGV $$' 2>/dev/null; exit $?", "è uscito con stato 139 (un comando ucciso da SIGSEGV)"},
+             {"no-such-command-anywhere 2>/dev/null", "è uscito con stato 127"}}) {
+        ProcessoFiglio p(comando);
         std::string riga;
-        EXPECT_EQ(p.LeggiRiga(riga, 5000), Esito::Chiuso);
-        EXPECT_EQ(p.ComeETerminato(5000), "è stato ucciso dal segnale 11 (SIGSEGV)");
-    }
-    {
-        ProcessoFiglio p("sh -c 'kill -SEGV $$' 2>/dev/null; exit $?");
-        std::string riga;
-        EXPECT_EQ(p.LeggiRiga(riga, 5000), Esito::Chiuso);
-        EXPECT_EQ(p.ComeETerminato(5000), "è uscito con stato 139 (un comando ucciso da SIGSEGV)");
-    }
-    {
-        ProcessoFiglio p("no-such-command-anywhere 2>/dev/null");
-        std::string riga;
-        EXPECT_EQ(p.LeggiRiga(riga, 5000), Esito::Chiuso);
-        EXPECT_EQ(p.ComeETerminato(5000), "è uscito con stato 127");
+        EXPECT_EQ(p.LeggiRiga(riga, 5000), Esito::Chiuso) << comando;
+        EXPECT_EQ(p.ComeETerminato(5000), fine);
     }
 }
 
