@@ -3,7 +3,6 @@
 // failure do not depend on --jobs.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <mutex>
 #include <set>
 #include <sstream>
