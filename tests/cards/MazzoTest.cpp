@@ -57,17 +57,6 @@ TEST(EstraiACasoUnaCarta, EachCardOnceAndTheLastOneFound) {
     EXPECT_EQ(slot.Carta, prima.Carta);
 }
 
-TEST(EstraiACasoUnaCarta, DrawIntoSlotSevenSetsTheBriscolaSuit) {
-    Mazzo mazzo;
-    auto caso = Caso(11);
-    MescolaCarte(mazzo, caso);
-    SlotCarte slot;
-    EstraiACasoUnaCarta(mazzo, slot, kSlotBriscola, caso);
-    ASSERT_FALSE(slot.Carta[kSlotBriscola].Vuota());
-    EXPECT_EQ(slot.Carta[kSlotBriscola].Seme(), slot.Carta[kSlotBriscola].Codice()[1]);
-    EXPECT_TRUE(slot.Carta[1].Vuota());
-}
-
 TEST(MescolaCarte, AverageTriesNearTheCouponCollectorFigure) {
     // 40 × H(40) ≈ 171 tries per shuffle on average.
     auto caso = Caso(99);

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <set>
 
 #include "Posizioni.h"
 #include "TavolaDiProva.h"
@@ -56,14 +55,6 @@ TEST(GiocatoreVelto, ChoosesAtOnceWhatTheStagesAnalysisGives) {
         EXPECT_EQ(velto.Scegli(DalPC(test::ConMazzo('b', {"3b", "Fd", ""}, {"2d", "", "Ad"}, -2, Chi::PC).stato)), 1);
         EXPECT_EQ(velto.Scegli(DalPC(test::ConMazzo('b', {"", "", "Rd"}, {"", "Ad", ""}, -5, Chi::H, 5).stato)), 3);
     }
-}
-
-TEST(GiocatoreVelto, ThinkingTimeMovesTheNextMoveByTheTabledSteps) {
-    auto caso = Caso(4);
-    GiocatoreVelto velto(caso);
-    std::set<int> visti;
-    for (int n = 0; n < 400; ++n) visti.insert(velto.VariaTempoDiRisposta());
-    EXPECT_EQ(visti, (std::set<int>{-150, -100, -50, 0, 50, 100, 150}));
 }
 
 // The memory the table used to mark: a game set up clears it, the end of the deal marks the
