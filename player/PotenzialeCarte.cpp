@@ -193,7 +193,7 @@ void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
                 const unsigned sopra = 0x3FFu & ~((1u << primoSopra) - 1u);
                 const unsigned perdono = !cBriscola && bloccoBriscola ? 0x3FFu
                                          : (cBriscola ? bloccoBriscola : blocco == semeC) ? sopra
-                                                                                                  : 0u;
+                                                                                          : 0u;
                 const SommaBlocco& vince = kSommeBlocco[m & ~perdono];
                 const SommaBlocco& perde = kSommeBlocco[m & perdono];
                 somma += pc * (vince.carte - perde.carte) + vince.punti - perde.punti;
