@@ -48,6 +48,10 @@ public:
     constexpr int Valore() const { return kTabValori[posizione_]; }
     // 0 below Valore 8, otherwise Valore / 4.
     constexpr int Punti() const { return kTabValori[posizione_] < 8 ? 0 : kTabValori[posizione_] / 4; }
+    // Rank 0..9 in kLettereRango order (the 2 to the ace), suit 0..3 in kSemi order: the card's
+    // place within its suit's block of ten and that block. Both -1 for no card.
+    constexpr int IndiceRango() const { return posizione_ == 0 ? -1 : (posizione_ - 1) % 10; }
+    constexpr int IndiceSeme() const { return posizione_ == 0 ? -1 : (posizione_ - 1) / 10; }
     // The two-letter code, empty for no card.
     constexpr std::string_view Codice() const {
         return posizione_ == 0 ? std::string_view{} : kCodici.substr(static_cast<std::size_t>(posizione_ - 1) * 2, 2);
@@ -75,6 +79,12 @@ private:
 };
 
 static_assert(sizeof(CartaDaGioco) == 1);
+
+// Index 0..3 of a suit letter in kSemi, -1 for anything else.
+constexpr int IndiceDelSeme(char seme) {
+    const auto i = kSemi.find(seme);
+    return i == std::string_view::npos ? -1 : static_cast<int>(i);
+}
 
 // Prints the code, "-" for no card (test messages).
 std::ostream& operator<<(std::ostream& os, CartaDaGioco carta);

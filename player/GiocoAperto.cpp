@@ -8,11 +8,11 @@
 namespace mrvelto {
 
 void GiocoAperto::Prepara(std::uint64_t giocateBit) {
-    const int blocco = static_cast<int>(kSemi.find(semeBriscola));
+    const int blocco = IndiceDelSeme(semeBriscola);
     for (int n = 1; n <= 40; ++n) {
         VocePresa& v = memoria[n];
         v = VocePresa{};
-        v.briscola = (n - 1) / 10 == blocco;
+        v.briscola = CartaDaGioco::DaPosizione(n).IndiceSeme() == blocco;
         if ((giocateBit >> n) & 1u) v.stato = StatoCarta::Giocata;
     }
 }

@@ -18,7 +18,7 @@ int CarteInMano(const std::array<std::string, 3>& mano) {
 }  // namespace
 
 std::optional<std::string> ErrorePosizione(const PosizionePC& p) {
-    if (kSemi.find(p.semeBriscola) == std::string_view::npos || p.semeBriscola == '\0')
+    if (IndiceDelSeme(p.semeBriscola) < 0)
         return "seme di briscola sconosciuto: '" + std::string(1, p.semeBriscola) + "'";
     const int n = p.NumeroCarteRimaste;
     if (n > 34 || n < -5) return "stock fuori dall'intervallo 34..-5: " + std::to_string(n);

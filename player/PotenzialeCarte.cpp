@@ -9,35 +9,12 @@ namespace mrvelto {
 
 namespace {
 
-constexpr int kPuntiRango[10] = {0, 0, 0, 0, 0, 2, 3, 4, 10, 11};
-
-int PosizioneRango(int valore) {
-    switch (valore) {
-        case 2: return 1;
-        case 4: return 2;
-        case 5: return 3;
-        case 6: return 4;
-        case 7: return 5;
-        case 8: return 6;
-        case 12: return 7;
-        case 16: return 8;
-        case 40: return 9;
-        case 44: return 10;
-        default: return 0;
-    }
-}
-
-// The suit's block of ten in deck order, 0 for no suit.
-static_assert(kSemi == "dscb");
-int BloccoSeme(char seme) {
-    switch (seme) {
-        case 'd': return 1;
-        case 's': return 2;
-        case 'c': return 3;
-        case 'b': return 4;
-        default: return 0;
-    }
-}
+// Points of the card of each rank, 2 to ace.
+constexpr std::array<int, 10> kPuntiRango = [] {
+    std::array<int, 10> p{};
+    for (int r = 0; r < 10; ++r) p[static_cast<std::size_t>(r)] = CartaDaGioco::DaPosizione(r + 1).Punti();
+    return p;
+}();
 
 void SegnaMano(const StatoGioco& stato, TabellePC& tab, int primo) {
     for (int s = primo; s < primo + 3; ++s) {
@@ -53,7 +30,7 @@ void SegnaMano(const StatoGioco& stato, TabellePC& tab, int primo) {
 // block when a briscola block beats a plain c; the cards above c in its own block, or in a
 // briscola block when c is a briscola).
 void Valuta(const StatoGioco& stato, TabellePC& tab, int k, bool cBriscola) {
-    const int pc = PuntiDelValore(stato.Carta[k].Valore());
+    const int pc = stato.Carta[k].Punti();
     const int c = stato.Carta[k].Posizione();
     if (c == 0) return;  // an empty slot has nothing to rate
     auto& pv = tab.PreseVirtuali;
@@ -62,7 +39,7 @@ void Valuta(const StatoGioco& stato, TabellePC& tab, int k, bool cBriscola) {
         int primoCheVince = 10;
         if (!cBriscola && bloccoBriscola)
             primoCheVince = 0;
-        else if (cBriscola ? bloccoBriscola : blocco == (c - 1) / 10)
+        else if (cBriscola ? bloccoBriscola : blocco == stato.Carta[k].IndiceSeme())
             primoCheVince = std::clamp(c - blocco * 10, 0, 10);
         for (int r = 0; r < 10; ++r) {
             const int somma = pc + kPuntiRango[r];
@@ -74,33 +51,27 @@ void Valuta(const StatoGioco& stato, TabellePC& tab, int k, bool cBriscola) {
 
 }  // namespace
 
-int IndiceCarta(int valore, char seme) {
-    const int b = BloccoSeme(seme), r = PosizioneRango(valore);
-    return b == 0 || r == 0 ? 0 : 10 * (b - 1) + r;
-}
-
 void CalcolaPuntiPotenziali(const StatoGioco& stato, TabellePC& tab) {
     for (int s = 1; s <= 6; ++s) {
-        const int v = stato.Carta[s].Valore();
-        if (PosizioneRango(v) != 0) tab.PuntiPotenziali[s] = static_cast<float>(PuntiDelValore(v));
+        if (stato.Carta[s]) tab.PuntiPotenziali[s] = static_cast<float>(stato.Carta[s].Punti());
     }
 }
 
 void PreparaPreseVirtuali(const StatoGioco& stato, TabellePC& tab) {
-    const int blocco = BloccoSeme(stato.SemeBriscola());
+    const int blocco = IndiceDelSeme(stato.SemeBriscola());
     for (int n = 1; n <= 40; ++n) {
         VocePresa& v = tab.PreseVirtuali[n];
         v.stato = StatoCarta::NonVista;
-        v.briscola = blocco != 0 && (n - 1) / 10 + 1 == blocco;
+        v.briscola = blocco >= 0 && CartaDaGioco::DaPosizione(n).IndiceSeme() == blocco;
     }
 }
 
 void DimenticaCarte(TabellePC& tab) { tab.PreseVirtuali.fill(VocePresa{}); }
 
 void SegnaBriscole(const StatoGioco& stato, TabellePC& tab) {
-    const int blocco = BloccoSeme(stato.SemeBriscola());
-    if (blocco == 0) return;
-    for (int n = 10 * (blocco - 1) + 1; n <= 10 * blocco; ++n) tab.PreseVirtuali[n].briscola = true;
+    const int blocco = IndiceDelSeme(stato.SemeBriscola());
+    if (blocco < 0) return;
+    for (int n = 10 * blocco + 1; n <= 10 * blocco + 10; ++n) tab.PreseVirtuali[n].briscola = true;
 }
 
 void SegnaCartaGiocata(const StatoGioco& stato, TabellePC& tab, int slot) {
@@ -211,8 +182,9 @@ void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
             for (int n = 1; n <= 40; ++n)
                 if (contate >> n & 1) somma += pv[n].punti.value_or(0);
         } else {
-            const int pc = PuntiDelValore(stato.Carta[k].Valore());
+            const int pc = stato.Carta[k].Punti();
             const bool cBriscola = stato.Carta[k].Seme() == briscola;
+            const int semeC = stato.Carta[k].IndiceSeme();
             for (int blocco = 0; blocco < 4; ++blocco) {
                 const unsigned m = static_cast<unsigned>(contate >> (blocco * 10 + 1)) & 0x3FFu;
                 const bool bloccoBriscola = briscole >> blocco & 1;
@@ -220,8 +192,8 @@ void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
                 const int primoSopra = std::clamp(c - blocco * 10, 0, 10);
                 const unsigned sopra = 0x3FFu & ~((1u << primoSopra) - 1u);
                 const unsigned perdono = !cBriscola && bloccoBriscola ? 0x3FFu
-                                         : (cBriscola ? bloccoBriscola : blocco == (c - 1) / 10) ? sopra
-                                                                                                  : 0u;
+                                         : (cBriscola ? bloccoBriscola : blocco == semeC) ? sopra
+                                                                                          : 0u;
                 const SommaBlocco& vince = kSommeBlocco[m & ~perdono];
                 const SommaBlocco& perde = kSommeBlocco[m & perdono];
                 somma += pc * (vince.carte - perde.carte) + vince.punti - perde.punti;

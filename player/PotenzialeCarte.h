@@ -22,9 +22,6 @@ void ValutaCartaNormale(const StatoGioco& stato, TabellePC& tab, int k);
 void ValutaBriscola(const StatoGioco& stato, TabellePC& tab, int k);
 void CalcolaPotenziale(const StatoGioco& stato, TabellePC& tab, int k);
 
-// PreseVirtuali index (1..40) of a Valore and suit, 0 when they are not a card.
-int IndiceCarta(int valore, char seme);
-
 // A new game forgets the previous game's cards: no entry marked played, the briscola suit's ten
 // positions marked and the others not. CalcolaPotenzialeCarte runs it on the first trick,
 // keeping the mark of a card being answered that has already been registered.
