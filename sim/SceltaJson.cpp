@@ -5,6 +5,7 @@
 #include <string>
 
 #include "player/DecisionePC.h"
+#include "sim/RispostaEsterna.h"
 
 namespace mrvelto {
 
@@ -12,7 +13,8 @@ namespace {
 
 using nlohmann::json;
 
-[[noreturn]] void Errore(const std::string& messaggio) { throw std::invalid_argument(messaggio); }
+// One line whatever the input held: a card code may carry a newline or a control byte.
+[[noreturn]] void Errore(const std::string& messaggio) { throw std::invalid_argument(sim::SuUnaRiga(messaggio, 400)); }
 
 const json& Chiave(const json& j, const char* nome) {
     const auto it = j.find(nome);

@@ -152,6 +152,8 @@ TEST(SceltaJson, BadInputIsRefusedWithAMessage) {
         EXPECT_EQ(m.find('\n'), std::string::npos);
     };
     rifiutata([](json& j) { j["hand_pc"][0] = "Xd"; }, "sconosciuta");
+    rifiutata([](json& j) { j["hand_h"][1] = "4s\nM\x01"; }, "4s\\nM\\x01");
+    rifiutata([](json& j) { j["played"] = json::array({"2b", "2b\n"}); }, "2b\\n");
     rifiutata([](json& j) { j["hand_h"][2] = "Ad"; }, "due volte");
     rifiutata([](json& j) { j["played"] = json::array({"4d"}); }, "giocate");
     rifiutata([](json& j) { j["stock"] = 33; }, "dispari");
