@@ -8,12 +8,8 @@
 # window at 0,0 (twips / 15). Every step waits for what it needs to see, with a deadline.
 set -euo pipefail
 mrvelto=$1
-casa=$(mktemp -d)
-trap 'rm -rf "$casa"' EXIT
-export MRVELTO_HOME=$casa
+source "$(dirname "$(realpath "$0")")/schermo_virtuale.sh"
 export MRVELTO_FILE_PARTITA=$casa/partita.txt
-export ATTESA=$(dirname "$(realpath "$0")")/attesa.sh
-unset QT_QPA_PLATFORM
 cat > "$casa/prova.sh" <<'SCRIPT'
 set -euo pipefail
 source "$ATTESA"
@@ -61,5 +57,5 @@ import -window root "$h/fine-analisi.png"
 # Nothing else in the panel moved.
 diff <(sed 32d "$h/salvata.txt") <(sed 32d "$file") >/dev/null || { echo "the review changed the panel"; exit 1; }
 SCRIPT
-timeout 900 xvfb-run -a -s "-screen 0 1024x768x24" bash "$casa/prova.sh" "$mrvelto"
+sotto_xvfb 900 bash "$casa/prova.sh" "$mrvelto"
 echo "1 passed, 0 failed"

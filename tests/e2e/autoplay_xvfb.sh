@@ -4,12 +4,9 @@
 # the program's own way out, the data files left behind; then a second run that adds to them.
 set -euo pipefail
 mrvelto=$1
-casa=$(mktemp -d)
-trap 'rm -rf "$casa"' EXIT
-export MRVELTO_HOME=$casa
-unset QT_QPA_PLATFORM
+source "$(dirname "$(realpath "$0")")/schermo_virtuale.sh"
 for giro in 1 2; do
-  timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" "$mrvelto" --autoplay --fast --matches 3 --seed "$giro" --name "Prova"
+  sotto_xvfb 300 "$mrvelto" --autoplay --fast --matches 3 --seed "$giro" --name "Prova"
 done
 dati=$casa/Dati
 [[ $(wc -l < "$dati/MVeImpo.txt") -eq 43 ]] || { echo "MVeImpo.txt: $(wc -l < "$dati/MVeImpo.txt") lines"; exit 1; }

@@ -6,12 +6,9 @@
 set -euo pipefail
 mrvelto=$1
 uscita=${2:-}
-casa=$(mktemp -d)
-trap 'rm -rf "$casa"' EXIT
-export MRVELTO_HOME=$casa
-unset QT_QPA_PLATFORM
+source "$(dirname "$(realpath "$0")")/schermo_virtuale.sh"
 gioca() {
-  timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" "$mrvelto" --autoplay --fast --matches 1 --seed 7 --name "Prova" "$@"
+  sotto_xvfb 300 "$mrvelto" --autoplay --fast --matches 1 --seed 7 --name "Prova" "$@"
 }
 # A first run writes the settings; then the ceremony goes on at the end of every game.
 gioca --audio-capture "$casa/primo.wav" 2> "$casa/primo.err"

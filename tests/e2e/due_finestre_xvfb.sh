@@ -5,12 +5,9 @@
 set -euo pipefail
 mrvelto=$1
 partite=${2:-20}
-casa=$(mktemp -d)
-trap 'rm -rf "$casa"' EXIT
-export MRVELTO_HOME=$casa
-unset QT_QPA_PLATFORM
+source "$(dirname "$(realpath "$0")")/schermo_virtuale.sh"
 gioca() {
-  timeout 600 xvfb-run -a -s "-screen 0 1024x768x24" "$mrvelto" --autoplay --fast --matches "$partite" --seed "$2" --name "$1"
+  sotto_xvfb 600 "$mrvelto" --autoplay --fast --matches "$partite" --seed "$2" --name "$1"
 }
 gioca Alfa 1 & a=$!
 gioca Beta 2 & b=$!

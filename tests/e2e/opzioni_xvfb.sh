@@ -6,11 +6,7 @@
 # Every step waits for what it needs to see, with a deadline.
 set -euo pipefail
 mrvelto=$1
-casa=$(mktemp -d)
-trap 'rm -rf "$casa"' EXIT
-export MRVELTO_HOME=$casa
-export ATTESA=$(dirname "$(realpath "$0")")/attesa.sh
-unset QT_QPA_PLATFORM
+source "$(dirname "$(realpath "$0")")/schermo_virtuale.sh"
 cat > "$casa/prova.sh" <<'SCRIPT'
 set -euo pipefail
 source "$ATTESA"
@@ -44,5 +40,5 @@ mazzo stile
 xdotool mousemove 250 99 click 1         # "Motivo Retro Carte:"
 aspetta 30 "the stock's back in the next pattern" cambiato 90 100 615 330 "$h/stile-mazzo.png" "$h/motivo-mazzo.png"
 SCRIPT
-timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" bash "$casa/prova.sh" "$mrvelto"
+sotto_xvfb 300 bash "$casa/prova.sh" "$mrvelto"
 echo "1 passed, 0 failed"

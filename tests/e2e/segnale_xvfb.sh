@@ -4,14 +4,10 @@
 # three records files once, the settings are written, and the program ends as killed by the signal.
 set -euo pipefail
 mrvelto=$1
-casa=$(mktemp -d)
-trap 'rm -rf "$casa"' EXIT
-export MRVELTO_HOME=$casa
-export ATTESA=$(dirname "$(realpath "$0")")/attesa.sh
-unset QT_QPA_PLATFORM
+source "$(dirname "$(realpath "$0")")/schermo_virtuale.sh"
 # A first run writes the settings and one match. Then: the ceremony at the end of a match, three
 # games to a match (each ending past 60 points), the computer's move and the take at their quickest.
-timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" "$mrvelto" --autoplay --fast --matches 1 --seed 7 --name Prova
+sotto_xvfb 300 "$mrvelto" --autoplay --fast --matches 1 --seed 7 --name Prova
 dati=$casa/Dati
 impo=$dati/MVeImpo.txt
 sed -i -e '3s/.*/1\r/' -e '7s/.*/1\r/' -e '9s/.*/"Al meglio di 3 Giochi"\r/' -e '21s/.*/"Al termine della Partita"\r/' "$impo"
@@ -38,8 +34,7 @@ stato=0
 wait $gioco || stato=$?
 [[ $stato -eq 143 ]] || { echo "exit status $stato, not 128 + SIGTERM"; exit 1; }
 SCRIPT
-# Its own display, away from the numbers the other tests under Xvfb start from: the flag must be ours.
-timeout 900 xvfb-run -a -n $((200 + RANDOM % 300)) -s "-screen 0 1024x768x24" bash "$casa/prova.sh" "$mrvelto"
+sotto_xvfb 900 bash "$casa/prova.sh" "$mrvelto"
 # The match decided during the ceremony is the one more, once, in each of the three files.
 n=$(($(cat "$casa/prima") + 1))
 [[ $(tr -d '\r\n' < "$dati/MVePart.txt") == "$n" ]] || { echo "MVePart.txt: $(cat "$dati/MVePart.txt"), not $n"; exit 1; }
