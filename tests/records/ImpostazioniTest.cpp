@@ -11,34 +11,20 @@
 namespace mrvelto {
 namespace {
 
-using test::Imposta;
-
 using test::Campione;
+using test::Imposta;
 
 Impostazioni Modificate() {
     Impostazioni imp;
-    Opzioni& o = imp.opzioni;
-    Imposta(o, OpzAbilita, "Media (Livello C)");
-    Imposta(o, OpzVelocitaRisposta, "Lenta");
-    Imposta(o, OpzMostraCarte, "Si");
-    Imposta(o, OpzPresaAutomatica, "No");
-    Imposta(o, OpzConclusioneGioco, "Fino all'ultima presa");
-    Imposta(o, OpzConclusionePartita, "Al meglio di 3 Giochi");
-    Imposta(o, OpzCerimonia, "Al termine della Partita");
-    Imposta(o, OpzVariazioniGrafiche, "No");
-    Imposta(o, OpzColoreTavolo, "Caffé");
-    Imposta(o, OpzColoreRetro, "Verde Veronese");
-    Imposta(o, OpzMotivoRetro, "Greche");
-    Imposta(o, OpzStileCarte, "Napoletane");
-    Imposta(o, OpzAnimazione, "Lenta");
-    Imposta(o, OpzPunteggio, "Solo Mr. Velto");
-    Imposta(o, OpzTitoli, "No");
-    Imposta(o, OpzCambioBrano, "Dopo un nuovo Gioco");
-    Imposta(o, OpzAudioAnalisi, "Come nel Gioco");
-    Imposta(o, OpzFrequenzaMusica, "Raramente");
-    Imposta(o, OpzRumori, "No");
-    Imposta(o, OpzLoquacita, "Taciturno");
-    Imposta(o, OpzCarattere, "Nervosetto");
+    const std::pair<int, const char*> valori[] = {
+        {OpzAbilita, "Media (Livello C)"}, {OpzVelocitaRisposta, "Lenta"}, {OpzMostraCarte, "Si"}, {OpzPresaAutomatica, "No"},
+        {OpzConclusioneGioco, "Fino all'ultima presa"}, {OpzConclusionePartita, "Al meglio di 3 Giochi"},
+        {OpzCerimonia, "Al termine della Partita"}, {OpzVariazioniGrafiche, "No"}, {OpzColoreTavolo, "Caffé"},
+        {OpzColoreRetro, "Verde Veronese"}, {OpzMotivoRetro, "Greche"}, {OpzStileCarte, "Napoletane"}, {OpzAnimazione, "Lenta"},
+        {OpzPunteggio, "Solo Mr. Velto"}, {OpzTitoli, "No"}, {OpzCambioBrano, "Dopo un nuovo Gioco"},
+        {OpzAudioAnalisi, "Come nel Gioco"}, {OpzFrequenzaMusica, "Raramente"}, {OpzRumori, "No"}, {OpzLoquacita, "Taciturno"},
+        {OpzCarattere, "Nervosetto"}};
+    for (const auto& [n, v] : valori) Imposta(imp.opzioni, n, v);
     imp.Sbirciata = true;
     imp.IntervalloAttesaDelPCaMuovere = 1250;
     imp.IntervalloEffettuaLaPresa = 0;
