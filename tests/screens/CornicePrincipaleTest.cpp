@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "cards/Caso.h"
@@ -20,9 +19,16 @@ namespace {
 using test::Imposta;
 
 namespace fs = std::filesystem;
-using test::LeggiTutto;
+using test::LeggiByte;
 
-std::size_t Righe(const fs::path& p) { return DividiRighe(LeggiTutto(p)).size(); }
+std::vector<std::string> RigheDi(const std::string& byte) {
+    const auto righe = DividiRighe(byte);
+    return {righe.begin(), righe.end()};
+}
+
+std::vector<std::string> RigheSalvate(const fs::path& percorso) { return RigheDi(LeggiByte(percorso)); }
+
+std::size_t Righe(const fs::path& p) { return RigheSalvate(p).size(); }
 
 class PassiRegistrati : public PassiCornice {
 public:
@@ -83,7 +89,7 @@ struct Finestra {
 };
 
 struct CornicePrincipaleTest : ::testing::Test {
-    test::CasaTemporanea casa;
+    test::CartellaTemporanea casa;
     const fs::path& casa_ = casa.percorso;
 };
 
@@ -106,8 +112,8 @@ TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) 
     EXPECT_EQ(Righe(dati / "MVeImpo.txt"), 43u);
     EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
     EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 4u);
-    EXPECT_EQ(DividiRighe(LeggiTutto(dati / "MVeAlbo.txt")).back(), "\"\"");
-    EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "3\r\n");
+    EXPECT_EQ(DividiRighe(LeggiByte(dati / "MVeAlbo.txt")).back(), "\"\"");
+    EXPECT_EQ(LeggiByte(dati / "MVePart.txt"), "3\r\n");
 
     Finestra g(casa_, 8);
     g.cornice.Avvio();
@@ -120,7 +126,7 @@ TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) 
     for (const auto& r : prima) partite += r.NumeroPartiteVinte;
     EXPECT_EQ(partite, 3);  // each match won once, by the human or by Mr. VELTO
     g.GiocaPartite(1);
-    EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "4\r\n");
+    EXPECT_EQ(LeggiByte(dati / "MVePart.txt"), "4\r\n");
     EXPECT_EQ(g.cornice.PannelloAlbo().LstAlbo.size(), 5u);
     EXPECT_EQ(g.cornice.PannelloAlbo().LstAlbo[3].substr(0, 4), "4)  ");
 }
@@ -167,13 +173,13 @@ TEST_F(CornicePrincipaleTest, AMatchDecidedDuringTheCeremonyReachesTheRecordsOnc
             EXPECT_FALSE(f.chiusa);
         }
         EXPECT_EQ(fs::exists(dati / "MVeImpo.txt"), !via.si);
-        EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "1\r\n");
+        EXPECT_EQ(LeggiByte(dati / "MVePart.txt"), "1\r\n");
         EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 2u);
         EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
         ASSERT_TRUE(cerimonia.alTermine);
         cerimonia.alTermine();
         EXPECT_TRUE(f.tavolo.Vista().FineGioco.visibile);
-        EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "1\r\n");
+        EXPECT_EQ(LeggiByte(dati / "MVePart.txt"), "1\r\n");
         EXPECT_EQ(f.cornice.PannelloAlbo().LstAlbo.size(), 2u);
     }
 }
@@ -221,20 +227,11 @@ TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
 
 // The settings file as the window finds it at start-up, with `righe` (1..43) replaced.
 void ScriviImpostazioniIniziali(const fs::path& percorso, const Impostazioni& imp, std::initializer_list<std::pair<int, std::string>> righe = {}) {
-    const std::string byte = ScriviImpostazioni(imp);
-    std::vector<std::string> linee;
-    for (std::string_view r : DividiRighe(byte)) linee.emplace_back(r);
+    std::vector<std::string> linee = RigheDi(ScriviImpostazioni(imp));
     for (const auto& [n, testo] : righe) linee.at(static_cast<std::size_t>(n - 1)) = testo;
-    fs::create_directories(percorso.parent_path());
-    std::ofstream out(percorso, std::ios::binary);
-    for (const std::string& l : linee) out << l << "\r\n";
-}
-
-std::vector<std::string> RigheSalvate(const fs::path& percorso) {
-    std::vector<std::string> v;
-    const std::string testo = LeggiTutto(percorso);  // the lines point into it
-    for (std::string_view r : DividiRighe(testo)) v.emplace_back(r);
-    return v;
+    std::string byte;
+    for (const std::string& l : linee) byte += l + "\r\n";
+    test::ScriviByte(percorso, byte);
 }
 
 // The computer's pace adjustments move the response interval away from the speed option's, and
@@ -387,8 +384,7 @@ TEST_F(CornicePrincipaleTest, AnUnknownDeckStyleFallsBackAndIsReportedOnce) {
     EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
 
     // With the optional deck installed under that name, the style stays.
-    fs::create_directories(casa_ / "media");
-    std::ofstream(casa_ / "media" / "MVeOpzio.txt") << "\"Carte Opzionali inserite\"\r\n0\r\n\"Siciliane\"\r\n";
+    test::ScriviByte(casa_ / "media" / "MVeOpzio.txt", "\"Carte Opzionali inserite\"\r\n0\r\n\"Siciliane\"\r\n");
     {
         Finestra f(casa_, 5);
         f.cornice.Avvio();
