@@ -105,14 +105,9 @@ TEST_F(GiocoFinito, SavingKeepsTheTuneByOptionTwenty) {
 
 TEST_F(GiocoFinito, RoundTripGivesBackCellsColoursHeadingsAndTheName) {
     p.lblSalva_Click();
-    // Every cell, colour and heading is on its own line (the save test): written back whole.
-    const std::string byte = test::LeggiByte(file);
-    auto letto = LeggiPartita(byte);
-    ASSERT_TRUE(std::holds_alternative<PannelloDati>(letto)) << std::get<std::string>(letto);
-    EXPECT_EQ(ScriviPartita(std::get<PannelloDati>(letto)), byte);
-
-    // Another player's game loaded into the review: H shows its name, the review starts.
-    std::string altro = byte;
+    // Another player's game loaded into the review: H shows its name, the review starts, and the
+    // panel it fills is written back byte for byte.
+    std::string altro = test::LeggiByte(file);
     altro.replace(altro.find("\"Piet\xE0\""), 7, "\"Zaira\"");
     test::ScriviByte(file, altro);
     p.lblApri_Click();
@@ -132,6 +127,7 @@ TEST_F(GiocoFinito, ReviewStepsTrickByTrickToFineAnalisi) {
     const PannelloDati& d = p.Tavolo_().Dati();
     const VistaAnalisi& v = p.Analisi_().Vista();
     EXPECT_EQ(std::string(v.manoH[0].Codice()), d[5].testo);
+    EXPECT_EQ(v.descrizione, "Le carte distribuite. Inizia Pietà.");
     int passi = 0;
     while (!v.finita && passi < 30) {
         p.TastoInvio();

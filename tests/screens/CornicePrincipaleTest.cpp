@@ -36,12 +36,10 @@ public:
     void Colori(bool c) override { casuali = c; }
     void IntervalloImpazienza(int ms) override { impazienza = ms; }
     void FermaImpazienza() override { ++fermate; }
-    void AvviaImpazienza() override { ++avviate; }
     std::string pagina;
     bool casuali = false;
     int impazienza = 0;
     int fermate = 0;
-    int avviate = 0;
 };
 
 // One run of the main window on virtual time: a table, its frame, and a player that always plays
