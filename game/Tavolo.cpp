@@ -5,7 +5,7 @@
 #include "game/Tavolo.h"
 
 #include "game/AspettoCarte.h"
-#include "game/Procedure.h"
+#include "game/RegoleMossa.h"
 
 namespace mrvelto {
 
@@ -119,20 +119,11 @@ void Tavolo::AvviaImpazienza() { Pubblica(evento::TurnoUmanoIniziato{}); }
 void Tavolo::FermaImpazienza() { Pubblica(evento::TurnoUmanoFinito{}); }
 
 void Tavolo::SegnaSbirciata() {
-    if (!opzioni_.MostraCartePC()) return;
-    const bool prima = !stato_.Sbirciata;
-    stato_.Sbirciata = true;
-    if (prima) Pubblica(evento::Sbirciata{});
+    if (mrvelto::SegnaSbirciata(stato_, opzioni_)) Pubblica(evento::Sbirciata{});
 }
 
-void Tavolo::Estrai(int slot) {
-    stato_.ContatoreCarteEstratte = slot;
-    if (EstraiACasoUnaCarta(stato_, stato_, slot, caso_) == 0) {
-        ++corrente_.estrazioni[0];  // a draw from an empty deck: counted as an anomaly
-        return;
-    }
-    ++corrente_.estrazioni[static_cast<std::size_t>(stato_.Carta[slot].Posizione())];
-}
+// Position 0 is a draw from an empty deck: counted as an anomaly.
+void Tavolo::ContaEstrazione(int posizione) { ++corrente_.estrazioni[static_cast<std::size_t>(posizione)]; }
 
 // ---- Input entry points -------------------------------------------------------------------------
 
