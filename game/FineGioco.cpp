@@ -31,10 +31,7 @@ void Tavolo::ConcludiGioco() {
     // 2.
     FermaImpazienza();
     // 3. The award ceremony, held only for a winner.
-    const opz::Cerimonia cerimonia = opzioni_.Cerimonia;
-    const bool dovuta = s.Vincitore != Chi::Nessuno && (cerimonia == opz::Cerimonia::OgniGioco ||
-                                                        (cerimonia == opz::Cerimonia::FinePartita && !s.PartitaInCorso));
-    if (dovuta) {
+    if (CerimoniaDovuta(s, opzioni_)) {
         const Chi vincitore = s.Vincitore;
         cerimoniaInCorso_ = true;
         if (musica_->Cerimonia(vincitore, [this] {

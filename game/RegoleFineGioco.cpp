@@ -15,4 +15,10 @@ Chi SegnaGiocoNellaPartita(StatoGioco& s, const Opzioni& o) {
     return s.Vincitore;
 }
 
+bool CerimoniaDovuta(const StatoGioco& s, const Opzioni& o) {
+    const opz::Cerimonia cerimonia = o.Cerimonia;
+    return s.Vincitore != Chi::Nessuno &&
+           (cerimonia == opz::Cerimonia::OgniGioco || (cerimonia == opz::Cerimonia::FinePartita && !s.PartitaInCorso));
+}
+
 }  // namespace mrvelto

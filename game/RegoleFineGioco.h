@@ -12,4 +12,8 @@ namespace mrvelto {
 // reaches the won games of "Conclusione della Partita:" ends the match. Returns the game's winner.
 Chi SegnaGiocoNellaPartita(StatoGioco& s, const Opzioni& o);
 
+// Whether the scored game gets the award ceremony by "Cerimonia di Premiazione:": only a won game,
+// and with "Al termine della Partita" only the game that ended the match.
+bool CerimoniaDovuta(const StatoGioco& s, const Opzioni& o);
+
 }  // namespace mrvelto

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// End of game and match: the 60-point rule, the last trick, draws, the match target,
+// End of game and match: the 60-point rule, the last trick, the match target,
 // the ceremony seam, the end-of-game frame, the records seam and the leader's alternation.
 #include <gtest/gtest.h>
 
@@ -111,40 +111,6 @@ TEST(FineGioco, UntilTheLastTrickAlwaysPlays20TricksAndKeepsTheFirstWinner) {
         }
     }
     EXPECT_GT(passatiPrima, 10) << "games in which a side passed 60 before the last trick";
-}
-
-TEST(FineGioco, ADrawChangesNoCountAndHoldsNoCeremony) {
-    CerimoniaFinta cerimonia;
-    for (std::uint64_t seme = 1; seme <= 400; ++seme) {
-        Banco b(seme, ConOpzioni({{OpzConclusioneGioco, "Fino all'ultima presa"}, {OpzCerimonia, "Al termine di ogni Gioco"}}));
-        b.tavolo.ImpostaMusica(&cerimonia);
-        cerimonia.cerimonie.clear();
-        b.tavolo.Avvia();
-        ASSERT_TRUE(b.Fino([&] { return b.tavolo.GiochiConclusi() == 1; }));
-        if (b.s().PuntiH != 60) {
-            // A won game gets its ceremony, and the frame waits for it.
-            ASSERT_EQ(cerimonia.cerimonie.size(), 1u);
-            EXPECT_EQ(cerimonia.cerimonie[0], b.s().PuntiH > 60 ? Chi::H : Chi::PC);
-            EXPECT_FALSE(b.v().FineGioco.visibile);
-            EXPECT_TRUE(b.tavolo.CerimoniaInCorso());
-            cerimonia.alTermine();
-            EXPECT_TRUE(b.v().FineGioco.visibile);
-            continue;
-        }
-        EXPECT_EQ(b.s().PuntiPC, 60);
-        EXPECT_TRUE(cerimonia.cerimonie.empty());
-        EXPECT_EQ(b.s().PartiteH, 0);
-        EXPECT_EQ(b.s().PartitePC, 0);
-        EXPECT_EQ(b.s().UltimoVincitore, Chi::Nessuno);
-        EXPECT_FALSE(b.v().NomeH.evidenziata);
-        EXPECT_FALSE(b.v().NomePC.evidenziata);
-        EXPECT_FALSE(b.v().PallinoH[1]);
-        EXPECT_FALSE(b.v().PallinoPC[1]);
-        EXPECT_TRUE(b.v().FineGioco.visibile);
-        EXPECT_TRUE(b.s().PartitaInCorso);
-        return;
-    }
-    FAIL() << "no 60-60 game found";
 }
 
 TEST(FineGioco, CeremonyAtTheEndOfTheMatchOnly) {
