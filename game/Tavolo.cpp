@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table object: construction, timer wiring, seams, options and the input entry points.
 // The steps live in Distribuzione.cpp (deal), Mosse.cpp (moves and their movement),
-// PresaEPesca.cpp (take and draw) and FineGioco.cpp (end of game and match, new game).
+// PresaEPesca.cpp (take and draw) and FineGioco.cpp (end of game and match, new game); what
+// each does to the game state is in the rules units (RegoleDistribuzione, RegoleMossa,
+// RegolePresa, RegoleFineGioco), which the steps call before they show and schedule.
 #include "game/Tavolo.h"
 
 #include "game/AspettoCarte.h"

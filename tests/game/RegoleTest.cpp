@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rules on a bare game state, without a table: the take and its 60-point boundary, what
-// follows a take, the draw order, a game scored into the match, the ceremony and a new game.
+// The rules on a bare game state, without a table: the take and its 60-point boundary, the draw
+// order, a game scored into the match, the ceremony and a new game.
 #include <gtest/gtest.h>
 
 #include "cards/Caso.h"
@@ -35,8 +35,7 @@ TEST(Regole, ATakeScoresLeadsKeepsTheCardsAndPassingSixtyDecides) {
     EXPECT_EQ(presa.punti, 11);
     EXPECT_EQ(presa.manche, 7);
     EXPECT_EQ(s.PuntiH, 60);
-    EXPECT_EQ(s.TurnoDiGioco, Chi::H);
-    EXPECT_EQ(s.AChiTocca, Chi::H);
+    EXPECT_TRUE(s.TurnoDiGioco == Chi::H && s.AChiTocca == Chi::H);
     EXPECT_EQ(s.PreseDaH.Conta(), 2);
     EXPECT_TRUE(s.InTavola().Vuoto());
     EXPECT_EQ(s.Manche, 8);
@@ -53,18 +52,10 @@ TEST(Regole, ATakeScoresLeadsKeepsTheCardsAndPassingSixtyDecides) {
     EXPECT_FALSE(PresaConcludeGioco(s, o));
 }
 
-TEST(Regole, WhatFollowsATakeAndTheDrawOrder) {
-    StatoGioco s;
-    const std::pair<int, DopoLaPresa> fasi[] = {{3, DopoLaPresa::Pesca},  {2, DopoLaPresa::PescaUltimeDue}, {-2, DopoLaPresa::Penultima},
-                                                {-4, DopoLaPresa::Ultima}, {-6, DopoLaPresa::FineGioco},    {0, DopoLaPresa::Nulla}};
-    for (auto [n, fase] : fasi) {
-        s.NumeroCarteRimaste = n;
-        EXPECT_EQ(FaseDopoLaPresa(s), fase) << n;
-    }
-
+TEST(Regole, TheWinnerDrawsFirstAndTakesTheCoveredCardAtTheLastDraw) {
     // The computer took: it draws first into slot 2, the human second into slot 5.
     CasoConSeme caso(3, [] { return OraMinSec{}; });
-    s = StatoGioco{};
+    StatoGioco s;
     MescolaCarte(s, caso);
     s.NumeroCarteRimaste = 10;
     s.TurnoDiGioco = Chi::PC;
@@ -90,8 +81,6 @@ TEST(Regole, WhatFollowsATakeAndTheDrawOrder) {
     EXPECT_EQ(s.Carta[5].Codice(), "Rb");
     EXPECT_EQ(s.Carta[2].Codice(), "4s");
     EXPECT_EQ(s.NumeroCarteRimaste, 0);
-    ChiudiPesca(s);
-    EXPECT_EQ(s.NumeroCartaGiocataDaH + s.NumeroCartaGiocataDaPC, 0);
 }
 
 TEST(Regole, AGameIntoTheMatchTheCeremonyAndTheNextGame) {
@@ -129,11 +118,9 @@ TEST(Regole, AGameIntoTheMatchTheCeremonyAndTheNextGame) {
     EXPECT_EQ(s.PartiteH + s.PartitePC, 0);
     EXPECT_FALSE(s.Sbirciata);
     EXPECT_EQ(s.NumeroGioco, 1);
-    EXPECT_EQ(s.GiocoIniziatoDa, Chi::PC);
-    EXPECT_EQ(s.TurnoDiGioco, Chi::PC);
+    EXPECT_TRUE(s.GiocoIniziatoDa == Chi::PC && s.TurnoDiGioco == Chi::PC);
     EXPECT_EQ(s.Vincitore, Chi::Nessuno);
     EXPECT_EQ(s.NumeroCarteRimaste, 34);
-    EXPECT_TRUE(s.Carta[1].Vuota());
     // Within a match the game number moves on.
     s.PartitaInCorso = true;
     ImpostaNuovoGioco(s, false, caso);
