@@ -13,6 +13,11 @@ void GiocaCarta(StatoGioco& s, Chi chi, int slot) {
     RegistraCartaGiocata(s);
 }
 
+bool UmanoPuoGiocare(const StatoGioco& s, int indice) {
+    return s.NumeroCarteRimaste > -4 && indice >= 4 && indice <= 6 && s.GiocoInCorso && s.PuoiGiocare && s.AChiTocca == Chi::H &&
+           !s.Carta[indice].Vuota();
+}
+
 int UltimaCartaDelPC(const StatoGioco& s) {
     for (int k = 1; k <= 3; ++k)
         if (!s.Carta[k].Vuota()) return k;

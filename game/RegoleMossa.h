@@ -13,6 +13,10 @@ namespace mrvelto {
 // registered as played. In the last three tricks each play counts NumeroCarteRimaste down.
 void GiocaCarta(StatoGioco& s, Chi chi, int slot);
 
+// The rules' part of the human's click: his turn in a game in progress, a card in hand slot
+// `indice` (4..6), and not the last trick, where his card is played for him.
+bool UmanoPuoGiocare(const StatoGioco& s, int indice);
+
 // The computer's only card left (the first non-empty slot of 1..3), 0 when its hand is empty.
 int UltimaCartaDelPC(const StatoGioco& s);
 

@@ -131,11 +131,8 @@ void Tavolo::ContaEstrazione(int posizione) { ++corrente_.estrazioni[static_cast
 
 bool Tavolo::ClickAccettato(int indice) const {
     const Presentazione& vista = schermo_.Vista();
-    return !vista.EsciVisibile && stato_.NumeroCarteRimaste > -4 && indice >= 4 && indice <= 6 &&
-           stato_.GiocoInCorso && stato_.PuoiGiocare && stato_.AChiTocca == Chi::H &&
-           !orologio_.Abilitato(timer_.AnimazionecartePC) &&
-           // an image that is hidden cannot be clicked, nor an empty slot
-           vista.Slot[indice].visibile && !stato_.Carta[indice].Vuota();
+    return UmanoPuoGiocare(stato_, indice) && !vista.EsciVisibile && !orologio_.Abilitato(timer_.AnimazionecartePC) &&
+           vista.Slot[indice].visibile;  // an image that is hidden cannot be clicked
 }
 
 void Tavolo::cmdEffettuaLaPresa_Click() {
