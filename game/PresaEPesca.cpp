@@ -11,8 +11,8 @@ void Tavolo::TimerEffettuaLaPresa_Timer() {
     StatoGioco& s = stato_;
     // 1.
     orologio_.Abilita(timer_.EffettuaLaPresa, false);
-    if (s.NumeroCartaGiocataDaPC < 1 || s.NumeroCartaGiocataDaPC > 3 || s.NumeroCartaGiocataDaH < 4 || s.NumeroCartaGiocataDaH > 6) {
-        ++anomalie_;  // no complete trick on the table
+    if (!PresaCompleta(s)) {
+        ++anomalie_;
         return;
     }
     if (s.NumeroCarteRimaste != -6) Pubblica(evento::InizioPresa{});

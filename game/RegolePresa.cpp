@@ -5,6 +5,12 @@
 
 namespace mrvelto {
 
+bool PresaCompleta(const StatoGioco& s) {
+    const int pc = s.NumeroCartaGiocataDaPC;
+    const int h = s.NumeroCartaGiocataDaH;
+    return pc >= 1 && pc <= 3 && h >= 4 && h <= 6;
+}
+
 Presa EffettuaPresa(StatoGioco& s) {
     const int pc = s.NumeroCartaGiocataDaPC;
     const int h = s.NumeroCartaGiocataDaH;

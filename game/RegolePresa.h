@@ -16,7 +16,10 @@ struct Presa {
     int manche = 0;  // its number (Manche before the take)
 };
 
-// Takes the complete trick on the table (both played slots set): decides it, adds its points to
+// Both cards of the trick are on the table: the computer's from 1..3, the human's from 4..6.
+bool PresaCompleta(const StatoGioco& s);
+
+// Takes the complete trick on the table: decides it, adds its points to
 // the winner, who leads next (TurnoDiGioco and AChiTocca) and keeps both cards; moves Manche on;
 // while the stock lasts the draw starts at its first firing. The first side above 60 becomes
 // Vincitore and stays so.
