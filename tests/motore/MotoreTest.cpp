@@ -130,6 +130,10 @@ struct Banco {
         adesso = t;
         motore->Segna();
     }
+    // Writes clip `nome` (see ScriviClip) and plays it on `lettore` now.
+    void Suona(Lettore& lettore, const std::string& nome, int fotogrammi, int (*valori)(int)) {
+        SuonaDaCapo(lettore, ScriviClip(cartella() / nome, fotogrammi, valori).string());
+    }
     std::vector<int> Fine(Millisecondi t) {
         A(t);
         motore.reset();
@@ -148,9 +152,8 @@ void Tratto(const std::vector<int>& s, std::size_t da, std::size_t n, int (*clip
 TEST(Cattura, CommandsTakeEffectAtTheirVirtualMoment) {
     {
         Banco b;
-        const auto clip = ScriviClip(b.cartella() / "a.wav", 2000, Rampa);
         b.A(10);
-        SuonaDaCapo(*b.effetti, clip.string());
+        b.Suona(*b.effetti, "a.wav", 2000, Rampa);
         const auto s = b.Fine(100);
         ASSERT_EQ(s.size(), 4410u);
         Tratto(s, 0, 441);  // 10 ms of silence, the clip, silence again
@@ -159,8 +162,7 @@ TEST(Cattura, CommandsTakeEffectAtTheirVirtualMoment) {
     }
     {
         Banco b;
-        const auto clip = ScriviClip(b.cartella() / "a.wav", 4000, Rampa);
-        SuonaDaCapo(*b.effetti, clip.string());
+        b.Suona(*b.effetti, "a.wav", 4000, Rampa);
         b.adesso = 20;
         FermaLettore(*b.effetti);
         const auto s = b.Fine(60);
@@ -170,11 +172,9 @@ TEST(Cattura, CommandsTakeEffectAtTheirVirtualMoment) {
     }
     {
         Banco b;
-        const auto a = ScriviClip(b.cartella() / "a.wav", 4000, Rampa);
-        const auto c = ScriviClip(b.cartella() / "c.wav", 1000, Negativa);
-        SuonaDaCapo(*b.effetti, a.string());
+        b.Suona(*b.effetti, "a.wav", 4000, Rampa);
         b.adesso = 15;
-        SuonaDaCapo(*b.effetti, c.string());
+        b.Suona(*b.effetti, "c.wav", 1000, Negativa);
         const auto s = b.Fine(50);
         Tratto(s, 0, 661, Rampa);  // from 15 ms only the second clip: nothing of the first is added
         Tratto(s, 661, 1000, Negativa);
@@ -182,8 +182,7 @@ TEST(Cattura, CommandsTakeEffectAtTheirVirtualMoment) {
     }
     {
         Banco b;
-        const auto a = ScriviClip(b.cartella() / "a.wav", 4000, Rampa);
-        SuonaDaCapo(*b.effetti, a.string());
+        b.Suona(*b.effetti, "a.wav", 4000, Rampa);
         b.adesso = 5;
         b.effetti->Comando("Prev");
         const auto s = b.Fine(30);
@@ -196,10 +195,8 @@ TEST(Cattura, CommandsTakeEffectAtTheirVirtualMoment) {
 TEST(Cattura, DueLettoriSiSommano) {
     Banco b;
     fs::create_directories(b.cartella() / "Commenti");
-    const auto a = ScriviClip(b.cartella() / "Commenti" / "a.wav", 4000, [](int) { return 10000; });
-    const auto c = ScriviClip(b.cartella() / "c.wav", 4000, [](int) { return 10000; });
-    SuonaDaCapo(*b.effetti, a.string());
-    SuonaDaCapo(*b.inno, c.string());
+    b.Suona(*b.effetti, "Commenti/a.wav", 4000, [](int) { return 10000; });
+    b.Suona(*b.inno, "c.wav", 4000, [](int) { return 10000; });
     const auto s = b.Fine(20);
     EXPECT_NEAR(s[100], Riscritto(10000, Miscelatore::kGuadagnoVoce) + Riscritto(10000), 2);
 }

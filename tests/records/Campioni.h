@@ -38,6 +38,13 @@ inline EsitoPartita Esito(const std::string& nome, Chi vincitore, int h, int pc,
     return {nome, vincitore == Chi::PC ? "Mr. VELTO" : nome, vincitore, h, pc, "", livello, sbirciata, quando};
 }
 
+// Mr. VELTO's matches won and lost, over all levels.
+inline int PerLivello(const Record& r) {
+    int n = 0;
+    for (int k = 1; k <= kLivelli; ++k) n += r.VittoriePCVariLivelli[k] + r.SconfittePCVariLivelli[k];
+    return n;
+}
+
 // What the player was told and not yet shown, one text a line.
 inline std::string Testo(Avvisi& avvisi) {
     std::string t;

@@ -331,9 +331,7 @@ TEST(DueFinestre, BothWindowsMatchesAreKeptInterleavedOrNot) {
     }
     EXPECT_EQ(alfa, 5);
     EXPECT_EQ(beta, 5);
-    int perLivello = 0;
-    for (int k = 1; k <= kLivelli; ++k) perLivello += r.VittoriePCVariLivelli[k] + r.SconfittePCVariLivelli[k];
-    EXPECT_EQ(perLivello, 3 + 10);
+    EXPECT_EQ(test::PerLivello(r), 3 + 10);
     EXPECT_EQ(b.Dati(), r);  // the window shows what it saved, the other's matches included
 }
 

@@ -40,12 +40,6 @@ bool Passo(std::string_view passo, const fs::path&) {
     return false;
 }
 
-int PerLivello(const Record& r) {
-    int n = 0;
-    for (int k = 1; k <= kLivelli; ++k) n += r.VittoriePCVariLivelli[k] + r.SconfittePCVariLivelli[k];
-    return n;
-}
-
 // After a restart: the files on disk, read bare, say what the window read; log, count and
 // per-level results agree; nothing is reported. Returns the matches logged.
 int Concordi(const Cartella& c) {
@@ -58,7 +52,7 @@ int Concordi(const Cartella& c) {
     Record nudo;
     EXPECT_TRUE(LeggiRecordDa(&cl, &al, &pa, nudo).Integro());
     EXPECT_EQ(nudo, f.record.Dati());
-    EXPECT_EQ(PerLivello(nudo), nudo.TotalePartite);
+    EXPECT_EQ(test::PerLivello(nudo), nudo.TotalePartite);
     return nudo.TotalePartite;
 }
 
@@ -153,7 +147,7 @@ TEST(Giornale, ARankingThatDisagreesWithTheLogIsReportedOrRebuiltFromACompleteLo
               "La classifica (MVeClass.txt) conta 4 partite, l'albo d'oro 3: non è possibile sapere quali partite manchino all'uno o "
               "all'altra, quindi sono stati lasciati come sono. Per ricostruire la classifica dalle 3 partite dell'albo, togli il "
               "file MVeClass.txt dalla cartella dei dati prima del prossimo avvio.");
-    EXPECT_EQ(PerLivello(letto), 4);
+    EXPECT_EQ(test::PerLivello(letto), 4);
     fs::remove(c.dati / "MVeClass.txt");
     std::tie(testo, letto) = leggi();
     EXPECT_EQ(testo, "Il file MVeClass.txt mancava. La classifica e i risultati di Mr. VELTO per livello sono stati ricostruiti "
