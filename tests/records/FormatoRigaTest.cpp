@@ -13,13 +13,11 @@ TEST(Cp1252, EveryByteSurvivesDecodingAndEncodingTheRestBecomesAQuestionMark) {
     EXPECT_EQ(ACp1252(DaCp1252(tutti)), tutti);
     EXPECT_EQ(DaCp1252("\xE0\x80\x94"), "à€”");
     EXPECT_EQ(ACp1252("Abilità"), "Abilit\xE0");
-    // What the code page cannot hold becomes a question mark.
-    EXPECT_EQ(ACp1252("a\u4E2Db"), "a?b");
-    EXPECT_EQ(ACp1252("😀"), "?");
-    EXPECT_EQ(ACp1252("x\xC3"), "x?");        // cut sequence
-    EXPECT_EQ(ACp1252("\xC0\xAF"), "??");     // overlong form
-    EXPECT_EQ(ACp1252("\xED\xA0\x80"), "???");  // surrogate
-    EXPECT_EQ(ACp1252("\xED\xBF\xBF"), "???");  // the last surrogate
+    // What the code page cannot hold becomes a question mark: a cut sequence, an overlong form,
+    // the first and the last surrogate.
+    for (const auto& [utf8, cp] : {std::pair{"a\u4E2Db", "a?b"}, {"😀", "?"}, {"x\xC3", "x?"}, {"\xC0\xAF", "??"},
+                                   {"\xED\xA0\x80", "???"}, {"\xED\xBF\xBF", "???"}})
+        EXPECT_EQ(ACp1252(utf8), cp) << utf8;
     EXPECT_FALSE(RappresentabileInCp1252("Łódź"));
     EXPECT_TRUE(RappresentabileInCp1252("Niccolò € Caffé"));
 }
