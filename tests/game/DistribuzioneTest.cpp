@@ -23,7 +23,7 @@ std::vector<std::pair<int, Millisecondi>> OrdineDistribuzione(Banco& b) {
     return ordine;
 }
 
-TEST(Distribuzione, HumanLeadsTheFirstGameSoTheComputerDealsStartingWithSlot4) {
+TEST(Distribuzione, TheDealerStartsWithTheLeadersFirstSlot) {
     Banco b;
     EXPECT_EQ(b.s().GiocoIniziatoDa, Chi::H);
     b.tavolo.Avvia();
@@ -40,17 +40,13 @@ TEST(Distribuzione, HumanLeadsTheFirstGameSoTheComputerDealsStartingWithSlot4) {
     EXPECT_TRUE(b.s().PartitaInCorso);
     EXPECT_TRUE(b.v().NomeH.evidenziata);
     EXPECT_FALSE(b.v().NomePC.evidenziata);
-}
-
-TEST(Distribuzione, ComputerLeadsTheSecondGameSoTheHumanDealsStartingWithSlot1) {
-    Banco b;
-    b.tavolo.Avvia();
+    // The computer leads the second game, so the human deals starting with slot 1.
     ASSERT_TRUE(b.Fino([&] { return b.tavolo.GiochiConclusi() == 1; }));
     ASSERT_TRUE(b.Fino([&] { return b.Armato(b.t().DistribuisciCarte); }));
     EXPECT_EQ(b.s().GiocoIniziatoDa, Chi::PC);
-    const auto ordine = OrdineDistribuzione(b);
-    ASSERT_EQ(ordine.size(), 8u);
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(ordine[static_cast<std::size_t>(i)].first, "14253678"[i] - '0') << "firing " << i + 1;
+    const auto secondo = OrdineDistribuzione(b);
+    ASSERT_EQ(secondo.size(), 8u);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(secondo[static_cast<std::size_t>(i)].first, "14253678"[i] - '0') << "firing " << i + 1;
     EXPECT_EQ(b.s().AChiTocca, Chi::PC);
     EXPECT_TRUE(b.v().NomePC.evidenziata);
     // The computer's choice is made at once; while the stock lasts it completes 10 ms later,

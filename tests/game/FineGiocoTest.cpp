@@ -142,28 +142,12 @@ TEST(FineGioco, CeremonyAtTheEndOfTheMatchOnly) {
     }
 }
 
-// The match target itself is a rule (RegoleTest); here the won-game dots and the closing message.
-TEST(FineGioco, BestOfThreeEndsAtThreeWonGames) {
-    Banco b(10, ConOpzioni({{OpzConclusionePartita, "Al meglio di 3 Giochi"}}));
-    EXPECT_EQ(b.v().NumeroColonnePallini, 3);
-    b.tavolo.Avvia();
-    for (int giochi = 0; b.tavolo.PartiteConcluse() == 0; ++giochi) {
-        ASSERT_LT(giochi, 20) << "the match never ended";
-        const auto g = b.tavolo.GiochiConclusi();
-        ASSERT_TRUE(b.Fino([&] { return b.tavolo.GiochiConclusi() == g + 1; }));
-        for (int i = 1; i <= 5; ++i) {
-            EXPECT_EQ(b.v().PallinoH[i], i <= b.s().PartiteH);
-            EXPECT_EQ(b.v().PallinoPC[i], i <= b.s().PartitePC);
-        }
-    }
-    EXPECT_EQ(std::max(b.s().PartiteH, b.s().PartitePC), 3);
-    EXPECT_EQ(b.v().FineGioco.messaggio1,
-              "Se vuoi iniziare subito una nuova Partita premi il tasto INVIO, altrimenti clicca su una delle seguenti opzioni:");
-}
-
+// The match target itself is a rule (RegoleTest); here the leader, the won-game dots, the
+// closing message and the records over three matches.
 TEST(FineGioco, TheLeaderAlternatesAcrossGamesAndMatches) {
     RecordFinti record;
     Banco b(14, ConOpzioni({{OpzConclusionePartita, "Al meglio di 3 Giochi"}}));
+    EXPECT_EQ(b.v().NumeroColonnePallini, 3);
     b.tavolo.ImpostaRecord(&record);
     b.tavolo.Avvia();
     std::vector<Chi> capi;
@@ -173,10 +157,18 @@ TEST(FineGioco, TheLeaderAlternatesAcrossGamesAndMatches) {
         capi.push_back(b.s().GiocoIniziatoDa);
         intestazioni.push_back(b.tavolo.Dati().Intestazione1);
         const auto g = b.tavolo.GiochiConclusi();
+        const auto partite = b.tavolo.PartiteConcluse();
         ASSERT_TRUE(b.Fino([&] { return b.tavolo.GiochiConclusi() == g + 1; }));
-        if (b.tavolo.PartiteConcluse() < 3) {
-            ASSERT_TRUE(b.Fino([&] { return !b.v().FineGioco.visibile; }));
+        for (int i = 1; i <= 5; ++i) {
+            EXPECT_EQ(b.v().PallinoH[i], i <= b.s().PartiteH);
+            EXPECT_EQ(b.v().PallinoPC[i], i <= b.s().PartitePC);
         }
+        if (b.tavolo.PartiteConcluse() != partite) {
+            EXPECT_EQ(b.v().FineGioco.messaggio1, "Se vuoi iniziare subito una nuova Partita premi il tasto INVIO, "
+                                                  "altrimenti clicca su una delle seguenti opzioni:");
+        }
+        if (b.tavolo.PartiteConcluse() == 3) break;
+        ASSERT_TRUE(b.Fino([&] { return !b.v().FineGioco.visibile; }));
     }
     ASSERT_GE(capi.size(), 9u);
     for (std::size_t i = 0; i < capi.size(); ++i) EXPECT_EQ(capi[i], i % 2 == 0 ? Chi::H : Chi::PC) << "game " << i + 1;

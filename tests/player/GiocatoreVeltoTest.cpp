@@ -33,30 +33,6 @@ void Registra(Giocatore& g, CartaDaGioco carta) {
     g.Osserva(evento::CartaGiocata{Chi::PC, 1, false}, v);
 }
 
-TEST(GiocatoreVelto, ChoosesAtOnceWhatTheStagesAnalysisGives) {
-    auto caso = Caso(3);
-    {
-        GiocatoreVelto velto(caso);
-        const StatoGioco s = test::ConMazzo('b', {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}).stato;
-        Distribuisci(velto, DalPC(s));
-        EXPECT_EQ(velto.Scegli(DalPC(s)), 2);
-        EXPECT_TRUE(velto.Tabelle().Convenienza[9].Piena());  // the whole pair table of a lead
-    }
-    {
-        GiocatoreVelto velto(caso);
-        const StatoGioco s = test::ConMazzo('b', {"3d", "2b", "5c"}, {"Ad", "7s", "4s"}, 34, Chi::H, 4).stato;
-        Distribuisci(velto, DalPC(s));
-        velto.Osserva(evento::CartaGiocata{Chi::H, 4, false}, DalPC(s));
-        EXPECT_EQ(velto.Scegli(DalPC(s)), 2);
-        EXPECT_FALSE(velto.Tabelle().Convenienza[4].Piena());  // three pairs when answering
-    }
-    {
-        GiocatoreVelto velto(caso);
-        EXPECT_EQ(velto.Scegli(DalPC(test::ConMazzo('b', {"3b", "Fd", ""}, {"2d", "", "Ad"}, -2, Chi::PC).stato)), 1);
-        EXPECT_EQ(velto.Scegli(DalPC(test::ConMazzo('b', {"", "", "Rd"}, {"", "Ad", ""}, -5, Chi::H, 5).stato)), 3);
-    }
-}
-
 // The memory the table used to mark: a game set up clears it, the end of the deal marks the
 // briscola suit's ten cards, a card leaving a hand is played for the rest of the game.
 TEST(GiocatoreVelto, EventsMarkTheCardsAsTheTableDid) {

@@ -11,52 +11,25 @@
 #include "player/DecisionePC.h"
 #include "player/RicercaPenultima.h"
 #include "player/RicercaTerzultima.h"
+#include "support/MinimaxBruto.h"
 
 namespace mrvelto {
 namespace {
 
-// Plain minimax over the tricks left, written from the rules alone: value in counted Valori,
-// positive for the computer, the computer maximising and the human minimising.
-struct Minimax {
-    char briscola;
-    int Presa(Chi leader, const std::string& pc, const std::string& h, Chi& vincitore) const {
-        vincitore = DecidiPresa(leader, pc[1], ValoreDiCarta(pc), h[1], ValoreDiCarta(h), briscola).vincitore;
-        auto conta = [](const std::string& c) { return ValoreDiCarta(c) >= 8 ? ValoreDiCarta(c) : 0; };
-        const int v = conta(pc) + conta(h);
-        return vincitore == Chi::PC ? v : -v;
-    }
-    static std::vector<std::string> Senza(std::vector<std::string> v, const std::string& c) {
-        v.erase(std::find(v.begin(), v.end(), c));
-        return v;
-    }
-    int Valore(const std::vector<std::string>& pc, const std::vector<std::string>& h, Chi leader) const {
-        if (pc.empty()) return 0;
-        int migliore = leader == Chi::PC ? -1000 : 1000;
-        for (const auto& primo : leader == Chi::PC ? pc : h) {
-            const int v = Risposta(pc, h, leader, primo);
-            migliore = leader == Chi::PC ? std::max(migliore, v) : std::min(migliore, v);
-        }
-        return migliore;
-    }
-    // The leader has played `primo`; the follower answers at its best.
-    int Risposta(const std::vector<std::string>& pc, const std::vector<std::string>& h, Chi leader, const std::string& primo) const {
-        int migliore = leader == Chi::PC ? 1000 : -1000;
-        for (const auto& secondo : leader == Chi::PC ? h : pc) {
-            const std::string& cp = leader == Chi::PC ? primo : secondo;
-            const std::string& ch = leader == Chi::PC ? secondo : primo;
-            Chi vincitore;
-            const int v = Presa(leader, cp, ch, vincitore) + Valore(Senza(pc, cp), Senza(h, ch), vincitore);
-            migliore = leader == Chi::PC ? std::min(migliore, v) : std::max(migliore, v);
-        }
-        return migliore;
-    }
-    // The human led `carta`; the computer answers `mia`, and both play on at their best.
-    int Dopo(const std::vector<std::string>& pc, const std::vector<std::string>& h, const std::string& mia, const std::string& carta) const {
-        Chi vincitore;
-        const int v = Presa(Chi::H, mia, carta, vincitore);
-        return v + Valore(Senza(pc, mia), Senza(h, carta), vincitore);
-    }
-};
+// The shared plain minimax, as the engine counts: the computer's minus the human's points over the
+// tricks left, in Valori (four per point). `sua` is the human's led card, when there is one.
+int Esatto(char briscola, const std::vector<std::string>& pc, const std::vector<std::string>& h, const std::string& mia,
+           const std::string& sua = "") {
+    VistaGiocatore v;
+    v.briscola = CartaDaGioco::DaCodice(std::string("2") + briscola);
+    std::vector<CartaDaGioco> sue;
+    int totale = 0;
+    for (std::size_t i = 0; i < pc.size(); ++i) v.mano[i] = CartaDaGioco::DaCodice(pc[i]);
+    for (const auto& c : h) (c == sua ? v.inTavola : sue.emplace_back()) = CartaDaGioco::DaCodice(c);
+    for (const auto* m : {&pc, &h})
+        for (const auto& c : *m) totale += PuntiDiCarta(c);
+    return 4 * (2 * test::ValoreBruto(v, sue, CartaDaGioco::DaCodice(mia)) - totale);
+}
 
 struct Finale {
     char briscola;
@@ -94,10 +67,9 @@ TEST(RicercaTerzultima, WorstCaseOfEveryLeadMatchesMinimax) {
         auto [s, tab] = test::ConMazzo(f.briscola, f.pc, f.h, 0, Chi::PC, 0, f.giocate);
         TerzultimaGiocataIniziaPC(s, tab);
         AnalisiSecondoLivello(s, tab, caso);
-        const Minimax mm{f.briscola};
         int migliore = -1000;
         for (int i = 1; i <= 3; ++i) {
-            const int atteso = mm.Risposta(Mano(f.pc), Mano(f.h), Chi::PC, f.pc[static_cast<std::size_t>(i - 1)]);
+            const int atteso = Esatto(f.briscola, Mano(f.pc), Mano(f.h), f.pc[static_cast<std::size_t>(i - 1)]);
             ASSERT_EQ(tab.Peggiore[i].Valore(), atteso) << "prova " << prova << " carta " << i;
             migliore = std::max(migliore, atteso);
         }
@@ -117,10 +89,9 @@ TEST(RicercaTerzultima, WorstCaseOfEveryAnswerMatchesMinimaxAndIgnoresTheHumansO
         auto [s, tab] = test::ConMazzo(f.briscola, f.pc, f.h, -1, Chi::H, giocata, f.giocate);
         TerzultimaGiocataRispondePC(s, tab);
         AnalisiSecondoLivelloBis(s, tab, caso);
-        const Minimax mm{f.briscola};
         const std::string& carta = f.h[static_cast<std::size_t>(giocata - 4)];
         for (int i = 1; i <= 3; ++i) {
-            const int atteso = mm.Dopo(Mano(f.pc), Mano(f.h), f.pc[static_cast<std::size_t>(i - 1)], carta);
+            const int atteso = Esatto(f.briscola, Mano(f.pc), Mano(f.h), f.pc[static_cast<std::size_t>(i - 1)], carta);
             ASSERT_EQ(tab.Peggiore[i].Valore(), atteso) << "prova " << prova << " carta " << i;
         }
         ASSERT_EQ(tab.Peggiore[tab.CartaPCDaGiocare].Valore(), tab.RisultatoMigliore);
@@ -190,7 +161,6 @@ TEST(RicercaPenultima, LeadAndAnswerPlayAMinimaxBestCardLowerSlotOnTies) {
         // Two cards each, in random slots.
         f.pc[gen() % 3].clear();
         f.h[gen() % 3].clear();
-        const Minimax mm{f.briscola};
         const bool risposta = prova % 2 == 1;
         int giocata = 0;
         if (risposta)
@@ -205,8 +175,7 @@ TEST(RicercaPenultima, LeadAndAnswerPlayAMinimaxBestCardLowerSlotOnTies) {
         for (int i = 1; i <= 3; ++i) {
             const std::string& mia = f.pc[static_cast<std::size_t>(i - 1)];
             if (mia.empty()) continue;
-            valori[i] = risposta ? mm.Dopo(Mano(f.pc), Mano(f.h), mia, f.h[static_cast<std::size_t>(giocata - 4)])
-                                 : mm.Risposta(Mano(f.pc), Mano(f.h), Chi::PC, mia);
+            valori[i] = Esatto(f.briscola, Mano(f.pc), Mano(f.h), mia, risposta ? f.h[static_cast<std::size_t>(giocata - 4)] : "");
         }
         int migliore = -1000, slot = 0;
         for (auto [i, v] : valori)
@@ -227,14 +196,6 @@ TEST(RicercaPenultima, WeighsBothTricksNotTheCurrentOneAlone) {
     EXPECT_EQ(tab.SecondoLivello[21].Valore(), 4);  // the human's slots, lower first
     EXPECT_EQ(tab.SecondoLivello[23].Valore(), 1);  // the computer's
     EXPECT_EQ(tab.SecondoLivello[24].Valore(), 3);
-}
-
-TEST(RicercaPenultima, EqualTotalsLeadTheLowerSlot) {
-    auto [s, tab] = test::ConMazzo('b', {"", "2d", "4d"}, {"5s", "", "6s"}, -2, Chi::PC, 0, {});
-    PenultimaGiocataIniziaPC(s, tab);
-    EXPECT_EQ(tab.CartaPCDaGiocare, 2);
-    // A combination in which the human takes both tricks is negative: none here (all 0 points).
-    for (int z = 25; z <= 28; ++z) EXPECT_EQ(tab.SecondoLivello[z].Valore(), 0);
 }
 
 TEST(RicercaPenultima, AHumanSweepIsTheNegativeSumOfTheFourCards) {

@@ -172,13 +172,7 @@ TEST(SequenzaGiocate, ListsTheCardsAsTheyLeaveTheHandsAndStartsAgainWithEachGame
 
 TEST(Osservazione, FromTheComputersSeatTheSidesAreMirrored) {
     StatoGioco s;
-    s.Metti(1, "Ac");
-    s.Metti(2, "2d");
-    s.Metti(3, "Rb");
-    s.Metti(4, "3s");
-    s.Metti(5, "Fc");
-    s.Metti(6, "7b");
-    s.Metti(7, "5b");
+    for (int k = 1; k <= 7; ++k) s.Metti(k, std::array{"Ac", "2d", "Rb", "3s", "Fc", "7b", "5b"}[static_cast<std::size_t>(k - 1)]);
     s.PuntiH = 14;
     s.PuntiPC = 22;
     s.PartiteH = 1;

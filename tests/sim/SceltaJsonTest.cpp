@@ -186,32 +186,28 @@ TEST(SceltaJson, AnEndlessInputIsRefusedAtTheLimit) {
 // Values parsed from the text itself, as `choose` gets them: past INT64_MAX a number arrives
 // unsigned, past UINT64_MAX as a float, and neither may wrap into range.
 TEST(SceltaJson, NumbersAreCheckedAgainstTheirRangeBeforeAnyArithmetic) {
-    const json buona = Buona();
-    auto con = [&](const char* chiave, const char* numero) {
-        json j = buona;
-        j[chiave] = json::parse(numero);
-        return j;
+    struct Caso {
+        std::vector<std::pair<const char*, const char*>> campi;
+        const char* atteso;
     };
-    auto messaggio = Rifiuto;
-    // The two halves of a sum that wraps to 95 in 64 bits.
-    json j = buona;
-    j["points_pc"] = json::parse("4611686018427387999");
-    j["points_h"] = json::parse("4611686018427387904");
-    EXPECT_EQ(messaggio(j), "\"points_pc\" deve stare fra 0 e 120");
-    EXPECT_EQ(messaggio(con("points_h", "18446744073709551615")), "\"points_h\" deve stare fra 0 e 120");
-    EXPECT_EQ(messaggio(con("points_pc", "-1")), "\"points_pc\" deve stare fra 0 e 120");
-    EXPECT_EQ(messaggio(con("points_pc", "121")), "\"points_pc\" deve stare fra 0 e 120");
-    j = buona;
-    j["points_pc"] = 70;
-    j["points_h"] = 51;
-    EXPECT_EQ(messaggio(j), "punti fuori dall'intervallo 0..120");
-    EXPECT_EQ(messaggio(con("stock", "18446744073709551582")), "\"stock\" deve stare fra -5 e 34");
-    EXPECT_EQ(messaggio(con("stock", "-9223372036854775808")), "\"stock\" deve stare fra -5 e 34");
-    EXPECT_EQ(messaggio(con("stock", "34.0")), "\"stock\" deve essere un numero intero");
-    j = Posizione("b", 34, "H", {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}, json::parse("18446744073709551620"));
-    EXPECT_EQ(messaggio(j), "\"played_h\" deve essere un numero intero");
-    j["played_h"] = json::parse("9223372036854775812");
-    EXPECT_EQ(messaggio(j), "\"played_h\" deve stare fra 4 e 6");
+    const Caso casi[] = {
+        // The two halves of a sum that wraps to 95 in 64 bits.
+        {{{"points_pc", "4611686018427387999"}, {"points_h", "4611686018427387904"}}, "\"points_pc\" deve stare fra 0 e 120"},
+        {{{"points_h", "18446744073709551615"}}, "\"points_h\" deve stare fra 0 e 120"},
+        {{{"points_pc", "-1"}}, "\"points_pc\" deve stare fra 0 e 120"},
+        {{{"points_pc", "121"}}, "\"points_pc\" deve stare fra 0 e 120"},
+        {{{"points_pc", "70"}, {"points_h", "51"}}, "punti fuori dall'intervallo 0..120"},
+        {{{"stock", "18446744073709551582"}}, "\"stock\" deve stare fra -5 e 34"},
+        {{{"stock", "-9223372036854775808"}}, "\"stock\" deve stare fra -5 e 34"},
+        {{{"stock", "34.0"}}, "\"stock\" deve essere un numero intero"},
+        {{{"turn", "\"H\""}, {"played_h", "18446744073709551620"}}, "\"played_h\" deve essere un numero intero"},
+        {{{"turn", "\"H\""}, {"played_h", "9223372036854775812"}}, "\"played_h\" deve stare fra 4 e 6"},
+    };
+    for (const Caso& c : casi) {
+        json j = Buona();
+        for (auto [chiave, numero] : c.campi) j[chiave] = json::parse(numero);
+        EXPECT_EQ(Rifiuto(j), c.atteso) << j.dump();
+    }
 }
 
 TEST(SceltaJson, EverySixtyFourBitSeedIsTakenAndNoOtherNumber) {
