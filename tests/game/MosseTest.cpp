@@ -63,7 +63,7 @@ TEST(CarteGiocate, ThePlayedCardsOfTheGameAndNoOthers) {
     EXPECT_LE(giocate().size(), 1u);  // at most the first card of the new game
 }
 
-TEST(ClickRifiutato, ComputerCardsBriscolaAndStock) {
+TEST(ClickRifiutato, ComputerCardsBriscolaStockAndWhileAFrameIsShown) {
     Banco b;
     b.Distribuisci();
     for (int k : {1, 2, 3}) AttendiRifiuto(b, k, "computer's card");
@@ -71,6 +71,9 @@ TEST(ClickRifiutato, ComputerCardsBriscolaAndStock) {
     AttendiRifiuto(b, 8, "stock");
     AttendiRifiuto(b, 0, "no slot");
     AttendiRifiuto(b, 9, "no slot");
+    b.tavolo.ImpostaDomandaUscita(true);
+    for (int k : {4, 5, 6}) AttendiRifiuto(b, k, "exit frame shown");
+    b.tavolo.ImpostaDomandaUscita(false);
     // The same moment accepts a hand card: the refusals above were not a dead table.
     EXPECT_TRUE(b.tavolo.ClickAccettato(5));
     b.tavolo.ImgCarta_Click(5);
@@ -79,6 +82,9 @@ TEST(ClickRifiutato, ComputerCardsBriscolaAndStock) {
     EXPECT_FALSE(b.v().IstruzioneIniziale.visibile);
     // A second click after the move is refused (PuoiGiocare "No").
     AttendiRifiuto(b, 4, "after the human's move");
+    ASSERT_TRUE(b.Fino([&] { return b.tavolo.GiochiConclusi() == 1; }));
+    ASSERT_TRUE(b.v().FineGioco.visibile);
+    for (int k : {4, 5, 6}) AttendiRifiuto(b, k, "end-of-game frame");
 }
 
 TEST(ClickRifiutato, DuringTheDealAndBeforeTheComputerLeads) {
@@ -133,18 +139,6 @@ TEST(ClickRifiutato, InTheLastTrickTheHumansCardIsPlayedAutomatically) {
         return;
     }
     FAIL() << "no game with the human leading the last trick";
-}
-
-TEST(ClickRifiutato, WhileTheExitQuestionOrTheEndOfGameFrameIsShown) {
-    Banco b;
-    b.Distribuisci();
-    b.tavolo.ImpostaDomandaUscita(true);
-    for (int k : {4, 5, 6}) AttendiRifiuto(b, k, "exit frame shown");
-    b.tavolo.ImpostaDomandaUscita(false);
-    EXPECT_TRUE(b.tavolo.ClickAccettato(4));
-    ASSERT_TRUE(b.Fino([&] { return b.tavolo.GiochiConclusi() == 1; }));
-    ASSERT_TRUE(b.v().FineGioco.visibile);
-    for (int k : {4, 5, 6}) AttendiRifiuto(b, k, "end-of-game frame");
 }
 
 // The delay between the arming of the computer's move and the move, over a few games.

@@ -13,17 +13,6 @@ namespace {
 
 CasoConSeme Caso(std::uint64_t seme) { return CasoConSeme(seme, [] { return OraMinSec{23, 5}; }); }
 
-TEST(LivelliDiGioco, LevelANeverReplacesAChoice) {
-    auto caso = Caso(1);
-    for (int n = 0; n < 5000; ++n) {
-        auto [s, tab] = test::ConMazzo('b', {"Rd", "2s", "4s"}, {"5s", "6s", "7s"});
-        tab.CartaPCDaGiocare = 2;
-        EXPECT_FALSE(ApplicaLivelloDiGioco(s, tab, 'A', caso));
-        EXPECT_EQ(tab.CartaPCDaGiocare, 2);
-        EXPECT_FALSE(tab.SostituitaDalLivello);
-    }
-}
-
 TEST(LivelliDiGioco, LowerLevelsReplaceAboutOneInSixFiveFourThreeWhileTheStockLasts) {
     const std::pair<char, double> livelli[] = {{'B', 20.0 / 120}, {'C', 24.0 / 120}, {'D', 30.0 / 120}, {'E', 40.0 / 120}};
     for (auto [lettera, p] : livelli) {
@@ -47,16 +36,18 @@ TEST(LivelliDiGioco, LowerLevelsReplaceAboutOneInSixFiveFourThreeWhileTheStockLa
     }
 }
 
-TEST(LivelliDiGioco, NoReplacementOnceTheStockIsEmpty) {
+// Level A never replaces a choice; no level does once the stock is empty.
+TEST(LivelliDiGioco, NoReplacementAtLevelAOrOnceTheStockIsEmpty) {
     auto caso = Caso(3);
-    for (int stock = 0; stock >= -5; --stock)
-        for (int n = 0; n < 500; ++n) {
-            StatoGioco s;
+    const std::pair<char, int> casi[] = {{'A', 34}, {'A', 1}, {'E', 0}, {'E', -1}, {'E', -2}, {'E', -3}, {'E', -4}, {'E', -5}};
+    for (auto [livello, stock] : casi)
+        for (int n = 0; n < 1000; ++n) {
+            auto [s, tab] = test::ConMazzo('b', {"Rd", "2s", "4s"}, {"5s", "6s", "7s"});
             s.NumeroCarteRimaste = stock;
-            TabellePC tab;
-            tab.CartaPCDaGiocare = 1;
-            EXPECT_FALSE(ApplicaLivelloDiGioco(s, tab, 'E', caso));
-            EXPECT_EQ(tab.CartaPCDaGiocare, 1);
+            tab.CartaPCDaGiocare = 2;
+            EXPECT_FALSE(ApplicaLivelloDiGioco(s, tab, livello, caso)) << livello << " " << stock;
+            EXPECT_EQ(tab.CartaPCDaGiocare, 2);
+            EXPECT_FALSE(tab.SostituitaDalLivello);
         }
 }
 

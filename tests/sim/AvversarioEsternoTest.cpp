@@ -152,29 +152,25 @@ TEST_F(BotCattivo, TheBinaryExitsWithStatus3) {
 }
 
 // A program that does not exit when its input closes is given the timeout, then killed with
-// whatever it started; the run itself succeeds.
-TEST_F(BotCattivo, AProgramThatLingersAtTheEndIsKilled) {
-    const Esito e = Match({"--games", "2", "--opponent-timeout-ms", "300", "--opponent-cmd",
-                           Script("tardivo", Bot("goloso.py") + "; exec sleep 60")});
-    EXPECT_EQ(e.stato, 0) << e.err;
-    std::ifstream in(Pid("tardivo"));
-    pid_t pid = 0;
-    ASSERT_TRUE(in >> pid);
-    EXPECT_TRUE(Sparito(pid));
-}
-
-// A helper that leaves the bot's process group ends with the run all the same, be the run a
-// success or a failure.
-TEST_F(BotCattivo, AHelperInASessionOfItsOwnEndsWithTheRun) {
-    for (const bool buono : {true, false}) {
-        const std::string nome = buono ? "evaso" : "evaso_cattivo";
-        const std::string bot = buono ? Bot("goloso.py") : "sh -c 'read -r l; read -r l; echo 9'";
-        const Esito e = Match({"--games", "2", "--opponent-cmd", Script(nome, "setsid sleep 77 & echo $! > '" + Pid(nome) + "'; exec " + bot)});
-        EXPECT_EQ(e.stato, buono ? 0 : 3) << e.err;
-        std::ifstream in(Pid(nome));
-        pid_t sonno = 0;
-        ASSERT_TRUE(in >> sonno);
-        EXPECT_TRUE(Sparito(sonno)) << "setsid sleep " << sonno << " outlived the run";
+// whatever it started; a helper that leaves the bot's process group ends with the run all the
+// same, be the run a success or a failure.
+TEST_F(BotCattivo, WhatTheBotLeavesBehindEndsWithTheRun) {
+    struct Caso {
+        const char* nome;
+        std::string corpo;
+        int stato;
+    };
+    const auto evaso = [&](const char* nome, const std::string& bot) { return "setsid sleep 77 & echo $! > '" + Pid(nome) + "'; exec " + bot; };
+    const Caso casi[] = {{"tardivo", Bot("goloso.py") + "; exec sleep 60", 0},
+                         {"evaso", evaso("evaso", Bot("goloso.py")), 0},
+                         {"evaso_cattivo", evaso("evaso_cattivo", "sh -c 'read -r l; read -r l; echo 9'"), 3}};
+    for (const Caso& c : casi) {
+        const Esito e = Match({"--games", "2", "--opponent-timeout-ms", "300", "--opponent-cmd", Script(c.nome, c.corpo)});
+        EXPECT_EQ(e.stato, c.stato) << c.nome << ": " << e.err;
+        std::ifstream in(Pid(c.nome));  // the bot's pid, or the helper's written over it
+        pid_t pid = 0;
+        ASSERT_TRUE(in >> pid) << c.nome;
+        EXPECT_TRUE(Sparito(pid)) << c.nome << " " << pid << " outlived the run";
     }
 }
 
