@@ -160,17 +160,22 @@ TEST_F(BotCattivo, WhatTheBotLeavesBehindEndsWithTheRun) {
         std::string corpo;
         int stato;
     };
-    const auto evaso = [&](const char* nome, const std::string& bot) { return "setsid sleep 77 & echo $! > '" + Pid(nome) + "'; exec " + bot; };
+    // The helper marks its natural end: a run that waits for it instead of ending it leaves the mark.
+    const auto evaso = [&](const char* nome, const std::string& bot) {
+        return "setsid sh -c 'sleep 20; touch \"" + Pid(nome) + ".fine\"' & echo $! > '" + Pid(nome) + "'; exec " + bot;
+    };
     const Caso casi[] = {{"tardivo", Bot("goloso.py") + "; exec sleep 60", 0},
                          {"evaso", evaso("evaso", Bot("goloso.py")), 0},
                          {"evaso_cattivo", evaso("evaso_cattivo", "sh -c 'read -r l; read -r l; echo 9'"), 3}};
     for (const Caso& c : casi) {
+        std::remove((Pid(c.nome) + ".fine").c_str());
         const Esito e = Match({"--games", "2", "--opponent-timeout-ms", "300", "--opponent-cmd", Script(c.nome, c.corpo)});
         EXPECT_EQ(e.stato, c.stato) << c.nome << ": " << e.err;
         std::ifstream in(Pid(c.nome));  // the bot's pid, or the helper's written over it
         pid_t pid = 0;
         ASSERT_TRUE(in >> pid) << c.nome;
         EXPECT_TRUE(Sparito(pid)) << c.nome << " " << pid << " outlived the run";
+        EXPECT_FALSE(std::ifstream(Pid(c.nome) + ".fine")) << c.nome << ": the run waited for its helper to end";
     }
 }
 
