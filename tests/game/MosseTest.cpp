@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "BancoDiProva.h"
@@ -141,23 +142,27 @@ TEST(ClickRifiutato, InTheLastTrickTheHumansCardIsPlayedAutomatically) {
     FAIL() << "no game with the human leading the last trick";
 }
 
-// The delay between the arming of the computer's move and the move, over a few games.
-std::vector<Millisecondi> AttesePC(Banco& b, int giochi) {
+// The delays from each arming of `timer` to the next change of `segno` to a value other than 0,
+// over the first `giochi` games: the computer's move (the card it played) or the take (the trick).
+std::vector<Millisecondi> Attese(Banco& b, std::uint64_t giochi, OrologioVirtuale::Id timer, const std::function<int()>& segno) {
     std::vector<Millisecondi> attese;
     bool armato = false;
     Millisecondi t0 = 0;
-    int giocata = 0;
     b.tavolo.Avvia();
-    for (int guardia = 0; b.tavolo.GiochiConclusi() < static_cast<std::uint64_t>(giochi) && guardia < 100000; ++guardia) {
+    for (int guardia = 0, prima = segno(); b.tavolo.GiochiConclusi() < giochi && guardia < 100000; ++guardia) {
         if (!b.conduttore.Passo()) break;
-        const bool ora = b.Armato(b.t().AttesaDelPCaMuovere);
+        const bool ora = b.Armato(timer);
         if (ora && !armato) t0 = b.orologio.Adesso();
         armato = ora;
-        if (b.s().NumeroCartaGiocataDaPC != 0 && giocata == 0) attese.push_back(b.orologio.Adesso() - t0);
-        giocata = b.s().NumeroCartaGiocataDaPC;
+        if (segno() != prima && segno() != 0) attese.push_back(b.orologio.Adesso() - t0);
+        prima = segno();
     }
     return attese;
 }
+std::vector<Millisecondi> AttesePC(Banco& b, int giochi) {
+    return Attese(b, static_cast<std::uint64_t>(giochi), b.t().AttesaDelPCaMuovere, [&] { return b.s().NumeroCartaGiocataDaPC; });
+}
+std::vector<Millisecondi> AttesePresa(Banco& b) { return Attese(b, 1, b.t().EffettuaLaPresa, [&] { return b.s().Manche; }); }
 
 TEST(Intervalli, ResponseSpeedTimesTheComputersMove) {
     const std::pair<const char*, int> velocita[] = {
@@ -188,24 +193,6 @@ TEST(Intervalli, PlayingLevelIsAskedOnlyBelowLevelAWhileTheStockLasts) {
     ASSERT_TRUE(b.Fino([&] { return b.tavolo.GiochiConclusi() == 1; }));
     EXPECT_EQ(b.pc.chiamateLivello, 17);  // one computer move in each trick with the stock not empty
     EXPECT_EQ(b.v().NomePC.testo, "Mr. VELTO B");
-}
-
-// The delay from the trick's completion (take armed) to the take, for every trick of a game.
-std::vector<Millisecondi> AttesePresa(Banco& b) {
-    std::vector<Millisecondi> attese;
-    b.tavolo.Avvia();
-    Millisecondi t0 = -1;
-    int manche = b.s().Manche;
-    for (int guardia = 0; b.tavolo.GiochiConclusi() < 1 && guardia < 100000; ++guardia) {
-        if (!b.conduttore.Passo()) break;
-        if (t0 < 0 && b.Armato(b.t().EffettuaLaPresa)) t0 = b.orologio.Adesso();
-        if (b.s().Manche != manche) {
-            attese.push_back(b.orologio.Adesso() - t0);
-            manche = b.s().Manche;
-            t0 = -1;
-        }
-    }
-    return attese;
 }
 
 TEST(Intervalli, TakeSpeedByOption) {
