@@ -59,12 +59,19 @@ struct Conteggio {
 TEST(Seam, EventsOfADealAndATrick) {
     Banco b(9);
     Conteggio n(b.tavolo);
-    b.Distribuisci();
+    const auto passi = Indice<evento::PassoConcluso>();  // after every step and every input
+    b.tavolo.Avvia();
+    EXPECT_EQ(n.perTipo[passi], 1);
+    b.SoloOrologioFino([&] { return !b.Armato(b.t().DistribuisciCarte); });
+    EXPECT_EQ(n.perTipo[passi], 9);
     EXPECT_EQ(n.perTipo[Indice<evento::GiocoImpostato>()], 1);
     EXPECT_EQ(n.perTipo[Indice<evento::CartaDistribuita>()], 8);
     EXPECT_EQ(n.perTipo[Indice<evento::DistribuzioneFinita>()], 1);
     EXPECT_EQ(n.perTipo[Indice<evento::TurnoUmanoIniziato>()], 1) << "the human leads: impatience starts";
     b.tavolo.ImgCarta_Click(4);
+    EXPECT_EQ(n.perTipo[passi], 10);
+    b.tavolo.ImgCarta_Click(5);  // refused: nothing to redraw
+    EXPECT_EQ(n.perTipo[passi], 10);
     EXPECT_EQ(n.perTipo[Indice<evento::TurnoUmanoFinito>()], 1);
     EXPECT_EQ(n.perTipo[Indice<evento::CartaGiocata>()], 1);
     ASSERT_TRUE(b.SoloOrologioFino([&] { return b.s().Manche == 2; }));
@@ -98,20 +105,6 @@ TEST(Seam, EachCardIsPlayedBeforeItArrivesAndTheTakeComesAfterBoth) {
         EXPECT_NE(storia[i + 3].find("risposta"), std::string::npos) << i;
         EXPECT_EQ(storia[i + 4].rfind("presa ", 0), 0u) << i;
     }
-}
-
-TEST(Seam, PassoConclusoAfterEveryStepAndInput) {
-    Banco b(10);
-    int cambi = 0;
-    auto ascolto = b.tavolo.Eventi().Iscrivi([&](const Evento& e) { cambi += std::holds_alternative<evento::PassoConcluso>(e); });
-    b.tavolo.Avvia();
-    EXPECT_EQ(cambi, 1);
-    b.SoloOrologioFino([&] { return !b.Armato(b.t().DistribuisciCarte); });
-    EXPECT_EQ(cambi, 9);
-    b.tavolo.ImgCarta_Click(5);
-    EXPECT_EQ(cambi, 10);
-    b.tavolo.ImgCarta_Click(5);  // refused: nothing to redraw
-    EXPECT_EQ(cambi, 10);
 }
 
 // Subscribers come and go while events are being published.
