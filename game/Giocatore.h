@@ -12,13 +12,14 @@
 // A player decides from its seat's view only (game/VistaGiocatore.h), never from the table: the
 // other side's hand reaches it only where the rules grant the privilege. A player that keeps tables
 // of its own follows the table through Osserva, which the flow calls for every event, with the
-// seat's view after it, before any other subscriber hears it.
+// seat's view after it (built only if read), before any other subscriber hears it.
 #include <string>
 
 #include "cards/Carta.h"
 #include "game/Eventi.h"
 #include "game/StatoGioco.h"
 #include "game/VistaGiocatore.h"
+#include "game/VistaPigra.h"
 
 namespace mrvelto {
 
@@ -49,7 +50,7 @@ public:
     }
 
     // Every event of the table, with the seat's view as it stands after it.
-    virtual void Osserva(const Evento& e, const VistaGiocatore& vista) {
+    virtual void Osserva(const Evento& e, const VistaPigra& vista) {
         (void)e;
         (void)vista;
     }
@@ -57,8 +58,15 @@ public:
 
 // The view the flow gives `giocatore` on `posto`: with the other hand while the stock lasts for the
 // player that reads it, and never otherwise.
+inline bool PrivilegioPer(const StatoGioco& stato, const Giocatore& giocatore) {
+    return giocatore.LeggeLaManoAvversaria() && PrivilegioDiVelto(stato);
+}
 inline VistaGiocatore VistaPer(const StatoGioco& stato, Chi posto, const Giocatore& giocatore) {
-    return VistaDi(stato, posto, giocatore.LeggeLaManoAvversaria() && PrivilegioDiVelto(stato));
+    return VistaDi(stato, posto, PrivilegioPer(stato, giocatore));
+}
+// The same, for Osserva: built when the player reads it.
+inline VistaPigra VistaPigraPer(const StatoGioco& stato, Chi posto, const Giocatore& giocatore) {
+    return VistaPigra(stato, posto, PrivilegioPer(stato, giocatore));
 }
 
 }  // namespace mrvelto

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A seat's view handed along with an event, built only when it is read: most events change nothing
+// a player keeps, and most players keep nothing, so building it for each one cost more than all the
+// rest of the event. Read within the call that received it: it reads the table as it stands then.
+#include <optional>
+
+#include "game/VistaGiocatore.h"
+
+namespace mrvelto {
+
+class VistaPigra {
+public:
+    // A view already at hand (the caller keeps it alive for the call).
+    VistaPigra(const VistaGiocatore& vista) : vista_(&vista) {}  // implicit: wherever a lazy view goes, a view does
+    // VistaDi(stato, posto, privilegio), the first time it is read.
+    VistaPigra(const StatoGioco& stato, Chi posto, bool privilegio) : stato_(&stato), posto_(posto), privilegio_(privilegio) {}
+    VistaPigra(const VistaPigra&) = delete;
+    VistaPigra& operator=(const VistaPigra&) = delete;
+
+    const VistaGiocatore& operator*() const {
+        if (!vista_) vista_ = &costruita_.emplace(VistaDi(*stato_, posto_, privilegio_));
+        return *vista_;
+    }
+    const VistaGiocatore* operator->() const { return &**this; }
+
+private:
+    mutable const VistaGiocatore* vista_ = nullptr;
+    const StatoGioco* stato_ = nullptr;
+    Chi posto_ = Chi::H;
+    bool privilegio_ = false;
+    mutable std::optional<VistaGiocatore> costruita_;
+};
+
+}  // namespace mrvelto
