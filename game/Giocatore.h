@@ -58,15 +58,8 @@ public:
 
 // The view the flow gives `giocatore` on `posto`: with the other hand while the stock lasts for the
 // player that reads it, and never otherwise.
-inline bool PrivilegioPer(const StatoGioco& stato, const Giocatore& giocatore) {
-    return giocatore.LeggeLaManoAvversaria() && PrivilegioDiVelto(stato);
-}
 inline VistaGiocatore VistaPer(const StatoGioco& stato, Chi posto, const Giocatore& giocatore) {
-    return VistaDi(stato, posto, PrivilegioPer(stato, giocatore));
-}
-// The same, for Osserva: built when the player reads it.
-inline VistaPigra VistaPigraPer(const StatoGioco& stato, Chi posto, const Giocatore& giocatore) {
-    return VistaPigra(stato, posto, PrivilegioPer(stato, giocatore));
+    return VistaDi(stato, posto, giocatore.LeggeLaManoAvversaria() && PrivilegioDiVelto(stato));
 }
 
 }  // namespace mrvelto

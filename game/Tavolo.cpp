@@ -66,7 +66,7 @@ void Tavolo::ImpostaBlocchiOpzioni(BlocchiOpzioni* blocchi) { blocchi_ = blocchi
 void Tavolo::ImpostaRecord(RecordPartite* record) { record_ = record ? record : &recordInMemoria_; }
 
 void Tavolo::Pubblica(const Evento& e) {
-    pc_->Osserva(e, VistaPigraPer(stato_, Chi::PC, *pc_));
+    pc_->Osserva(e, VistaPigra(stato_, Chi::PC, *pc_));
     eventi_.Pubblica(e);
 }
 

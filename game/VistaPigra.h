@@ -9,26 +9,30 @@
 
 namespace mrvelto {
 
+class Giocatore;
+
 class VistaPigra {
 public:
     // A view already at hand (the caller keeps it alive for the call).
     VistaPigra(const VistaGiocatore& vista) : vista_(&vista) {}  // implicit: wherever a lazy view goes, a view does
-    // VistaDi(stato, posto, privilegio), the first time it is read.
-    VistaPigra(const StatoGioco& stato, Chi posto, bool privilegio) : stato_(&stato), posto_(posto), privilegio_(privilegio) {}
+    // The view the flow gives `giocatore` on `posto` (VistaPer), the first time it is read.
+    VistaPigra(const StatoGioco& stato, Chi posto, const Giocatore& giocatore) : stato_(&stato), giocatore_(&giocatore), posto_(posto) {}
     VistaPigra(const VistaPigra&) = delete;
     VistaPigra& operator=(const VistaPigra&) = delete;
 
     const VistaGiocatore& operator*() const {
-        if (!vista_) vista_ = &costruita_.emplace(VistaDi(*stato_, posto_, privilegio_));
+        if (!vista_) Costruisci();
         return *vista_;
     }
     const VistaGiocatore* operator->() const { return &**this; }
 
 private:
+    void Costruisci() const;
+
     mutable const VistaGiocatore* vista_ = nullptr;
     const StatoGioco* stato_ = nullptr;
+    const Giocatore* giocatore_ = nullptr;
     Chi posto_ = Chi::H;
-    bool privilegio_ = false;
     mutable std::optional<VistaGiocatore> costruita_;
 };
 
