@@ -5,6 +5,6 @@
 
 namespace mrvelto {
 
-void VistaPigra::Costruisci() const { vista_ = &costruita_.emplace(VistaPer(*stato_, posto_, *giocatore_)); }
+void VistaPigra::Costruisci() const { vista_ = ::new (static_cast<void*>(spazio_)) VistaGiocatore(VistaPer(*stato_, posto_, *giocatore_)); }
 
 }  // namespace mrvelto

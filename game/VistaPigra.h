@@ -3,7 +3,8 @@
 // A seat's view handed along with an event, built only when it is read: most events change nothing
 // a player keeps, and most players keep nothing, so building it for each one cost more than all the
 // rest of the event. Read within the call that received it: it reads the table as it stands then.
-#include <optional>
+#include <new>
+#include <type_traits>
 
 #include "game/VistaGiocatore.h"
 
@@ -33,7 +34,10 @@ private:
     const StatoGioco* stato_ = nullptr;
     const Giocatore* giocatore_ = nullptr;
     Chi posto_ = Chi::H;
-    mutable std::optional<VistaGiocatore> costruita_;
+    // Raw room rather than an optional: the view is built right in it, and nothing copies it there
+    // (reading back a view just written field by field stalled the processor).
+    alignas(VistaGiocatore) mutable unsigned char spazio_[sizeof(VistaGiocatore)];
+    static_assert(std::is_trivially_destructible_v<VistaGiocatore>, "the room is never destroyed");
 };
 
 }  // namespace mrvelto
