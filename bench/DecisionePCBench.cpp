@@ -9,23 +9,31 @@
 namespace mrvelto {
 namespace {
 
+std::array<CartaDaGioco, 3> Mano(const std::array<const char*, 3>& codici) {
+    std::array<CartaDaGioco, 3> m;
+    for (std::size_t i = 0; i < 3; ++i) m[i] = CartaDaGioco::DaCodice(codici[i]);
+    return m;
+}
+
 // Every card not in the hands, for the endgame positions.
-std::vector<std::string> Giocate(const std::array<std::string, 3>& pc, const std::array<std::string, 3>& h) {
-    std::vector<std::string> v;
-    for (const auto& c : MazzoOrdinato())
+std::vector<CartaDaGioco> Giocate(const std::array<CartaDaGioco, 3>& pc, const std::array<CartaDaGioco, 3>& h) {
+    std::vector<CartaDaGioco> v;
+    for (int n = 1; n <= 40; ++n) {
+        const CartaDaGioco c = CartaDaGioco::DaPosizione(n);
         if (std::find(pc.begin(), pc.end(), c) == pc.end() && std::find(h.begin(), h.end(), c) == h.end()) v.push_back(c);
+    }
     return v;
 }
 
-Situazione Posizione(int stock, Chi turno, std::array<std::string, 3> pc, std::array<std::string, 3> h, int giocataH = 0) {
+Situazione Posizione(int stock, Chi turno, std::array<const char*, 3> pc, std::array<const char*, 3> h, int giocataH = 0) {
     PosizionePC p;
     p.semeBriscola = 'b';
     p.NumeroCarteRimaste = stock;
     p.TurnoDiGioco = turno;
-    p.manoPC = pc;
-    p.manoH = h;
+    p.manoPC = Mano(pc);
+    p.manoH = Mano(h);
     p.NumeroCartaGiocataDaH = giocataH;
-    if (stock <= 0) p.giocate = Giocate(pc, h);
+    if (stock <= 0) p.giocate = Giocate(p.manoPC, p.manoH);
     return SituazioneDaPosizione(p);
 }
 

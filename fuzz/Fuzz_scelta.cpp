@@ -26,6 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto out = RispostaScelta(r);
     const int scelta = out["choice"].get<int>();
-    if (scelta < 1 || scelta > 3 || r.posizione.manoPC[static_cast<std::size_t>(scelta - 1)].empty()) std::abort();
+    if (scelta < 1 || scelta > 3 || r.posizione.manoPC[static_cast<std::size_t>(scelta - 1)].Vuota()) std::abort();
     return 0;
 }

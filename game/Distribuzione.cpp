@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The deal: TimerDistribuisciCarte, one card per firing, 8 firings.
-#include "game/Procedure.h"
+#include "game/RegoleDistribuzione.h"
 #include "game/Tavolo.h"
 
 namespace mrvelto {
@@ -9,24 +9,19 @@ void Tavolo::TimerDistribuisciCarte_Timer() {
     StatoGioco& s = stato_;
     // 1. Peek flag; the opening comment's turn.
     SegnaSbirciata();
-    Pubblica(evento::PassoDistribuzione{s.ContatoreDistribuisciCarte});
-    // 2. The receiving slot; who is to play.
-    const int slot = SlotDellaDistribuzione(s.ContatoreDistribuisciCarte, s.GiocoIniziatoDa);
-    s.AChiTocca = s.GiocoIniziatoDa == Chi::H ? Chi::H : Chi::PC;
-    // 3, 4. Draw and show.
-    Estrai(slot);
-    schermo_.MostraSlot(slot, s, opzioni_);
-    Pubblica(evento::CartaDistribuita{slot, s.ContatoreDistribuisciCarte});
+    const int passo = s.ContatoreDistribuisciCarte;
+    Pubblica(evento::PassoDistribuzione{passo});
+    // 2-4. Draw and show.
+    const Estrazione carta = DistribuisciUnaCarta(s, caso_);
+    ContaEstrazione(carta.posizione);
+    schermo_.MostraSlot(carta.slot, s, opzioni_);
+    Pubblica(evento::CartaDistribuita{carta.slot, passo});
     // 5. Wait for the next firing.
-    if (s.ContatoreDistribuisciCarte < 8) {
-        ++s.ContatoreDistribuisciCarte;
-        return;
-    }
+    if (!AvanzaDistribuzione(s)) return;
     // 6. Step 8: the deal is over.
     orologio_.Abilita(timer_.DistribuisciCarte, false);
     s.CommentoIniziale = false;
     const bool umanoInizia = s.AChiTocca == Chi::H;
-    s.ContatoreDistribuisciCarte = 1;
     schermo_.DatiDistribuzione(s, opzioni_, umanoInizia);
     schermo_.CarteRimaste(s.NumeroCarteRimaste);
     schermo_.MostraCarteRimaste(true);
@@ -36,7 +31,7 @@ void Tavolo::TimerDistribuisciCarte_Timer() {
     // 7. The first move.
     if (umanoInizia) {
         schermo_.Evidenzia(Chi::H, true);
-        s.PuoiGiocare = s.GiocoInCorso = s.PartitaInCorso = true;
+        TurnoAllUmano(s);
         AvviaImpazienza();
         return;
     }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // End of game and match: ConcludiGioco, AggiornaPartita, MostraFineGioco,
 // TimerCommentiFinali, NuovoGioco, MostraNomeLivello; and the first game's set-up.
-#include "game/Procedure.h"
+#include "game/RegoleDistribuzione.h"
+#include "game/RegoleFineGioco.h"
 #include "game/Tavolo.h"
 #include "game/TestoDataOra.h"
 
@@ -30,10 +31,7 @@ void Tavolo::ConcludiGioco() {
     // 2.
     FermaImpazienza();
     // 3. The award ceremony, held only for a winner.
-    const opz::Cerimonia cerimonia = opzioni_.Cerimonia;
-    const bool dovuta = s.Vincitore != Chi::Nessuno && (cerimonia == opz::Cerimonia::OgniGioco ||
-                                                        (cerimonia == opz::Cerimonia::FinePartita && !s.PartitaInCorso));
-    if (dovuta) {
+    if (CerimoniaDovuta(s, opzioni_)) {
         const Chi vincitore = s.Vincitore;
         cerimoniaInCorso_ = true;
         if (musica_->Cerimonia(vincitore, [this] {
@@ -49,27 +47,13 @@ void Tavolo::ConcludiGioco() {
 
 void Tavolo::AggiornaPartita() {
     StatoGioco& s = stato_;
-    // 1.
-    s.GiocoInCorso = false;
-    // 2.
+    // 1, 2, 4. The game into the match.
+    const Chi vincitore = SegnaGiocoNellaPartita(s, opzioni_);
     schermo_.SpegniNomi();
-    if (s.Vincitore == Chi::H) {
-        ++s.PartiteH;
-        schermo_.GiocoVinto(Chi::H, s.PartiteH);
-        s.UltimoVincitore = Chi::H;
-    } else if (s.Vincitore == Chi::PC) {
-        ++s.PartitePC;
-        schermo_.GiocoVinto(Chi::PC, s.PartitePC);
-        s.UltimoVincitore = Chi::PC;
-    } else {
-        s.UltimoVincitore = Chi::Nessuno;
-    }
+    if (vincitore != Chi::Nessuno) schermo_.GiocoVinto(vincitore, vincitore == Chi::H ? s.PartiteH : s.PartitePC);
     // 3.
     schermo_.ImpostaPunteggi(s);
     schermo_.VisibilitaPunteggi(true, opzioni_);
-    // 4.
-    const int n = opzioni_.GiochiPerPartita();
-    if (s.PartitePC == n || s.PartiteH == n) s.PartitaInCorso = false;
     // 5.
     blocchi_->SbloccaOpzioni(!s.PartitaInCorso);
 }
@@ -139,51 +123,26 @@ void Tavolo::ImpostaGioco(bool primo) {
     MostraNomeLivello();
     // 2.
     if (!primo) blocchi_->VariazioniGrafiche(nuovaPartita);
+    // 3-10 on the game state: the slots emptied, the match counts, the leader, a fresh game, the
+    // shuffle. The first game keeps the peek flag the saved settings gave.
+    ImpostaNuovoGioco(s, primo, caso_);
+    corrente_ = EsitoGioco{};
+    corrente_.GiocoIniziatoDa = s.GiocoIniziatoDa;
+    corrente_.inizio = orologio_.Adesso();
     // 3. The table back to its places, every card hidden; the stock counter hidden.
     schermo_.SgombraTavolo();
-    for (int k = 1; k <= 8; ++k) s.Svuota(k);
-    // 4. Match and game numbers, the data panel's heading.
-    if (nuovaPartita) {
-        s.PartitePC = s.PartiteH = 0;
-        if (!primo) s.Sbirciata = false;  // the first game keeps the flag the saved settings gave
-        s.NumeroGioco = 1;
-        schermo_.AzzeraPallini();
-    } else {
-        ++s.NumeroGioco;
-    }
+    // 4. The data panel's heading.
+    if (nuovaPartita) schermo_.AzzeraPallini();
     schermo_.ImpostaIntestazioneDati(
         "Partita n. " + std::to_string(record_->TotalePartite() + 1) + " - Gioco n. " + std::to_string(s.NumeroGioco),
         TestoDataOra(calendario_()));
     // 5.
     schermo_.VisibilitaPunteggi(false, opzioni_);
-    // 6. Nothing drawn, played or taken yet.
-    s.AzzeraSegni();
-    // 7. The leader alternates (the first game keeps the initial one).
-    if (!primo) {
-        const Chi prossimo = s.GiocoIniziatoDa == Chi::H ? Chi::PC : Chi::H;
-        s.GiocoIniziatoDa = s.AChiTocca = s.TurnoDiGioco = prossimo;
-    } else {
-        s.AChiTocca = s.TurnoDiGioco = s.GiocoIniziatoDa;
-    }
-    // 8. Scores and counters of a fresh game.
-    s.PuntiPC = s.PuntiH = 0;
-    s.NumeroCarteRimaste = 34;
-    s.Manche = 1;
-    s.Vincitore = Chi::Nessuno;
-    s.ContatoreDistribuisciCarte = 1;
-    s.NumeroCartaGiocataDaH = s.NumeroCartaGiocataDaPC = 0;
-    s.CartaPCDaGiocare = 0;
+    // 8.
     schermo_.ImpostaPunteggi(s);
     schermo_.CarteRimasteNuovoGioco();
-    corrente_ = EsitoGioco{};
-    corrente_.GiocoIniziatoDa = s.GiocoIniziatoDa;
-    corrente_.inizio = orologio_.Adesso();
     // 9.
-    s.NumeroCartaAnalizzata = 1;
-    MescolaCarte(s, caso_);
     orologio_.Abilita(timer_.DistribuisciCarte, true);
-    // 10.
-    s.PuoiGiocare = true;
     Pubblica(evento::GiocoImpostato{primo, nuovaPartita});
 }
 

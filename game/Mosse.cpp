@@ -2,6 +2,7 @@
 // The moves: the human's click, the computer's move, the movement of a played card,
 // the human's last card, and the answer dispatch AvviaRispostaPC.
 #include "game/Procedure.h"
+#include "game/RegoleMossa.h"
 #include "game/Tavolo.h"
 
 namespace mrvelto {
@@ -20,19 +21,13 @@ void Tavolo::GiocaCartaH(int indice) {
     // 2. Opening instruction; option locks.
     schermo_.NascondiIstruzione();
     blocchi_->BloccaOpzioni(s.GiocoInCorso, s.PartitaInCorso);
-    // 3.
+    // 3, 4 and 6. Step 6 comes first here: the card is registered before the computer is asked to
+    // answer (AvviaRispostaPC registers it too); registering is idempotent.
     s.PuoiGiocare = false;
     schermo_.Evidenzia(Chi::H, false);
-    s.NumeroCartaGiocataDaH = indice;
-    s.UltimaCartaGiocata = s.Carta[indice].Valore();
+    GiocaCarta(s, Chi::H, indice);
     FermaImpazienza();
     SegnaSbirciata();
-    // 4. The last three tricks are counted by plays.
-    if (s.NumeroCarteRimaste < 1) --s.NumeroCarteRimaste;
-    // 6 comes first here: the card is registered before the computer is asked to answer
-    // (AvviaRispostaPC registers it too); registering is idempotent.
-    s.CartaGiocata = {s.Carta[indice], Chi::H};
-    RegistraCartaGiocata(s);
     Pubblica(evento::CartaGiocata{Chi::H, indice, s.TurnoDiGioco == Chi::PC});
     // 5. Move the card.
     if (opzioni_.IntervalloAnimazione() > 0) {
@@ -79,11 +74,7 @@ void Tavolo::AvviaRispostaPC() {
 }
 
 void Tavolo::ScegliUltimaCartaPC() {
-    for (int k = 1; k <= 3; ++k)
-        if (!stato_.Carta[k].Vuota()) {
-            stato_.CartaPCDaGiocare = k;
-            return;
-        }
+    if (const int k = UltimaCartaDelPC(stato_); k != 0) stato_.CartaPCDaGiocare = k;
 }
 
 void Tavolo::AvviaPresa() {
@@ -116,13 +107,9 @@ void Tavolo::GiocaCartaPC() {
         ++anomalie_;  // no legal choice: the state stays as it is
         return;
     }
+    GiocaCarta(s, Chi::PC, q);
     schermo_.NascondiIstruzione();
-    if (s.NumeroCarteRimaste < 1) --s.NumeroCarteRimaste;
-    s.NumeroCartaGiocataDaPC = q;
-    s.UltimaCartaGiocata = s.Carta[q].Valore();
     schermo_.Evidenzia(Chi::PC, false);
-    s.CartaGiocata = {s.Carta[q], Chi::PC};
-    RegistraCartaGiocata(s);
     Pubblica(evento::CartaGiocata{Chi::PC, q, s.TurnoDiGioco == Chi::H});
     const bool animazione = opzioni_.IntervalloAnimazione() > 0;
     if (!animazione) {

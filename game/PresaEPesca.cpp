@@ -1,49 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Taking the trick and drawing: TimerEffettuaLaPresa, TimerPrendicarte, TimerPesca,
 // TimerPescaUltimeDue, the dispatch after the take and GiocaUltimaCartaPC.
-#include "game/Procedure.h"
+#include "game/RegoleDistribuzione.h"
+#include "game/RegolePresa.h"
 #include "game/Tavolo.h"
 
 namespace mrvelto {
 
 void Tavolo::TimerEffettuaLaPresa_Timer() {
     StatoGioco& s = stato_;
-    const int pc = s.NumeroCartaGiocataDaPC;
-    const int h = s.NumeroCartaGiocataDaH;
     // 1.
     orologio_.Abilita(timer_.EffettuaLaPresa, false);
-    if (pc < 1 || pc > 3 || h < 4 || h > 6) {
-        ++anomalie_;  // no complete trick on the table
+    if (!PresaCompleta(s)) {
+        ++anomalie_;
         return;
     }
     if (s.NumeroCarteRimaste != -6) Pubblica(evento::InizioPresa{});
-    // 2. Decide, score, the winner leads.
-    const EsitoPresa esito = DecidiPresa(s.TurnoDiGioco, s.Carta[pc], s.Carta[h], s.SemeBriscola());
-    int& totale = esito.vincitore == Chi::H ? s.PuntiH : s.PuntiPC;
-    totale += esito.punti;
-    schermo_.ImpostaPunteggi(s);
-    s.TurnoDiGioco = s.AChiTocca = esito.vincitore;
-    schermo_.Evidenzia(esito.vincitore, true);
-    // 3. Who took the two played cards.
-    InsiemeCarte& prese = esito.vincitore == Chi::PC ? s.PreseDaPC : s.PreseDaH;
-    prese = prese.Con(s.InTavola());
-    // 4.
-    const int manche = s.Manche;
-    schermo_.DatiPresa(s);
-    ++s.Manche;
+    // 2-6. Decide, score, the winner leads and keeps the cards; the next trick.
+    const Presa presa = EffettuaPresa(s);
     ++corrente_.prese;
-    // 5. The draw starts from its first firing; the players' per-trick reset.
-    if (s.NumeroCarteRimaste > 0) s.NumeroCartaAnalizzata = 1;
-    Pubblica(evento::PresaEffettuata{esito.vincitore, esito.punti, manche});
-    // 6.
-    if (totale > 60) s.Vincitore = esito.vincitore;
+    schermo_.ImpostaPunteggi(s);
+    schermo_.Evidenzia(presa.vincitore, true);
+    schermo_.DatiPresa(s);
+    Pubblica(evento::PresaEffettuata{presa.vincitore, presa.punti, presa.manche});
     // 7. The 60-point rule ends the game here.
-    if (!opzioni_.FinoUltimaPresa() && s.Vincitore != Chi::Nessuno) {
+    if (PresaConcludeGioco(s, opzioni_)) {
         schermo_.RiponiCarteGiocate(s);
-        if (s.NumeroCarteRimaste < 1) {
-            s.Svuota(pc);
-            s.Svuota(h);
-        }
+        LiberaPostiGiocati(s);
         ConcludiGioco();
         return;
     }
@@ -53,45 +36,41 @@ void Tavolo::TimerEffettuaLaPresa_Timer() {
     else
         orologio_.Abilita(timer_.Prendicarte, true);
     // 9. Undo the 10 ms of a button take.
-    const int presa = opzioni_.IntervalloPresa();
-    if (presa > 0 && orologio_.Intervallo(timer_.EffettuaLaPresa) != presa && !orologio_.Abilitato(timer_.EffettuaLaPresa))
-        orologio_.ImpostaIntervallo(timer_.EffettuaLaPresa, presa);
+    const int intervallo = opzioni_.IntervalloPresa();
+    if (intervallo > 0 && orologio_.Intervallo(timer_.EffettuaLaPresa) != intervallo && !orologio_.Abilitato(timer_.EffettuaLaPresa))
+        orologio_.ImpostaIntervallo(timer_.EffettuaLaPresa, intervallo);
 }
 
 void Tavolo::FinePresa() {
-    StatoGioco& s = stato_;
-    schermo_.RiponiCarteGiocate(s);
-    if (s.NumeroCarteRimaste < 1) {
-        s.Svuota(s.NumeroCartaGiocataDaPC);
-        s.Svuota(s.NumeroCartaGiocataDaH);
-    }
+    schermo_.RiponiCarteGiocate(stato_);
+    LiberaPostiGiocati(stato_);
     DispatchDopoPresa();
 }
 
 void Tavolo::DispatchDopoPresa() {
     StatoGioco& s = stato_;
-    const int n = s.NumeroCarteRimaste;
-    if (n > 2) {
-        orologio_.Abilita(timer_.Pesca, true);
-    } else if (n == 2) {
-        orologio_.Abilita(timer_.PescaUltimeDue, true);
-    } else if (n == -2) {
-        if (s.TurnoDiGioco == Chi::H) {
-            s.GiocoInCorso = s.PartitaInCorso = s.PuoiGiocare = true;
-        } else {
-            SceltaPC();
-            ArmaMossa();
-            s.PuoiGiocare = true;
-        }
-    } else if (n == -4) {
-        if (s.TurnoDiGioco == Chi::PC) {
-            GiocaUltimaCartaPC();
-        } else {
-            s.GiocoInCorso = s.PartitaInCorso = s.PuoiGiocare = true;
-            orologio_.Abilita(timer_.UltimacartaH, true);
-        }
-    } else if (n == -6) {
-        ConcludiGioco();
+    switch (FaseDopoLaPresa(s)) {
+        case DopoLaPresa::Pesca: orologio_.Abilita(timer_.Pesca, true); break;
+        case DopoLaPresa::PescaUltimeDue: orologio_.Abilita(timer_.PescaUltimeDue, true); break;
+        case DopoLaPresa::Penultima:
+            if (s.TurnoDiGioco == Chi::H) {
+                TurnoAllUmano(s);
+            } else {
+                SceltaPC();
+                ArmaMossa();
+                s.PuoiGiocare = true;
+            }
+            break;
+        case DopoLaPresa::Ultima:
+            if (s.TurnoDiGioco == Chi::PC) {
+                GiocaUltimaCartaPC();
+            } else {
+                TurnoAllUmano(s);
+                orologio_.Abilita(timer_.UltimacartaH, true);
+            }
+            break;
+        case DopoLaPresa::FineGioco: ConcludiGioco(); break;
+        case DopoLaPresa::Nulla: break;
     }
 }
 
@@ -112,15 +91,12 @@ void Tavolo::TimerPrendicarte_Timer() {
 
 void Tavolo::TimerPesca_Timer() {
     StatoGioco& s = stato_;
-    const bool prima = s.NumeroCartaAnalizzata == 1;
-    const int slot = SlotCheRiceve();
-    --s.NumeroCarteRimaste;
+    const Pescata p = Pesca(s, caso_);
+    ContaEstrazione(p.posizione);
     schermo_.CarteRimaste(s.NumeroCarteRimaste);
-    Estrai(slot);
-    schermo_.MostraSlot(slot, s, opzioni_);
-    Pubblica(evento::CartaPescata{slot <= 3 ? Chi::PC : Chi::H, slot});
-    if (prima) return;
-    // Second firing.
+    schermo_.MostraSlot(p.slot, s, opzioni_);
+    Pubblica(evento::CartaPescata{p.slot <= 3 ? Chi::PC : Chi::H, p.slot});
+    if (!p.seconda) return;
     FinePesca();
     Pubblica(evento::PescaFinita{});
     if (s.TurnoDiGioco == Chi::PC) {
@@ -132,27 +108,18 @@ void Tavolo::TimerPesca_Timer() {
 }
 
 void Tavolo::FinePesca() {
-    StatoGioco& s = stato_;
-    schermo_.DatiPesca(s, opzioni_);
-    s.NumeroCartaGiocataDaPC = 0;
-    s.NumeroCartaGiocataDaH = 0;
+    schermo_.DatiPesca(stato_, opzioni_);
+    ChiudiPesca(stato_);
 }
 
 void Tavolo::TimerPescaUltimeDue_Timer() {
     StatoGioco& s = stato_;
-    const bool prima = s.NumeroCartaAnalizzata == 1;
-    // First firing: the winner takes the covered stock card; second: the loser the briscola card.
-    const int slot = SlotCheRiceve();
-    const int da = prima ? kSlotMazzo : kSlotBriscola;
-    s.Carta[slot] = s.Carta[da];
-    s.ContatoreCarteEstratte = slot;
-    schermo_.Nascondi(da);
-    schermo_.MostraSlot(slot, s, opzioni_);
-    --s.NumeroCarteRimaste;
+    const Pescata p = PescaUltimeDue(s);
+    schermo_.Nascondi(p.da);
+    schermo_.MostraSlot(p.slot, s, opzioni_);
     schermo_.CarteRimaste(s.NumeroCarteRimaste);
-    Pubblica(evento::CartaPescata{slot <= 3 ? Chi::PC : Chi::H, slot});
-    if (prima) return;
-    // Second firing.
+    Pubblica(evento::CartaPescata{p.slot <= 3 ? Chi::PC : Chi::H, p.slot});
+    if (!p.seconda) return;
     schermo_.MostraCarteRimaste(false);
     FinePesca();
     Pubblica(evento::PescaFinita{});
@@ -162,17 +129,6 @@ void Tavolo::TimerPescaUltimeDue_Timer() {
     }
     orologio_.Abilita(timer_.PescaUltimeDue, false);
     PescaFinita();
-}
-
-// The winner draws at the first firing, the loser at the second; NumeroCartaAnalizzata counts
-// the firings.
-int Tavolo::SlotCheRiceve() {
-    StatoGioco& s = stato_;
-    const bool vinceH = s.TurnoDiGioco == Chi::H;
-    const bool prima = s.NumeroCartaAnalizzata == 1;
-    s.NumeroCartaAnalizzata = prima ? 2 : 1;
-    if (prima == vinceH) return s.NumeroCartaGiocataDaH;
-    return s.NumeroCartaGiocataDaPC;
 }
 
 // Both hands are full again: the human may play when it is his turn.

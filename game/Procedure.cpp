@@ -48,8 +48,7 @@ void RegistraCartaGiocata(StatoGioco& stato) {
 
 bool CartaGiocataNelGioco(const StatoGioco& stato, int n) { return stato.Giocate.Contiene(CartaDaGioco::DaPosizione(n)); }
 
-void ScriviPresa(const StatoGioco& stato, PannelloDati& dati) {
-    const int m = stato.Manche;
+void ScriviPresa(const StatoGioco& stato, int m, PannelloDati& dati) {
     if (m <= kManchePannello) {
         const char briscola = stato.SemeBriscola();
         ScriviCarta(dati, CellaDellaManche(m, ColonnaDati::CartaPC), stato.Carta[stato.NumeroCartaGiocataDaPC], briscola, true);

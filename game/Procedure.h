@@ -34,9 +34,9 @@ void RegistraCartaGiocata(StatoGioco& stato);
 // Whether deck position n (1..40) has been played in this game, as RegistraCartaGiocata marks it.
 bool CartaGiocataNelGioco(const StatoGioco& stato, int n);
 
-// RegistraPresa's panel part: the taken trick into cells b+9..b+12 with b = 6 × Manche, the
-// winner (TurnoDiGioco, already set by the take) coloured. The flow then moves Manche on.
-void ScriviPresa(const StatoGioco& stato, PannelloDati& dati);
+// RegistraPresa's panel part: trick `manche` into cells b+9..b+12 with b = 6 × manche, the
+// winner (TurnoDiGioco, already set by the take) coloured.
+void ScriviPresa(const StatoGioco& stato, int manche, PannelloDati& dati);
 
 // RiponiCarteGiocate: hides the two played cards and puts them back at their hand places.
 void RiponiCarteGiocate(const StatoGioco& stato, Presentazione& vista);

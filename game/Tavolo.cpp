@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table object: construction, timer wiring, seams, options and the input entry points.
 // The steps live in Distribuzione.cpp (deal), Mosse.cpp (moves and their movement),
-// PresaEPesca.cpp (take and draw) and FineGioco.cpp (end of game and match, new game).
+// PresaEPesca.cpp (take and draw) and FineGioco.cpp (end of game and match, new game); what
+// each does to the game state is in the rules units (RegoleDistribuzione, RegoleMossa,
+// RegolePresa, RegoleFineGioco), which the steps call before they show and schedule.
 #include "game/Tavolo.h"
 
 #include "game/AspettoCarte.h"
-#include "game/Procedure.h"
+#include "game/RegoleMossa.h"
 
 namespace mrvelto {
 
@@ -119,30 +121,18 @@ void Tavolo::AvviaImpazienza() { Pubblica(evento::TurnoUmanoIniziato{}); }
 void Tavolo::FermaImpazienza() { Pubblica(evento::TurnoUmanoFinito{}); }
 
 void Tavolo::SegnaSbirciata() {
-    if (!opzioni_.MostraCartePC()) return;
-    const bool prima = !stato_.Sbirciata;
-    stato_.Sbirciata = true;
-    if (prima) Pubblica(evento::Sbirciata{});
+    if (mrvelto::SegnaSbirciata(stato_, opzioni_)) Pubblica(evento::Sbirciata{});
 }
 
-void Tavolo::Estrai(int slot) {
-    stato_.ContatoreCarteEstratte = slot;
-    if (EstraiACasoUnaCarta(stato_, stato_, slot, caso_) == 0) {
-        ++corrente_.estrazioni[0];  // a draw from an empty deck: counted as an anomaly
-        return;
-    }
-    ++corrente_.estrazioni[static_cast<std::size_t>(stato_.Carta[slot].Posizione())];
-}
+// Position 0 is a draw from an empty deck: counted as an anomaly.
+void Tavolo::ContaEstrazione(int posizione) { ++corrente_.estrazioni[static_cast<std::size_t>(posizione)]; }
 
 // ---- Input entry points -------------------------------------------------------------------------
 
 bool Tavolo::ClickAccettato(int indice) const {
     const Presentazione& vista = schermo_.Vista();
-    return !vista.EsciVisibile && stato_.NumeroCarteRimaste > -4 && indice >= 4 && indice <= 6 &&
-           stato_.GiocoInCorso && stato_.PuoiGiocare && stato_.AChiTocca == Chi::H &&
-           !orologio_.Abilitato(timer_.AnimazionecartePC) &&
-           // an image that is hidden cannot be clicked, nor an empty slot
-           vista.Slot[indice].visibile && !stato_.Carta[indice].Vuota();
+    return UmanoPuoGiocare(stato_, indice) && !vista.EsciVisibile && !orologio_.Abilitato(timer_.AnimazionecartePC) &&
+           vista.Slot[indice].visibile;  // an image that is hidden cannot be clicked
 }
 
 void Tavolo::cmdEffettuaLaPresa_Click() {

@@ -207,10 +207,9 @@ private:
     void AvviaPresa();  // take button or TimerEffettuaLaPresa by Opzione[14]
     void DispatchDopoPresa();
     void FinePresa();   // RiponiCarteGiocate, empty played slots, dispatch
-    void FinePesca();
-    int SlotCheRiceve();  // the hand slot that receives this firing's card
-    void PescaFinita();   // data cells of the drawn cards, played slots forgotten
-    void Estrai(int slot);
+    void FinePesca();     // data cells of the drawn cards, played slots forgotten
+    void PescaFinita();   // the human may play when it is his turn
+    void ContaEstrazione(int posizione);  // into the running game's audit
     void ImpostaGioco(bool primo);
     void AvviaImpazienza();
     void FermaImpazienza();

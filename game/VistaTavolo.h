@@ -81,8 +81,8 @@ public:
     void ImpostaIntestazione2(std::string riga2) { dati_.Intestazione2 = std::move(riga2); }
     // The deal's cards in cells 2..8 and the leader's colour in cell 8.
     void DatiDistribuzione(const StatoGioco& s, const Opzioni& o, bool umanoInizia);
-    // The taken trick into its row.
-    void DatiPresa(const StatoGioco& s) { ScriviPresa(s, dati_); }
+    // The trick just taken (the take has moved Manche on) into its row.
+    void DatiPresa(const StatoGioco& s) { ScriviPresa(s, s.Manche - 1, dati_); }
     // The two cards just drawn into the row of the trick before.
     void DatiPesca(const StatoGioco& s, const Opzioni& o);
     void CaricaPannelloDati(const PannelloDati& dati);

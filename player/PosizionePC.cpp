@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "player/PosizionePC.h"
 
-#include <set>
-
+#include "cards/InsiemeCarte.h"
 #include "player/PotenzialeCarte.h"
 
 namespace mrvelto {
 
 namespace {
 
-int CarteInMano(const std::array<std::string, 3>& mano) {
+int CarteInMano(const std::array<CartaDaGioco, 3>& mano) {
     int n = 0;
-    for (const auto& c : mano) n += !c.empty();
+    for (const CartaDaGioco c : mano) n += !c.Vuota();
     return n;
 }
 
@@ -28,18 +27,20 @@ std::optional<std::string> ErrorePosizione(const PosizionePC& p) {
         if (p.TurnoDiGioco != atteso)
             return std::string("con stock ") + std::to_string(n) + " tocca a " + (atteso == Chi::PC ? "PC" : "H") + " iniziare";
     }
-    std::set<std::string> viste;
-    auto controlla = [&](const std::string& c) -> std::optional<std::string> {
-        if (!CodiceValido(c)) return "carta sconosciuta: \"" + c + "\"";
-        if (!viste.insert(c).second) return "carta presente due volte: \"" + c + "\"";
+    InsiemeCarte viste;
+    auto controlla = [&](CartaDaGioco c) -> std::optional<std::string> {
+        if (viste.Contiene(c)) return "carta presente due volte: \"" + std::string(c.Codice()) + "\"";
+        viste.Aggiungi(c);
         return std::nullopt;
     };
     for (const auto* mano : {&p.manoPC, &p.manoH})
-        for (const auto& c : *mano)
-            if (!c.empty())
+        for (const CartaDaGioco c : *mano)
+            if (!c.Vuota())
                 if (auto e = controlla(c)) return e;
-    for (const auto& c : p.giocate)
+    for (const CartaDaGioco c : p.giocate) {
+        if (c.Vuota()) return "una carta giocata manca";
         if (auto e = controlla(c)) return e;
+    }
 
     // Cards per hand and cards played, by the stage.
     const int mano = n > 0 ? 3 : n >= -1 ? 3 : n >= -3 ? 2 : 1;
@@ -50,11 +51,11 @@ std::optional<std::string> ErrorePosizione(const PosizionePC& p) {
         return "con stock " + std::to_string(n) + " le carte giocate sono " + std::to_string(giocate) + ", non " + std::to_string(p.giocate.size());
     if (n > 0)
         for (const auto* m : {&p.manoPC, &p.manoH})
-            for (const auto& c : *m)
-                if (c.empty()) return "con il mazzo non vuoto le mani sono piene";
+            for (const CartaDaGioco c : *m)
+                if (c.Vuota()) return "con il mazzo non vuoto le mani sono piene";
     if (p.TurnoDiGioco == Chi::H) {
         const int h = p.NumeroCartaGiocataDaH;
-        if (h < 4 || h > 6 || p.manoH[static_cast<std::size_t>(h - 4)].empty()) return "played_h deve indicare una carta della mano di H (4..6)";
+        if (h < 4 || h > 6 || p.manoH[static_cast<std::size_t>(h - 4)].Vuota()) return "played_h deve indicare una carta della mano di H (4..6)";
     } else if (p.NumeroCartaGiocataDaH != 0) {
         return "played_h vale solo quando il computer risponde";
     }
@@ -66,8 +67,8 @@ Situazione SituazioneDaPosizione(const PosizionePC& p) {
     Situazione r;
     StatoGioco& s = r.stato;
     for (int i = 0; i < 3; ++i) {
-        if (!p.manoPC[static_cast<std::size_t>(i)].empty()) s.Metti(i + 1, p.manoPC[static_cast<std::size_t>(i)]);
-        if (!p.manoH[static_cast<std::size_t>(i)].empty()) s.Metti(i + 4, p.manoH[static_cast<std::size_t>(i)]);
+        s.Metti(i + 1, p.manoPC[static_cast<std::size_t>(i)]);
+        s.Metti(i + 4, p.manoH[static_cast<std::size_t>(i)]);
     }
     s.SemeSenzaCarta = p.semeBriscola;
     s.NumeroCarteRimaste = p.NumeroCarteRimaste;
@@ -77,10 +78,9 @@ Situazione SituazioneDaPosizione(const PosizionePC& p) {
     s.PuntiPC = p.PuntiPC;
     s.PuntiH = p.PuntiH;
     PreparaPreseVirtuali(s, r.tab);
-    for (const auto& c : p.giocate) {
-        const int n = PosizioneNelMazzo(c);
-        r.tab.PreseVirtuali[n].stato = StatoCarta::Giocata;
-        s.Giocate.Aggiungi(CartaDaGioco::DaPosizione(n));
+    for (const CartaDaGioco c : p.giocate) {
+        r.tab.PreseVirtuali[c.Posizione()].stato = StatoCarta::Giocata;
+        s.Giocate.Aggiungi(c);
     }
     return r;
 }

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A position as the computer sees it when it must play, in plain terms (card codes, the stock
-// count, the scores), checked for consistency and turned into the game state and the player's
-// card memory. `mrvelto-sim choose`, the benchmarks and the tests build their positions with it.
+// A position as the computer sees it when it must play, in plain terms (cards, the stock count,
+// the scores), checked for consistency and turned into the game state and the player's card
+// memory. `mrvelto-sim choose`, the benchmarks and the tests build their positions with it; card
+// codes are read where a position comes in as text, never here.
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "cards/Carta.h"
 #include "game/StatoGioco.h"
 #include "player/TabellePC.h"
 
@@ -17,10 +19,10 @@ struct PosizionePC {
     char semeBriscola = 'd';
     int NumeroCarteRimaste = 34;  // after the human's play in the last three tricks
     Chi TurnoDiGioco = Chi::PC;
-    std::array<std::string, 3> manoPC;  // slots 1..3; empty for no card
-    std::array<std::string, 3> manoH;   // slots 4..6
-    int NumeroCartaGiocataDaH = 0;      // 4..6 when the computer answers
-    std::vector<std::string> giocate;   // played before, not the card now on the table
+    std::array<CartaDaGioco, 3> manoPC;  // slots 1..3; no card for an empty slot
+    std::array<CartaDaGioco, 3> manoH;   // slots 4..6
+    int NumeroCartaGiocataDaH = 0;       // 4..6 when the computer answers
+    std::vector<CartaDaGioco> giocate;   // played before, not the card now on the table
     int PuntiPC = 0;
     int PuntiH = 0;
 };

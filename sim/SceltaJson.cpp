@@ -54,14 +54,19 @@ std::string Testo(const json& v, const char* nome) {
     return v.get<std::string>();
 }
 
-std::array<std::string, 3> Mano(const json& v, const char* nome) {
+// Card codes become cards here, at the edge: what lies beyond reads only typed cards.
+CartaDaGioco Carta(const json& v, const char* nome) {
+    const std::string codice = Testo(v, nome);
+    const CartaDaGioco c = CartaDaGioco::DaCodice(codice);
+    if (c.Vuota()) Errore("carta sconosciuta: \"" + codice + "\"");
+    return c;
+}
+
+std::array<CartaDaGioco, 3> Mano(const json& v, const char* nome) {
     if (!v.is_array() || v.size() != 3) Errore(std::string("\"") + nome + "\" deve essere un elenco di 3 carte o null");
-    std::array<std::string, 3> mano;
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (v[i].is_null()) continue;
-        mano[i] = Testo(v[i], nome);
-        if (!CodiceValido(mano[i])) Errore("carta sconosciuta: \"" + mano[i] + "\"");
-    }
+    std::array<CartaDaGioco, 3> mano;
+    for (std::size_t i = 0; i < 3; ++i)
+        if (!v[i].is_null()) mano[i] = Carta(v[i], nome);
     return mano;
 }
 
@@ -125,7 +130,7 @@ RichiestaScelta LeggiRichiestaScelta(const json& j) {
     }
     const json& giocate = Chiave(j, "played");
     if (!giocate.is_array()) Errore("\"played\" deve essere un elenco di carte");
-    for (const json& c : giocate) p.giocate.push_back(Testo(c, "played"));
+    for (const json& c : giocate) p.giocate.push_back(Carta(c, "played"));
     const long long pc = Intero(Chiave(j, "points_pc"), "points_pc", 0, 120);
     const long long h = Intero(Chiave(j, "points_h"), "points_h", 0, 120);
     if (pc + h > 120) Errore("punti fuori dall'intervallo 0..120");

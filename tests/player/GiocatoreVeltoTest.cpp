@@ -27,9 +27,9 @@ void Distribuisci(Giocatore& g, const VistaGiocatore& v) {
 }
 
 // A card played earlier in the game, seen as it left a hand.
-void Registra(Giocatore& g, const std::string& carta) {
+void Registra(Giocatore& g, CartaDaGioco carta) {
     VistaGiocatore v;
-    v.giocate.Aggiungi(CartaDaGioco::DaCodice(carta));
+    v.giocate.Aggiungi(carta);
     g.Osserva(evento::CartaGiocata{Chi::PC, 1, false}, v);
 }
 
@@ -64,7 +64,7 @@ TEST(GiocatoreVelto, EventsMarkTheCardsAsTheTableDid) {
     GiocatoreVelto velto(caso);
     StatoGioco s = test::ConMazzo('c', {"Ad", "2s", "Rc"}, {"3d", "Fb", "7c"}).stato;
     Distribuisci(velto, DalPC(s));
-    Registra(velto, "Ab");  // left over from a game that the next set-up forgets
+    Registra(velto, CartaDaGioco::DaCodice("Ab"));  // left over from a game that the next set-up forgets
     Distribuisci(velto, DalPC(s));
     VistaGiocatore vista = DalPC(s);
     vista.giocate.Aggiungi(CartaDaGioco::DaCodice("2s"));
@@ -178,8 +178,8 @@ TEST(PosizioneDallaVista, PutsTheSeatInTheComputersPlace) {
 TEST(SituazioneDaPosizione, KeepsTheBriscolaSuitWithoutItsCard) {
     PosizionePC p;
     p.semeBriscola = 'c';
-    p.manoPC = {"Ad", "2s", "Rc"};
-    p.manoH = {"3d", "Fb", "7c"};
+    p.manoPC = test::Mano({"Ad", "2s", "Rc"});
+    p.manoH = test::Mano({"3d", "Fb", "7c"});
     const Situazione sit = SituazioneDaPosizione(p);
     EXPECT_TRUE(sit.stato.Carta[kSlotBriscola].Vuota());
     EXPECT_EQ(sit.stato.SemeBriscola(), 'c');
@@ -201,7 +201,8 @@ TEST(GiocatoreVelto, OnTheHumansSeatChoosesAsTheComputerWouldInTheMirror) {
     std::mt19937 gen(31);
     const int stock[] = {30, 30, 16, 16, 4, 0, -1, -2, -3};
     for (int prova = 0; prova < 900; ++prova) {
-        std::vector<std::string> mazzo(MazzoOrdinato().begin(), MazzoOrdinato().end());
+        std::vector<CartaDaGioco> mazzo;
+        for (int n = 1; n <= 40; ++n) mazzo.push_back(CartaDaGioco::DaPosizione(n));
         std::shuffle(mazzo.begin(), mazzo.end(), gen);
         PosizionePC p;
         p.semeBriscola = kSemi[gen() % 4];
@@ -232,8 +233,8 @@ TEST(GiocatoreVelto, OnTheHumansSeatChoosesAsTheComputerWouldInTheMirror) {
         for (int k = 1; k <= 3; ++k) {
             t.Svuota(k);
             t.Svuota(k + 3);
-            if (!p.manoH[static_cast<std::size_t>(k - 1)].empty()) t.Metti(k, p.manoH[static_cast<std::size_t>(k - 1)]);
-            if (!p.manoPC[static_cast<std::size_t>(k - 1)].empty()) t.Metti(k + 3, p.manoPC[static_cast<std::size_t>(k - 1)]);
+            t.Metti(k, p.manoH[static_cast<std::size_t>(k - 1)]);
+            t.Metti(k + 3, p.manoPC[static_cast<std::size_t>(k - 1)]);
         }
         t.TurnoDiGioco = p.TurnoDiGioco == Chi::PC ? Chi::H : Chi::PC;
         t.NumeroCartaGiocataDaH = 0;
