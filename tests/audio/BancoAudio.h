@@ -4,6 +4,7 @@
 // clip lengths given as text.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "audio/ImpiantoAudio.h"
@@ -34,6 +35,12 @@ public:
         for (const Ordine& o : ordini)
             if (o.comando == "Play") s.push_back(o);
         return s;
+    }
+    // The last file started with "Play" whose path begins with `prefisso`, or none.
+    const Ordine* UltimoSuonato(std::string_view prefisso) const {
+        for (auto o = ordini.rbegin(); o != ordini.rend(); ++o)
+            if (o->comando == "Play" && o->file.starts_with(prefisso)) return &*o;
+        return nullptr;
     }
     std::vector<Ordine> ordini;
 

@@ -18,15 +18,8 @@ TEST(Impazienza, TheFirstGrumbleComesAfterTwelveTicks) {
         b.banco.Distribuisci();
         ASSERT_EQ(b.s().AChiTocca, Chi::H);  // the human leads the first game
         const Millisecondi t0 = b.banco.orologio.Adesso();
-        ASSERT_TRUE(b.banco.SoloOrologioFino([&] {
-            for (const Ordine& o : b.effetti.Suonati())
-                if (Inizia(o.file, "Commenti/Impaz/")) return true;
-            return false;
-        }));
-        Millisecondi quando = -1;
-        for (const Ordine& o : b.effetti.Suonati())
-            if (Inizia(o.file, "Commenti/Impaz/")) quando = o.quando;
-        EXPECT_EQ(quando - t0, attesa) << carattere;
+        ASSERT_TRUE(b.banco.SoloOrologioFino([&] { return b.effetti.UltimoSuonato("Commenti/Impaz/") != nullptr; }));
+        EXPECT_EQ(b.effetti.UltimoSuonato("Commenti/Impaz/")->quando - t0, attesa) << carattere;
         EXPECT_TRUE(b.s().InterdiciSuoni);
         // When the clip ends the count starts again while the human still thinks.
         b.banco.orologio.Avanza(DurateClip::kPredefinita);
@@ -132,9 +125,8 @@ TEST(Suoni, OpeningAndFinalComments) {
     EXPECT_GE(primo, 1);
     EXPECT_LE(primo, 12);
     ASSERT_TRUE(b.banco.Fino([&] { return b.banco.tavolo.Vista().FineGioco.visibile; }, 2000000));
-    ASSERT_TRUE(b.banco.SoloOrologioFino([&] { return Inizia(b.effetti.Suonati().back().file, "Commenti/Fine/"); }));
-    const Ordine fine = b.effetti.Suonati().back();
-    ASSERT_TRUE(Inizia(fine.file, "Commenti/Fine/Fine")) << fine.file;
+    ASSERT_TRUE(b.banco.SoloOrologioFino([&] { return b.effetti.UltimoSuonato("Commenti/Fine/Fine") != nullptr; }));
+    const Ordine fine = *b.effetti.UltimoSuonato("Commenti/Fine/Fine");
     const int n = std::stoi(fine.file.substr(std::string("Commenti/Fine/Fine").size(), 2));
     const Chi ultimo = b.s().UltimoVincitore;
     const int da = ultimo == Chi::PC ? 1 : ultimo == Chi::H ? 9 : 17;

@@ -13,20 +13,14 @@
 #include "platform/ClipWav.h"
 #include "platform/Miscelatore.h"
 #include "platform/MotoreAudio.h"
+#include "support/FileDiProva.h"
 
 namespace mrvelto {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A scratch folder per test, removed with it.
-struct Cartella {
-    fs::path percorso = fs::temp_directory_path() / ("motore-" + std::to_string(::getpid()) + "-" +
-                                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    Cartella() { fs::create_directories(percorso); }
-    ~Cartella() { fs::remove_all(percorso); }
-    fs::path operator/(const std::string& nome) const { return percorso / nome; }
-};
+using Cartella = test::CartellaTemporanea;
 
 void Le32(std::vector<std::uint8_t>& b, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
@@ -126,7 +120,7 @@ struct Banco {
     std::unique_ptr<Lettore> effetti, musica, inno;
 
     explicit Banco(const char* soundfont = "/nessun/soundfont.sf2") {
-        motore = std::make_unique<MotoreCattura>(cartella / "cattura.wav", soundfont);
+        motore = std::make_unique<MotoreCattura>(cartella() / "cattura.wav", soundfont);
         motore->ImpostaOra([this] { return adesso; });
         effetti = motore->NuovoLettore(VoceAudio::Effetti);
         musica = motore->NuovoLettore(VoceAudio::Musica);
@@ -136,10 +130,14 @@ struct Banco {
         adesso = t;
         motore->Segna();
     }
+    // Writes clip `nome` (see ScriviClip) and plays it on `lettore` now.
+    void Suona(Lettore& lettore, const std::string& nome, int fotogrammi, int (*valori)(int)) {
+        SuonaDaCapo(lettore, ScriviClip(cartella() / nome, fotogrammi, valori).string());
+    }
     std::vector<int> Fine(Millisecondi t) {
         A(t);
         motore.reset();
-        return Sinistro(cartella / "cattura.wav");
+        return Sinistro(cartella() / "cattura.wav");
     }
 };
 
@@ -154,9 +152,8 @@ void Tratto(const std::vector<int>& s, std::size_t da, std::size_t n, int (*clip
 TEST(Cattura, CommandsTakeEffectAtTheirVirtualMoment) {
     {
         Banco b;
-        const auto clip = ScriviClip(b.cartella / "a.wav", 2000, Rampa);
         b.A(10);
-        SuonaDaCapo(*b.effetti, clip.string());
+        b.Suona(*b.effetti, "a.wav", 2000, Rampa);
         const auto s = b.Fine(100);
         ASSERT_EQ(s.size(), 4410u);
         Tratto(s, 0, 441);  // 10 ms of silence, the clip, silence again
@@ -165,8 +162,7 @@ TEST(Cattura, CommandsTakeEffectAtTheirVirtualMoment) {
     }
     {
         Banco b;
-        const auto clip = ScriviClip(b.cartella / "a.wav", 4000, Rampa);
-        SuonaDaCapo(*b.effetti, clip.string());
+        b.Suona(*b.effetti, "a.wav", 4000, Rampa);
         b.adesso = 20;
         FermaLettore(*b.effetti);
         const auto s = b.Fine(60);
@@ -176,11 +172,9 @@ TEST(Cattura, CommandsTakeEffectAtTheirVirtualMoment) {
     }
     {
         Banco b;
-        const auto a = ScriviClip(b.cartella / "a.wav", 4000, Rampa);
-        const auto c = ScriviClip(b.cartella / "c.wav", 1000, Negativa);
-        SuonaDaCapo(*b.effetti, a.string());
+        b.Suona(*b.effetti, "a.wav", 4000, Rampa);
         b.adesso = 15;
-        SuonaDaCapo(*b.effetti, c.string());
+        b.Suona(*b.effetti, "c.wav", 1000, Negativa);
         const auto s = b.Fine(50);
         Tratto(s, 0, 661, Rampa);  // from 15 ms only the second clip: nothing of the first is added
         Tratto(s, 661, 1000, Negativa);
@@ -188,8 +182,7 @@ TEST(Cattura, CommandsTakeEffectAtTheirVirtualMoment) {
     }
     {
         Banco b;
-        const auto a = ScriviClip(b.cartella / "a.wav", 4000, Rampa);
-        SuonaDaCapo(*b.effetti, a.string());
+        b.Suona(*b.effetti, "a.wav", 4000, Rampa);
         b.adesso = 5;
         b.effetti->Comando("Prev");
         const auto s = b.Fine(30);
@@ -201,18 +194,16 @@ TEST(Cattura, CommandsTakeEffectAtTheirVirtualMoment) {
 // Each at its gain: a comment louder than a noise.
 TEST(Cattura, DueLettoriSiSommano) {
     Banco b;
-    fs::create_directories(b.cartella / "Commenti");
-    const auto a = ScriviClip(b.cartella / "Commenti" / "a.wav", 4000, [](int) { return 10000; });
-    const auto c = ScriviClip(b.cartella / "c.wav", 4000, [](int) { return 10000; });
-    SuonaDaCapo(*b.effetti, a.string());
-    SuonaDaCapo(*b.inno, c.string());
+    fs::create_directories(b.cartella() / "Commenti");
+    b.Suona(*b.effetti, "Commenti/a.wav", 4000, [](int) { return 10000; });
+    b.Suona(*b.inno, "c.wav", 4000, [](int) { return 10000; });
     const auto s = b.Fine(20);
     EXPECT_NEAR(s[100], Riscritto(10000, Miscelatore::kGuadagnoVoce) + Riscritto(10000), 2);
 }
 
 TEST(Cattura, LaDurataEIlTempoVirtuale) {
     Banco b;
-    const auto a = ScriviClip(b.cartella / "a.wav", 100, Rampa);
+    const auto a = ScriviClip(b.cartella() / "a.wav", 100, Rampa);
     for (Millisecondi t = 0; t < 1234; t += 97) {
         b.adesso = t;
         SuonaDaCapo(*b.effetti, a.string());
@@ -222,13 +213,13 @@ TEST(Cattura, LaDurataEIlTempoVirtuale) {
     const std::uint64_t attesi = 1234 * 44100 / 1000;
     EXPECT_EQ(b.motore->Fotogrammi(), attesi);
     // Readable before the end: the header already counts every frame written.
-    const auto durante = LeggiWav(b.cartella / "cattura.wav");
+    const auto durante = LeggiWav(b.cartella() / "cattura.wav");
     ASSERT_TRUE(durante);
     EXPECT_EQ(durante->Fotogrammi(), attesi);
     b.adesso = 2000;  // the end renders up to the clock's time
     const auto s = b.Fine(2000);
     EXPECT_EQ(s.size(), 2000u * 441 / 10);
-    EXPECT_EQ(fs::file_size(b.cartella / "cattura.wav"), 44 + s.size() * 4);
+    EXPECT_EQ(fs::file_size(b.cartella() / "cattura.wav"), 44 + s.size() * 4);
 }
 
 // A format-0 MIDI file: one note of an organ (it holds without decaying) on channel `canale`,
@@ -260,7 +251,7 @@ TEST(CatturaMidi, IlBranoSuonaECloseLoZittisceMaUnInnoNonZittisceLaMusica) {
     if (!ConSoundfont()) GTEST_SKIP() << "fluid-soundfont-gm is not installed";
     {
         Banco b(kSoundfontPredefinito);
-        SuonaDaCapo(*b.musica, ScriviMidi(b.cartella / "brano.mid", 60, 1000).string());
+        SuonaDaCapo(*b.musica, ScriviMidi(b.cartella() / "brano.mid", 60, 1000).string());
         b.adesso = 1000;
         FermaLettore(*b.musica);
         const auto s = b.Fine(1500);
@@ -269,9 +260,9 @@ TEST(CatturaMidi, IlBranoSuonaECloseLoZittisceMaUnInnoNonZittisceLaMusica) {
         EXPECT_LT(Rms(s, 44100 + 441, 66150), 1e-4);
     }
     Banco b(kSoundfontPredefinito);
-    SuonaDaCapo(*b.musica, ScriviMidi(b.cartella / "brano.mid", 60, 2000).string());
+    SuonaDaCapo(*b.musica, ScriviMidi(b.cartella() / "brano.mid", 60, 2000).string());
     b.adesso = 500;
-    SuonaDaCapo(*b.inno, ScriviMidi(b.cartella / "inno.mid", 67, 2000).string());
+    SuonaDaCapo(*b.inno, ScriviMidi(b.cartella() / "inno.mid", 67, 2000).string());
     b.adesso = 1000;
     FermaLettore(*b.inno);
     const auto s = b.Fine(2000);
@@ -284,8 +275,8 @@ TEST(CatturaMidi, IlBranoSuonaECloseLoZittisceMaUnInnoNonZittisceLaMusica) {
 TEST(CatturaMidi, WhatCannotSoundIsSilentAndTheEngineSaysWhy) {
     Banco b("/nessun/soundfont.sf2");
     b.effetti->Comando("Pause");
-    SuonaDaCapo(*b.effetti, (b.cartella / "manca.wav").string());
-    SuonaDaCapo(*b.musica, ScriviMidi(b.cartella / "brano.mid", 60, 500).string());
+    SuonaDaCapo(*b.effetti, (b.cartella() / "manca.wav").string());
+    SuonaDaCapo(*b.musica, ScriviMidi(b.cartella() / "brano.mid", 60, 500).string());
     b.A(500);
     b.motore->Attendi();
     EXPECT_NE(b.motore->Problema(), "");
@@ -309,9 +300,9 @@ TEST(CacheClip, KeepsTheRecentClipsWithinItsBudget) {
     Cartella c;
     const std::size_t unaClip = 4000 * sizeof(std::int16_t);
     Miscelatore mix("/nessun/soundfont.sf2", 2 * unaClip);
-    const auto a = ScriviClip(c / "a.wav", 4000, Rampa);
-    const auto b = ScriviClip(c / "b.wav", 4000, Rampa);
-    const auto d = ScriviClip(c / "d.wav", 4000, Rampa);
+    const auto a = ScriviClip(c() / "a.wav", 4000, Rampa);
+    const auto b = ScriviClip(c() / "b.wav", 4000, Rampa);
+    const auto d = ScriviClip(c() / "d.wav", 4000, Rampa);
     EXPECT_TRUE(Suona(mix, VoceAudio::Effetti, a));
     EXPECT_TRUE(Suona(mix, VoceAudio::Effetti, b));
     EXPECT_TRUE(Suona(mix, VoceAudio::Effetti, a));  // a is the recent one now
@@ -325,7 +316,7 @@ TEST(CacheClip, KeepsTheRecentClipsWithinItsBudget) {
     EXPECT_FALSE(Suona(mix, VoceAudio::Effetti, b));
     // One clip bigger than the whole budget is still kept: its next cue is the likely one.
     Miscelatore stretto("/nessun/soundfont.sf2", 16);
-    const auto e = ScriviClip(c / "e.wav", 4000, Rampa);
+    const auto e = ScriviClip(c() / "e.wav", 4000, Rampa);
     EXPECT_TRUE(Suona(stretto, VoceAudio::Effetti, e));
     EXPECT_EQ(stretto.ByteClip(), unaClip);
     fs::remove(e);
@@ -336,8 +327,8 @@ TEST(CacheClip, KeepsTheRecentClipsWithinItsBudget) {
 TEST(CacheClip, AClipLeavingTheCacheWhileSoundingPlaysOn) {
     Cartella c;
     Miscelatore mix("/nessun/soundfont.sf2", 16);
-    const auto lunga = ScriviClip(c / "lunga.wav", 3000, Negativa);
-    const auto breve = ScriviClip(c / "breve.wav", 100, Rampa);
+    const auto lunga = ScriviClip(c() / "lunga.wav", 3000, Negativa);
+    const auto breve = ScriviClip(c() / "breve.wav", 100, Rampa);
     ASSERT_TRUE(Suona(mix, VoceAudio::Musica, lunga));
     Suona(mix, VoceAudio::Effetti, breve);  // pushes the long one out
     mix.Applica({VoceAudio::Effetti, TipoComando::Close, {}});

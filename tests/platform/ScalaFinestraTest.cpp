@@ -15,9 +15,7 @@ TEST(ScalaFinestra, TheLargestStepInNinetyPercentOfTheScreenAndTheOverride) {
     EXPECT_EQ(ScalaFinestra(tavolo, QSize(640, 480)), 1.0);  // too small for any: the smallest
     EXPECT_EQ(LeggiScala(QStringLiteral("1,5")), 1.5);
     EXPECT_EQ(LeggiScala(QStringLiteral(" 2 ")), 2.0);
-    EXPECT_FALSE(LeggiScala(QStringLiteral("0.5")));
-    EXPECT_FALSE(LeggiScala(QStringLiteral("grande")));
-    EXPECT_FALSE(LeggiScala(QStringLiteral("nan")));
+    for (const char* rifiutata : {"0.5", "grande", "nan"}) EXPECT_FALSE(LeggiScala(QString::fromUtf8(rifiutata))) << rifiutata;
 }
 
 }  // namespace

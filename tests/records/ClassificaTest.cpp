@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <tuple>
 
+#include "Campioni.h"
 #include "records/AggiornaClassifica.h"
 
 namespace mrvelto {
@@ -62,21 +63,13 @@ TEST(Classifica, OnlyTheWinnersRowTakesTheMatchDate) {
             if (r.Classifica[i].NomeVincitore == nome) return r.Classifica[i].DataPartitaVinta;
         return std::string("(not ranked)");
     };
-    EsitoPartita e;
-    e.vincitore = Chi::PC;
-    e.letteraLivello = 'C';
-
-    e.nomeH = "Bruno";  // known loser
-    e.quando = DataOra{14, 3, 2026, 18, 7, 0};
-    AggiornaClassifica(r, e);
+    AggiornaClassifica(r, test::Esito("Bruno", Chi::PC, 0, 3, 'C', {14, 3, 2026, 18, 7, 0}));  // a known loser
     ASSERT_EQ(Contenuto(r.Classifica), (std::vector<Voce>{{"Anna", 2, 1}, {"Mr. VELTO", 1, 0}, {"Bruno", 1, 4}}));
     EXPECT_EQ(data("Mr. VELTO"), "14/3/26");
     EXPECT_EQ(data("Bruno"), "1/1/26");
     EXPECT_EQ(data("Anna"), "1/1/26");
 
-    e.nomeH = "Carla";  // new loser
-    e.quando = DataOra{15, 3, 2026, 9, 0, 0};
-    AggiornaClassifica(r, e);
+    AggiornaClassifica(r, test::Esito("Carla", Chi::PC, 0, 3, 'C', {15, 3, 2026, 9, 0, 0}));  // a new loser
     ASSERT_EQ(Contenuto(r.Classifica),
               (std::vector<Voce>{{"Mr. VELTO", 2, 0}, {"Anna", 2, 1}, {"Bruno", 1, 4}, {"Carla", 0, 1}}));
     EXPECT_EQ(data("Mr. VELTO"), "15/3/26");
@@ -119,22 +112,13 @@ TEST(Classifica, WhenEveryRowHasWinsANewLoserIsNotEntered) {
 
 TEST(Classifica, PerLevelCountsAndPeekedMatches) {
     Record r;
-    EsitoPartita e;
-    e.nomeH = "Ugo";
-    e.vincitore = Chi::H;
-    e.letteraLivello = 'D';
-    e.Sbirciata = true;
-    AggiornaClassifica(r, e);
+    AggiornaClassifica(r, test::Esito("Ugo", Chi::H, 3, 0, 'D', {}, true));
     EXPECT_EQ(r.SconfittePCVariLivelli[4], 1);
     EXPECT_TRUE(r.Classifica[1].Vuota());  // a peeked match leaves the ranking alone
-    e.Sbirciata = false;
-    e.vincitore = Chi::PC;
-    e.letteraLivello = 'E';
-    AggiornaClassifica(r, e);
+    AggiornaClassifica(r, test::Esito("Ugo", Chi::PC, 0, 3, 'E', {}));
     EXPECT_EQ(r.VittoriePCVariLivelli[5], 1);
     EXPECT_EQ(Contenuto(r.Classifica), (std::vector<Voce>{{"Mr. VELTO", 1, 0}, {"Ugo", 0, 1}}));
-    e.nomeH = "";  // a nameless player is not ranked
-    AggiornaClassifica(r, e);
+    AggiornaClassifica(r, test::Esito("", Chi::PC, 0, 3, 'E', {}));  // a nameless player is not ranked
     EXPECT_EQ(Contenuto(r.Classifica).size(), 2u);
     EXPECT_EQ(r.VociAlbo(), 3);
 }

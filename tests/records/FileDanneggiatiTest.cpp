@@ -21,6 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::Campione;
+using test::Finestra;
+using test::Testo;
 
 const std::string kPasswd =
     "root:x:0:0:root:/root:/bin/bash\n"
@@ -28,21 +30,7 @@ const std::string kPasswd =
     "\"\"\n";
 
 EsitoPartita Esito(const std::string& nome, Chi vincitore, int minuto) {
-    EsitoPartita e;
-    e.nomeH = nome;
-    e.vincitore = vincitore;
-    e.NomeVincitorePartita = vincitore == Chi::PC ? "Mr. VELTO" : nome;
-    e.PartiteH = vincitore == Chi::H ? 3 : 1;
-    e.PartitePC = vincitore == Chi::PC ? 3 : 1;
-    e.letteraLivello = 'B';
-    e.quando = {2, 3, 2027, 20, minuto, 0};
-    return e;
-}
-
-std::string Testo(Avvisi& avvisi) {
-    std::string t;
-    for (const auto& s : avvisi.Prendi()) t += s + "\n";
-    return t;
+    return test::Esito(nome, vincitore, vincitore == Chi::H ? 3 : 1, vincitore == Chi::PC ? 3 : 1, 'B', {2, 3, 2027, 20, minuto, 0});
 }
 
 std::vector<std::string> Nomi(const fs::path& cartella) {
@@ -174,12 +162,11 @@ TEST(FileDanneggiati, JunkOrAForeignFileIsSetAsideWholeAndTheMessageSaysWhatWasK
         if (collegamento) fs::create_symlink(estraneo, c.dati / "MVeAlbo.txt");
         else if (ciclo) fs::create_symlink("MVeAlbo.txt", c.dati / "MVeAlbo.txt");
         else test::ScriviByte(c.dati / "MVeAlbo.txt", "q\x9f\x01 zz\r\n,,,\r\n");
-        Avvisi avvisi;
-        RecordSuFile record(c.radici, avvisi);
-        record.LeggiRecord({6, 12, 2026, 18, 40, 2});
+        Finestra f(c.radici, {6, 12, 2026, 18, 40, 2});
+        RecordSuFile& record = f.record;
         EXPECT_EQ(record.Dati().LstAlbo, std::vector<std::string>{""});
         EXPECT_EQ(record.Dati().Classifica[1].NomeVincitore, "Pietà");
-        const std::string testo = Testo(avvisi);
+        const std::string testo = Testo(f.avvisi);
         EXPECT_NE(testo.find(ciclo ? "Il file MVeAlbo.txt è un collegamento che rimanda a se stesso: non c'era nulla da leggere."
                                    : "Il file MVeAlbo.txt è incompleto o danneggiato: non ne è stato importato nulla."),
                   std::string::npos)
@@ -207,15 +194,11 @@ TEST(FileDanneggiati, AnUnreadableFileStaysWhereItIsAndIsNeverWrittenOver) {
     const std::string albo = test::LeggiByte(c.dati / "MVeAlbo.txt");
     ::chmod((c.dati / "MVeAlbo.txt").c_str(), 0);
     const std::string r = ComeUtenteComune(c.dir(), [&] {
-        Avvisi avvisi;
-        RecordSuFile record(c.radici, avvisi);
-        record.LeggiRecord({6, 12, 2026, 18, 40, 2});
-        std::string t = Testo(avvisi);
-        record.AggiornaClassifica(Esito("Pietà", Chi::H, 1));
-        t += record.Salva() ? "saved\n" : "not saved\n";
-        t += Testo(avvisi);
-        t += "partite " + std::to_string(record.Dati().TotalePartite) + "\n";
-        return t;
+        Finestra f(c.radici, {6, 12, 2026, 18, 40, 2});
+        std::string t = Testo(f.avvisi);
+        f.record.AggiornaClassifica(Esito("Pietà", Chi::H, 1));
+        t += f.record.Salva() ? "saved\n" : "not saved\n";
+        return t + Testo(f.avvisi);
     });
     EXPECT_NE(r.find("I record non si sono potuti leggere. Il file MVeAlbo.txt non si può leggere (permesso negato). Il file è "
                      "stato lasciato com'è e non verrà sovrascritto"),
@@ -239,12 +222,9 @@ TEST(FileDanneggiati, AnUnreadableFolderIsReportedNotTakenAsEmpty) {
         c.Tre();
         ::chmod(c.dati.c_str(), 0);
         const std::string r = ComeUtenteComune(c.dir(), [&] {
-            Avvisi avvisi;
-            RecordSuFile record(c.radici, avvisi);
-            record.LeggiRecord({});
-            std::string t = Testo(avvisi);
-            t += record.Salva() ? "saved\n" : "not saved\n";
-            return t;
+            Finestra f(c.radici);
+            const std::string t = Testo(f.avvisi);
+            return t + (f.record.Salva() ? "saved\n" : "not saved\n");
         });
         ::chmod(c.dati.c_str(), 0755);
         EXPECT_NE(r.find("La cartella " + c.dati.string() + " non si può leggere (permesso negato)."), std::string::npos) << r;
@@ -254,12 +234,10 @@ TEST(FileDanneggiati, AnUnreadableFolderIsReportedNotTakenAsEmpty) {
     {  // "Dati" is a file
         Cartella c;
         test::ScriviByte(c.dati, "non una cartella");
-        Avvisi avvisi;
-        RecordSuFile record(c.radici, avvisi);
-        record.LeggiRecord({});
-        const std::string t = Testo(avvisi);
+        Finestra f(c.radici);
+        const std::string t = Testo(f.avvisi);
         EXPECT_NE(t.find("non si può leggere (una parte del percorso non è una cartella)."), std::string::npos) << t;
-        EXPECT_FALSE(record.Salva());
+        EXPECT_FALSE(f.record.Salva());
         EXPECT_EQ(test::LeggiByte(c.dati), "non una cartella");
     }
 }
@@ -278,9 +256,8 @@ long ScritturaAMeta(int fd, const void* dati, std::size_t quanti) {
 TEST(FileDanneggiati, AFullOrReadOnlyDiskKeepsTheOldFilesAndTheMatchesForTheNextSave) {
     Cartella c;
     c.Tre();
-    Avvisi avvisi;
-    RecordSuFile record(c.radici, avvisi);
-    record.LeggiRecord({});
+    Finestra f(c.radici);
+    RecordSuFile& record = f.record;
     record.AggiornaClassifica(Esito("Pietà", Chi::H, 1));
     for (const auto& [errore, motivo] : std::vector<std::pair<int, std::string>>{{ENOSPC, "il disco è pieno"},
                                                                                  {EROFS, "il disco è in sola lettura"},
@@ -290,7 +267,7 @@ TEST(FileDanneggiati, AFullOrReadOnlyDiskKeepsTheOldFilesAndTheMatchesForTheNext
         const bool ok = record.Salva();
         ImpostaScrittura(prima);
         EXPECT_FALSE(ok) << motivo;
-        const std::string t = Testo(avvisi);
+        const std::string t = Testo(f.avvisi);
         // The journal is written first: where it cannot be, nothing changed.
         EXPECT_NE(t.find("I record non sono stati salvati. Impossibile scrivere il file " + (c.dati / ".giornale-record").string() +
                          ": " + motivo + "."),
@@ -303,11 +280,9 @@ TEST(FileDanneggiati, AFullOrReadOnlyDiskKeepsTheOldFilesAndTheMatchesForTheNext
     // Space again: the match played meanwhile is saved, once.
     ASSERT_TRUE(record.Salva());
     ASSERT_TRUE(record.Salva());
-    Avvisi dopo;
-    RecordSuFile riletto(c.radici, dopo);
-    riletto.LeggiRecord({});
-    EXPECT_EQ(riletto.Dati().TotalePartite, 4);
-    EXPECT_EQ(riletto.Dati().LstAlbo[3].rfind("4)  Pietà - Mr. VELTO B", 0), 0u) << riletto.Dati().LstAlbo[3];
+    const Finestra riletto(c.radici);
+    EXPECT_EQ(riletto.record.Dati().TotalePartite, 4);
+    EXPECT_EQ(riletto.record.Dati().LstAlbo[3].rfind("4)  Pietà - Mr. VELTO B", 0), 0u) << riletto.record.Dati().LstAlbo[3];
 }
 
 TEST(FileTemporanei, WhatAKilledRunLeftIsRemovedAtStartAndNothingElse) {
@@ -316,10 +291,8 @@ TEST(FileTemporanei, WhatAKilledRunLeftIsRemovedAtStartAndNothingElse) {
     for (const char* n : {"MVeAlbo.txt.tmp", "MVeClass.txt.tmp-4242", "MVeImpo.txt.tmp-1"}) test::ScriviByte(c.dati / n, "mezzo");
     for (const char* n : {"appunti.tmpx", "MVeAlbo.txt.tmp-x1", "MVeAlbo-danneggiato-20261206-184002.txt"})
         test::ScriviByte(c.dati / n, "mio");
-    Avvisi avvisi;
-    RecordSuFile record(c.radici, avvisi);
-    record.LeggiRecord({});
-    EXPECT_TRUE(avvisi.Vuoto()) << Testo(avvisi);
+    Finestra f(c.radici);
+    EXPECT_TRUE(f.avvisi.Vuoto()) << Testo(f.avvisi);
     EXPECT_EQ(Nomi(c.dati), (std::vector<std::string>{".blocco-finestre", ".blocco-record", ".blocco-scrittura", "MVeAlbo-danneggiato-20261206-184002.txt",
                                                       "MVeAlbo.txt", "MVeAlbo.txt.tmp-x1", "MVeClass.txt", "MVePart.txt", "appunti.tmpx"}));
     ASSERT_TRUE(ScriviFileAtomico(c.dati / "MVeNome.txt", "\"Pietà\"\r\n"));
@@ -346,10 +319,8 @@ TEST(DueFinestre, BothWindowsMatchesAreKeptInterleavedOrNot) {
         if (i % 2) b.SalvaRecord();  // B saves every other match: its two pending are merged together
     }
     b.SalvaRecord();
-    Avvisi avvisi;
-    RecordSuFile dopo(c.radici, avvisi);
-    dopo.LeggiRecord({});
-    const Record& r = dopo.Dati();
+    Finestra dopo(c.radici);
+    const Record& r = dopo.record.Dati();
     ASSERT_EQ(r.TotalePartite, 13);
     int alfa = 0, beta = 0;
     for (int i = 0; i < 13; ++i) {
@@ -360,9 +331,7 @@ TEST(DueFinestre, BothWindowsMatchesAreKeptInterleavedOrNot) {
     }
     EXPECT_EQ(alfa, 5);
     EXPECT_EQ(beta, 5);
-    int perLivello = 0;
-    for (int k = 1; k <= kLivelli; ++k) perLivello += r.VittoriePCVariLivelli[k] + r.SconfittePCVariLivelli[k];
-    EXPECT_EQ(perLivello, 3 + 10);
+    EXPECT_EQ(test::PerLivello(r), 3 + 10);
     EXPECT_EQ(b.Dati(), r);  // the window shows what it saved, the other's matches included
 }
 
@@ -373,13 +342,11 @@ TEST(DueFinestre, ProcessesSavingAtOnceLoseNothing) {
     for (int n = 0; n < kProcessi; ++n) {
         const pid_t pid = ::fork();
         if (pid == 0) {
-            Avvisi avvisi;
-            RecordSuFile record(c.radici, avvisi);
-            record.LeggiRecord({});
+            Finestra f(c.radici);
             bool ok = true;
             for (int i = 0; i < kPartite; ++i) {
-                record.AggiornaClassifica(Esito("P" + std::to_string(n), Chi::H, i));
-                ok = record.Salva() && ok;
+                f.record.AggiornaClassifica(Esito("P" + std::to_string(n), Chi::H, i));
+                ok = f.record.Salva() && ok;
             }
             ::_exit(ok ? 0 : 1);
         }
@@ -390,12 +357,10 @@ TEST(DueFinestre, ProcessesSavingAtOnceLoseNothing) {
         ::waitpid(pid, &stato, 0);
         EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0);
     }
-    Avvisi avvisi;
-    RecordSuFile dopo(c.radici, avvisi);
-    dopo.LeggiRecord({});
-    EXPECT_TRUE(avvisi.Vuoto()) << Testo(avvisi);
-    EXPECT_EQ(dopo.Dati().TotalePartite, kProcessi * kPartite);
-    EXPECT_EQ(dopo.Dati().SconfittePCVariLivelli[2], kProcessi * kPartite);
+    Finestra dopo(c.radici);
+    EXPECT_TRUE(dopo.avvisi.Vuoto()) << Testo(dopo.avvisi);
+    EXPECT_EQ(dopo.record.Dati().TotalePartite, kProcessi * kPartite);
+    EXPECT_EQ(dopo.record.Dati().SconfittePCVariLivelli[2], kProcessi * kPartite);
 }
 
 }  // namespace

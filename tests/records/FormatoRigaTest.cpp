@@ -13,13 +13,11 @@ TEST(Cp1252, EveryByteSurvivesDecodingAndEncodingTheRestBecomesAQuestionMark) {
     EXPECT_EQ(ACp1252(DaCp1252(tutti)), tutti);
     EXPECT_EQ(DaCp1252("\xE0\x80\x94"), "à€”");
     EXPECT_EQ(ACp1252("Abilità"), "Abilit\xE0");
-    EXPECT_EQ(ACp1252("Loquacità"), "Loquacit\xE0");
-    // What the code page cannot hold becomes a question mark.
-    EXPECT_EQ(ACp1252("a\u4E2Db"), "a?b");
-    EXPECT_EQ(ACp1252("😀"), "?");
-    EXPECT_EQ(ACp1252("x\xC3"), "x?");        // cut sequence
-    EXPECT_EQ(ACp1252("\xC0\xAF"), "??");     // overlong form
-    EXPECT_EQ(ACp1252("\xED\xA0\x80"), "???");  // surrogate
+    // What the code page cannot hold becomes a question mark: a cut sequence, an overlong form,
+    // the first and the last surrogate.
+    for (const auto& [utf8, cp] : {std::pair{"a\u4E2Db", "a?b"}, {"😀", "?"}, {"x\xC3", "x?"}, {"\xC0\xAF", "??"},
+                                   {"\xED\xA0\x80", "???"}, {"\xED\xBF\xBF", "???"}})
+        EXPECT_EQ(ACp1252(utf8), cp) << utf8;
     EXPECT_FALSE(RappresentabileInCp1252("Łódź"));
     EXPECT_TRUE(RappresentabileInCp1252("Niccolò € Caffé"));
 }
@@ -70,20 +68,14 @@ TEST(FormatoRiga, ConversionsRefuseWhatIsNotTheirType) {
     EXPECT_EQ(ComeIntero(v("750")), 750);
     EXPECT_EQ(ComeIntero(v("\"3\"")), 3);  // the records keep counts as texts
     EXPECT_EQ(ComeIntero(v("+5")), 5);
-    EXPECT_FALSE(ComeIntero(v("7.5")));
-    EXPECT_FALSE(ComeIntero(v("")));
-    EXPECT_FALSE(ComeIntero(v("99999999999999999999999")));
+    for (const char* r : {"7.5", "", "99999999999999999999999"}) EXPECT_FALSE(ComeIntero(v(r))) << r;
     EXPECT_FLOAT_EQ(*ComeDecimale(v("1234.5")), 1234.5f);
     EXPECT_FLOAT_EQ(*ComeDecimale(v(".5")), 0.5f);
     EXPECT_FLOAT_EQ(*ComeDecimale(v("1E+3")), 1000.0f);
-    EXPECT_FALSE(ComeDecimale(v("1,5")));
-    EXPECT_FALSE(ComeDecimale(v("nan")));
-    EXPECT_FALSE(ComeDecimale(v("inf")));
-    EXPECT_FALSE(ComeDecimale(v("1e99")));
+    for (const char* r : {"1,5", "nan", "inf", "1e99"}) EXPECT_FALSE(ComeDecimale(v(r))) << r;
     EXPECT_EQ(ComeSiNo(v("#TRUE#")), true);
     EXPECT_EQ(ComeSiNo(v("#FALSE#")), false);
-    EXPECT_FALSE(ComeSiNo(v("\"#TRUE#\"")));
-    EXPECT_FALSE(ComeSiNo(v("Si")));
+    for (const char* r : {"\"#TRUE#\"", "Si"}) EXPECT_FALSE(ComeSiNo(v(r))) << r;
     EXPECT_EQ(ComeTesto(v("nudo")), "nudo");
 }
 

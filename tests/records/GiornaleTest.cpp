@@ -24,15 +24,9 @@ using test::Campione;
 using Cartella = test::CartellaDati;
 
 EsitoPartita Esito(int i) {
-    EsitoPartita e;
-    e.nomeH = "Giro" + std::to_string(i % 4);
-    e.vincitore = i % 3 ? Chi::H : Chi::PC;
-    e.NomeVincitorePartita = e.vincitore == Chi::PC ? "Mr. VELTO" : e.nomeH;
-    e.PartiteH = e.vincitore == Chi::H ? 3 : 1;
-    e.PartitePC = e.vincitore == Chi::PC ? 3 : 1;
-    e.letteraLivello = static_cast<char>('A' + i % 5);
-    e.quando = {2, 3, 2027, 20, i % 60, 0};
-    return e;
+    const Chi v = i % 3 ? Chi::H : Chi::PC;
+    return test::Esito("Giro" + std::to_string(i % 4), v, v == Chi::H ? 3 : 1, v == Chi::PC ? 3 : 1, static_cast<char>('A' + i % 5),
+                       {2, 3, 2027, 20, i % 60, 0});
 }
 
 int passi = 0, fermaAl = 0;
@@ -46,27 +40,19 @@ bool Passo(std::string_view passo, const fs::path&) {
     return false;
 }
 
-int PerLivello(const Record& r) {
-    int n = 0;
-    for (int k = 1; k <= kLivelli; ++k) n += r.VittoriePCVariLivelli[k] + r.SconfittePCVariLivelli[k];
-    return n;
-}
-
 // After a restart: the files on disk, read bare, say what the window read; log, count and
 // per-level results agree; nothing is reported. Returns the matches logged.
 int Concordi(const Cartella& c) {
-    Avvisi avvisi;
-    RecordSuFile record(c.radici, avvisi);
-    record.LeggiRecord({});
-    for (const auto& t : avvisi.Testi())  // the test's own window may still be open: nothing else
+    const test::Finestra f(c.radici);
+    for (const auto& t : f.avvisi.Testi())  // the test's own window may still be open: nothing else
         EXPECT_EQ(t.rfind("Mr. VELTO è già aperto in un'altra finestra", 0), 0u) << t;
     EXPECT_FALSE(fs::exists(c.dati / std::string(kGiornaleRecord)));
     const std::string cl = test::LeggiByte(c.dati / "MVeClass.txt"), al = test::LeggiByte(c.dati / "MVeAlbo.txt"),
                       pa = test::LeggiByte(c.dati / "MVePart.txt");
     Record nudo;
     EXPECT_TRUE(LeggiRecordDa(&cl, &al, &pa, nudo).Integro());
-    EXPECT_EQ(nudo, record.Dati());
-    EXPECT_EQ(PerLivello(nudo), nudo.TotalePartite);
+    EXPECT_EQ(nudo, f.record.Dati());
+    EXPECT_EQ(test::PerLivello(nudo), nudo.TotalePartite);
     return nudo.TotalePartite;
 }
 
@@ -74,14 +60,12 @@ TEST(Giornale, ASaveStoppedAtAnyStepLeavesTheFilesAgreeingAndEachMatchCountedOnc
     Cartella c;
     c.Tre();
     {  // the steps of one save
-        Avvisi avvisi;
-        RecordSuFile record(c.radici, avvisi);
-        record.LeggiRecord({});
-        record.AggiornaClassifica(Esito(0));
+        test::Finestra f(c.radici);
+        f.record.AggiornaClassifica(Esito(0));
         passi = 0;
         fermaAl = 0;
         const auto prima = ImpostaPasso(&Passo);
-        ASSERT_TRUE(record.Salva());
+        ASSERT_TRUE(f.record.Salva());
         ImpostaPasso(prima);
     }
     const int tuttiIPassi = passi;
@@ -152,10 +136,8 @@ TEST(Giornale, ARankingThatDisagreesWithTheLogIsReportedOrRebuiltFromACompleteLo
     AggiornaClassifica(r, Esito(1));
     test::ScriviByte(c.dati / "MVeClass.txt", ScriviRecord(r).classifica);
     const auto leggi = [&] {
-        Avvisi avvisi;
-        RecordSuFile record(c.radici, avvisi);
-        record.LeggiRecord({});
-        return std::pair{avvisi.Vuoto() ? "" : avvisi.Testi().front(), record.Dati()};
+        const test::Finestra f(c.radici);
+        return std::pair{f.avvisi.Vuoto() ? "" : f.avvisi.Testi().front(), f.record.Dati()};
     };
     auto [testo, letto] = leggi();
     std::string troncato = CodificaGiornale(ScriviRecord(r));
@@ -165,7 +147,7 @@ TEST(Giornale, ARankingThatDisagreesWithTheLogIsReportedOrRebuiltFromACompleteLo
               "La classifica (MVeClass.txt) conta 4 partite, l'albo d'oro 3: non è possibile sapere quali partite manchino all'uno o "
               "all'altra, quindi sono stati lasciati come sono. Per ricostruire la classifica dalle 3 partite dell'albo, togli il "
               "file MVeClass.txt dalla cartella dei dati prima del prossimo avvio.");
-    EXPECT_EQ(PerLivello(letto), 4);
+    EXPECT_EQ(test::PerLivello(letto), 4);
     fs::remove(c.dati / "MVeClass.txt");
     std::tie(testo, letto) = leggi();
     EXPECT_EQ(testo, "Il file MVeClass.txt mancava. La classifica e i risultati di Mr. VELTO per livello sono stati ricostruiti "
@@ -181,14 +163,12 @@ TEST(Giornale, ACountThatDisagreesIsRecountedAndSaidOnce) {
     Cartella c;
     c.Tre();
     test::ScriviByte(c.dati / "MVePart.txt", "7\r\n");
-    Avvisi avvisi;
-    RecordSuFile record(c.radici, avvisi);
-    record.LeggiRecord({});
-    EXPECT_EQ(avvisi.Prendi(), std::vector<std::string>{
+    test::Finestra f(c.radici);
+    EXPECT_EQ(f.avvisi.Prendi(), std::vector<std::string>{
                                    "Il numero delle partite registrate in MVePart.txt non corrispondeva all'albo d'oro: è stato ricontato (3)."});
-    record.AggiornaClassifica(Esito(1));
-    ASSERT_TRUE(record.Salva());
-    EXPECT_TRUE(avvisi.Vuoto()) << avvisi.Testi().front();
+    f.record.AggiornaClassifica(Esito(1));
+    ASSERT_TRUE(f.record.Salva());
+    EXPECT_TRUE(f.avvisi.Vuoto()) << f.avvisi.Testi().front();
     EXPECT_EQ(Concordi(c), 4);
 }
 

@@ -26,6 +26,7 @@ TEST(NomeGiocatore, QuotesAndForeignCharactersAreStoredSoThatTheFileStaysValid) 
     EXPECT_EQ(NormalizzaNome("a\tb\nc"), "a b c");
     EXPECT_EQ(NormalizzaNome(std::string(100, 'z')).size(), kMassimoCaratteriNome);
     EXPECT_EQ(NormalizzaNome(std::string(60, 'e') + "è"), std::string(40, 'e'));
+    EXPECT_EQ(NormalizzaNome(std::string(39, 'z') + " y"), std::string(39, 'z'));  // nor a blank the cut leaves last
     test::CartellaTemporanea dir;
     Avvisi avvisi;
     const auto file = dir() / "MVeNome.txt";
@@ -48,33 +49,27 @@ TEST(NomeGiocatore, ADamagedFileOffersNoNameAndSaysSoOnce) {
     EXPECT_EQ(LeggiNomeGiocatore(file, avvisi), "Bare");
 }
 
+// Values of any form are kept as texts; what is missing or not a name keeps its initial value.
 TEST(CarteOpzionali, NoThirdDeckTheInstalledOneAndValuesOfAnyForm) {
-    CarteOpzionali c;
-    EXPECT_TRUE(LeggiCarteOpzionaliDa(Campione("MVeOpzio.txt"), c));
-    EXPECT_EQ(c.CarteOpzionali, "No");
-    EXPECT_EQ(c.BordoCarteOpzionali, "0");
-    EXPECT_EQ(c.NomeCarteOpzionali, "Opzionali");
-    EXPECT_FALSE(c.Installate());
-    EXPECT_FALSE(c.ConBordo());
-    // The build installs the high-legibility deck, framed.
-    CarteOpzionali installate;
-    EXPECT_TRUE(LeggiCarteOpzionaliDa(test::LeggiByte(test::CartellaCampioni() / "../../../assets/MVeOpzio.txt"), installate));
-    EXPECT_TRUE(installate.Installate());
-    EXPECT_TRUE(installate.ConBordo());
-    EXPECT_EQ(installate.NomeCarteOpzionali, "Grandi Indici");
-    // Values of any form are kept as texts.
-    c = CarteOpzionali{};
-    EXPECT_TRUE(LeggiCarteOpzionaliDa("\"Carte Opzionali inserite\"\n1.5\nSiciliane", c));
-    EXPECT_TRUE(c.Installate());
-    EXPECT_TRUE(c.ConBordo());
-    EXPECT_EQ(c.NomeCarteOpzionali, "Siciliane");
-    CarteOpzionali corto;
-    EXPECT_FALSE(LeggiCarteOpzionaliDa("\"Carte Opzionali inserite\"\r\n", corto));
-    EXPECT_TRUE(corto.Installate());
-    EXPECT_EQ(corto.NomeCarteOpzionali, "Opzionali");
-    CarteOpzionali vuoto;
-    EXPECT_FALSE(LeggiCarteOpzionaliDa("\"x\"\r\n0\r\n\"\"\r\n", vuoto));
-    EXPECT_EQ(vuoto.NomeCarteOpzionali, "Opzionali");
+    const struct {
+        std::string byte;
+        bool integro, installate, bordo;
+        const char* nome;
+    } casi[] = {
+        {Campione("MVeOpzio.txt"), true, false, false, "Opzionali"},
+        // The build installs the high-legibility deck, framed.
+        {test::LeggiByte(test::CartellaCampioni() / "../../../assets/MVeOpzio.txt"), true, true, true, "Grandi Indici"},
+        {"\"Carte Opzionali inserite\"\n1.5\nSiciliane", true, true, true, "Siciliane"},
+        {"\"Carte Opzionali inserite\"\r\n", false, true, false, "Opzionali"},
+        {"\"x\"\r\n0\r\n\"\"\r\n", false, false, false, "Opzionali"},
+    };
+    for (const auto& caso : casi) {
+        CarteOpzionali c;
+        EXPECT_EQ(LeggiCarteOpzionaliDa(caso.byte, c), caso.integro) << caso.byte;
+        EXPECT_EQ(c.Installate(), caso.installate) << caso.byte;
+        EXPECT_EQ(c.ConBordo(), caso.bordo) << caso.byte;
+        EXPECT_EQ(c.NomeCarteOpzionali, caso.nome) << caso.byte;
+    }
 }
 
 }  // namespace

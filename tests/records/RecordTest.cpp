@@ -12,16 +12,7 @@ namespace {
 using test::Campione;
 
 EsitoPartita Esito(Chi vincitore, int h, int pc, char livello, bool sbirciata, DataOra quando) {
-    EsitoPartita e;
-    e.nomeH = "Pietà";
-    e.vincitore = vincitore;
-    e.NomeVincitorePartita = vincitore == Chi::PC ? "Mr. VELTO" : e.nomeH;
-    e.PartiteH = h;
-    e.PartitePC = pc;
-    e.letteraLivello = livello;
-    e.Sbirciata = sbirciata;
-    e.quando = quando;
-    return e;
+    return test::Esito("Pietà", vincitore, h, pc, livello, quando, sbirciata);
 }
 
 // The three matches behind the "-tre" samples.
@@ -104,44 +95,39 @@ void SoloAltraFinestra(Avvisi& avvisi) {
 }
 
 TEST(RecordSuFile, MissingFilesGiveInitialValuesAndASaveCreatesThem) {
-    test::CartellaTemporanea dir;
-    Avvisi avvisi;
-    RecordSuFile record(Radici{"/nessun/media", dir()}, avvisi);
-    record.LeggiRecord({});
-    EXPECT_EQ(record.Dati(), Record{});
-    EXPECT_TRUE(avvisi.Vuoto());
-    ASSERT_TRUE(record.Salva());
-    EXPECT_EQ(test::LeggiByte(dir() / "Dati" / "MVeAlbo.txt"), "\"\"\r\n");
-    EXPECT_EQ(test::LeggiByte(dir() / "Dati" / "MVePart.txt"), "0\r\n");
+    test::CartellaDati c;
+    test::Finestra f(c.radici);
+    EXPECT_EQ(f.record.Dati(), Record{});
+    EXPECT_TRUE(f.avvisi.Vuoto());
+    ASSERT_TRUE(f.record.Salva());
+    EXPECT_EQ(test::LeggiByte(c.dati / "MVeAlbo.txt"), "\"\"\r\n");
+    EXPECT_EQ(test::LeggiByte(c.dati / "MVePart.txt"), "0\r\n");
 
     for (int i = 0; i < 3; ++i) {
-        record.AggiornaClassifica(Esito(i % 2 ? Chi::PC : Chi::H, 4, 1, 'A', false, {1, 1, 2027, 10, i, 0}));
-        record.SalvaRecord();
+        f.record.AggiornaClassifica(Esito(i % 2 ? Chi::PC : Chi::H, 4, 1, 'A', false, {1, 1, 2027, 10, i, 0}));
+        f.record.SalvaRecord();
     }
-    EXPECT_EQ(record.TotalePartite(), 3);
-    EXPECT_EQ(DividiRighe(test::LeggiByte(dir() / "Dati" / "MVeAlbo.txt")).size(), 4u);
-    EXPECT_EQ(test::LeggiByte(dir() / "Dati" / "MVePart.txt"), "3\r\n");
+    EXPECT_EQ(f.record.TotalePartite(), 3);
+    EXPECT_EQ(DividiRighe(test::LeggiByte(c.dati / "MVeAlbo.txt")).size(), 4u);
+    EXPECT_EQ(test::LeggiByte(c.dati / "MVePart.txt"), "3\r\n");
 
-    RecordSuFile dopo(Radici{"/nessun/media", dir()}, avvisi);
-    dopo.LeggiRecord({});
-    EXPECT_EQ(dopo.Dati(), record.Dati());
-    SoloAltraFinestra(avvisi);
+    test::Finestra dopo(c.radici);
+    EXPECT_EQ(dopo.record.Dati(), f.record.Dati());
+    SoloAltraFinestra(dopo.avvisi);
 }
 
 TEST(RecordSuFile, ADamagedFileIsKeptAsideBeforeItIsOverwritten) {
-    test::CartellaTemporanea dir;
-    const auto dati = dir() / "Dati";
+    test::CartellaDati c;
+    const auto& dati = c.dati;
     const std::string rotto = "\"Piet\xE0\"\r\n\"1\"\r\n\"tre";  // Windows-1252 on disk
     test::ScriviByte(dati / "MVeClass.txt", rotto);
     test::ScriviByte(dati / "MVeAlbo.txt", Campione("MVeAlbo-tre.txt"));
     test::ScriviByte(dati / "MVePart.txt", std::string(kMassimoFilePartite + 1, '7'));
-    Avvisi avvisi;
-    RecordSuFile record(Radici{"/nessun/media", dir()}, avvisi);
-    record.LeggiRecord({6, 12, 2026, 18, 40, 2});
+    test::Finestra f(c.radici, {6, 12, 2026, 18, 40, 2});
     // Nothing of the cut file: the ranking is rebuilt from the whole log, and written at once.
-    EXPECT_EQ(record.TotalePartite(), 3);
-    ASSERT_EQ(avvisi.Testi().size(), 1u);
-    const std::string& testo = avvisi.Testi()[0];
+    EXPECT_EQ(f.record.TotalePartite(), 3);
+    ASSERT_EQ(f.avvisi.Testi().size(), 1u);
+    const std::string& testo = f.avvisi.Testi()[0];
     EXPECT_NE(testo.find("MVeClass-danneggiato-20261206-184002.txt"), std::string::npos) << testo;
     EXPECT_NE(testo.find("troppo grande"), std::string::npos) << testo;
     EXPECT_NE(testo.find("Sono stati letti per intero: MVeAlbo.txt. La classifica e i risultati di Mr. VELTO per livello sono "
@@ -153,12 +139,10 @@ TEST(RecordSuFile, ADamagedFileIsKeptAsideBeforeItIsOverwritten) {
     EXPECT_FALSE(std::filesystem::exists(dati / "MVeAlbo-danneggiato-20261206-184002.txt"));
     EXPECT_EQ(test::LeggiByte(dati / "MVeClass.txt"), Campione("MVeClass-tre.txt"));
     // Moved aside: the next start neither finds nor reports it again, and loses nothing read.
-    avvisi.Prendi();
-    RecordSuFile ancora(Radici{"/nessun/media", dir()}, avvisi);
-    ancora.LeggiRecord({6, 12, 2026, 18, 41, 0});
-    SoloAltraFinestra(avvisi);
+    test::Finestra ancora(c.radici, {6, 12, 2026, 18, 41, 0});
+    SoloAltraFinestra(ancora.avvisi);
 
-    ASSERT_TRUE(record.Salva());
+    ASSERT_TRUE(f.record.Salva());
     EXPECT_EQ(test::LeggiByte(dati / "MVeClass-danneggiato-20261206-184002.txt"), rotto);
     EXPECT_EQ(test::LeggiByte(dati / "MVePart.txt"), "3\r\n");
 }

@@ -12,7 +12,7 @@ namespace {
 using test::Imposta;
 
 using test::BancoProgramma;
-using test::CasaTemporanea;
+using test::CartellaTemporanea;
 namespace fs = std::filesystem;
 
 TEST(NomeFilePartita, PaddedMatchAndGame) {
@@ -25,7 +25,7 @@ TEST(NomeFilePartita, PaddedMatchAndGame) {
 
 // One finished game of a seeded program, its end-of-game frame shown.
 struct GiocoFinito : ::testing::Test {
-    CasaTemporanea casa;
+    CartellaTemporanea casa;
     BancoProgramma banco{casa.percorso, 21, false, "Pietà"};
     Programma& p = *banco.programma;
     fs::path file = casa.percorso / "Archivio" / "prova.txt";
@@ -46,7 +46,7 @@ TEST_F(GiocoFinito, SaveProposesTheDefaultNameAndWritesTheWholePanel) {
     ASSERT_EQ(banco.proposte.size(), 1u);
     EXPECT_EQ(banco.proposte[0], casa.percorso / "Archivio" / "001-01.txt");
     EXPECT_EQ(p.ModoCorrente(), Modo::Gioco);
-    const std::string byte = test::LeggiTutto(file);
+    const std::string byte = test::LeggiByte(file);
     const auto righe = DividiRighe(byte);
     ASSERT_EQ(righe.size(), 268u);
     EXPECT_EQ(std::count(byte.begin(), byte.end(), '\n'), 268);
@@ -64,7 +64,7 @@ TEST_F(GiocoFinito, SaveProposesTheDefaultNameAndWritesTheWholePanel) {
 // "Archivio" is a file: saving and opening say why and go on, and a game saved in another folder
 // leaves nothing there but itself (no lock file, no temporary file).
 TEST_F(GiocoFinito, AnArchiveThatIsAFileIsSaidAndAnotherFolderGetsOnlyTheGame) {
-    test::ScriviTutto(casa.percorso / "Archivio", "non una cartella");
+    test::ScriviByte(casa.percorso / "Archivio", "non una cartella");
     const std::string cartella = "La cartella " + (casa.percorso / "Archivio").string() + " non si può creare (";
     const fs::path altrove = casa.percorso / "altrove";
     fs::create_directories(altrove);
@@ -77,7 +77,7 @@ TEST_F(GiocoFinito, AnArchiveThatIsAFileIsSaidAndAnotherFolderGetsOnlyTheGame) {
     banco.scelta = altrove / "sera.txt";
     p.lblSalva_Click();
     ASSERT_EQ(banco.messaggi.size(), 1u);  // the folder, said again; the game saved
-    EXPECT_EQ(test::LeggiTutto(altrove / "sera.txt"), ScriviPartita(p.Tavolo_().Dati()));
+    EXPECT_EQ(test::LeggiByte(altrove / "sera.txt"), ScriviPartita(p.Tavolo_().Dati()));
     std::vector<std::string> nomi;
     for (const auto& e : fs::directory_iterator(altrove)) nomi.push_back(e.path().filename().string());
     EXPECT_EQ(nomi, std::vector<std::string>{"sera.txt"});
@@ -105,16 +105,11 @@ TEST_F(GiocoFinito, SavingKeepsTheTuneByOptionTwenty) {
 
 TEST_F(GiocoFinito, RoundTripGivesBackCellsColoursHeadingsAndTheName) {
     p.lblSalva_Click();
-    // Every cell, colour and heading is on its own line (the save test): written back whole.
-    const std::string byte = test::LeggiTutto(file);
-    auto letto = LeggiPartita(byte);
-    ASSERT_TRUE(std::holds_alternative<PannelloDati>(letto)) << std::get<std::string>(letto);
-    EXPECT_EQ(ScriviPartita(std::get<PannelloDati>(letto)), byte);
-
-    // Another player's game loaded into the review: H shows its name, the review starts.
-    std::string altro = byte;
+    // Another player's game loaded into the review: H shows its name, the review starts, and the
+    // panel it fills is written back byte for byte.
+    std::string altro = test::LeggiByte(file);
     altro.replace(altro.find("\"Piet\xE0\""), 7, "\"Zaira\"");
-    test::ScriviTutto(file, altro);
+    test::ScriviByte(file, altro);
     p.lblApri_Click();
     EXPECT_EQ(p.ModoCorrente(), Modo::Analisi);
     EXPECT_EQ(p.Tavolo_().Vista().NomeH.testo, "Zaira");
@@ -132,6 +127,7 @@ TEST_F(GiocoFinito, ReviewStepsTrickByTrickToFineAnalisi) {
     const PannelloDati& d = p.Tavolo_().Dati();
     const VistaAnalisi& v = p.Analisi_().Vista();
     EXPECT_EQ(std::string(v.manoH[0].Codice()), d[5].testo);
+    EXPECT_EQ(v.descrizione, "Le carte distribuite. Inizia Pietà.");
     int passi = 0;
     while (!v.finita && passi < 30) {
         p.TastoInvio();
@@ -159,7 +155,7 @@ TEST_F(GiocoFinito, ReviewStepsTrickByTrickToFineAnalisi) {
 
 TEST_F(GiocoFinito, ForeignOrDamagedFilesAreRefusedWithNothingChanged) {
     p.lblSalva_Click();
-    const std::string buono = test::LeggiTutto(file);
+    const std::string buono = test::LeggiByte(file);
     p.lblRivedi_Click();
     p.TastoInvio();
     p.TastoInvio();
@@ -179,7 +175,7 @@ TEST_F(GiocoFinito, ForeignOrDamagedFilesAreRefusedWithNothingChanged) {
         {"file vuoto", ""},
         {"corto", buono.substr(0, buono.rfind("\r\n", buono.size() - 3) + 2)},
         {"lungo", buono + "\"altro\"\r\n"},
-        {"impostazioni", test::LeggiTutto(casa.percorso / "Dati" / "MVeImpo.txt")},
+        {"impostazioni", test::LeggiByte(casa.percorso / "Dati" / "MVeImpo.txt")},
         {"colore ignoto", cambia(rigaColore(20), "12345")},
         {"colore non numero", cambia(rigaColore(20), "\"rosso\"")},
         {"carta inventata", cambia(rigaTesto(3), "\"Zz\"")},
@@ -191,7 +187,7 @@ TEST_F(GiocoFinito, ForeignOrDamagedFilesAreRefusedWithNothingChanged) {
         {"riga riempita", buono + std::string(70000, 'x')},
     };
     for (const auto& [nome, byte] : casi) {
-        test::ScriviTutto(file, byte);
+        test::ScriviByte(file, byte);
         banco.messaggi.clear();
         p.cmdLoad_Click();
         p.Orologio().Avanza(20);
@@ -216,7 +212,7 @@ TEST_F(GiocoFinito, ForeignOrDamagedFilesAreRefusedWithNothingChanged) {
 }
 
 TEST(SampleFile, HandMadeSavedGameReadsAndWritesByteForByte) {
-    const std::string byte = test::LeggiTutto(fs::path(MRVELTO_DATI_TEST) / "Partita-esempio.txt");
+    const std::string byte = test::LeggiByte(fs::path(MRVELTO_DATI_TEST) / "Partita-esempio.txt");
     auto letto = LeggiPartita(byte);
     ASSERT_TRUE(std::holds_alternative<PannelloDati>(letto)) << std::get<std::string>(letto);
     const PannelloDati& d = std::get<PannelloDati>(letto);

@@ -2,15 +2,13 @@
 #pragma once
 // A whole program on virtual time in a temporary home, with players that remember their commands.
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "game/OraVirtuale.h"
 #include "screens/Programma.h"
+#include "support/FileDiProva.h"
 
 namespace mrvelto::test {
 
@@ -20,26 +18,6 @@ struct LettoreRegistrato : Lettore {
     void ImpostaFile(const std::string& p) override { comandi.push_back("File " + p); }
     void Comando(const std::string& c) override { comandi.push_back(c); }
     std::vector<std::string> comandi;
-};
-
-inline std::string LeggiTutto(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void ScriviTutto(const fs::path& p, const std::string& byte) {
-    fs::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary) << byte;
-}
-
-struct CasaTemporanea {
-    CasaTemporanea() {
-        std::random_device rd;
-        percorso = fs::temp_directory_path() / ("mrvelto-prog-" + std::to_string(rd()));
-        fs::create_directories(percorso);
-    }
-    ~CasaTemporanea() { fs::remove_all(percorso); }
-    fs::path percorso;
 };
 
 struct BancoProgramma {

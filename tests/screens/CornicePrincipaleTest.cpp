@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "cards/Caso.h"
@@ -20,9 +19,16 @@ namespace {
 using test::Imposta;
 
 namespace fs = std::filesystem;
-using test::LeggiTutto;
+using test::LeggiByte;
 
-std::size_t Righe(const fs::path& p) { return DividiRighe(LeggiTutto(p)).size(); }
+std::vector<std::string> RigheDi(const std::string& byte) {
+    const auto righe = DividiRighe(byte);
+    return {righe.begin(), righe.end()};
+}
+
+std::vector<std::string> RigheSalvate(const fs::path& percorso) { return RigheDi(LeggiByte(percorso)); }
+
+std::size_t Righe(const fs::path& p) { return RigheSalvate(p).size(); }
 
 class PassiRegistrati : public PassiCornice {
 public:
@@ -30,24 +36,24 @@ public:
     void Colori(bool c) override { casuali = c; }
     void IntervalloImpazienza(int ms) override { impazienza = ms; }
     void FermaImpazienza() override { ++fermate; }
-    void AvviaImpazienza() override { ++avviate; }
     std::string pagina;
     bool casuali = false;
     int impazienza = 0;
     int fermate = 0;
-    int avviate = 0;
 };
 
 // One run of the main window on virtual time: a table, its frame, and a player that always plays
 // the first card it may and continues at once from the end-of-game frame.
 struct Finestra {
-    Finestra(const fs::path& casa, std::uint64_t seme, PassiCornice* passi = nullptr)
+    // Started at once unless `avvia` is false (for what the test does before the start).
+    Finestra(const fs::path& casa, std::uint64_t seme, PassiCornice* passi = nullptr, bool avvia = true)
         : caso(seme, OraDaOrologioVirtuale(orologio)),
           tavolo(orologio, caso, [this] { return DataOraPiu(DataOra{6, 12, 2026, 9, 5, 0}, orologio.Adesso()); }),
           cornice(tavolo, orologio, Radici{casa / "media", casa},
                   [this] { return DataOraPiu(DataOra{6, 12, 2026, 9, 5, 0}, orologio.Adesso()); }, passi) {
         tavolo.ImpostaNomeGiocatore("Pietà");
         cornice.Chiudi = [this] { chiusa = true; };
+        if (avvia) cornice.Avvio();
     }
 
     void GiocaPartite(std::uint64_t partite) {
@@ -83,13 +89,13 @@ struct Finestra {
 };
 
 struct CornicePrincipaleTest : ::testing::Test {
-    test::CasaTemporanea casa;
+    test::CartellaTemporanea casa;
     const fs::path& casa_ = casa.percorso;
 };
 
 TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) {
     {
-        Finestra f(casa_, 7);
+        Finestra f(casa_, 7, nullptr, false);
         Imposta(f.tavolo, OpzConclusionePartita, "Al meglio di 3 Giochi");
         f.cornice.Avvio();
         EXPECT_TRUE(f.cornice.PrendiAvvisi().empty());
@@ -106,11 +112,10 @@ TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) 
     EXPECT_EQ(Righe(dati / "MVeImpo.txt"), 43u);
     EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
     EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 4u);
-    EXPECT_EQ(DividiRighe(LeggiTutto(dati / "MVeAlbo.txt")).back(), "\"\"");
-    EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "3\r\n");
+    EXPECT_EQ(DividiRighe(LeggiByte(dati / "MVeAlbo.txt")).back(), "\"\"");
+    EXPECT_EQ(LeggiByte(dati / "MVePart.txt"), "3\r\n");
 
     Finestra g(casa_, 8);
-    g.cornice.Avvio();
     EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
     EXPECT_EQ(g.tavolo.Opz().Testo(OpzConclusionePartita), "Al meglio di 3 Giochi");
     EXPECT_EQ(g.cornice.DatiRecord().TotalePartite, 3);
@@ -120,7 +125,7 @@ TEST_F(CornicePrincipaleTest, ThreeMatchesLeaveTheFilesAndASecondRunAddsToThem) 
     for (const auto& r : prima) partite += r.NumeroPartiteVinte;
     EXPECT_EQ(partite, 3);  // each match won once, by the human or by Mr. VELTO
     g.GiocaPartite(1);
-    EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "4\r\n");
+    EXPECT_EQ(LeggiByte(dati / "MVePart.txt"), "4\r\n");
     EXPECT_EQ(g.cornice.PannelloAlbo().LstAlbo.size(), 5u);
     EXPECT_EQ(g.cornice.PannelloAlbo().LstAlbo[3].substr(0, 4), "4)  ");
 }
@@ -145,7 +150,7 @@ TEST_F(CornicePrincipaleTest, AMatchDecidedDuringTheCeremonyReachesTheRecordsOnc
         SCOPED_TRACE(std::string(via.si ? "yes" : "") + (via.subito ? " at once" : ""));
         fs::remove_all(dati);
         CerimoniaSospesa cerimonia;
-        Finestra f(casa_, 11);
+        Finestra f(casa_, 11, nullptr, false);
         f.tavolo.ImpostaMusica(&cerimonia);
         Imposta(f.tavolo, OpzConclusionePartita, "Al meglio di 3 Giochi");
         Imposta(f.tavolo, OpzCerimonia, "Al termine della Partita");
@@ -167,13 +172,13 @@ TEST_F(CornicePrincipaleTest, AMatchDecidedDuringTheCeremonyReachesTheRecordsOnc
             EXPECT_FALSE(f.chiusa);
         }
         EXPECT_EQ(fs::exists(dati / "MVeImpo.txt"), !via.si);
-        EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "1\r\n");
+        EXPECT_EQ(LeggiByte(dati / "MVePart.txt"), "1\r\n");
         EXPECT_EQ(Righe(dati / "MVeAlbo.txt"), 2u);
         EXPECT_EQ(Righe(dati / "MVeClass.txt"), 80u);
         ASSERT_TRUE(cerimonia.alTermine);
         cerimonia.alTermine();
         EXPECT_TRUE(f.tavolo.Vista().FineGioco.visibile);
-        EXPECT_EQ(LeggiTutto(dati / "MVePart.txt"), "1\r\n");
+        EXPECT_EQ(LeggiByte(dati / "MVePart.txt"), "1\r\n");
         EXPECT_EQ(f.cornice.PannelloAlbo().LstAlbo.size(), 2u);
     }
 }
@@ -181,7 +186,6 @@ TEST_F(CornicePrincipaleTest, AMatchDecidedDuringTheCeremonyReachesTheRecordsOnc
 TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
     {
         Finestra f(casa_, 1);
-        f.cornice.Avvio();
         Imposta(f.tavolo, OpzAbilita, "Bassa (Livello D)");
         Imposta(f.tavolo, OpzVelocitaRisposta, "Media");
         Imposta(f.tavolo, OpzConclusionePartita, "Al meglio di 5 Giochi");
@@ -201,7 +205,6 @@ TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
     }
     PassiRegistrati passi;
     Finestra g(casa_, 2, &passi);
-    g.cornice.Avvio();
     const Opzioni& o = g.tavolo.Opz();
     EXPECT_EQ(o.Testo(OpzAbilita), "Bassa (Livello D)");
     EXPECT_EQ(g.tavolo.Vista().NomePC.testo, "Mr. VELTO D");
@@ -221,20 +224,11 @@ TEST_F(CornicePrincipaleTest, SettingsSavedAtTheExitComeBackAtTheNextStart) {
 
 // The settings file as the window finds it at start-up, with `righe` (1..43) replaced.
 void ScriviImpostazioniIniziali(const fs::path& percorso, const Impostazioni& imp, std::initializer_list<std::pair<int, std::string>> righe = {}) {
-    const std::string byte = ScriviImpostazioni(imp);
-    std::vector<std::string> linee;
-    for (std::string_view r : DividiRighe(byte)) linee.emplace_back(r);
+    std::vector<std::string> linee = RigheDi(ScriviImpostazioni(imp));
     for (const auto& [n, testo] : righe) linee.at(static_cast<std::size_t>(n - 1)) = testo;
-    fs::create_directories(percorso.parent_path());
-    std::ofstream out(percorso, std::ios::binary);
-    for (const std::string& l : linee) out << l << "\r\n";
-}
-
-std::vector<std::string> RigheSalvate(const fs::path& percorso) {
-    std::vector<std::string> v;
-    const std::string testo = LeggiTutto(percorso);  // the lines point into it
-    for (std::string_view r : DividiRighe(testo)) v.emplace_back(r);
-    return v;
+    std::string byte;
+    for (const std::string& l : linee) byte += l + "\r\n";
+    test::ScriviByte(percorso, byte);
 }
 
 // The computer's pace adjustments move the response interval away from the speed option's, and
@@ -242,7 +236,6 @@ std::vector<std::string> RigheSalvate(const fs::path& percorso) {
 TEST_F(CornicePrincipaleTest, RulesLinkTurnsFivePagesAndThePictureMovesTheTextOnlyOnTheLast) {
     PassiRegistrati passi;
     Finestra f(casa_, 5, &passi);
-    f.cornice.Avvio();
     const RiquadroRegole& r = f.cornice.Regole();
     EXPECT_EQ(r.titolo, " REGOLE DEL GIOCO DELLA BRISCOLA");
     EXPECT_EQ(r.testo.rfind("Nella Briscola a due si utilizza un mazzo italiano di 40 carte.", 0), 0u);
@@ -281,7 +274,6 @@ TEST_F(CornicePrincipaleTest, RulesLinkTurnsFivePagesAndThePictureMovesTheTextOn
     f.cornice.lblComandi_Click(ComandoEsci);
     f.cornice.RispostaSiUscita();
     Finestra g(casa_, 6);
-    g.cornice.Avvio();
     EXPECT_EQ(g.cornice.Continuaregole(), "Clicca qui per ritornare > 5");
     EXPECT_TRUE(g.cornice.Regole().immagineVisibile);
     EXPECT_EQ(g.cornice.Regole().areaTesto, kAreaTestoConImmagine);
@@ -296,7 +288,7 @@ TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOn
     scritte.IntervalloEffettuaLaPresa = 1700;
     scritte.IntervalloAnimazionecartePC = 55;
     scritte.IntervalloAnimazionecarteH = 65;
-    Finestra f(casa_, 9);
+    Finestra f(casa_, 9, nullptr, false);
     const fs::path file = f.cornice.PercorsoImpostazioni();
     ScriviImpostazioniIniziali(file, scritte);
     f.cornice.Avvio();
@@ -321,7 +313,7 @@ TEST_F(CornicePrincipaleTest, TimerIntervalsComeBackAsReadAndFollowTheirOptionOn
     // When the take waits for the button, what the button leaves on the timer is not a setting.
     Imposta(scritte.opzioni, OpzPresaAutomatica, "No");
     Imposta(scritte.opzioni, OpzConclusionePartita, "Al meglio di 3 Giochi");
-    Finestra g(casa_, 12);
+    Finestra g(casa_, 12, nullptr, false);
     ScriviImpostazioniIniziali(file, scritte);
     g.cornice.Avvio();
     ASSERT_TRUE(g.cornice.SalvaImpostazioni());
@@ -338,7 +330,7 @@ TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
     Imposta(scritte.opzioni, OpzMostraCarte, "Si");
     Imposta(scritte.opzioni, OpzConclusionePartita, "Al meglio di 3 Giochi");
     {
-        Finestra f(casa_, 10);
+        Finestra f(casa_, 10, nullptr, false);
         const fs::path file = f.cornice.PercorsoImpostazioni();
         ScriviImpostazioniIniziali(file, scritte);
         ASSERT_EQ(RigheSalvate(file)[4], "\"Si\"");
@@ -361,7 +353,7 @@ TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
         EXPECT_EQ(righe[4], "\"No\"");
     }
     // A file whose line 5 differs from line 4 (not one this program writes): the flag is the line's.
-    Finestra g(casa_, 11);
+    Finestra g(casa_, 11, nullptr, false);
     ScriviImpostazioniIniziali(g.cornice.PercorsoImpostazioni(), Impostazioni{}, {{5, "\"Si\""}});
     g.cornice.Avvio();
     EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
@@ -372,14 +364,13 @@ TEST_F(CornicePrincipaleTest, ThePeekFlagReadAtStartStaysForTheFirstMatchOnly) {
 }
 
 TEST_F(CornicePrincipaleTest, AnUnknownDeckStyleFallsBackAndIsReportedOnce) {
-    {
-        Finestra f(casa_, 3);
-        f.cornice.Avvio();
+    const auto salvaSiciliane = [this](std::uint64_t seme) {
+        Finestra f(casa_, seme);
         Imposta(f.tavolo, OpzStileCarte, "Siciliane");
-        ASSERT_TRUE(f.cornice.SalvaImpostazioni());
-    }
+        EXPECT_TRUE(f.cornice.SalvaImpostazioni());
+    };
+    salvaSiciliane(3);
     Finestra g(casa_, 4);
-    g.cornice.Avvio();
     EXPECT_EQ(g.tavolo.Opz().Testo(OpzStileCarte), "Piacentine");
     const auto avvisi = g.cornice.PrendiAvvisi();
     ASSERT_EQ(avvisi.size(), 1u);
@@ -387,18 +378,14 @@ TEST_F(CornicePrincipaleTest, AnUnknownDeckStyleFallsBackAndIsReportedOnce) {
     EXPECT_TRUE(g.cornice.PrendiAvvisi().empty());
 
     // With the optional deck installed under that name, the style stays.
-    fs::create_directories(casa_ / "media");
-    std::ofstream(casa_ / "media" / "MVeOpzio.txt") << "\"Carte Opzionali inserite\"\r\n0\r\n\"Siciliane\"\r\n";
-    {
-        Finestra f(casa_, 5);
-        f.cornice.Avvio();
-        Imposta(f.tavolo, OpzStileCarte, "Siciliane");
-        ASSERT_TRUE(f.cornice.SalvaImpostazioni());
-    }
+    test::ScriviByte(casa_ / "media" / "MVeOpzio.txt", "\"Carte Opzionali inserite\"\r\n0\r\n\"Siciliane\"\r\n");
+    salvaSiciliane(5);
     Finestra h(casa_, 6);
-    h.cornice.Avvio();
     EXPECT_EQ(h.tavolo.Opz().Testo(OpzStileCarte), "Siciliane");
     EXPECT_TRUE(h.cornice.Opzionali().Installate());
+    // An optional deck under another name does not keep it.
+    test::ScriviByte(casa_ / "media" / "MVeOpzio.txt", "\"Carte Opzionali inserite\"\r\n0\r\n\"Grandi Indici\"\r\n");
+    EXPECT_EQ(Finestra(casa_, 7).tavolo.Opz().Testo(OpzStileCarte), "Piacentine");
 }
 
 }  // namespace

@@ -10,11 +10,11 @@ namespace mrvelto {
 namespace {
 
 using test::BancoProgramma;
-using test::CasaTemporanea;
+using test::CartellaTemporanea;
 namespace fs = std::filesystem;
 
 struct Avvio : ::testing::Test {
-    CasaTemporanea casa;
+    CartellaTemporanea casa;
     BancoProgramma banco{casa.percorso, 11, true, "Giocatore", false};
     Programma& p = *banco.programma;
     FinestraIniziale& f = *p.Iniziale();
@@ -74,7 +74,7 @@ TEST_F(Avvio, AnAcceptedNameGoesToTheTableAndIsOfferedAgain) {
     EXPECT_TRUE(p.Orologio().Abilitato(p.Tavolo_().Timer().DistribuisciCarte));
     EXPECT_FALSE(p.Orologio().Abilitato(f.IdInserisci()));
     EXPECT_FALSE(p.Orologio().Abilitato(f.IdSigla()));
-    EXPECT_EQ(test::LeggiTutto(casa.percorso / "Dati" / "MVeNome.txt"), "\"Maria Rossa\"\r\n");
+    EXPECT_EQ(test::LeggiByte(casa.percorso / "Dati" / "MVeNome.txt"), "\"Maria Rossa\"\r\n");
     BancoProgramma dopo(casa.percorso, 12, true, "Giocatore", false);
     dopo.programma->Avvia();
     EXPECT_EQ(dopo.programma->Iniziale()->Testo(), "Maria Rossa");
@@ -91,11 +91,11 @@ TEST(AvvioNomeDanneggiato, WhatIsWrongWithTheStoredNameReachesThePlayer) {
     };
     for (const auto& [caso, atteso] : casi) {
         SCOPED_TRACE(caso);
-        CasaTemporanea casa;
+        CartellaTemporanea casa;
         const fs::path file = casa.percorso / "Dati" / "MVeNome.txt";
-        if (caso == "junk") test::ScriviTutto(file, "q\x9f,,\r\nzz\r\n");
-        else if (caso == "nul") test::ScriviTutto(file, std::string("\"Ma\0ria\"\r\n", 9) + std::string(3, '\0'));
-        else if (caso == "long") test::ScriviTutto(file, "\"" + std::string(4997, 'a') + "\"\n");
+        if (caso == "junk") test::ScriviByte(file, "q\x9f,,\r\nzz\r\n");
+        else if (caso == "nul") test::ScriviByte(file, std::string("\"Ma\0ria\"\r\n", 9) + std::string(3, '\0'));
+        else if (caso == "long") test::ScriviByte(file, "\"" + std::string(4997, 'a') + "\"\n");
         else fs::create_directories(file);
         BancoProgramma banco{casa.percorso, 11, true, "Giocatore", false};
         Programma& p = *banco.programma;
@@ -109,7 +109,7 @@ TEST(AvvioNomeDanneggiato, WhatIsWrongWithTheStoredNameReachesThePlayer) {
         if (caso == "folder") {
             EXPECT_NE(tutti.find("Il nome del giocatore non è stato salvato."), std::string::npos) << tutti;
         } else {
-            EXPECT_EQ(test::LeggiTutto(file), "\"Maria\"\r\n");
+            EXPECT_EQ(test::LeggiByte(file), "\"Maria\"\r\n");
         }
     }
 }
@@ -171,8 +171,8 @@ TEST(FileSimbolo, Names) {
 }
 
 TEST(AutoplayAvvio, TypesItsNameLikeAPlayerAndPlays) {
-    CasaTemporanea casa;
-    test::ScriviTutto(casa.percorso / "Dati" / "MVeNome.txt", "\"Qualcun altro\"\r\n");
+    CartellaTemporanea casa;
+    test::ScriviByte(casa.percorso / "Dati" / "MVeNome.txt", "\"Qualcun altro\"\r\n");
     BancoProgramma banco(casa.percorso, 5, true, "Niccolò");
     Programma& p = *banco.programma;
     p.Avvia();

@@ -22,14 +22,13 @@ struct Pannello {
 };
 
 TEST(CicliOpzioni, StileMotivoEValoriFuoriCiclo) {
-    EXPECT_EQ(ValoreSuccessivo(OpzStileCarte, "Piacentine", ""), "Napoletane");
-    EXPECT_EQ(ValoreSuccessivo(OpzStileCarte, "Piacentine", "Grandi Indici"), "Grandi Indici");
-    EXPECT_EQ(ValoreSuccessivo(OpzStileCarte, "Grandi Indici", "Grandi Indici"), "Napoletane");
-    EXPECT_EQ(ValoreSuccessivo(OpzStileCarte, "Siciliane", ""), "Napoletane");
-    EXPECT_EQ(ValoreSuccessivo(OpzMotivoRetro, "Nessuno", ""), "Rombi");
-    EXPECT_EQ(ValoreSuccessivo(OpzMotivoRetro, "Ornamenti", ""), "Nessuno");
-    EXPECT_EQ(ValoreSuccessivo(OpzColoreTavolo, "Salvia", ""), "Verde Veronese");
-    EXPECT_EQ(ValoreSuccessivo(OpzAnimazione, "Lenta", ""), "No");
+    // Option, value, the optional deck installed (if any), the value after a click.
+    const std::tuple<int, const char*, const char*, const char*> casi[] = {
+        {OpzStileCarte, "Piacentine", "", "Napoletane"},       {OpzStileCarte, "Piacentine", "Grandi Indici", "Grandi Indici"},
+        {OpzStileCarte, "Grandi Indici", "Grandi Indici", "Napoletane"}, {OpzStileCarte, "Siciliane", "", "Napoletane"},
+        {OpzMotivoRetro, "Nessuno", "", "Rombi"},              {OpzMotivoRetro, "Ornamenti", "", "Nessuno"},
+        {OpzColoreTavolo, "Salvia", "", "Verde Veronese"},     {OpzAnimazione, "Lenta", "", "No"}};
+    for (const auto& [n, valore, opzionale, dopo] : casi) EXPECT_EQ(ValoreSuccessivo(n, valore, opzionale), dopo) << valore;
 }
 
 TEST(PannelloOpzioni, TestiDelPannello) {

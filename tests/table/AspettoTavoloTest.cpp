@@ -146,28 +146,22 @@ TEST(ScegliColoreCasuale, AlternaTavoloERetroERimetteIDuePuntiColMinutoEIlSecond
     EXPECT_EQ(t.tavolo.Vista().ColoreRetro, rgb(154, 80, 58));
     EXPECT_EQ(t.voci.Didascalia(0), "Variazioni grafiche casuali:");
     // The minute and the second enter the number.
-    // r = 0.25, minute 30, second 0: Int((0.25 + 0.5) × 24) + 1 = 19 "Senape".
-    TavoloConVoci a({0.25}, {30, 0});
-    a.voci.ScegliColoreCasuale();
-    EXPECT_EQ(a.tavolo.Opz().Testo(OpzColoreTavolo), "Senape");
-    // second 59 pulls it down: Int((0.25 - 59/61) × 24) = -18 → 6 + 1 = 7 "Blues".
-    TavoloConVoci b({0.25}, {0, 59});
-    b.voci.ScegliColoreCasuale();
-    EXPECT_EQ(b.tavolo.Opz().Testo(OpzColoreTavolo), "Blues");
-    // same minute and second, another r: another colour
-    TavoloConVoci c({0.75}, {0, 59});
-    c.voci.ScegliColoreCasuale();
-    EXPECT_NE(c.tavolo.Opz().Testo(OpzColoreTavolo), b.tavolo.Opz().Testo(OpzColoreTavolo));
+    const auto colore = [](double r, OraMinSec ora) {
+        TavoloConVoci c({r}, ora);
+        c.voci.ScegliColoreCasuale();
+        return c.tavolo.Opz().Testo(OpzColoreTavolo);
+    };
+    EXPECT_EQ(colore(0.25, {30, 0}), "Senape");  // Int((0.25 + 0.5) × 24) + 1 = 19
+    EXPECT_EQ(colore(0.25, {0, 59}), "Blues");   // Int((0.25 - 59/61) × 24) = -18 → 6 + 1 = 7
+    EXPECT_NE(colore(0.75, {0, 59}), "Blues");   // same minute and second, another r
 }
 
 TEST(ScegliMotivoCasuale, TrediciMotiviNellOrdineDellaTabella) {
     TavoloConVoci t({0.0, 0.1, 0.99});
-    t.voci.ScegliMotivoCasuale();
-    EXPECT_EQ(t.tavolo.Opz().Testo(OpzMotivoRetro), "Nessuno");
-    t.voci.ScegliMotivoCasuale();
-    EXPECT_EQ(t.tavolo.Opz().Testo(OpzMotivoRetro), "Decoro");  // Int(1.3) + 1 = 2
-    t.voci.ScegliMotivoCasuale();
-    EXPECT_EQ(t.tavolo.Opz().Testo(OpzMotivoRetro), "Stelle");
+    for (const char* atteso : {"Nessuno", "Decoro", "Stelle"}) {  // Int(13 r) + 1: 1, 2 and 13
+        t.voci.ScegliMotivoCasuale();
+        EXPECT_EQ(t.tavolo.Opz().Testo(OpzMotivoRetro), atteso);
+    }
 }
 
 TEST(VariazioniGrafiche, SecondoLOpzioneZero) {

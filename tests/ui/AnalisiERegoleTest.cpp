@@ -22,7 +22,6 @@ namespace {
 
 using test::Avvio;
 using test::Clicca;
-using test::Distribuisci;
 
 void Rotella(FinestraPrincipale& f, QPointF twip, int tacche) {
     const QPointF pixel = f.Trasformazione().map(twip);

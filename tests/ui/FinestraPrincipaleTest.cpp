@@ -7,8 +7,6 @@
 #include <QSignalSpy>
 #include <QTimer>
 
-#include "game/Conduttore.h"
-#include "player/GiocatoriDiRiferimento.h"
 #include "game/ColoriTavolo.h"
 #include "ui/FinestraDiProva.h"
 #include "ui/FinestraPrincipale.h"
@@ -92,14 +90,9 @@ TEST(FinestraPrincipale, EndOfGameFrameContinuesOnEnter) {
     FinestraPrincipale f(Avvio(11));
     f.show();
     auto& t = f.Tavolo_();
-    GiocatoreCasuale giocatore(3);
-    Conduttore c(t, f.Orologio(), giocatore);
-    ASSERT_TRUE(c.FinoAGiochi(1, 100000));
-    ASSERT_TRUE(t.Vista().FineGioco.visibile);
     // The frame waits for Mr. VELTO's final comment to end.
-    while (t.Orologio().Abilitato(t.Timer().CommentiFinali) || !t.Vista().FineGioco.cmdContinuaOIniziaPartita.abilitata ||
-           t.Stato().InterdiciSuoni)
-        ASSERT_TRUE(f.Orologio().EseguiProssimo());
+    test::FinoAFineGioco(f);
+    while (t.Stato().InterdiciSuoni) ASSERT_TRUE(f.Orologio().EseguiProssimo());
     // The frame is on the table, in the cloth's colour inside its dark border, with its button enabled.
     const QImage img = f.grab().toImage();
     const FrameFineGioco& fine = t.Vista().FineGioco;

@@ -6,8 +6,6 @@
 #include <QSignalSpy>
 #include <filesystem>
 
-#include "game/Conduttore.h"
-#include "player/GiocatoriDiRiferimento.h"
 #include "ui/FinestraDiProva.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/GeometriaTavolo.h"
@@ -17,34 +15,28 @@ namespace {
 
 using test::Avvio;
 using test::Clicca;
-using test::Distribuisci;
 
 AvvioFinestra Avvio() { return test::Avvio(21, QStringLiteral("Giocatore")); }
 
-TEST(MenuComandiQt, EntriesOpenAndCloseTheirPanels) {
+// A click on an entry toggles its panel; which panels exclude which is the menu's own test.
+TEST(MenuComandiQt, EachEntryOpensAndClosesItsPanel) {
     FinestraPrincipale f(Avvio());
     f.show();
     const MenuComandi& m = f.Cornice().Menu();
-    Clicca(f, geometria::VoceMenu(ComandoAlbo).center());
-    EXPECT_TRUE(m.fraPannello[PannelloAlboIdx].visibile);
-    EXPECT_TRUE(m.Aperta(ComandoAlbo));
-    Clicca(f, geometria::VoceMenu(ComandoOpzioni).center());  // the right panels exclude each other
-    EXPECT_FALSE(m.fraPannello[PannelloAlboIdx].visibile);
-    EXPECT_TRUE(m.fraPannello[PannelloOpzioniIdx].visibile);
-    Clicca(f, geometria::VoceMenu(ComandoDati).center());
-    EXPECT_TRUE(m.fraPannello[PannelloDatiIdx].visibile);
-    Clicca(f, geometria::VoceMenu(ComandoDati).center());
-    EXPECT_FALSE(m.fraPannello[PannelloDatiIdx].visibile);
-    EXPECT_FALSE(f.grab().toImage().isNull());  // every panel draws
+    for (int k = ComandoPartita; k <= ComandoOpzioni; ++k) {
+        const bool aperta = m.Aperta(k);
+        Clicca(f, geometria::VoceMenu(k).center());
+        EXPECT_NE(m.Aperta(k), aperta) << k;
+        EXPECT_FALSE(f.grab().toImage().isNull()) << k;  // every panel draws
+        Clicca(f, geometria::VoceMenu(k).center());
+        EXPECT_EQ(m.Aperta(k), aperta) << k;
+    }
 }
 
 TEST(MenuComandiQt, AClickOnTheLogAtTheEndOfAGameHandsEnterBackToTheMatch) {
     FinestraPrincipale f(Avvio());
     f.show();
-    auto& t = f.Tavolo_();
-    GiocatoreCasuale giocatore(2);
-    Conduttore c(t, f.Orologio(), giocatore);
-    ASSERT_TRUE(c.FinoAGiochi(1, 100000));
+    test::FinoAFineGioco(f);
     Clicca(f, geometria::VoceMenu(ComandoAlbo).center());
     ASSERT_TRUE(f.Cornice().Menu().fraPannello[PannelloAlboIdx].visibile);
     Clicca(f, geometria::ListaAlbo().center());
