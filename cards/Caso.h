@@ -9,6 +9,8 @@
 #include <memory>
 #include <random>
 
+#include "cards/GeneratoreMT64.h"
+
 namespace mrvelto {
 
 // Minute and second of the wall clock.
@@ -41,8 +43,8 @@ inline int IndiceCasuale(int n, double r, OraMinSec ora) { return IndiceCasuale(
 // The same with a fresh r and the current minute and second of `fonte`.
 int IndiceCasuale(int n, FonteCasuale& fonte);
 
-// A Mersenne twister (fully specified by the standard, so a seed gives the same numbers on every
-// platform) with a pluggable wall clock.
+// The standard's 64-bit Mersenne twister (fully specified, so a seed gives the same numbers on every
+// platform; cards/GeneratoreMT64.h) with a pluggable wall clock.
 class CasoConSeme : public FonteCasuale {
 public:
     using Orologio = std::function<OraMinSec()>;
@@ -52,7 +54,7 @@ public:
     void Riseme(std::uint64_t seme) { gen_.seed(seme); }
 
 private:
-    std::mt19937_64 gen_;
+    GeneratoreMT64 gen_;
     Orologio orologio_;
 };
 

@@ -5,7 +5,7 @@ namespace mrvelto {
 
 Conduttore::Conduttore(Tavolo& tavolo, OrologioVirtuale& orologio, Giocatore& giocatore)
     : tavolo_(tavolo), orologio_(orologio), giocatore_(giocatore) {
-    ascolto_ = tavolo_.Eventi().Iscrivi([this](const Evento& e) { giocatore_.Osserva(e, VistaPer(tavolo_.Stato(), Chi::H, giocatore_)); });
+    ascolto_ = tavolo_.Eventi().Iscrivi([this](const Evento& e) { giocatore_.Osserva(e, VistaPigra(tavolo_.Stato(), Chi::H, giocatore_)); });
 }
 
 int Conduttore::CartaDaCliccare() {

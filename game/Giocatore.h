@@ -12,13 +12,14 @@
 // A player decides from its seat's view only (game/VistaGiocatore.h), never from the table: the
 // other side's hand reaches it only where the rules grant the privilege. A player that keeps tables
 // of its own follows the table through Osserva, which the flow calls for every event, with the
-// seat's view after it, before any other subscriber hears it.
+// seat's view after it (built only if read), before any other subscriber hears it.
 #include <string>
 
 #include "cards/Carta.h"
 #include "game/Eventi.h"
 #include "game/StatoGioco.h"
 #include "game/VistaGiocatore.h"
+#include "game/VistaPigra.h"
 
 namespace mrvelto {
 
@@ -49,7 +50,7 @@ public:
     }
 
     // Every event of the table, with the seat's view as it stands after it.
-    virtual void Osserva(const Evento& e, const VistaGiocatore& vista) {
+    virtual void Osserva(const Evento& e, const VistaPigra& vista) {
         (void)e;
         (void)vista;
     }

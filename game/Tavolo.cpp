@@ -68,7 +68,7 @@ void Tavolo::ImpostaBlocchiOpzioni(BlocchiOpzioni* blocchi) { blocchi_ = blocchi
 void Tavolo::ImpostaRecord(RecordPartite* record) { record_ = record ? record : &recordInMemoria_; }
 
 void Tavolo::Pubblica(const Evento& e) {
-    pc_->Osserva(e, VistaPer(stato_, Chi::PC, *pc_));
+    pc_->Osserva(e, VistaPigra(stato_, Chi::PC, *pc_));
     eventi_.Pubblica(e);
 }
 

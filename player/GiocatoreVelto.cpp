@@ -42,24 +42,24 @@ int GiocatoreVelto::ApplicaLivelloDiGioco(const VistaGiocatore& vista, char live
     return tab_.CartaPCDaGiocare;
 }
 
-void GiocatoreVelto::Osserva(const Evento& e, const VistaGiocatore& vista) {
+void GiocatoreVelto::Osserva(const Evento& e, const VistaPigra& vista) {
     if (std::holds_alternative<evento::GiocoImpostato>(e)) {
         DimenticaCarte(tab_);
         tab_.CartaPCDaGiocare = 0;
     } else if (std::holds_alternative<evento::DistribuzioneFinita>(e)) {
-        PosizioneDallaVista(vista, posizione_);
+        PosizioneDallaVista(*vista, posizione_);
         CalcolaPuntiPotenziali(posizione_, tab_);
         SegnaBriscole(posizione_, tab_);
     } else if (std::holds_alternative<evento::CartaGiocata>(e)) {
         // Every card the seat has seen played, the one just played included.
-        vista.giocate.PerOgni([this](CartaDaGioco c) { tab_.PreseVirtuali[c.Posizione()].stato = StatoCarta::Giocata; });
+        vista->giocate.PerOgni([this](CartaDaGioco c) { tab_.PreseVirtuali[c.Posizione()].stato = StatoCarta::Giocata; });
     } else if (std::holds_alternative<evento::PresaEffettuata>(e)) {
-        if (vista.NumeroCarteRimaste > 0)
+        if (vista->NumeroCarteRimaste > 0)
             AzzeraTabelleAnalisi(tab_);
         else
             AzzeraTabelleAnalisiFinale(tab_);
     } else if (std::holds_alternative<evento::PescaFinita>(e)) {
-        PosizioneDallaVista(vista, posizione_);
+        PosizioneDallaVista(*vista, posizione_);
         CalcolaPuntiPotenziali(posizione_, tab_);
     } else if (std::holds_alternative<evento::GiocoConcluso>(e)) {
         tab_.Filtro60Punti = false;  // a game may end inside a trick

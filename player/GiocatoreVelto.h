@@ -29,7 +29,7 @@ public:
     bool LeggeLaManoAvversaria() const override { return true; }
     int VariaTempoDiRisposta() override;
     int ApplicaLivelloDiGioco(const VistaGiocatore& vista, char livello, int scelta) override;
-    void Osserva(const Evento& e, const VistaGiocatore& vista) override;
+    void Osserva(const Evento& e, const VistaPigra& vista) override;
 
     // The tables of the computer's seat, as the last event or analysis left them.
     const TabellePC& Tabelle() const { return tab_; }

@@ -22,7 +22,7 @@ public:
     int Scegli(const VistaGiocatore& vista) override;
 
 private:
-    std::mt19937_64 gen_;
+    GeneratoreMT64 gen_;
 };
 
 // Sees only its own hand, the card on the table and the cards played. Answering a card worth

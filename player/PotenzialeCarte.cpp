@@ -162,8 +162,9 @@ void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
         if (n != 0) mano[s < 4 ? 0 : 1] |= std::uint64_t{1} << n;
     }
     std::uint64_t giocate = 0, briscole = 0;  // by block: the mark of the block's first entry
-    for (int n = 1; n <= 40; ++n)
-        if (pv[n].stato == StatoCarta::Giocata) giocate |= std::uint64_t{1} << n;
+    // Without branches here and below: which cards are played follows no pattern a branch
+    // predictor could learn, and mispredicting these loops cost more than the rest of the rating.
+    for (int n = 1; n <= 40; ++n) giocate |= std::uint64_t{pv[n].stato == StatoCarta::Giocata} << n;
     for (int blocco = 0; blocco < 4; ++blocco)
         if (pv[blocco * 10 + 1].briscola) briscole |= 1u << blocco;
     const char briscola = stato.SemeBriscola();
@@ -204,9 +205,9 @@ void CalcolaPotenzialeCarte(const StatoGioco& stato, TabellePC& tab) {
         tab.Potenziale[k] = Potenziale(stato, tab, k, static_cast<float>(somma));
     }
     if (!scritto) ScriviValori(stato, tab, valutato);
-    const std::uint64_t inMano = mano[1] & ~giocate;
-    for (int n = 1; n <= 40; ++n)
-        if (!(giocate >> n & 1)) pv[n].stato = (inMano >> n & 1) ? StatoCarta::InMano : StatoCarta::NonVista;
+    // A played card keeps its mark; the others are in the human's hand or unseen.
+    constexpr std::array<StatoCarta, 4> kStato = {StatoCarta::NonVista, StatoCarta::InMano, StatoCarta::Giocata, StatoCarta::Giocata};
+    for (int n = 1; n <= 40; ++n) pv[n].stato = kStato[(giocate >> n & 1) << 1 | (mano[1] >> n & 1)];
 }
 
 }  // namespace mrvelto

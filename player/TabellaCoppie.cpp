@@ -58,7 +58,8 @@ void AzzeraTabelleAnalisi(TabellePC& tab) {
     tab.Filtro60Punti = false;
     for (VocePresa& v : tab.PreseVirtuali) {
         v.punti.reset();
-        if (v.stato != StatoCarta::Giocata) v.stato = StatoCarta::NonVista;
+        // A select, not a branch: the played cards follow no pattern a predictor could learn.
+        v.stato = v.stato == StatoCarta::Giocata ? StatoCarta::Giocata : StatoCarta::NonVista;
     }
     for (int k = 1; k <= 9; ++k) {
         tab.TotaliNormali[k].Svuota();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cards/Caso.h"
+#include "cards/GeneratoreMT64.h"
 
 namespace mrvelto {
 namespace {
@@ -47,6 +48,21 @@ TEST(IndiceCasuale, SameAsTheFormulaAndWithinOneToN) {
                     ASSERT_LE(k, n);
                 }
             }
+}
+
+// Every seed replays the games it played with the library's engine: the same numbers, across
+// several regenerations of the state and after a new seed.
+TEST(GeneratoreMT64, SameNumbersAsTheStandardEngine) {
+    for (std::uint64_t seme : {std::uint64_t{0}, std::uint64_t{1}, std::uint64_t{5489}, std::uint64_t{0x9E3779B97F4A7C15ULL}, ~std::uint64_t{0}}) {
+        std::mt19937_64 atteso(seme);
+        GeneratoreMT64 gen(seme);
+        for (int i = 0; i < 2000; ++i) ASSERT_EQ(gen(), atteso()) << "seed " << seme << " draw " << i;
+        atteso.seed(seme + 7);
+        gen.seed(seme + 7);
+        for (int i = 0; i < 700; ++i) ASSERT_EQ(gen(), atteso()) << "reseeded " << seme << " draw " << i;
+        std::uniform_int_distribution<int> d(0, 2);
+        EXPECT_EQ(d(gen), d(atteso));  // a library distribution reads it the same way
+    }
 }
 
 TEST(CasoConSeme, SameSeedSameNumbersAndEveryIndexReached) {

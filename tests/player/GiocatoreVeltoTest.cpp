@@ -252,7 +252,7 @@ public:
     }
     int VariaTempoDiRisposta() override { return g_.VariaTempoDiRisposta(); }
     int ApplicaLivelloDiGioco(const VistaGiocatore& v, char livello, int scelta) override { return g_.ApplicaLivelloDiGioco(v, livello, scelta); }
-    void Osserva(const Evento& e, const VistaGiocatore& v) override {
+    void Osserva(const Evento& e, const VistaPigra& v) override {
         if (std::holds_alternative<evento::GiocoImpostato>(e)) {
             giocate_.clear();
         } else if (const auto* g = std::get_if<evento::CartaGiocata>(&e)) {
