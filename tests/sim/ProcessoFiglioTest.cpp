@@ -57,7 +57,7 @@ TEST(ProcessoFiglio, ExchangesLines) {
     EXPECT_FALSE(Vivo(pid));
 }
 
-TEST(ProcessoFiglio, ASilentChildTimesOutWithWhatItBeganToSay) {
+TEST(ProcessoFiglio, ASilentChildTimesOutWithWhatItBeganToSayAnEndlessOneIsRefused) {
     ProcessoFiglio p("printf 'half a li'; exec sleep 60");
     std::string riga;
     EXPECT_EQ(p.LeggiRiga(riga, 300), Esito::Scaduto);
@@ -65,6 +65,9 @@ TEST(ProcessoFiglio, ASilentChildTimesOutWithWhatItBeganToSay) {
     const pid_t pid = p.Pid();
     p.Chiudi(100);  // sleep ignores the end of its input: killed
     EXPECT_FALSE(Vivo(pid));
+    // A line without end is refused past the limit.
+    ProcessoFiglio lunga("head -c 1100000 /dev/zero | tr '\\0' x; exec sleep 60");
+    EXPECT_EQ(lunga.LeggiRiga(riga, 10000), Esito::TroppoLunga);
 }
 
 TEST(ProcessoFiglio, TellsHowTheChildEnded) {
@@ -133,12 +136,6 @@ TEST(ProcessoFiglio, KillsWhatLeftTheGroupToo) {
         ASSERT_EQ(altro.LeggiRiga(eco, 5000), Esito::Ok);
         EXPECT_EQ(eco, "ancora qui");
     }
-}
-
-TEST(ProcessoFiglio, RefusesALineWithoutEnd) {
-    ProcessoFiglio p("head -c 1100000 /dev/zero | tr '\\0' x; exec sleep 60");
-    std::string riga;
-    EXPECT_EQ(p.LeggiRiga(riga, 10000), Esito::TroppoLunga);
 }
 
 }  // namespace
