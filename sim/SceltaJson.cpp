@@ -133,7 +133,6 @@ RichiestaScelta LeggiRichiestaScelta(const json& j) {
     for (const json& c : giocate) p.giocate.push_back(Carta(c, "played"));
     const long long pc = Intero(Chiave(j, "points_pc"), "points_pc", 0, 120);
     const long long h = Intero(Chiave(j, "points_h"), "points_h", 0, 120);
-    if (pc + h > 120) Errore("punti fuori dall'intervallo 0..120");
     p.PuntiPC = static_cast<int>(pc);
     p.PuntiH = static_cast<int>(h);
     if (const auto e = ErrorePosizione(p)) Errore(*e);

@@ -45,7 +45,7 @@ TEST(Musica, TheFirstDealStartsATuneAndSempreTheNextTenMsAfterItsEnd) {
     ASSERT_TRUE(b.banco.SoloOrologioFino([&] { return b.musica.Suonati().size() == 2; }));
     EXPECT_EQ(b.musica.Suonati()[1].quando, primo.quando + 2 * meta + 10);
     EXPECT_NE(b.musica.Suonati()[1].file, primo.file);
-    // A later deal does not start another tune while the music runs its cycle.
+    // The title of the tune that follows is shown as well.
     EXPECT_TRUE(b.audio.Musica_().Vista().Titolo.visibile);
 }
 
