@@ -9,12 +9,6 @@
 namespace mrvelto {
 namespace {
 
-std::array<CartaDaGioco, 3> Mano(const std::array<const char*, 3>& codici) {
-    std::array<CartaDaGioco, 3> m;
-    for (std::size_t i = 0; i < 3; ++i) m[i] = CartaDaGioco::DaCodice(codici[i]);
-    return m;
-}
-
 // Every card not in the hands, for the endgame positions.
 std::vector<CartaDaGioco> Giocate(const std::array<CartaDaGioco, 3>& pc, const std::array<CartaDaGioco, 3>& h) {
     std::vector<CartaDaGioco> v;
@@ -25,13 +19,13 @@ std::vector<CartaDaGioco> Giocate(const std::array<CartaDaGioco, 3>& pc, const s
     return v;
 }
 
-Situazione Posizione(int stock, Chi turno, std::array<const char*, 3> pc, std::array<const char*, 3> h, int giocataH = 0) {
+Situazione Posizione(int stock, Chi turno, std::array<std::string_view, 3> pc, std::array<std::string_view, 3> h, int giocataH = 0) {
     PosizionePC p;
     p.semeBriscola = 'b';
     p.NumeroCarteRimaste = stock;
     p.TurnoDiGioco = turno;
-    p.manoPC = Mano(pc);
-    p.manoH = Mano(h);
+    p.manoPC = ManoDaCodici(pc);
+    p.manoH = ManoDaCodici(h);
     p.NumeroCartaGiocataDaH = giocataH;
     if (stock <= 0) p.giocate = Giocate(p.manoPC, p.manoH);
     return SituazioneDaPosizione(p);

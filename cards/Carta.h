@@ -103,6 +103,11 @@ int PuntiDiCarta(std::string_view codice);
 const Da1<std::string, 40>& MazzoOrdinato();
 // Position 1..40 of a card code in the fixed deck, 0 when it is not a card.
 int PosizioneNelMazzo(std::string_view codice);
+// Three hand slots from their codes, as positions are written by hand (tests, benchmarks); an
+// empty or unknown code leaves its slot empty.
+constexpr std::array<CartaDaGioco, 3> ManoDaCodici(const std::array<std::string_view, 3>& codici) {
+    return {CartaDaGioco::DaCodice(codici[0]), CartaDaGioco::DaCodice(codici[1]), CartaDaGioco::DaCodice(codici[2])};
+}
 
 struct EsitoPresa {
     Chi vincitore;

@@ -154,8 +154,8 @@ TEST(PosizioneDallaVista, PutsTheSeatInTheComputersPlace) {
 TEST(SituazioneDaPosizione, KeepsTheBriscolaSuitWithoutItsCard) {
     PosizionePC p;
     p.semeBriscola = 'c';
-    p.manoPC = test::Mano({"Ad", "2s", "Rc"});
-    p.manoH = test::Mano({"3d", "Fb", "7c"});
+    p.manoPC = ManoDaCodici({"Ad", "2s", "Rc"});
+    p.manoH = ManoDaCodici({"3d", "Fb", "7c"});
     const Situazione sit = SituazioneDaPosizione(p);
     EXPECT_TRUE(sit.stato.Carta[kSlotBriscola].Vuota());
     EXPECT_EQ(sit.stato.SemeBriscola(), 'c');

@@ -2,18 +2,11 @@
 #pragma once
 // Positions for the computer player's tests, written as card codes ("" for an empty slot).
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "player/PosizionePC.h"
 
 namespace mrvelto::test {
-
-inline std::array<CartaDaGioco, 3> Mano(const std::array<std::string, 3>& codici) {
-    std::array<CartaDaGioco, 3> m;
-    for (std::size_t i = 0; i < 3; ++i) m[i] = CartaDaGioco::DaCodice(codici[i]);
-    return m;
-}
 
 // A position with the stock not empty: `giocate` fills up with low cards nobody holds so that
 // the played count fits the stock (unless the test lists them all itself).
@@ -22,8 +15,8 @@ inline Situazione ConMazzo(char briscola, std::array<std::string, 3> pc, std::ar
                            int puntiH = 0) {
     PosizionePC p;
     p.semeBriscola = briscola;
-    p.manoPC = Mano(pc);
-    p.manoH = Mano(h);
+    p.manoPC = ManoDaCodici({pc[0], pc[1], pc[2]});
+    p.manoH = ManoDaCodici({h[0], h[1], h[2]});
     p.NumeroCarteRimaste = stock;
     p.TurnoDiGioco = turno;
     p.NumeroCartaGiocataDaH = giocataH;
